@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the game and the tests need, when any is missing.
+set -euo pipefail
+
+packages=(cmake g++ make pkgconf qt6-base-dev libsqlite3-dev libgif-dev libgtest-dev libbenchmark-dev sqlite3)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_prefix=()
+  [ "$(id -u)" -eq 0 ] || sudo_prefix=(sudo)
+  "${sudo_prefix[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_prefix[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
