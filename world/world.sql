@@ -258,7 +258,7 @@ INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALU
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (47, 'junk piles', 0, 'Big piles of scrap metal and trash decorate this junk yard.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (48, 'dog', 0, 'The dog is a big hulking dog. He could probably rip me to shreds if I caught him on a bad day.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (50, 'grave', 0, 'The dirt on the grave looks unusually fresh and soft, almost new.', 0, 'Y');
-INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (50, 'tombstone', 0, 'The inscription on the tombstone reads: Here lies Amos Thornbury, the man who had the key to light up anyones heart.', 0, 'Y');
+INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (50, 'tombstone', 0, 'The inscription names the man buried here, Cornelius Wren, as the one who had the key to light up anyones heart. Somebody must have loved him.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (51, 'bridge', 0, 'The bridge sways softly in the wind. You give it a test by putting a foot on it. It creaks loudly underneath your step.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (52, 'large twisted tree', 0, 'The tree is old and gnarled. Its surface is particularly rough and provides a lot of places for grips and footholds.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (56, 'blue door', 0, 'The mansion front door is blue like the ocean.', 0, 'Y');
@@ -293,7 +293,7 @@ INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALU
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (91, 'stone bridge', 0, 'Looks like an old fashion stone bridge.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (92, 'close to stone bridge', 0, 'You''re under a brick bridge. There''s all kind of graffiti under the bridge.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (92, 'water wings', 1, 'It’s a floatation device. A lot of little kids use these to learn how to swim.', 0, 'Y');
-INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (93, 'plaque', 0, 'The plaque reads: Dedicated to Walt Hagger of the Hollow Creek Mudcats, who did the number nine proud.', 0, 'Y');
+INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (93, 'plaque', 0, 'The plaque dedicates the sculpture to Rusty Calloway of the Millbrook Muskrats, the ball player who did the number nine proud.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (93, 'sculpture', 0, 'This must be modern art because you can''t tell what it it''s supposed to be.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (94, 'dresser', 0, 'People usually keeps clothes in dressers.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (95, 'bathroom mirror', 0, 'You look at yourself in the mirror. Not bad.', 0, 'Y');
