@@ -32,7 +32,7 @@ class ScratchStore {
   }
   ~ScratchStore() {
     std::remove(m_path.c_str());
-    std::remove((m_path + "-journal").c_str());
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) std::remove((m_path + suffix).c_str());
   }
   ScratchStore(const ScratchStore&) = delete;
   ScratchStore& operator=(const ScratchStore&) = delete;
