@@ -170,7 +170,7 @@ std::vector<PuzzleRow> BuildRows() {
                    "you. Your friend, Barnaby Fenwick'"),
            RemoveItem("letter"),
            SetDescription(1,
-                          "You're in your bedroom. Your comfy bed is here, your mirror hangs on "
+                          "You're in your bedroom. Your comfy bed is here. Your mirror hangs on "
                           "the wall, and the lamp on the nightstand is out of reach from here. The "
                           "doorway out of the house is to the south. Now that you've read your "
                           "mail, you're ready to go outside.")}),
