@@ -1,0 +1,70 @@
+#include "GifWriter.h"
+
+#include <gif_lib.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace brackenhollow::art {
+
+namespace {
+
+// Closes the file and records giflib's reason for a failed step; returns false so callers can return it.
+bool Fail(GifFileType* gif, const char* step, int code, std::string& error) {
+  error = std::string(step) + ": " + (GifErrorString(code) ? GifErrorString(code) : "unknown giflib error");
+  if (gif != nullptr) {
+    int closeError = 0;
+    EGifCloseFile(gif, &closeError);
+  }
+  return false;
+}
+
+}  // namespace
+
+bool WriteGif(const std::string& path, const std::vector<std::uint8_t>& indices, int width, int height,
+              const std::array<QRgb, 256>& palette, std::string& error) {
+  if (width <= 0 || height <= 0 || indices.size() != static_cast<std::size_t>(width) * height) {
+    error = "picture size does not match its pixels";
+    return false;
+  }
+  int code = 0;
+  // Opened here rather than by giflib, which would make the file readable by its owner only.
+  const int handle = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (handle < 0) {
+    error = "cannot create the file";
+    return false;
+  }
+  GifFileType* gif = EGifOpenFileHandle(handle, &code);
+  if (gif == nullptr) {
+    close(handle);
+    return Fail(nullptr, "open", code, error);
+  }
+
+  GifColorType colours[256];
+  for (std::size_t index = 0; index < palette.size(); ++index) {
+    colours[index].Red = static_cast<GifByteType>(qRed(palette[index]));
+    colours[index].Green = static_cast<GifByteType>(qGreen(palette[index]));
+    colours[index].Blue = static_cast<GifByteType>(qBlue(palette[index]));
+  }
+  ColorMapObject* map = GifMakeMapObject(256, colours);
+  if (map == nullptr) return Fail(gif, "colour map", E_GIF_ERR_NOT_ENOUGH_MEM, error);
+  EGifSetGifVersion(gif, true);
+  const bool described = EGifPutScreenDesc(gif, width, height, 8, 0, map) == GIF_OK &&
+                         EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
+  GifFreeMapObject(map);
+  if (!described) return Fail(gif, "header", gif->Error, error);
+
+  std::vector<GifPixelType> line(static_cast<std::size_t>(width));
+  for (int row = 0; row < height; ++row) {
+    const auto start = indices.begin() + static_cast<std::ptrdiff_t>(row) * width;
+    std::copy(start, start + width, line.begin());
+    if (EGifPutLine(gif, line.data(), width) != GIF_OK) return Fail(gif, "pixels", gif->Error, error);
+  }
+  if (EGifCloseFile(gif, &code) != GIF_OK) {
+    error = std::string("close: ") + (GifErrorString(code) ? GifErrorString(code) : "unknown giflib error");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace brackenhollow::art

@@ -1,0 +1,35 @@
+#include "PropRegistry.h"
+
+#include "props/PropGroups.h"
+
+namespace brackenhollow::art {
+
+void PropRegistry::Add(const std::string& name, PropPainter painter) {
+  painters_[name] = painter;
+}
+
+PropPainter PropRegistry::Find(const std::string& name) const {
+  const auto found = painters_.find(name);
+  return found == painters_.end() ? nullptr : found->second;
+}
+
+const PropRegistry& PropRegistry::Everything() {
+  static const PropRegistry kRegistry = [] {
+    PropRegistry registry;
+    RegisterBackdropProps(registry);
+    RegisterBuildingProps(registry);
+    RegisterNatureProps(registry);
+    RegisterRoomProps(registry);
+    RegisterFurnitureProps(registry);
+    RegisterThingProps(registry);
+    RegisterCharacterProps(registry);
+    RegisterWaterProps(registry);
+    RegisterTownProps(registry);
+    RegisterMansionProps(registry);
+    RegisterShipProps(registry);
+    return registry;
+  }();
+  return kRegistry;
+}
+
+}  // namespace brackenhollow::art

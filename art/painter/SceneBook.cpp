@@ -1,0 +1,261 @@
+#include "SceneBook.h"
+
+#include "Palette.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace brackenhollow::art {
+
+Layer::Layer(std::string prop, std::map<std::string, std::string> values, std::string where)
+    : prop_(std::move(prop)), values_(std::move(values)), where_(std::move(where)) {}
+
+bool Layer::Has(const std::string& key) const {
+  return values_.count(key) != 0;
+}
+
+double Layer::Number(const std::string& key, double fallback) const {
+  const auto found = values_.find(key);
+  if (found == values_.end()) return fallback;
+  used_.insert(key);
+  double value = 0;
+  const char* first = found->second.data();
+  const char* last = first + found->second.size();
+  const auto result = std::from_chars(first, last, value);
+  if (result.ec != std::errc() || result.ptr != last)
+    throw SceneError(where_ + ": " + key + "=" + found->second + " is not a number");
+  return value;
+}
+
+std::string Layer::Word(const std::string& key, const std::string& fallback) const {
+  const auto found = values_.find(key);
+  if (found == values_.end()) return fallback;
+  used_.insert(key);
+  return found->second;
+}
+
+bool Layer::Flag(const std::string& key, bool fallback) const {
+  const auto found = values_.find(key);
+  if (found == values_.end()) return fallback;
+  used_.insert(key);
+  if (found->second == "yes") return true;
+  if (found->second == "no") return false;
+  throw SceneError(where_ + ": " + key + " must be yes or no, not " + found->second);
+}
+
+QRgb Layer::Colour(const std::string& key, QRgb fallback) const {
+  const auto found = values_.find(key);
+  if (found == values_.end()) return fallback;
+  used_.insert(key);
+  QRgb value = 0;
+  if (FindNamedColour(found->second, value)) return value;
+  if (found->second.size() == 7 && found->second[0] == '#') {
+    unsigned int hex = 0;
+    const char* first = found->second.data() + 1;
+    const auto result = std::from_chars(first, first + 6, hex, 16);
+    if (result.ec == std::errc() && result.ptr == first + 6) return hex;
+  }
+  throw SceneError(where_ + ": " + found->second + " is not a palette colour");
+}
+
+std::vector<std::string> Layer::Unused() const {
+  std::vector<std::string> unused;
+  for (const auto& [key, value] : values_)
+    if (used_.count(key) == 0) unused.push_back(key);
+  return unused;
+}
+
+namespace {
+
+// Splits a line into words; a double-quoted part (which may hold spaces) stays one word, quotes removed.
+bool SplitWords(const std::string& line, std::vector<std::string>& words) {
+  words.clear();
+  std::string word;
+  bool quoted = false;
+  bool inWord = false;
+  for (const char character : line) {
+    if (character == '"') {
+      quoted = !quoted;
+      inWord = true;
+      continue;
+    }
+    if (!quoted && (character == ' ' || character == '\t')) {
+      if (inWord) words.push_back(word);
+      word.clear();
+      inWord = false;
+      continue;
+    }
+    word += character;
+    inWord = true;
+  }
+  if (inWord) words.push_back(word);
+  return !quoted;
+}
+
+// Reads "a,b,c" as room numbers; returns false on anything else.
+bool ParseRooms(const std::string& text, std::vector<int>& rooms) {
+  std::stringstream stream(text);
+  std::string part;
+  while (std::getline(stream, part, ',')) {
+    int room = 0;
+    const auto result = std::from_chars(part.data(), part.data() + part.size(), room);
+    if (result.ec != std::errc() || result.ptr != part.data() + part.size()) return false;
+    rooms.push_back(room);
+  }
+  return !rooms.empty();
+}
+
+}  // namespace
+
+bool SceneBook::AddText(const std::string& text, const std::string& sourceName, std::string& error) {
+  std::stringstream stream(text);
+  std::string line;
+  int lineNumber = 0;
+  Block* current = nullptr;
+  std::vector<std::string> words;
+  while (std::getline(stream, line)) {
+    ++lineNumber;
+    const std::string where = sourceName + ":" + std::to_string(lineNumber);
+    // A comment starts at a '#' that begins a word, so colour values such as "#ffcc00" survive.
+    for (std::size_t index = 0; index < line.size(); ++index) {
+      if (line[index] == '#' && (index == 0 || line[index - 1] == ' ' || line[index - 1] == '\t')) {
+        line.erase(index);
+        break;
+      }
+    }
+    if (!SplitWords(line, words)) {
+      error = where + ": unclosed quote";
+      return false;
+    }
+    if (words.empty()) continue;
+    const std::string& head = words[0];
+    if (head == "scene" || head == "picture" || head == "icon") {
+      if (words.size() < 2) {
+        error = where + ": " + head + " needs a name";
+        return false;
+      }
+      Block block;
+      block.kind = head == "scene" ? Block::Kind::kScene : head == "picture" ? Block::Kind::kPicture : Block::Kind::kIcon;
+      block.name = words[1];
+      block.where = where;
+      for (std::size_t index = 2; index < words.size(); ++index) {
+        const std::string& word = words[index];
+        if (word.rfind("rooms=", 0) == 0 && ParseRooms(word.substr(6), block.rooms)) continue;
+        if (word.rfind("size=", 0) == 0) {
+          block.iconSize = std::atoi(word.c_str() + 5);
+          if (block.iconSize > 0) continue;
+        }
+        error = where + ": unexpected '" + word + "'";
+        return false;
+      }
+      if (block.kind == Block::Kind::kScene) {
+        if (scenes_.count(block.name) != 0) {
+          error = where + ": scene " + block.name + " is defined twice";
+          return false;
+        }
+        scenes_[block.name] = blocks_.size();
+      }
+      blocks_.push_back(std::move(block));
+      current = &blocks_.back();
+      continue;
+    }
+    if (current == nullptr) {
+      error = where + ": a layer before any scene or picture";
+      return false;
+    }
+    Entry entry;
+    entry.where = where;
+    if (head == "use") {
+      if (words.size() != 2) {
+        error = where + ": use takes one scene name";
+        return false;
+      }
+      entry.isUse = true;
+      entry.useName = words[1];
+    } else {
+      entry.prop = head;
+      for (std::size_t index = 1; index < words.size(); ++index) {
+        const auto equals = words[index].find('=');
+        if (equals == std::string::npos || equals == 0) {
+          error = where + ": expected key=value, found '" + words[index] + "'";
+          return false;
+        }
+        entry.values[words[index].substr(0, equals)] = words[index].substr(equals + 1);
+      }
+    }
+    current->entries.push_back(std::move(entry));
+  }
+  return true;
+}
+
+bool SceneBook::AddFolder(const std::string& folder, std::string& error) {
+  std::vector<std::filesystem::path> files;
+  std::error_code code;
+  for (const auto& item : std::filesystem::directory_iterator(folder, code))
+    if (item.path().extension() == ".txt") files.push_back(item.path());
+  if (code) {
+    error = folder + ": " + code.message();
+    return false;
+  }
+  std::sort(files.begin(), files.end());
+  for (const auto& file : files) {
+    std::ifstream input(file);
+    std::stringstream text;
+    text << input.rdbuf();
+    if (!input) {
+      error = file.string() + ": cannot be read";
+      return false;
+    }
+    if (!AddText(text.str(), file.filename().string(), error)) return false;
+  }
+  return true;
+}
+
+bool SceneBook::Expand(const Block& block, std::vector<Layer>& layers, std::vector<std::string>& stack,
+                       std::string& error) const {
+  for (const Entry& entry : block.entries) {
+    if (!entry.isUse) {
+      layers.emplace_back(entry.prop, entry.values, entry.where);
+      continue;
+    }
+    const auto found = scenes_.find(entry.useName);
+    if (found == scenes_.end()) {
+      error = entry.where + ": no scene named " + entry.useName;
+      return false;
+    }
+    if (std::find(stack.begin(), stack.end(), entry.useName) != stack.end()) {
+      error = entry.where + ": scene " + entry.useName + " uses itself";
+      return false;
+    }
+    stack.push_back(entry.useName);
+    if (!Expand(blocks_[found->second], layers, stack, error)) return false;
+    stack.pop_back();
+  }
+  return true;
+}
+
+bool SceneBook::Pictures(std::vector<Picture>& pictures, std::string& error) const {
+  pictures.clear();
+  std::set<std::string> names;
+  for (const Block& block : blocks_) {
+    if (block.kind == Block::Kind::kScene) continue;
+    if (!names.insert(block.name).second) {
+      error = block.where + ": " + block.name + " is painted twice";
+      return false;
+    }
+    Picture picture;
+    picture.fileName = block.name;
+    picture.rooms = block.rooms;
+    picture.iconSize = block.kind == Block::Kind::kIcon ? std::max(block.iconSize, 16) : 0;
+    picture.where = block.where;
+    std::vector<std::string> stack;
+    if (!Expand(block, picture.layers, stack, error)) return false;
+    pictures.push_back(std::move(picture));
+  }
+  return true;
+}
+
+}  // namespace brackenhollow::art

@@ -1,0 +1,133 @@
+#include "Sketch.h"
+
+#include <QFont>
+#include <QPolygonF>
+
+namespace brackenhollow::art {
+
+namespace {
+constexpr double kOutlineWidth = 2.0;
+}
+
+Sketch::Sketch(QPainter& painter) : painter_(painter) {}
+
+QPen Sketch::InkPen() const {
+  QPen pen(QColor::fromRgb(0x2a2230));
+  pen.setWidthF(kOutlineWidth);
+  pen.setCosmetic(true);
+  pen.setJoinStyle(Qt::RoundJoin);
+  pen.setCapStyle(Qt::RoundCap);
+  return pen;
+}
+
+void Sketch::Shape(const QPainterPath& path, QRgb fill) {
+  painter_.setPen(InkPen());
+  painter_.setBrush(QColor::fromRgb(fill));
+  painter_.drawPath(path);
+}
+
+void Sketch::Outline(const QPainterPath& path) {
+  painter_.setPen(InkPen());
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawPath(path);
+}
+
+void Sketch::Fill(const QPainterPath& path, QRgb fill) {
+  painter_.setPen(Qt::NoPen);
+  painter_.setBrush(QColor::fromRgb(fill));
+  painter_.drawPath(path);
+}
+
+void Sketch::Box(double x, double y, double width, double height, QRgb fill) {
+  QPainterPath path;
+  path.addRect(x, y, width, height);
+  Shape(path, fill);
+}
+
+void Sketch::FlatBox(double x, double y, double width, double height, QRgb fill) {
+  QPainterPath path;
+  path.addRect(x, y, width, height);
+  Fill(path, fill);
+}
+
+void Sketch::Oval(double centreX, double centreY, double radiusX, double radiusY, QRgb fill) {
+  QPainterPath path;
+  path.addEllipse(QPointF(centreX, centreY), radiusX, radiusY);
+  Shape(path, fill);
+}
+
+void Sketch::FlatOval(double centreX, double centreY, double radiusX, double radiusY, QRgb fill) {
+  QPainterPath path;
+  path.addEllipse(QPointF(centreX, centreY), radiusX, radiusY);
+  Fill(path, fill);
+}
+
+void Sketch::Polygon(std::initializer_list<QPointF> points, QRgb fill) {
+  QPainterPath path;
+  path.addPolygon(QPolygonF(QList<QPointF>(points)));
+  path.closeSubpath();
+  Shape(path, fill);
+}
+
+void Sketch::FlatPolygon(std::initializer_list<QPointF> points, QRgb fill) {
+  QPainterPath path;
+  path.addPolygon(QPolygonF(QList<QPointF>(points)));
+  path.closeSubpath();
+  Fill(path, fill);
+}
+
+void Sketch::Line(double fromX, double fromY, double toX, double toY, QRgb colour, double width) {
+  QPen pen(QColor::fromRgb(colour));
+  pen.setWidthF(width);
+  pen.setCapStyle(Qt::RoundCap);
+  painter_.setPen(pen);
+  painter_.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
+}
+
+void Sketch::Stroke(const QPainterPath& path, QRgb colour, double width) {
+  QPen pen(QColor::fromRgb(colour));
+  pen.setWidthF(width);
+  pen.setCapStyle(Qt::RoundCap);
+  pen.setJoinStyle(Qt::RoundJoin);
+  painter_.setPen(pen);
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawPath(path);
+}
+
+void Sketch::InkLine(double fromX, double fromY, double toX, double toY) {
+  painter_.setPen(InkPen());
+  painter_.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
+}
+
+void Sketch::Text(const QRectF& box, const QString& text, double pixelSize, QRgb colour, bool bold,
+                  Qt::Alignment alignment) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(static_cast<int>(pixelSize + 0.5));
+  font.setBold(bold);
+  painter_.setFont(font);
+  painter_.setPen(QColor::fromRgb(colour));
+  painter_.drawText(box, static_cast<int>(alignment), text);
+}
+
+void Sketch::Glow(double centreX, double centreY, double radius, QRgb colour, double strength) {
+  constexpr int kRings = 4;
+  painter_.setPen(Qt::NoPen);
+  for (int ring = 0; ring < kRings; ++ring) {
+    QColor shade = QColor::fromRgb(colour);
+    shade.setAlphaF(static_cast<float>(strength / kRings));
+    painter_.setBrush(shade);
+    const double ringRadius = radius * (1.0 - ring / static_cast<double>(kRings));
+    painter_.drawEllipse(QPointF(centreX, centreY), ringRadius, ringRadius);
+  }
+}
+
+void Sketch::Veil(QRgb colour, double opacity) {
+  painter_.save();
+  painter_.resetTransform();
+  QColor shade = QColor::fromRgb(colour);
+  shade.setAlphaF(static_cast<float>(opacity));
+  painter_.fillRect(QRectF(0, 0, kFrameWidth, kFrameHeight), shade);
+  painter_.restore();
+}
+
+}  // namespace brackenhollow::art

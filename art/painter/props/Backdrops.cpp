@@ -1,0 +1,176 @@
+// Whole-frame backgrounds and light: sky, ground, hills, darkness, glows, lettering.
+#include "Kit.h"
+#include "PropGroups.h"
+
+namespace brackenhollow::art {
+
+namespace {
+
+using namespace colours;
+
+// Sky from the top of the frame down to the horizon, in flat bands: day, dusk or night.
+void PaintSky(Sketch& sketch, const Layer& layer) {
+  const double horizon = layer.Number("horizon", kFrameHeight);
+  const std::string time = layer.Word("time", "day");
+  QRgb bands[3] = {kSkyTop, kSky, kSkyPale};
+  if (time == "dusk") {
+    bands[0] = kDuskHigh;
+    bands[1] = 0xc98a8a;
+    bands[2] = kDuskSky;
+  } else if (time == "night") {
+    bands[0] = kNightHigh;
+    bands[1] = kNightSky;
+    bands[2] = 0x2c3a63;
+  } else if (time != "day") {
+    throw SceneError(layer.Where() + ": time must be day, dusk or night");
+  }
+  sketch.FlatBox(0, 0, kFrameWidth, horizon, bands[0]);
+  sketch.FlatBox(0, horizon * 0.45, kFrameWidth, horizon * 0.55, bands[1]);
+  sketch.FlatBox(0, horizon * 0.78, kFrameWidth, horizon * 0.22 + 1, bands[2]);
+  if (time == "night") {
+    for (int star = 0; star < 40; ++star)
+      sketch.FlatOval(Scatter(star) * kFrameWidth, Scatter(star + 100) * horizon * 0.8, 1.3, 1.3, kWhite);
+  }
+}
+
+// The sun with a pale ring; origin at its centre.
+void PaintSun(Sketch& sketch, const Layer& layer) {
+  const double radius = layer.Number("r", 26);
+  sketch.FlatOval(0, 0, radius * 1.5, radius * 1.5, kSunGlow);
+  sketch.Oval(0, 0, radius, radius, kSun);
+}
+
+// A puffy cloud about 120 wide; origin at its bottom middle.
+void PaintCloud(Sketch& sketch, const Layer& layer) {
+  const QRgb colour = layer.Colour("colour", kCloud);
+  QPainterPath path;
+  path.addEllipse(QPointF(-30, -14), 30, 16);
+  path.addEllipse(QPointF(5, -24), 30, 24);
+  path.addEllipse(QPointF(38, -12), 26, 13);
+  path.addRoundedRect(QRectF(-60, -16, 122, 16), 8, 8);
+  sketch.Shape(path.simplified(), colour);
+}
+
+// Ground from the line top down to the bottom of the frame, with optional grass tufts.
+void PaintGround(Sketch& sketch, const Layer& layer) {
+  const double top = layer.Number("top", 240);
+  const QRgb colour = layer.Colour("colour", kGrass);
+  const QRgb tuftColour = layer.Colour("tuft-colour", kGrassDark);
+  sketch.FlatBox(0, top, kFrameWidth, kFrameHeight - top + 1, colour);
+  sketch.InkLine(0, top, kFrameWidth, top);
+  const int tufts = static_cast<int>(layer.Number("tufts", 0));
+  const int seed = static_cast<int>(layer.Number("seed", 1));
+  for (int tuft = 0; tuft < tufts; ++tuft) {
+    const double depth = Scatter(seed * 1000 + tuft);
+    const double x = Scatter(seed * 1000 + tuft + 500) * kFrameWidth;
+    const double y = top + 8 + depth * (kFrameHeight - top - 10);
+    const double size = 3 + depth * 7;
+    sketch.Line(x - size, y, x - size * 1.4, y - size, tuftColour, 1.5);
+    sketch.Line(x, y, x, y - size * 1.4, tuftColour, 1.5);
+    sketch.Line(x + size, y, x + size * 1.4, y - size, tuftColour, 1.5);
+  }
+}
+
+// A band of rolling hills whose feet stand on the line y=0; origin at the left edge.
+void PaintHills(Sketch& sketch, const Layer& layer) {
+  const QRgb colour = layer.Colour("colour", kHillFar);
+  const double height = layer.Number("h", 40);
+  const double width = layer.Number("w", kFrameWidth);
+  QPainterPath path;
+  path.moveTo(0, 0);
+  path.lineTo(0, -height * 0.5);
+  path.cubicTo(width * 0.15, -height * 1.3, width * 0.3, -height * 0.2, width * 0.45, -height * 0.7);
+  path.cubicTo(width * 0.6, -height * 1.2, width * 0.8, -height * 0.1, width, -height * 0.8);
+  path.lineTo(width, 0);
+  path.closeSubpath();
+  sketch.Shape(path, colour);
+}
+
+// Darkness over the whole frame; strength near 1 hides nearly everything.
+void PaintDarkness(Sketch& sketch, const Layer& layer) {
+  sketch.Veil(kGloom, layer.Number("amount", 0.8));
+}
+
+// Soft light around the origin.
+void PaintGlow(Sketch& sketch, const Layer& layer) {
+  sketch.Glow(0, 0, layer.Number("r", 120), layer.Colour("colour", kGlow), layer.Number("strength", 0.5));
+}
+
+// Large outlined lettering centred on the origin, for the title and signs painted on walls.
+void PaintLettering(Sketch& sketch, const Layer& layer) {
+  const QString text = QString::fromStdString(layer.Word("text", ""));
+  QFont font(QStringLiteral("DejaVu Serif"));
+  font.setPixelSize(static_cast<int>(layer.Number("size", 40)));
+  font.setBold(true);
+  QPainterPath path;
+  path.addText(0, 0, font, text);
+  const QRectF bounds = path.boundingRect();
+  path.translate(-bounds.center());
+  const QRgb shadow = layer.Colour("shadow", kInk);
+  QPainterPath shadowPath = path.translated(3, 3);
+  sketch.Fill(shadowPath, shadow);
+  sketch.Shape(path, layer.Colour("colour", kGold));
+}
+
+// Plain text in a box centred on the origin.
+void PaintText(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 200);
+  const double height = layer.Number("h", 40);
+  sketch.Text(QRectF(-width / 2, -height / 2, width, height), QString::fromStdString(layer.Word("text", "")),
+              layer.Number("size", 16), layer.Colour("colour", kInk), layer.Flag("bold", true));
+}
+
+// Gusts of wind: curled white strokes across a band w wide; origin at the band's left middle.
+void PaintWind(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 500);
+  const int gusts = static_cast<int>(layer.Number("count", 6));
+  for (int gust = 0; gust < gusts; ++gust) {
+    const double x = Scatter(gust + 40) * width * 0.8;
+    const double y = (Scatter(gust + 90) - 0.5) * 120;
+    const double length = 60 + Scatter(gust + 7) * 80;
+    QPainterPath path;
+    path.moveTo(x, y);
+    path.cubicTo(x + length * 0.3, y - 10, x + length * 0.6, y + 10, x + length, y);
+    path.arcTo(QRectF(x + length - 8, y - 16, 16, 16), -90, 270);
+    sketch.Stroke(path, kWhite, 3);
+  }
+}
+
+// Light rays fanning out from the origin, like the gleam of something shiny.
+void PaintTwinkle(Sketch& sketch, const Layer& layer) {
+  const double size = layer.Number("r", 14);
+  const QRgb colour = layer.Colour("colour", kWhite);
+  sketch.FlatPolygon({At(0, -size), At(size * 0.2, -size * 0.2), At(size, 0), At(size * 0.2, size * 0.2), At(0, size),
+                      At(-size * 0.2, size * 0.2), At(-size, 0), At(-size * 0.2, -size * 0.2)},
+                     colour);
+  sketch.FlatOval(0, 0, size * 0.25, size * 0.25, kSunGlow);
+}
+
+// A plain rectangle (a strip of colour) with its top-left corner at the origin.
+void PaintBlock(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 100);
+  const double height = layer.Number("h", 100);
+  if (layer.Flag("outline", false))
+    sketch.Box(0, 0, width, height, layer.Colour("colour", kStone));
+  else
+    sketch.FlatBox(0, 0, width, height, layer.Colour("colour", kStone));
+}
+
+}  // namespace
+
+void RegisterBackdropProps(PropRegistry& registry) {
+  registry.Add("sky", PaintSky);
+  registry.Add("sun", PaintSun);
+  registry.Add("cloud", PaintCloud);
+  registry.Add("ground", PaintGround);
+  registry.Add("hills", PaintHills);
+  registry.Add("darkness", PaintDarkness);
+  registry.Add("glow", PaintGlow);
+  registry.Add("lettering", PaintLettering);
+  registry.Add("text", PaintText);
+  registry.Add("wind", PaintWind);
+  registry.Add("twinkle", PaintTwinkle);
+  registry.Add("block", PaintBlock);
+}
+
+}  // namespace brackenhollow::art

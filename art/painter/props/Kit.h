@@ -1,0 +1,39 @@
+// Small path builders the prop files share.
+#pragma once
+
+#include "../Palette.h"
+#include "../PropRegistry.h"
+#include "../SceneBook.h"
+#include "../Sketch.h"
+
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <cmath>
+#include <initializer_list>
+
+namespace brackenhollow::art {
+
+// A closed path through the points.
+inline QPainterPath PathThrough(std::initializer_list<QPointF> points) {
+  QPainterPath path;
+  path.addPolygon(QPolygonF(QList<QPointF>(points)));
+  path.closeSubpath();
+  return path;
+}
+
+// A rectangle with rounded corners.
+inline QPainterPath RoundedBox(double x, double y, double width, double height, double radius) {
+  QPainterPath path;
+  path.addRoundedRect(QRectF(x, y, width, height), radius, radius);
+  return path;
+}
+
+// A deterministic pseudo-random number in [0, 1) for scattering grass, stones and stars the same way on
+// every build.
+inline double Scatter(int seed) {
+  const double value = std::sin(seed * 12.9898 + 78.233) * 43758.5453;
+  return value - std::floor(value);
+}
+
+}  // namespace brackenhollow::art

@@ -1,0 +1,20 @@
+// One registration function per group of props, each in its own file.
+#pragma once
+
+namespace brackenhollow::art {
+
+class PropRegistry;
+
+void RegisterBackdropProps(PropRegistry& registry);   // sky, ground, sea, darkness, light
+void RegisterBuildingProps(PropRegistry& registry);   // houses, doors, windows, sheds, walls
+void RegisterNatureProps(PropRegistry& registry);     // trees, corn, brush, hay, rocks, caves
+void RegisterRoomProps(PropRegistry& registry);       // interiors and hallways
+void RegisterFurnitureProps(PropRegistry& registry);  // beds, lamps, mirrors, dressers, shelves
+void RegisterThingProps(PropRegistry& registry);      // small things the player can take
+void RegisterCharacterProps(PropRegistry& registry);  // people and animals
+void RegisterWaterProps(PropRegistry& registry);      // beach, pier, ships, lighthouse, bridges, pools
+void RegisterTownProps(PropRegistry& registry);       // streets, tollbooth, alley, sewer, graveyard
+void RegisterMansionProps(PropRegistry& registry);    // the mansion's rooms and their fittings
+void RegisterShipProps(PropRegistry& registry);       // the ship's altars, beams and the island
+
+}  // namespace brackenhollow::art

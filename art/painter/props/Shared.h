@@ -1,0 +1,41 @@
+// Drawing routines more than one prop file needs, so a thing looks the same wherever it appears.
+#pragma once
+
+#include "../Sketch.h"
+
+#include <string>
+
+namespace brackenhollow::art {
+
+// What shows through an open doorway w x h standing on the origin: "day", "hallway", "room", "light" or dark.
+void PaintDoorway(Sketch& sketch, double width, double height, const std::string& inside);
+// A shut door leaf w x h standing on the origin; style "plain", "panel", "floral", "ivory", "gray" or "tree".
+void PaintDoorLeaf(Sketch& sketch, double width, double height, QRgb colour, const std::string& style, bool keyhole);
+// A five-pointed star.
+void PaintStar(Sketch& sketch, double centreX, double centreY, double radius, QRgb colour);
+// A standing person about 150 high, feet on the origin (see Characters.cpp for the looks).
+struct PersonLook {
+  QRgb shirt = 0;
+  QRgb trousers = 0;
+  QRgb hair = 0;
+  QRgb skin = 0;
+  bool dress = false;
+  bool rags = false;
+  bool bald = false;
+  bool beard = false;
+  double leftArmAngle = 20;   // degrees from hanging straight down, outward positive
+  double rightArmAngle = 20;
+};
+void PaintPerson(Sketch& sketch, const PersonLook& look);
+// A leafy tree h high with its trunk on the origin.
+void PaintLeafyTree(Sketch& sketch, double height, QRgb leaves);
+// A pine h high with its trunk on the origin.
+void PaintPineTree(Sketch& sketch, double height, QRgb needles);
+// A corn stalk h high rooted on the origin; lean bends it sideways.
+void PaintCornStalk(Sketch& sketch, double height, double lean, int seed);
+// The lighthouse, h high, standing on the origin; lit adds the lamp's glow.
+void PaintLighthouseTower(Sketch& sketch, double height, bool lit);
+// A sailing ship about 220 wide on the waterline through the origin.
+void PaintShip(Sketch& sketch, double width);
+
+}  // namespace brackenhollow::art

@@ -1,0 +1,10 @@
+#include "Kit.h"
+#include "PropGroups.h"
+
+namespace brackenhollow::art {
+
+void RegisterShipProps(PropRegistry& registry) {
+  (void)registry;
+}
+
+}  // namespace brackenhollow::art
