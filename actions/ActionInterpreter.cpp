@@ -1,0 +1,278 @@
+#include "actions/ActionInterpreter.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "actions/ActionContext.h"
+#include "actions/PuzzleRow.h"
+#include "store/GameRecordset.h"
+#include "store/GameState.h"
+#include "store/SqlText.h"
+#include "view/RoomView.h"
+
+namespace brackenhollow {
+
+namespace {
+
+constexpr char kVerbGet[] = "Get the";
+constexpr char kVerbLookAt[] = "Look at";
+constexpr char kIncompleteChoice[] = "You must enter an action and at least one noun.";
+constexpr char kHeaderChosen[] = "You can't choose OBJECTS IN ROOM or INVENTORY ITEMS";
+constexpr char kUseWithNeedsTwo[] =
+    "if you use this action 'Use the _ with the _' then you must select 2 objects to combine.";
+constexpr char kDumbbell[] = "dumbbell";
+constexpr int kIcyLakeRoom = 126;
+constexpr char kIcyLakeWithWeight[] =
+    "You are on the edge of an icy lake. The wind is blowing intensely. With the dumbbell weighing you down "
+    "you feel heavy enough to lean into the wind and cross the ice to the west. To the east is the cornfield.";
+
+// The picture flag of one action: unset, on or off; the last setting wins and only "on" counts.
+enum class PictureFlag { Unset, On, Off };
+
+struct FamilyRules {
+  Family family;
+  const char* verb;
+  bool pictureOnEntry;
+  // The answer when none of the family's puzzles matched; nullptr: the family has none.
+  std::string (*fallback)(const std::string& noun1, const std::string& noun2);
+};
+
+[[noreturn]] void FailUnknownCode(const char* what, int code) {
+  std::fprintf(stderr, "brackenhollow: unknown %s code %d in the puzzle tables\n", what, code);
+  std::abort();
+}
+
+const FamilyRules kFamilies[] = {
+    {Family::GetRat, kVerbGet, false, nullptr},
+    {Family::TurnOn, "Turn On the", true,
+     [](const std::string& n1, const std::string&) { return "Turning on the " + n1 + " didn't do anything."; }},
+    {Family::TalkTo, "Talk to", false,
+     [](const std::string& n1, const std::string&) { return "You can't talk to the " + n1; }},
+    {Family::Search, "Search the", false,
+     [](const std::string& n1, const std::string&) { return "Searching the " + n1 + " didn't come up with anything."; }},
+    {Family::Climb, "Climb the", false,
+     [](const std::string& n1, const std::string&) { return "Climbing the " + n1 + " didn't help."; }},
+    {Family::Read, "Read the", false,
+     [](const std::string& n1, const std::string&) { return "You can't read the " + n1; }},
+    {Family::Move, "Move the", false,
+     [](const std::string& n1, const std::string&) { return "You can't move the " + n1 + ". It won't budge."; }},
+    {Family::Wear, "Wear the", false,
+     [](const std::string& n1, const std::string&) { return "You can't wear the " + n1; }},
+    {Family::Pull, "Pull the", false,
+     [](const std::string& n1, const std::string&) { return "Pulling the " + n1 + " doesn't do anything."; }},
+    {Family::Swim, "Swim in the", false,
+     [](const std::string& n1, const std::string&) { return "You can't swim in the " + n1; }},
+    {Family::UseWith, kVerbUseWith, true,
+     [](const std::string& n1, const std::string& n2) {
+       return "Combining the " + n1 + " and the " + n2 + " didn't do anything";
+     }},
+};
+
+bool IsBlank(const std::string& text) { return text.empty() || text == " "; }
+bool IsHeader(const std::string& text) { return text == kObjectsHeader || text == kInventoryHeader; }
+
+// One action in progress: the choice, the flags, and the road to the world.
+class Action {
+ public:
+  Action(const std::string& verb, const std::string& noun1, const std::string& noun2, ActionContext& context)
+      : m_verb(verb), m_noun1(noun1), m_noun2(noun2), m_context(context), m_state(context.State()) {}
+
+  ActionOutcome Run() {
+    const bool incomplete = (IsBlank(m_verb) || IsBlank(m_noun1)) && m_verb != kVerbUseWith;
+    if (incomplete) {
+      if (m_verb == kVerbReset) {
+        m_context.ResetGame();
+      } else {
+        Say(kIncompleteChoice);
+        m_messageOnly = true;
+      }
+    } else {
+      if (m_verb == kVerbReset) m_context.ResetGame();
+      if (m_verb == kVerbGet && m_noun1 != "rat") GetGeneric();
+      for (const FamilyRules& rules : kFamilies) {
+        if (m_verb == rules.verb) RunFamily(rules);
+        if (rules.family == Family::TurnOn && m_verb == kVerbLookAt) LookAt();
+      }
+    }
+    if (IsHeader(m_noun1) || IsHeader(m_noun2)) {
+      Say(kHeaderChosen);
+      m_picture = PictureFlag::Off;
+      m_messageOnly = true;
+    }
+    return {m_messageOnly, m_picture == PictureFlag::On};
+  }
+
+ private:
+  void Say(const std::string& text) { m_context.SetActionMessage(text); }
+
+  void Apply(PictureChange change) {
+    switch (change) {
+      case PictureChange::Keep:
+        return;
+      case PictureChange::On:
+        m_picture = PictureFlag::On;
+        return;
+      case PictureChange::Off:
+        m_picture = PictureFlag::Off;
+        return;
+    }
+    FailUnknownCode("picture change", static_cast<int>(change));
+  }
+
+  // Takes a gettable object that lies in this room; the dumbbell also makes the player heavy enough
+  // for the icy lake.
+  void GetGeneric() {
+    m_picture = PictureFlag::On;
+    std::string gettable;
+    {
+      GameRecordset query(m_context.Database());
+      if (!query.Open("SELECT Objects, Gettable FROM objects WHERE Objects='" + QuoteSqlText(m_noun1) +
+                          "' AND objects.Roomnumber=" + std::to_string(m_context.CurrentRoom()) + " and gone = 0",
+                      kCursorForwardOnly, kLockReadOnly)) {
+        return;
+      }
+      query.MoveFirst();
+      if (query.IsEOF()) {
+        Say("You already have this item.");
+        return;
+      }
+      gettable = query.GetFieldText(1);
+    }
+    if (gettable != "1") {
+      Say("You can't get this item");
+      return;
+    }
+    if (m_noun1 == kDumbbell) {
+      m_state.SetActionStatus("have weight", "1");
+      m_state.SetRoomDescription(kIcyLakeWithWeight, std::to_string(kIcyLakeRoom));
+    }
+    m_state.AddToInventory(m_noun1);
+    m_state.SetObjectGone(m_noun1);
+    Say("You picked up the " + m_noun1);
+  }
+
+  // Shows the description of the first object row of that name, wherever it lies.
+  void LookAt() {
+    GameRecordset query(m_context.Database());
+    if (!query.Open("Select description from objects where objects='" + QuoteSqlText(m_noun1) + "'",
+                    kCursorForwardOnly, kLockReadOnly)) {
+      return;
+    }
+    query.MoveFirst();
+    Say(query.IsEOF() ? std::string() : query.GetFieldText(0));
+  }
+
+  void RunFamily(const FamilyRules& rules) {
+    bool handled = false;
+    if (rules.pictureOnEntry) m_picture = PictureFlag::On;
+    if (rules.family == Family::UseWith && (IsBlank(m_noun1) || IsBlank(m_noun2))) {
+      Say(kUseWithNeedsTwo);
+      m_picture = PictureFlag::Off;
+      handled = true;
+      m_messageOnly = true;
+    }
+    for (const PuzzleRow& row : PuzzleRows()) {
+      if (row.family != rules.family || !Matches(row)) continue;
+      handled = true;
+      Apply(row.onMatch);
+      if (ChecksPass(row)) RunEffects(row);
+    }
+    if (!handled && rules.fallback != nullptr) {
+      Say(rules.fallback(m_noun1, m_noun2));
+      m_messageOnly = true;
+      m_picture = PictureFlag::Off;
+    }
+  }
+
+  bool Matches(const PuzzleRow& row) {
+    if (row.family == Family::UseWith) {
+      return row.room == 0 ? m_context.IsPairSelected(row.noun, row.otherNoun) == "Y"
+                           : m_context.IsPairSelectedInRoom(row.noun, row.otherNoun, row.room) == "Y";
+    }
+    return m_noun1 == row.noun && (row.room == 0 || row.room == m_context.CurrentRoom());
+  }
+
+  // Tests the row's conditions in order; the first that fails gives its message. Returns true when
+  // all hold.
+  bool ChecksPass(const PuzzleRow& row) {
+    for (const Check& check : row.checks) {
+      if (Holds(check)) continue;
+      if (!check.failMessage.empty()) Say(check.failMessage);
+      Apply(check.failPicture);
+      if (check.failMessageOnly) m_messageOnly = true;
+      return false;
+    }
+    return true;
+  }
+
+  bool Holds(const Check& check) {
+    switch (check.kind) {
+      case CheckKind::KeyIs:
+        return m_state.GetActionStatus(check.subject) == check.value;
+      case CheckKind::KeyIsNot:
+        return m_state.GetActionStatus(check.subject) != check.value;
+      case CheckKind::Carried:
+        return m_state.IsInInventory(check.subject) == "Y";
+      case CheckKind::Never:
+        return false;
+    }
+    FailUnknownCode("check", static_cast<int>(check.kind));
+  }
+
+  void RunEffects(const PuzzleRow& row) {
+    for (const Effect& effect : row.effects) {
+      switch (effect.kind) {
+        case EffectKind::SetKey:
+          m_state.SetActionStatus(effect.text, "1");
+          break;
+        case EffectKind::AddItem:
+          m_state.AddToInventory(effect.name);
+          break;
+        case EffectKind::RemoveItem:
+          m_state.RemoveFromInventory(effect.name);
+          break;
+        case EffectKind::MarkGone:
+          m_state.SetObjectGone(effect.name);
+          break;
+        case EffectKind::PlaceObject:
+          m_state.PlaceObjectInRoom(std::to_string(effect.room), effect.name, std::to_string(effect.gettable),
+                                    std::to_string(effect.gone), effect.text);
+          break;
+        case EffectKind::SetDescription:
+          m_state.SetRoomDescription(effect.text, std::to_string(effect.room));
+          break;
+        case EffectKind::Message:
+          Say(effect.text);
+          break;
+        case EffectKind::PictureOn:
+          m_picture = PictureFlag::On;
+          break;
+        case EffectKind::PictureOff:
+          m_picture = PictureFlag::Off;
+          break;
+        case EffectKind::ShowPicture:
+          m_context.SetPictureFile(effect.text);
+          break;
+        default:
+          FailUnknownCode("effect", static_cast<int>(effect.kind));
+      }
+    }
+  }
+
+  const std::string& m_verb;
+  const std::string& m_noun1;
+  const std::string& m_noun2;
+  ActionContext& m_context;
+  GameState& m_state;
+  bool m_messageOnly = false;
+  PictureFlag m_picture = PictureFlag::Unset;
+};
+
+}  // namespace
+
+ActionOutcome InterpretAction(const std::string& verb, const std::string& noun1, const std::string& noun2,
+                              ActionContext& context) {
+  return Action(verb, noun1, noun2, context).Run();
+}
+
+}  // namespace brackenhollow

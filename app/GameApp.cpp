@@ -1,0 +1,31 @@
+#include "app/GameApp.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "app/GameDialog.h"
+#include "app/QtMessageBoxes.h"
+
+namespace brackenhollow {
+
+int GameApp::Run(MessageBoxes* boxes, const std::string& programDirectory) {
+  QtMessageBoxes qtBoxes;
+  MessageBoxes& used = boxes != nullptr ? *boxes : qtBoxes;
+  GameDialog dialog(m_database, used, programDirectory);
+  qtBoxes.SetParent(&dialog);
+  m_database.SetMessageBoxes(&used);
+  if (dialog.Run() == QDialog::Accepted) dialog.Screen().SaveCurrentRoom();
+  m_database.SetMessageBoxes(nullptr);
+  return 0;
+}
+
+std::string DefaultStorePath() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QDir().mkpath(folder);
+  return QDir(folder).filePath(QStringLiteral("brackenhollow.sqlite")).toStdString();
+}
+
+std::string ProgramDirectory() { return (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString(); }
+
+}  // namespace brackenhollow

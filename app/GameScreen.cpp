@@ -1,0 +1,272 @@
+#include "app/GameScreen.h"
+
+#include <array>
+#include <cstdio>
+
+#include "actions/ActionInterpreter.h"
+#include "movement/RoomExits.h"
+#include "store/MessageBoxes.h"
+#include "view/PictureSelection.h"
+#include "view/PictureTables.h"
+#include "view/RoomView.h"
+#include "world/WorldBuild.h"
+
+namespace brackenhollow {
+
+namespace {
+
+constexpr std::array<const char*, 13> kVerbs = {
+    "Climb the", "Get the",     "Look at", "Move the",    "Pull the", "Read the",      "Search the",
+    "Swim in the", "Talk to", "Turn On the", kVerbUseWith, "Wear the", kVerbReset,
+};
+constexpr char kTextCaption[] = "Text";
+constexpr char kGraphicCaption[] = "Graphic";
+constexpr char kResetQuestion[] =
+    "Are you sure you want to reset the game? This will reset all the progress you have made thus far.";
+constexpr char kResetWait[] = "Please Wait. Recreating the Database. This will take less than 1 minute.";
+constexpr std::array<Control, 4> kDirections = {Control::North, Control::South, Control::East, Control::West};
+
+// Selects the entry equal to text, or else the first that begins with it; leaves the selection as
+// it is when none does.
+void SelectMatching(ListState& list, const std::string& text) {
+  for (std::size_t index = 0; index < list.entries.size(); ++index) {
+    if (list.entries[index] == text) {
+      list.selected = static_cast<int>(index);
+      return;
+    }
+  }
+  for (std::size_t index = 0; index < list.entries.size(); ++index) {
+    if (list.entries[index].compare(0, text.size(), text) == 0) {
+      list.selected = static_cast<int>(index);
+      return;
+    }
+  }
+}
+
+bool Choose(ListState& list, bool enabled, int index) {
+  if (!enabled || index < 0 || index >= static_cast<int>(list.entries.size())) return false;
+  list.selected = index;
+  return true;
+}
+
+}  // namespace
+
+GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string programDirectory)
+    : m_database(database), m_boxes(boxes), m_state(database, boxes), m_programDirectory(std::move(programDirectory)) {
+  m_screen.verbs.entries.assign(kVerbs.begin(), kVerbs.end());
+  SetAllControls(true);
+  m_screen.Enable(Control::Noun2List, false);
+}
+
+void GameScreen::PrepareStart() {
+  // The picture control starts shown: the game opens in the graphic view.
+  m_screen.pictureShown = true;
+  m_currentRoom = 1;
+}
+
+void GameScreen::EnterGame(const std::string& startChoice) {
+  if (startChoice != kStartChosen) m_screen.closeRequested = true;
+  const std::string saved = m_state.ReadSavedRoom();
+  int room = 0;
+  // The saved room is parsed as "%i" reads it; a number that is no room keeps the player in room 1
+  // rather than in a room with no text, picture or exit.
+  if (std::sscanf(saved.c_str(), "%i", &room) == 1 && IsRoom(room)) m_currentRoom = room;
+  ShowRoomPicture();
+  m_screen.verbs.selected = 0;
+}
+
+void GameScreen::SetAllControls(bool enabled) { m_screen.enabled.fill(enabled); }
+
+void GameScreen::SetViewText(const std::string& text) {
+  m_screen.viewText = text;
+  ++m_screen.viewTextRevision;
+}
+
+void GameScreen::TakeControls() {
+  m_verbText = m_screen.verbs.SelectedText();
+  m_noun1Text = m_screen.noun1.SelectedText();
+  m_noun2Text = m_screen.noun2.SelectedText();
+  m_viewText = m_screen.viewText;
+}
+
+void GameScreen::ShowMembers() {
+  SetViewText(m_viewText);
+  SelectMatching(m_screen.verbs, m_verbText);
+  SelectMatching(m_screen.noun1, m_noun1Text);
+  SelectMatching(m_screen.noun2, m_noun2Text);
+}
+
+void GameScreen::RefreshRoomView() {
+  RoomViewContent content = ReadRoomView(m_currentRoom, m_database, m_boxes);
+  m_screen.noun1.entries = content.nounEntries;
+  m_screen.noun2.entries = std::move(content.nounEntries);
+  m_screen.noun1.selected = -1;
+  m_screen.noun2.selected = -1;
+  m_roomText = std::move(content.roomText);
+  m_viewText = m_roomText;
+  m_noun1Text = kBlankEntry;
+  m_noun2Text = kBlankEntry;
+  ShowMembers();
+}
+
+bool GameScreen::ShowRoomPicture() {
+  RefreshRoomView();
+  if (!IsRoom(m_currentRoom)) return true;
+  const std::optional<RoomPicture> choice = SelectRoomPicture(m_currentRoom, m_state);
+  if (!choice) return true;
+  m_screen.pictureFile = m_programDirectory + choice->picture;
+  m_screen.Enable(Control::East, (choice->directions & kEast) != 0);
+  m_screen.Enable(Control::South, (choice->directions & kSouth) != 0);
+  m_screen.Enable(Control::North, (choice->directions & kNorth) != 0);
+  m_screen.Enable(Control::West, (choice->directions & kWest) != 0);
+  return true;
+}
+
+void GameScreen::OnNorth() {
+  if (!m_screen.IsEnabled(Control::North)) return;
+  m_direction = "N";
+  DoMove();
+}
+
+void GameScreen::OnSouth() {
+  if (!m_screen.IsEnabled(Control::South)) return;
+  m_direction = "S";
+  DoMove();
+}
+
+void GameScreen::OnEast() {
+  if (!m_screen.IsEnabled(Control::East)) return;
+  m_direction = "E";
+  DoMove();
+}
+
+void GameScreen::OnWest() {
+  if (!m_screen.IsEnabled(Control::West)) return;
+  m_direction = "W";
+  DoMove();
+}
+
+void GameScreen::DoMove() {
+  SetAllControls(false);
+  if (IsRoom(m_currentRoom)) m_currentRoom = NextRoom(m_currentRoom, m_direction);
+  ShowRoomPicture();
+  EnableAfterHandler();
+  m_screen.Enable(Control::Noun2List, m_screen.verbs.SelectedText() == kVerbUseWith);
+}
+
+void GameScreen::EnableAfterHandler() {
+  for (Control control : {Control::Toggle, Control::Action, Control::Exit, Control::VerbList, Control::Noun1List}) {
+    m_screen.Enable(control, true);
+  }
+}
+
+void GameScreen::OnAction() {
+  if (!m_screen.IsEnabled(Control::Action)) return;
+  std::array<bool, kDirections.size()> directionsBefore{};
+  for (std::size_t index = 0; index < kDirections.size(); ++index) {
+    directionsBefore[index] = m_screen.IsEnabled(kDirections[index]);
+  }
+  SetAllControls(false);
+  m_screen.toggleCaption = kGraphicCaption;
+  m_screen.pictureShown = false;
+  TakeControls();
+  m_actionMessage.clear();
+  m_resetConfirmed = false;
+  const std::string verb = m_verbText;
+  const std::string noun1 = m_noun1Text;
+  const std::string noun2 = m_noun2Text;
+
+  const ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
+
+  // After a confirmed reset the exits are room 1's, as the reset's own refresh set them; the ones
+  // open before it belong to a world that no longer exists.
+  const bool restoreDirections = !m_resetConfirmed;
+  if (outcome.messageOnly) {
+    m_viewText = m_roomText + kParagraphBreak + m_actionMessage;
+    ShowMembers();
+  } else {
+    if (outcome.pictureFlag) {
+      ShowRoomPicture();
+    } else {
+      RefreshRoomView();
+    }
+    m_viewText = m_roomText + kParagraphBreak + m_actionMessage;
+    ShowMembers();
+  }
+  if ((outcome.messageOnly || !outcome.pictureFlag) && restoreDirections) {
+    for (std::size_t index = 0; index < kDirections.size(); ++index) {
+      if (directionsBefore[index]) m_screen.Enable(kDirections[index], true);
+    }
+  }
+  EnableAfterHandler();
+  m_screen.Enable(Control::Noun2List, m_verbText == kVerbUseWith);
+}
+
+void GameScreen::ResetGame() {
+  if (!m_boxes.AskYesNo(kResetQuestion)) return;
+  m_resetConfirmed = true;
+  m_screen.toggleCaption = kGraphicCaption;
+  m_screen.pictureShown = false;
+  SetViewText(kResetWait);
+  if (m_paintNow) m_paintNow();
+  BuildWorldDatabase(m_database);
+  m_currentRoom = 1;
+  ShowRoomPicture();
+}
+
+void GameScreen::OnTextGraphic() {
+  if (!m_screen.IsEnabled(Control::Toggle)) return;
+  if (m_screen.toggleCaption == kTextCaption) {
+    m_screen.toggleCaption = kGraphicCaption;
+    m_screen.pictureShown = false;
+  } else {
+    m_screen.toggleCaption = kTextCaption;
+    m_screen.pictureShown = true;
+  }
+}
+
+void GameScreen::OnExit() {
+  if (!m_screen.IsEnabled(Control::Exit)) return;
+  SaveCurrentRoom();
+  m_screen.closeRequested = true;
+}
+
+void GameScreen::SaveCurrentRoom() { m_state.SaveCurrentRoom(m_currentRoom); }
+
+bool GameScreen::ChooseVerb(int index) {
+  if (!Choose(m_screen.verbs, m_screen.IsEnabled(Control::VerbList), index)) return false;
+  OnVerbChanged();
+  return true;
+}
+
+bool GameScreen::ChooseNoun1(int index) {
+  return Choose(m_screen.noun1, m_screen.IsEnabled(Control::Noun1List), index);
+}
+
+bool GameScreen::ChooseNoun2(int index) {
+  return Choose(m_screen.noun2, m_screen.IsEnabled(Control::Noun2List), index);
+}
+
+void GameScreen::OnVerbChanged() {
+  TakeControls();
+  if (m_verbText == kVerbUseWith) {
+    m_screen.Enable(Control::Noun2List, true);
+    return;
+  }
+  m_screen.Enable(Control::Noun2List, false);
+  m_noun2Text = kBlankEntry;
+  ShowMembers();
+}
+
+std::string GameScreen::IsPairSelected(const std::string& a, const std::string& b) {
+  TakeControls();
+  return (m_noun1Text == a && m_noun2Text == b) || (m_noun2Text == a && m_noun1Text == b) ? "Y" : "N";
+}
+
+std::string GameScreen::IsPairSelectedInRoom(const std::string& a, const std::string& b, int room) {
+  return m_currentRoom == room ? IsPairSelected(a, b) : "N";
+}
+
+void GameScreen::SetPictureFile(const std::string& name) { m_screen.pictureFile = m_programDirectory + name; }
+
+}  // namespace brackenhollow

@@ -1,0 +1,217 @@
+#include "app/ReplayDriver.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <array>
+#include <utility>
+
+#include "app/GameDialog.h"
+#include "app/SplashDialog.h"
+#include "view/CS309PictureBox.h"
+#include "view/PicturePath.h"
+
+namespace brackenhollow {
+
+namespace {
+
+struct NamedControl {
+  const char* name;
+  Control control;
+};
+
+// The controls in the order the screen block lists them.
+constexpr std::array<NamedControl, kControlCount> kNamedControls = {{
+    {"N", Control::North},
+    {"S", Control::South},
+    {"E", Control::East},
+    {"W", Control::West},
+    {"Toggle", Control::Toggle},
+    {"Action", Control::Action},
+    {"Exit", Control::Exit},
+    {"verb", Control::VerbList},
+    {"noun1", Control::Noun1List},
+    {"noun2", Control::Noun2List},
+}};
+
+template <typename Dialog>
+Dialog* OpenDialog() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* dialog = qobject_cast<Dialog*>(widget); dialog != nullptr && dialog->isVisible()) return dialog;
+  }
+  return nullptr;
+}
+
+std::string ListLine(const QComboBox& combo) {
+  std::string line;
+  for (int index = 0; index < combo.count(); ++index) {
+    if (index > 0) line += " | ";
+    const std::string entry = combo.itemText(index).toStdString();
+    line += index == combo.currentIndex() ? "[" + entry + "]" : entry;
+  }
+  return line;
+}
+
+}  // namespace
+
+ReplayDriver::ReplayDriver(std::vector<std::string> lines, std::string programDirectory, std::ostream& out)
+    : m_lines(std::move(lines)), m_programDirectory(std::move(programDirectory)), m_out(out) {}
+
+std::optional<std::string> ReplayDriver::NextCommand() {
+  while (m_next < m_lines.size()) {
+    std::string line = m_lines[m_next++];
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(" \t") == std::string::npos || line.front() == '#') continue;
+    return line;
+  }
+  return std::nullopt;
+}
+
+bool ReplayDriver::Step() {
+  const std::optional<std::string> command = NextCommand();
+  if (command) {
+    Run(*command);
+    return true;
+  }
+  // The script is over while a dialog is still open: end as a killed game would, saving nothing.
+  if (SplashDialog* splash = OpenDialog<SplashDialog>()) {
+    splash->done(QDialog::Rejected);
+  } else if (GameDialog* game = OpenDialog<GameDialog>()) {
+    game->done(QDialog::Rejected);
+  }
+  return false;
+}
+
+void ReplayDriver::Closed() {
+  m_out << "closed\n";
+  while (const std::optional<std::string> command = NextCommand()) Refuse("the game has ended: " + *command);
+  m_out.flush();
+}
+
+void ReplayDriver::Refuse(const std::string& why) {
+  m_out << "! " << why << "\n";
+  m_failed = true;
+}
+
+void ReplayDriver::Inform(const std::string& text) { m_out << "box " << text << "\n"; }
+
+bool ReplayDriver::AskYesNo(const std::string& text) {
+  m_out << "ask " << text << "\n";
+  if (!m_answer) Refuse("no answer given");
+  const bool yes = m_answer.value_or(false);
+  m_answer.reset();
+  m_out << (yes ? "answered yes" : "answered no") << "\n";
+  return yes;
+}
+
+void ReplayDriver::Run(const std::string& command) {
+  const std::size_t space = command.find(' ');
+  const std::string verb = command.substr(0, space);
+  const std::string argument = space == std::string::npos ? std::string() : command.substr(space + 1);
+  if (verb == "answer") {
+    if (argument == "yes" || argument == "no") {
+      m_answer = argument == "yes";
+    } else {
+      Refuse("answer takes yes or no: " + command);
+    }
+    return;
+  }
+  if (SplashDialog* splash = OpenDialog<SplashDialog>()) {
+    RunOnSplash(*splash, command);
+  } else if (GameDialog* game = OpenDialog<GameDialog>()) {
+    RunOnGame(*game, verb, argument);
+  } else {
+    Refuse("no dialog is open: " + command);
+  }
+}
+
+void ReplayDriver::RunOnSplash(SplashDialog& splash, const std::string& command) {
+  if (command == "start") {
+    splash.StartButton()->click();
+  } else if (command == "leave") {
+    splash.ExitButton()->click();
+  } else {
+    Refuse("the start dialog offers only start and leave: " + command);
+  }
+}
+
+void ReplayDriver::RunOnGame(GameDialog& game, const std::string& verb, const std::string& argument) {
+  if (verb == "press") {
+    Press(game, argument);
+  } else if (verb == "verb" || verb == "noun1" || verb == "noun2") {
+    Choose(game, verb, argument);
+  } else if (verb == "show" && argument.empty()) {
+    Show(game);
+  } else {
+    Refuse("unknown command: " + verb + (argument.empty() ? "" : " " + argument));
+  }
+}
+
+void ReplayDriver::Press(GameDialog& game, const std::string& name) {
+  if (name == "OK") {
+    game.close();
+    return;
+  }
+  for (const NamedControl& named : kNamedControls) {
+    if (name != named.name) continue;
+    QPushButton* button = game.Button(named.control);
+    if (button == nullptr) break;
+    if (!button->isEnabled()) {
+      Refuse("button " + name + " is disabled");
+      return;
+    }
+    button->click();
+    return;
+  }
+  Refuse("no button named " + name);
+}
+
+void ReplayDriver::Choose(GameDialog& game, const std::string& listName, const std::string& text) {
+  const Control control =
+      listName == "verb" ? Control::VerbList : listName == "noun1" ? Control::Noun1List : Control::Noun2List;
+  QComboBox* combo = game.List(control);
+  if (!combo->isEnabled()) {
+    Refuse("list " + listName + " is disabled");
+    return;
+  }
+  const QString wanted = QString::fromStdString(text.empty() ? std::string(" ") : text);
+  const int index = combo->findText(wanted, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index < 0) {
+    Refuse("list " + listName + " has no entry " + wanted.toStdString());
+    return;
+  }
+  combo->setCurrentIndex(index);
+}
+
+void ReplayDriver::Show(GameDialog& game) {
+  m_out << "screen\n";
+  m_out << "room " << game.Screen().CurrentRoom() << "\n";
+  const std::string picturePath = game.Picture()->PictureFile().toStdString();
+  std::string pictureName = picturePath.empty() ? std::string("-") : picturePath;
+  if (pictureName.rfind(m_programDirectory, 0) == 0) pictureName = pictureName.substr(m_programDirectory.size());
+  m_out << "picture " << pictureName << "\n";
+  const bool found = !picturePath.empty() && QFileInfo(QString::fromStdString(PictureFilePath(picturePath))).isFile();
+  m_out << "picture-file " << (found ? "found" : "missing") << "\n";
+  m_out << "toggle " << game.Button(Control::Toggle)->text().toStdString() << "\n";
+  m_out << "picture-shown " << (game.Picture()->isHidden() ? "no" : "yes") << "\n";
+  m_out << "enabled";
+  for (const NamedControl& named : kNamedControls) {
+    QWidget* widget = game.Button(named.control) != nullptr ? static_cast<QWidget*>(game.Button(named.control))
+                                                            : game.List(named.control);
+    if (widget->isEnabled()) m_out << " " << named.name;
+  }
+  m_out << "\n";
+  m_out << "verb " << game.List(Control::VerbList)->currentText().toStdString() << "\n";
+  m_out << "noun1 " << ListLine(*game.List(Control::Noun1List)) << "\n";
+  m_out << "noun2 " << ListLine(*game.List(Control::Noun2List)) << "\n";
+  m_out << "text\n";
+  for (const QString& line : game.TextView()->toPlainText().split(QLatin1Char('\n'))) {
+    m_out << "> " << line.toStdString() << "\n";
+  }
+  m_out << "end\n";
+}
+
+}  // namespace brackenhollow

@@ -1,0 +1,51 @@
+#pragma once
+// Plays a script against the game's real dialogs, through their widgets, and prints what a player
+// would see. It answers the game's message boxes itself.
+
+#include <cstddef>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "store/MessageBoxes.h"
+
+namespace brackenhollow {
+
+class GameDialog;
+class SplashDialog;
+
+class ReplayDriver : public MessageBoxes {
+ public:
+  ReplayDriver(std::vector<std::string> lines, std::string programDirectory, std::ostream& out);
+
+  // Runs the next command of the script against whichever dialog is open. Returns false once the
+  // script is used up (the open dialog has then been closed as a player killing the game would).
+  bool Step();
+  // Called when the game screen has closed: reports it, and refuses what the script still holds.
+  void Closed();
+  // True when any command could not be carried out.
+  bool Failed() const { return m_failed; }
+
+  void Inform(const std::string& text) override;
+  bool AskYesNo(const std::string& text) override;
+
+ private:
+  std::optional<std::string> NextCommand();
+  void Run(const std::string& command);
+  void RunOnSplash(SplashDialog& splash, const std::string& verb);
+  void RunOnGame(GameDialog& game, const std::string& verb, const std::string& argument);
+  void Press(GameDialog& game, const std::string& name);
+  void Choose(GameDialog& game, const std::string& listName, const std::string& text);
+  void Show(GameDialog& game);
+  void Refuse(const std::string& why);
+
+  std::vector<std::string> m_lines;
+  std::size_t m_next = 0;
+  std::string m_programDirectory;
+  std::ostream& m_out;
+  std::optional<bool> m_answer;
+  bool m_failed = false;
+};
+
+}  // namespace brackenhollow

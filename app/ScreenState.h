@@ -1,0 +1,42 @@
+#pragma once
+// Everything the game screen shows, as plain data: the Qt dialog mirrors it into its widgets, and
+// tests read it without any.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace brackenhollow {
+
+enum class Control : std::size_t { North, South, East, West, Toggle, Action, Exit, VerbList, Noun1List, Noun2List };
+inline constexpr std::size_t kControlCount = 10;
+
+struct ListState {
+  std::vector<std::string> entries;
+  int selected = -1;  // -1: nothing selected
+
+  // The selected entry's text; empty when nothing is selected.
+  std::string SelectedText() const {
+    return selected >= 0 && selected < static_cast<int>(entries.size()) ? entries[static_cast<std::size_t>(selected)]
+                                                                        : std::string();
+  }
+};
+
+struct ScreenState {
+  std::array<bool, kControlCount> enabled{};
+  std::string toggleCaption = "Text";
+  bool pictureShown = false;
+  std::string pictureFile;      // the full path last put on the picture control; empty before the first
+  std::string viewText;         // the text view, lines separated by "\r\n"
+  unsigned viewTextRevision = 0;  // grows whenever the game writes the text view
+  ListState verbs;
+  ListState noun1;
+  ListState noun2;
+  bool closeRequested = false;  // the screen asked to be closed with OK
+
+  bool IsEnabled(Control control) const { return enabled[static_cast<std::size_t>(control)]; }
+  void Enable(Control control, bool on) { enabled[static_cast<std::size_t>(control)] = on; }
+};
+
+}  // namespace brackenhollow

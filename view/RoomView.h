@@ -1,0 +1,28 @@
+#pragma once
+// What the player reads about the room: its text with the objects line, and the entries both noun
+// lists offer.
+
+#include <string>
+#include <vector>
+
+namespace brackenhollow {
+
+class GameDatabase;
+class MessageBoxes;
+
+inline constexpr char kObjectsHeader[] = "OBJECTS IN ROOM -------";
+inline constexpr char kInventoryHeader[] = "INVENTORY ITEMS -------";
+inline constexpr char kBlankEntry[] = " ";
+inline constexpr char kParagraphBreak[] = "\r\n\r\n";
+
+struct RoomViewContent {
+  std::string roomText;                  // description, a blank line, the objects line
+  std::vector<std::string> nounEntries;  // " ", the objects header, objects, the inventory header, items
+};
+
+// Reads the room's shown description, the objects lying there and the carried items. A room without
+// a description row is reported as "No records found" and its text starts with the blank line; a query
+// the store refuses leaves its part empty, and the header entries are there all the same.
+RoomViewContent ReadRoomView(int room, GameDatabase& database, MessageBoxes& boxes);
+
+}  // namespace brackenhollow
