@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -43,6 +44,20 @@ std::string TimeStamp() {
   char buffer[32];
   std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", &local);
   return buffer;
+}
+
+// True for a missing or empty file and for one that starts as every SQLite store does. Checked before
+// SQLite opens the file, since opening it may already rewrite the journal files beside it.
+bool LooksLikeStore(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0) return true;
+  constexpr char kHeader[] = "SQLite format 3";
+  char start[sizeof kHeader] = {};
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return true;  // unreadable: let the open itself decide
+  const std::size_t got = std::fread(start, 1, sizeof start, file);
+  std::fclose(file);
+  return got == sizeof start && std::memcmp(start, kHeader, sizeof kHeader) == 0;
 }
 
 bool DebugOutputWanted() {
@@ -118,7 +133,7 @@ void GameDatabase::KeepDamagedFileAside() {
 }
 
 void GameDatabase::OpenOrRecover() {
-  if (TryOpen(m_path) && IsReadable()) return;
+  if (LooksLikeStore(m_path) && TryOpen(m_path) && IsReadable()) return;
   std::error_code ignored;
   if (std::filesystem::exists(m_path, ignored)) {
     KeepDamagedFileAside();
