@@ -1,10 +1,465 @@
+// People and animals: one figure routine dressed differently for each character, and the creatures.
 #include "Kit.h"
 #include "PropGroups.h"
+#include "Shared.h"
 
 namespace brackenhollow::art {
 
+using namespace colours;
+
+namespace {
+
+// One arm hanging from a shoulder, turned outward by angle degrees; the hand at its end.
+void PaintArm(Sketch& sketch, double shoulderX, double shoulderY, double angle, double side, QRgb sleeve, QRgb skin) {
+  sketch.Painter().save();
+  sketch.Painter().translate(shoulderX, shoulderY);
+  sketch.Painter().rotate(side * angle);
+  sketch.Shape(RoundedBox(-7, -4, 14, 58, 6), sleeve);
+  sketch.Oval(0, 58, 8, 8, skin);
+  sketch.Painter().restore();
+}
+
+// The head with hair, eyes and mouth, centred on the point; closed eyes for sleepers.
+void PaintHead(Sketch& sketch, double x, double y, const PersonLook& look, bool eyesClosed) {
+  if (!look.bald) {
+    sketch.Oval(x, y - 3, 18, 18, look.hair);
+  }
+  sketch.Oval(x, y, 15, 16, look.skin);
+  if (!look.bald) {
+    QPainterPath fringe;
+    fringe.moveTo(x - 16, y - 2);
+    fringe.cubicTo(x - 14, y - 22, x + 14, y - 22, x + 16, y - 2);
+    fringe.cubicTo(x + 6, y - 10, x - 6, y - 10, x - 16, y - 2);
+    sketch.Shape(fringe, look.hair);
+  }
+  if (eyesClosed) {
+    sketch.InkLine(x - 9, y, x - 3, y);
+    sketch.InkLine(x + 3, y, x + 9, y);
+  } else {
+    sketch.FlatOval(x - 6, y, 2, 2.5, kInk);
+    sketch.FlatOval(x + 6, y, 2, 2.5, kInk);
+  }
+  if (look.beard) {
+    QPainterPath beard;
+    beard.moveTo(x - 14, y + 2);
+    beard.quadTo(x, y + 34, x + 14, y + 2);
+    beard.quadTo(x, y + 12, x - 14, y + 2);
+    sketch.Shape(beard, look.hair);
+  } else {
+    sketch.InkLine(x - 5, y + 8, x + 5, y + 8);
+  }
+}
+
+}  // namespace
+
+void PaintPerson(Sketch& sketch, const PersonLook& look) {
+  if (look.dress) {
+    sketch.Polygon({At(-18, -118), At(18, -118), At(34, -30), At(-34, -30)}, look.shirt);
+    sketch.Box(-14, -30, 9, 28, look.skin);
+    sketch.Box(5, -30, 9, 28, look.skin);
+  } else {
+    sketch.Box(-18, -72, 17, 68, look.trousers);
+    sketch.Box(1, -72, 17, 68, look.trousers);
+    sketch.Shape(RoundedBox(-19, -126, 38, 62, 8), look.shirt);
+    if (look.rags) {
+      sketch.Polygon({At(-19, -70), At(-12, -58), At(-4, -68), At(4, -56), At(12, -68), At(19, -60), At(19, -70)}, look.shirt);
+      sketch.Box(-10, -110, 12, 10, kRagDark);
+      sketch.Box(4, -92, 10, 12, kPaperShade);
+    }
+  }
+  sketch.Oval(-12, -3, 11, 5, kInk);
+  sketch.Oval(12, -3, 11, 5, kInk);
+  PaintArm(sketch, -18, -120, look.leftArmAngle, 1, look.shirt, look.skin);
+  PaintArm(sketch, 18, -120, look.rightArmAngle, -1, look.shirt, look.skin);
+  PaintHead(sketch, 0, -144, look, false);
+}
+
+namespace {
+
+PersonLook BaseLook() {
+  PersonLook look;
+  look.shirt = kShirtRed;
+  look.trousers = kDenim;
+  look.hair = kHairBrown;
+  look.skin = kSkin;
+  return look;
+}
+
+// A person about 150 high; shirt, trousers and hair colours and arm angles as given; origin at the feet.
+void PaintPersonProp(Sketch& sketch, const Layer& layer) {
+  PersonLook look = BaseLook();
+  look.shirt = layer.Colour("shirt", look.shirt);
+  look.trousers = layer.Colour("trousers", look.trousers);
+  look.hair = layer.Colour("hair", look.hair);
+  look.leftArmAngle = layer.Number("left-arm", 20);
+  look.rightArmAngle = layer.Number("right-arm", 20);
+  look.dress = layer.Flag("dress", false);
+  PaintPerson(sketch, look);
+}
+
+// The farmer in fine clothes, gold rings and a straw hat. pose=block spreads his arms across the path;
+// pose=aside has him counting a bag of gold.
+void PaintFarmer(Sketch& sketch, const Layer& layer) {
+  const std::string pose = layer.Word("pose", "block");
+  PersonLook look = BaseLook();
+  look.shirt = kSuit;
+  look.trousers = kIron;
+  look.hair = kHairGrey;
+  look.leftArmAngle = pose == "block" ? 80 : 35;
+  look.rightArmAngle = pose == "block" ? 80 : 35;
+  PaintPerson(sketch, look);
+  sketch.Polygon({At(-6, -124), At(6, -124), At(4, -96), At(0, -90), At(-4, -96)}, kShirtRed);
+  // Straw hat and the rings that give him away.
+  sketch.Oval(0, -160, 32, 7, kHay);
+  sketch.Shape(RoundedBox(-16, -182, 32, 22, 6), kHay);
+  sketch.Box(-16, -166, 32, 5, kShirtRed);
+  if (pose == "block") {
+    for (int side = -1; side <= 1; side += 2) {
+      const double handX = side * (18 + 58 * std::sin(80 * 3.14159 / 180));
+      const double handY = -120 + 58 * std::cos(80 * 3.14159 / 180);
+      sketch.Oval(handX, handY, 3, 3, kGold);
+      sketch.Oval(handX + side * 4, handY + 3, 3, 3, kGold);
+    }
+  } else {
+    sketch.Painter().save();
+    sketch.Painter().translate(0, -50);
+    sketch.Painter().scale(0.55, 0.55);
+    QPainterPath sack;
+    sack.moveTo(-14, -70);
+    sack.cubicTo(-50, -50, -50, 0, 0, 0);
+    sack.cubicTo(50, 0, 50, -50, 14, -70);
+    sack.closeSubpath();
+    sketch.Shape(sack, kCardboard);
+    sketch.Text(QRectF(-20, -50, 40, 36), QStringLiteral("$"), 30, kGoldDark);
+    sketch.Painter().restore();
+    for (int coin = 0; coin < 3; ++coin) sketch.Oval(-30 + coin * 8, -86 - coin * 6, 6, 6, kGold);
+    sketch.Oval(-40, -84, 3, 3, kGold);
+    sketch.Oval(40, -84, 3, 3, kGold);
+  }
+}
+
+// The magician in a starry robe and pointed hat, waving; origin at the feet.
+void PaintMagician(Sketch& sketch, const Layer&) {
+  PersonLook look = BaseLook();
+  look.shirt = kRobe;
+  look.dress = true;
+  look.hair = kHairGrey;
+  look.beard = true;
+  look.leftArmAngle = 30;
+  look.rightArmAngle = 150;
+  sketch.Polygon({At(-24, -118), At(24, -118), At(40, 0), At(-40, 0)}, kRobe);
+  PaintPerson(sketch, look);
+  PaintStar(sketch, -14, -60, 7, kGold);
+  PaintStar(sketch, 16, -90, 6, kGold);
+  PaintStar(sketch, 10, -30, 6, kGold);
+  sketch.Polygon({At(-22, -156), At(22, -156), At(6, -220), At(-2, -222)}, kRobe);
+  PaintStar(sketch, 2, -180, 6, kGold);
+}
+
+// The scruffy old man in rags, leaning on a stick; origin at the feet.
+void PaintOldMan(Sketch& sketch, const Layer&) {
+  PersonLook look = BaseLook();
+  look.shirt = kRag;
+  look.trousers = kRagDark;
+  look.hair = kHairGrey;
+  look.beard = true;
+  look.rags = true;
+  look.rightArmAngle = 30;
+  sketch.Painter().save();
+  sketch.Painter().rotate(4);
+  PaintPerson(sketch, look);
+  sketch.Painter().restore();
+  sketch.Line(-40, -60, -48, 0, kInk, 7);
+  sketch.Line(-40, -60, -48, 0, kWoodDark, 4);
+}
+
+// The young woman with both arms up, hanging a string of lights; origin at the feet.
+void PaintYoungLady(Sketch& sketch, const Layer&) {
+  PersonLook look = BaseLook();
+  look.shirt = kDress;
+  look.dress = true;
+  look.hair = kHairBlonde;
+  look.leftArmAngle = 150;
+  look.rightArmAngle = 150;
+  PaintPerson(sketch, look);
+  sketch.Oval(0, -136, 20, 24, kHairBlonde);
+  PaintHead(sketch, 0, -144, look, false);
+}
+
+// A string of coloured Christmas lights sagging across w; origin at its left end.
+void PaintChristmasLights(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 400);
+  const double sag = layer.Number("sag", 40);
+  QPainterPath wire;
+  wire.moveTo(0, 0);
+  wire.quadTo(width / 2, sag * 2, width, 0);
+  sketch.Stroke(wire, kLeafDark, 2);
+  const QRgb bulbs[] = {kRuby, kPaintYellow, kPaintBlue, kEmerald, kOrange};
+  for (int bulb = 0; bulb <= 16; ++bulb) {
+    const double along = bulb / 16.0;
+    const QPointF spot = wire.pointAtPercent(along);
+    sketch.Glow(spot.x(), spot.y() + 8, 12, bulbs[bulb % 5], 0.35);
+    sketch.Oval(spot.x(), spot.y() + 8, 4, 6, bulbs[bulb % 5]);
+  }
+}
+
+// The scarecrow on its pole, about 220 high; view=front shows its stitched face, view=back its back.
+void PaintScarecrow(Sketch& sketch, const Layer& layer) {
+  const bool back = layer.Word("view", "front") == "back";
+  sketch.Box(-6, -200, 12, 200, kWoodDark);
+  sketch.Box(-90, -150, 180, 10, kWoodDark);
+  for (int side = -1; side <= 1; side += 2)
+    for (int straw = 0; straw < 4; ++straw)
+      sketch.Line(side * 90, -145, side * (104 + straw * 3), -160 + straw * 10, kHay, 2.5);
+  QPainterPath shirt = PathThrough({At(-88, -156), At(88, -156), At(88, -134), At(38, -134), At(44, -60), At(-44, -60), At(-38, -134),
+                                    At(-88, -134)});
+  sketch.Shape(shirt, kShirtCheck);
+  sketch.Box(14, -120, 22, 20, kDenim);
+  sketch.Box(-50, -154, 18, 16, kShirtRed);
+  for (int stitch = 0; stitch < 5; ++stitch) {
+    const double y = -146 + stitch * 18;
+    sketch.Line(-4, y, 4, y + 8, kTwine, 2.5);
+    sketch.Line(4, y, -4, y + 8, kTwine, 2.5);
+  }
+  for (int stitch = 0; stitch < 3; ++stitch) {
+    sketch.Line(12 + stitch * 8, -124, 16 + stitch * 8, -118, kTwine, 2.5);
+    sketch.Line(-52 + stitch * 8, -158, -48 + stitch * 8, -150, kTwine, 2.5);
+  }
+  for (int straw = 0; straw < 6; ++straw) sketch.Line(-30 + straw * 12, -60, -34 + straw * 13, -44, kHay, 2.5);
+  sketch.Oval(0, -182, 26, 28, kCardboard);
+  if (!back) {
+    sketch.Line(-13, -190, -5, -182, kInk, 3);
+    sketch.Line(-5, -190, -13, -182, kInk, 3);
+    sketch.Line(5, -190, 13, -182, kInk, 3);
+    sketch.Line(13, -190, 5, -182, kInk, 3);
+    QPainterPath mouth;
+    mouth.moveTo(-14, -168);
+    for (int tooth = 0; tooth <= 7; ++tooth) mouth.lineTo(-14 + tooth * 4, tooth % 2 == 0 ? -168 : -164);
+    sketch.Stroke(mouth, kInk, 2);
+  } else {
+    sketch.Line(0, -206, 0, -160, kTwine, 2.5);
+  }
+  sketch.Oval(0, -204, 40, 8, kHayDark);
+  sketch.Shape(RoundedBox(-20, -230, 40, 26, 8), kHayDark);
+}
+
+// A close-up of the scarecrow's shirt: checked cloth, thick twine stitches and one long loose piece.
+void PaintScarecrowCloseup(Sketch& sketch, const Layer&) {
+  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kShirtCheck);
+  sketch.Painter().setOpacity(0.35);
+  for (double x = 0; x < kFrameWidth; x += 48) sketch.FlatBox(x, 0, 16, kFrameHeight, kShirtRed);
+  for (double y = 0; y < kFrameHeight; y += 48) sketch.FlatBox(0, y, kFrameWidth, 16, kShirtRed);
+  sketch.Painter().setOpacity(1.0);
+  sketch.Box(330, 70, 170, 150, kDenim);
+  sketch.Box(60, 230, 150, 120, kRagDark);
+  for (int stitch = 0; stitch < 8; ++stitch) {
+    const double y = 80 + stitch * 18;
+    sketch.Line(322, y, 338, y + 12, kInk, 9);
+    sketch.Line(322, y, 338, y + 12, kTwine, 6);
+  }
+  for (int stitch = 0; stitch < 7; ++stitch) {
+    const double x = 70 + stitch * 20;
+    sketch.Line(x, 222, x + 12, 238, kInk, 9);
+    sketch.Line(x, 222, x + 12, 238, kTwine, 6);
+  }
+  QPainterPath loose;
+  loose.moveTo(330, 220);
+  loose.cubicTo(300, 280, 380, 300, 330, 360);
+  loose.cubicTo(300, 390, 260, 380, 250, 420);
+  sketch.Stroke(loose, kInk, 11);
+  sketch.Stroke(loose, kTwine, 7);
+  sketch.Oval(252, 402, 7, 7, kTwine);
+  for (int straw = 0; straw < 8; ++straw) sketch.Line(500 + straw * 6, 0, 480 + straw * 9, 60, kHay, 3);
+}
+
+// The big skinny junkyard dog, about 200 long, side view. state=growl shows teeth and ribs on a leash
+// tied to a post on the left; state=dead has it lying still, eyes closed.
+void PaintDog(Sketch& sketch, const Layer& layer) {
+  const bool dead = layer.Word("state", "growl") == "dead";
+  if (dead) {
+    sketch.Oval(0, -26, 90, 26, kFur);
+    for (int rib = 0; rib < 5; ++rib) sketch.InkLine(-30 + rib * 12, -40, -26 + rib * 12, -18);
+    for (int leg = 0; leg < 4; ++leg) sketch.Shape(RoundedBox(-60 + leg * 34, -14, 50, 10, 5), kFur);
+    sketch.Oval(96, -30, 30, 22, kFur);
+    sketch.Polygon({At(80, -48), At(92, -66), At(100, -46)}, kFurDark);
+    sketch.Oval(124, -26, 14, 10, kFur);
+    sketch.InkLine(96, -34, 106, -32);
+    sketch.Line(-88, -30, -130, -20, kInk, 6);
+    sketch.Line(-88, -30, -130, -20, kFur, 3);
+    return;
+  }
+  sketch.Box(-210, -120, 14, 120, kWoodDark);
+  QPainterPath leash;
+  leash.moveTo(-200, -90);
+  leash.quadTo(-120, -40, -60, -88);
+  sketch.Stroke(leash, kShirtRed, 3);
+  for (int leg = 0; leg < 4; ++leg) {
+    const double x = leg < 2 ? -70 + leg * 18 : 40 + (leg - 2) * 18;
+    sketch.Shape(RoundedBox(x, -60, 12, 60, 5), kFur);
+  }
+  QPainterPath body;
+  body.moveTo(-84, -96);
+  body.cubicTo(-40, -110, 30, -108, 70, -100);
+  body.cubicTo(80, -70, 40, -58, 10, -62);
+  body.cubicTo(-20, -52, -70, -56, -88, -64);
+  body.closeSubpath();
+  sketch.Shape(body, kFur);
+  for (int rib = 0; rib < 5; ++rib) {
+    QPainterPath line;
+    line.moveTo(-30 + rib * 12, -100);
+    line.quadTo(-36 + rib * 12, -80, -28 + rib * 12, -64);
+    sketch.Stroke(line, kFurDark, 2);
+  }
+  sketch.Line(-86, -92, -120, -124, kInk, 7);
+  sketch.Line(-86, -92, -120, -124, kFur, 4);
+  sketch.Polygon({At(60, -104), At(88, -130), At(120, -122), At(96, -92)}, kFur);
+  sketch.Oval(108, -126, 26, 22, kFur);
+  sketch.Polygon({At(96, -142), At(104, -168), At(114, -144)}, kFurDark);
+  sketch.Polygon({At(124, -130), At(160, -118), At(158, -102), At(124, -108)}, kFur);
+  sketch.Polygon({At(128, -110), At(156, -106), At(150, -96), At(130, -100)}, kRubyDark);
+  for (int tooth = 0; tooth < 4; ++tooth)
+    sketch.Polygon({At(132 + tooth * 6, -110), At(135 + tooth * 6, -104), At(138 + tooth * 6, -110)}, kWhite);
+  sketch.Line(140, -98, 138, -80, kSkyPale, 2);
+  sketch.Oval(112, -132, 4, 4, kPaintYellow);
+  sketch.Line(104, -140, 118, -136, kInk, 2.5);
+  sketch.Box(70, -110, 10, 24, kShirtRed);
+}
+
+// A possum-sized rat with red eyes and bared teeth, about 150 long; origin at its feet.
+void PaintRat(Sketch& sketch, const Layer&) {
+  QPainterPath tail;
+  tail.moveTo(-60, -20);
+  tail.cubicTo(-120, -10, -110, -60, -170, -40);
+  sketch.Stroke(tail, kInk, 7);
+  sketch.Stroke(tail, kPink, 4);
+  sketch.Oval(-10, -34, 60, 34, kRat);
+  sketch.Polygon({At(30, -54), At(90, -30), At(30, -14)}, kRat);
+  sketch.Oval(28, -64, 14, 14, kPink);
+  sketch.Oval(28, -64, 8, 8, kRat);
+  sketch.Oval(90, -30, 5, 5, kPink);
+  sketch.Oval(52, -42, 5, 5, kRuby);
+  sketch.Polygon({At(70, -26), At(74, -14), At(78, -25)}, kWhite);
+  sketch.Polygon({At(78, -25), At(81, -15), At(84, -26)}, kWhite);
+  for (int whisker = 0; whisker < 3; ++whisker) sketch.Line(84, -32, 112, -44 + whisker * 10, kInk, 1);
+  for (int foot = 0; foot < 3; ++foot) sketch.Oval(-40 + foot * 34, -2, 10, 5, kPink);
+}
+
+// A huge toad, about 220 wide. state=awake sits blocking the way; state=asleep has its eyes shut, dozing.
+void PaintToad(Sketch& sketch, const Layer& layer) {
+  const bool asleep = layer.Word("state", "awake") == "asleep";
+  sketch.Oval(-80, -20, 44, 22, kToadDark);
+  sketch.Oval(80, -20, 44, 22, kToadDark);
+  QPainterPath body;
+  body.moveTo(-110, 0);
+  body.cubicTo(-120, -120, 120, -120, 110, 0);
+  body.closeSubpath();
+  sketch.Shape(body, kToad);
+  sketch.Oval(0, -22, 70, 26, kToadBelly);
+  for (int wart = 0; wart < 8; ++wart) sketch.Oval(-70 + wart * 20, -70 + (wart % 3) * 12, 5, 5, kToadDark);
+  for (int side = -1; side <= 1; side += 2) {
+    sketch.Oval(side * 44, -92, 22, 20, kToad);
+    if (asleep) {
+      sketch.Line(side * 44 - 12, -92, side * 44 + 12, -92, kInk, 3);
+    } else {
+      sketch.Oval(side * 44, -94, 13, 12, kPaintYellow);
+      sketch.FlatBox(side * 44 - 9, -97, 18, 5, kInk);
+    }
+  }
+  sketch.InkLine(-50, -52, 50, -52);
+  if (asleep) {
+    sketch.Text(QRectF(70, -170, 60, 40), QStringLiteral("z"), 22, kWhite);
+    sketch.Text(QRectF(96, -200, 60, 40), QStringLiteral("Z"), 30, kWhite);
+  }
+}
+
+// One snake body winding from the origin, length about 160; seed varies the curve.
+void PaintSnakeBody(Sketch& sketch, double length, int seed) {
+  QPainterPath body;
+  body.moveTo(0, 0);
+  const double wave = 14 + 8 * Scatter(seed);
+  for (int bend = 1; bend <= 4; ++bend)
+    body.quadTo(length * (bend - 0.5) / 4, (bend % 2 == 0 ? -1 : 1) * wave, length * bend / 4, 0);
+  sketch.Stroke(body, kInk, 15);
+  sketch.Stroke(body, seed % 2 == 0 ? kSnake : kSnakeDark, 11);
+  sketch.Stroke(body, kSnakeBand, 2);
+  sketch.Oval(length + 6, 0, 11, 8, seed % 2 == 0 ? kSnake : kSnakeDark);
+  sketch.FlatOval(length + 9, -3, 2, 2, kPaintYellow);
+}
+
+// A floor alive with snakes across w, with one large snake rearing in the middle; origin top-left.
+void PaintSnakes(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", kFrameWidth);
+  const double height = layer.Number("h", 140);
+  for (int snake = 0; snake < 26; ++snake) {
+    sketch.Painter().save();
+    sketch.Painter().translate(Scatter(snake + 3) * width - 60, Scatter(snake + 33) * height);
+    sketch.Painter().rotate((Scatter(snake + 63) - 0.5) * 140);
+    PaintSnakeBody(sketch, 110 + 60 * Scatter(snake + 93), snake);
+    sketch.Painter().restore();
+  }
+  if (!layer.Flag("rearing", true)) return;
+  sketch.Painter().save();
+  sketch.Painter().translate(width / 2, height * 0.7);
+  QPainterPath body;
+  body.moveTo(-60, 10);
+  body.cubicTo(-20, 30, 40, 0, 10, -40);
+  body.cubicTo(-20, -80, 30, -120, 10, -170);
+  sketch.Stroke(body, kInk, 30);
+  sketch.Stroke(body, kSnake, 25);
+  sketch.Stroke(body, kSnakeBand, 4);
+  sketch.Oval(10, -180, 40, 22, kSnakeDark);
+  sketch.Oval(14, -186, 22, 18, kSnake);
+  sketch.Oval(4, -192, 5, 5, kPaintYellow);
+  sketch.Oval(24, -192, 5, 5, kPaintYellow);
+  sketch.Polygon({At(2, -174), At(6, -158), At(10, -174)}, kWhite);
+  sketch.Polygon({At(18, -174), At(22, -158), At(26, -174)}, kWhite);
+  sketch.Line(14, -168, 14, -150, kRuby, 2);
+  sketch.Line(14, -150, 8, -142, kRuby, 2);
+  sketch.Line(14, -150, 20, -142, kRuby, 2);
+  sketch.Painter().restore();
+}
+
+// A sleepy face looking back from a mirror: heavy-lidded eyes and a yawn; origin at the face's centre.
+void PaintSleepyFace(Sketch& sketch, const Layer&) {
+  PersonLook look = BaseLook();
+  sketch.Shape(RoundedBox(-46, 40, 92, 60, 20), kShirtRed);
+  sketch.Oval(0, -6, 44, 50, look.hair);
+  sketch.Oval(0, 0, 38, 44, look.skin);
+  QPainterPath hair;
+  hair.moveTo(-40, -6);
+  hair.cubicTo(-30, -60, 30, -60, 40, -6);
+  hair.lineTo(30, -24);
+  hair.lineTo(18, -14);
+  hair.lineTo(0, -30);
+  hair.lineTo(-16, -14);
+  hair.lineTo(-30, -24);
+  hair.closeSubpath();
+  sketch.Shape(hair, look.hair);
+  for (int side = -1; side <= 1; side += 2) {
+    sketch.Oval(side * 15, -2, 9, 6, kWhite);
+    sketch.FlatBox(side * 15 - 10, -9, 20, 7, look.skin);
+    sketch.InkLine(side * 15 - 10, -3, side * 15 + 10, -3);
+    sketch.Line(side * 15 - 8, 8, side * 15 + 8, 8, kSkinShade, 2);
+  }
+  sketch.Oval(0, 24, 9, 11, kRubyDark);
+}
+
+}  // namespace
+
 void RegisterCharacterProps(PropRegistry& registry) {
-  (void)registry;
+  registry.Add("person", PaintPersonProp);
+  registry.Add("farmer", PaintFarmer);
+  registry.Add("magician", PaintMagician);
+  registry.Add("old-man", PaintOldMan);
+  registry.Add("young-lady", PaintYoungLady);
+  registry.Add("christmas-lights", PaintChristmasLights);
+  registry.Add("scarecrow", PaintScarecrow);
+  registry.Add("scarecrow-closeup", PaintScarecrowCloseup);
+  registry.Add("dog", PaintDog);
+  registry.Add("rat", PaintRat);
+  registry.Add("toad", PaintToad);
+  registry.Add("snakes", PaintSnakes);
+  registry.Add("sleepy-face", PaintSleepyFace);
 }
 
 }  // namespace brackenhollow::art

@@ -1,10 +1,197 @@
+// Interiors: a room box in one-point perspective, doors in its side walls, holes and rugs.
 #include "Kit.h"
 #include "PropGroups.h"
+#include "Shared.h"
 
 namespace brackenhollow::art {
 
+using namespace colours;
+
+namespace {
+
+// The shape of a room box: the back wall's rectangle inside the frame.
+struct RoomShape {
+  double left = 110;
+  double right = 486;
+  double top = 40;
+  double floorLine = 290;
+};
+
+RoomShape ReadShape(const Layer& layer) {
+  RoomShape shape;
+  shape.left = layer.Number("left", shape.left);
+  shape.right = layer.Number("right", shape.right);
+  shape.top = layer.Number("top", shape.top);
+  shape.floorLine = layer.Number("floorline", shape.floorLine);
+  return shape;
+}
+
+// Lines that give a wall its surface: planks, stripes, bricks, stone blocks or tiles.
+void PaintWallPattern(Sketch& sketch, const std::string& style, double x, double y, double width, double height) {
+  sketch.Painter().save();
+  sketch.Painter().setClipRect(QRectF(x, y, width, height));
+  sketch.Painter().setOpacity(0.45);
+  if (style == "planks") {
+    for (double column = x + 22; column < x + width; column += 22) sketch.InkLine(column, y, column, y + height);
+  } else if (style == "stripes") {
+    sketch.Painter().setOpacity(0.18);
+    for (double column = x + 14; column < x + width; column += 28) sketch.FlatBox(column, y, 12, height, kWhite);
+  } else if (style == "brick" || style == "stone") {
+    const double rowHeight = style == "brick" ? 14 : 30;
+    const double brickWidth = style == "brick" ? 34 : 64;
+    int row = 0;
+    for (double line = y + rowHeight; line < y + height + rowHeight; line += rowHeight, ++row) {
+      sketch.InkLine(x, line, x + width, line);
+      for (double column = x + (row % 2) * brickWidth / 2; column < x + width; column += brickWidth)
+        sketch.InkLine(column, line - rowHeight, column, line);
+    }
+  } else if (style == "tiles") {
+    for (double column = x + 24; column < x + width; column += 24) sketch.InkLine(column, y, column, y + height);
+    for (double line = y + 24; line < y + height; line += 24) sketch.InkLine(x, line, x + width, line);
+  }
+  sketch.Painter().restore();
+}
+
+// A room seen from its doorway: ceiling, side walls, back wall and floor filling the frame.
+void PaintRoom(Sketch& sketch, const Layer& layer) {
+  const RoomShape shape = ReadShape(layer);
+  const QRgb wall = layer.Colour("wall", kWallCream);
+  const QRgb side = layer.Colour("side", kWallShade);
+  const QRgb floor = layer.Colour("floor", kFloorWood);
+  const QRgb ceiling = layer.Colour("ceiling", kWallWarm);
+  const std::string wallStyle = layer.Word("wall-style", "plain");
+  const std::string floorStyle = layer.Word("floor-style", "boards");
+  const double width = kFrameWidth;
+  const double height = kFrameHeight;
+  sketch.Polygon({At(0, 0), At(width, 0), At(shape.right, shape.top), At(shape.left, shape.top)}, ceiling);
+  sketch.Polygon({At(0, 0), At(shape.left, shape.top), At(shape.left, shape.floorLine), At(0, height)}, side);
+  sketch.Polygon({At(width, 0), At(shape.right, shape.top), At(shape.right, shape.floorLine), At(width, height)}, side);
+  sketch.Box(shape.left, shape.top, shape.right - shape.left, shape.floorLine - shape.top, wall);
+  PaintWallPattern(sketch, wallStyle, shape.left, shape.top, shape.right - shape.left, shape.floorLine - shape.top);
+  sketch.Polygon({At(shape.left, shape.floorLine), At(shape.right, shape.floorLine), At(width, height), At(0, height)}, floor);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.4);
+  if (floorStyle == "boards") {
+    for (int board = 1; board < 10; ++board) {
+      const double along = board / 10.0;
+      sketch.InkLine(shape.left + (shape.right - shape.left) * along, shape.floorLine, width * along, height);
+    }
+  } else if (floorStyle == "tiles") {
+    for (int board = 1; board < 8; ++board) {
+      const double along = board / 8.0;
+      sketch.InkLine(shape.left + (shape.right - shape.left) * along, shape.floorLine, width * along, height);
+    }
+    for (int row = 1; row < 5; ++row) {
+      const double depth = row / 5.0;
+      const double y = shape.floorLine + (height - shape.floorLine) * depth * depth;
+      const double leftX = shape.left * (1 - depth * depth);
+      const double rightX = shape.right + (width - shape.right) * depth * depth;
+      sketch.InkLine(leftX, y, rightX, y);
+    }
+  }
+  sketch.Painter().restore();
+  if (layer.Flag("baseboard", true)) {
+    sketch.Box(shape.left, shape.floorLine - 8, shape.right - shape.left, 8, layer.Colour("baseboard-colour", kWoodLight));
+  }
+  sketch.Painter().setOpacity(0.5);
+  sketch.InkLine(0, 0, shape.left, shape.top);
+  sketch.InkLine(width, 0, shape.right, shape.top);
+  sketch.Painter().setOpacity(1.0);
+}
+
+// A door in a side wall of the default room box, seen at an angle; at=0 near the back wall, 1 near us.
+void PaintSideDoor(Sketch& sketch, const Layer& layer) {
+  const RoomShape shape = ReadShape(layer);
+  const bool left = layer.Word("side", "left") == "left";
+  const double near = layer.Number("at", 0.4);
+  const double span = layer.Number("span", 0.25);
+  const double doorHeight = layer.Number("tall", 0.72);
+  const QRgb colour = layer.Colour("colour", kWood);
+  const std::string state = layer.Word("state", "shut");
+  const double width = kFrameWidth;
+  const double height = kFrameHeight;
+  // Depth 0 is the frame edge, 1 the back wall; the door runs from back to front.
+  const auto pointAt = [&](double depth, double up) {
+    const double x = left ? shape.left * depth : width - (width - shape.right) * depth;
+    const double top = shape.top * depth;
+    const double bottom = shape.floorLine * depth + height * (1 - depth);
+    return QPointF(x, bottom - (bottom - top) * up);
+  };
+  const double back = 1 - near;
+  const double front = back - span;
+  const QPainterPath opening = PathThrough({pointAt(back, 0), pointAt(back, doorHeight), pointAt(front, doorHeight), pointAt(front, 0)});
+  if (state == "open") {
+    sketch.Shape(opening, kGloom);
+    sketch.Shape(PathThrough({pointAt(front, 0), pointAt(front, doorHeight), pointAt(front, doorHeight) + QPointF(left ? 46 : -46, 8),
+                              pointAt(front, 0) + QPointF(left ? 46 : -46, -4)}),
+                 colour);
+  } else {
+    sketch.Shape(opening, colour);
+    const QPointF knob = pointAt(front + span * 0.15, doorHeight * 0.45);
+    sketch.Oval(knob.x(), knob.y(), 3, 4, kGold);
+  }
+}
+
+// A jagged hole knocked through a wall, about r across, centred on the origin; view shows what is behind.
+void PaintWallHole(Sketch& sketch, const Layer& layer) {
+  const double radius = layer.Number("r", 60);
+  const std::string view = layer.Word("view", "dark");
+  QPainterPath hole;
+  for (int point = 0; point < 14; ++point) {
+    const double angle = point * 6.28318 / 14;
+    const double reach = radius * (0.75 + 0.35 * Scatter(point + 17));
+    const QPointF spot(std::cos(angle) * reach, std::sin(angle) * reach * 0.85);
+    if (point == 0) hole.moveTo(spot);
+    else hole.lineTo(spot);
+  }
+  hole.closeSubpath();
+  if (view == "outside") {
+    sketch.Shape(hole, kSky);
+    sketch.Painter().save();
+    sketch.Painter().setClipPath(hole);
+    sketch.FlatBox(-radius * 2, radius * 0.2, radius * 4, radius * 2, kGrass);
+    sketch.FlatOval(-radius * 0.4, radius * 0.2, radius * 0.5, radius * 0.3, kLeaf);
+    sketch.Painter().restore();
+    sketch.Outline(hole);
+  } else {
+    sketch.Shape(hole, kGloom);
+  }
+  for (int crack = 0; crack < 7; ++crack) {
+    const double angle = crack * 6.28318 / 7 + 0.3;
+    const double start = radius * 0.95;
+    sketch.InkLine(std::cos(angle) * start, std::sin(angle) * start * 0.85, std::cos(angle + 0.1) * radius * 1.45,
+                   std::sin(angle + 0.1) * radius * 1.25);
+  }
+  for (int chunk = 0; chunk < 6; ++chunk)
+    sketch.Polygon({At(-radius + chunk * radius * 0.4, radius * 1.7), At(-radius + chunk * radius * 0.4 + 10, radius * 1.55),
+                    At(-radius + chunk * radius * 0.4 + 18, radius * 1.7)},
+                   kWallGrey);
+}
+
+// An oval rug on the floor, centred on the origin.
+void PaintRug(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 200);
+  const QRgb colour = layer.Colour("colour", kCarpet);
+  sketch.Oval(0, 0, width / 2, width * 0.14, colour);
+  sketch.Oval(0, 0, width * 0.38, width * 0.1, layer.Colour("inner", kCarpetDark));
+}
+
+// A ceiling lamp hanging from the top of the frame down to the origin; lit adds a warm glow.
+void PaintHangingLamp(Sketch& sketch, const Layer& layer) {
+  if (layer.Flag("lit", true)) sketch.Glow(0, 6, 110, kGlow, 0.4);
+  sketch.Line(0, -400, 0, -20, kInk, 2);
+  sketch.Polygon({At(-26, 0), At(-12, -22), At(12, -22), At(26, 0)}, kLampShade);
+  sketch.Oval(0, 2, 7, 5, kGlowPale);
+}
+
+}  // namespace
+
 void RegisterRoomProps(PropRegistry& registry) {
-  (void)registry;
+  registry.Add("room", PaintRoom);
+  registry.Add("side-door", PaintSideDoor);
+  registry.Add("wall-hole", PaintWallHole);
+  registry.Add("rug", PaintRug);
+  registry.Add("hanging-lamp", PaintHangingLamp);
 }
 
 }  // namespace brackenhollow::art

@@ -1,10 +1,383 @@
+// Small things the player finds and takes; each is drawn by one routine wherever it lies.
 #include "Kit.h"
 #include "PropGroups.h"
+#include "Shared.h"
 
 namespace brackenhollow::art {
 
+using namespace colours;
+
+namespace {
+
+// A white envelope about 56 x 34, centred on the origin.
+void PaintLetter(Sketch& sketch, const Layer&) {
+  sketch.Box(-28, -17, 56, 34, kPaper);
+  sketch.InkLine(-28, -17, 0, 3);
+  sketch.InkLine(28, -17, 0, 3);
+  sketch.FlatBox(12, -12, 10, 8, kShirtRed);
+}
+
+// A coil of rope about 120 across lying on the floor, its loose end trailing right; origin at the centre.
+void PaintRopeCoil(Sketch& sketch, const Layer& layer) {
+  const double length = layer.Number("tail", 120);
+  for (int loop = 0; loop < 4; ++loop) {
+    const double radiusX = 58 - loop * 11;
+    const double radiusY = 20 - loop * 3.5;
+    QPainterPath ring;
+    ring.addEllipse(QPointF(0, -loop * 3), radiusX, radiusY);
+    sketch.Stroke(ring, kInk, 9);
+    sketch.Stroke(ring, kTwine, 6);
+  }
+  QPainterPath tail;
+  tail.moveTo(56, 4);
+  tail.cubicTo(80, 20, length * 0.7, -6, length + 40, 14);
+  sketch.Stroke(tail, kInk, 9);
+  sketch.Stroke(tail, kTwine, 6);
+}
+
+// A big sterling silver teapot about 90 wide; origin at its foot.
+void PaintTeapot(Sketch& sketch, const Layer&) {
+  QPainterPath spout;
+  spout.moveTo(30, -40);
+  spout.cubicTo(52, -40, 50, -64, 70, -72);
+  spout.lineTo(74, -66);
+  spout.cubicTo(58, -56, 60, -26, 34, -20);
+  spout.closeSubpath();
+  sketch.Shape(spout, kSilver);
+  QPainterPath handle;
+  handle.addEllipse(QPointF(-40, -44), 20, 22);
+  handle.addEllipse(QPointF(-40, -44), 12, 14);
+  handle.setFillRule(Qt::OddEvenFill);
+  sketch.Shape(handle, kMetal);
+  sketch.Oval(0, -38, 40, 36, kSilver);
+  sketch.Box(-26, -4, 52, 6, kMetal);
+  sketch.Oval(0, -74, 22, 7, kMetal);
+  sketch.Oval(0, -84, 6, 6, kSilver);
+  sketch.FlatOval(-14, -52, 8, 14, kWhite);
+}
+
+// An orange carrot about 90 long lying on its side with green leaves; origin at the centre.
+void PaintCarrot(Sketch& sketch, const Layer&) {
+  for (int leaf = 0; leaf < 3; ++leaf) {
+    QPainterPath blade;
+    blade.moveTo(-40, 0);
+    blade.quadTo(-56, -14 + leaf * 10, -74, -18 + leaf * 14);
+    blade.quadTo(-58, -8 + leaf * 8, -40, 4);
+    sketch.Shape(blade, kLeafLight);
+  }
+  sketch.Polygon({At(-42, -12), At(50, -1), At(50, 2), At(-42, 12)}, kOrange);
+  for (int ridge = 0; ridge < 4; ++ridge) sketch.InkLine(-26 + ridge * 18, -8 + ridge * 2, -22 + ridge * 18, -3 + ridge);
+}
+
+// A scythe lying on the ground: a long wooden snath with a curved blade; origin at the centre.
+void PaintScythe(Sketch& sketch, const Layer&) {
+  sketch.Line(-110, 10, 100, -10, kInk, 9);
+  sketch.Line(-110, 10, 100, -10, kWood, 6);
+  sketch.Line(-30, 2, -40, -16, kInk, 7);
+  sketch.Line(-30, 2, -40, -16, kWood, 4);
+  QPainterPath blade;
+  blade.moveTo(96, -14);
+  blade.cubicTo(60, -60, -10, -58, -50, -40);
+  blade.cubicTo(-4, -44, 56, -40, 104, -4);
+  blade.closeSubpath();
+  sketch.Shape(blade, kSilver);
+}
+
+// A small wooden clothespin with its steel spring, about 50 long; origin at the centre.
+void PaintClothespin(Sketch& sketch, const Layer&) {
+  sketch.Polygon({At(-26, -4), At(24, -8), At(26, -2), At(-26, 0)}, kWoodLight);
+  sketch.Polygon({At(-26, 1), At(26, 3), At(24, 9), At(-26, 5)}, kWoodLight);
+  sketch.Box(-6, -7, 10, 14, kMetal);
+}
+
+// A big rusty crowbar about 170 long lying on its side, hooked at one end; origin at the centre.
+void PaintCrowbar(Sketch& sketch, const Layer&) {
+  QPainterPath bar;
+  bar.moveTo(-90, 6);
+  bar.lineTo(60, -6);
+  bar.cubicTo(84, -8, 96, -24, 86, -40);
+  bar.lineTo(78, -44);
+  sketch.Stroke(bar, kInk, 12);
+  sketch.Stroke(bar, kRust, 8);
+  sketch.Line(-90, 6, -100, 14, kInk, 12);
+  sketch.Line(-90, 6, -100, 14, kRustDark, 8);
+}
+
+// A long shovel hanging from its handle's end on the origin.
+void PaintShovel(Sketch& sketch, const Layer&) {
+  sketch.Oval(0, 8, 10, 8, kWoodDark);
+  sketch.Line(0, 14, 0, 170, kInk, 11);
+  sketch.Line(0, 14, 0, 170, kWood, 7);
+  QPainterPath blade;
+  blade.moveTo(-24, 170);
+  blade.lineTo(24, 170);
+  blade.lineTo(22, 214);
+  blade.quadTo(0, 236, -22, 214);
+  blade.closeSubpath();
+  sketch.Shape(blade, kMetal);
+  sketch.Box(-6, 160, 12, 14, kMetalDark);
+}
+
+// A red U magnet with silver tips, hanging from its bend on the origin.
+void PaintMagnet(Sketch& sketch, const Layer&) {
+  QPainterPath shape;
+  shape.moveTo(-32, 70);
+  shape.lineTo(-32, 30);
+  shape.arcTo(QRectF(-32, 0, 64, 64), 180, -180);
+  shape.lineTo(32, 70);
+  shape.lineTo(14, 70);
+  shape.lineTo(14, 30);
+  shape.arcTo(QRectF(-14, 16, 28, 28), 0, 180);
+  shape.lineTo(-14, 70);
+  shape.closeSubpath();
+  sketch.Shape(shape, kShirtRed);
+  sketch.Box(-32, 70, 18, 16, kSilver);
+  sketch.Box(14, 70, 18, 16, kSilver);
+}
+
+// A hand saw about 150 long with a wooden grip; origin at the centre of the blade.
+void PaintSaw(Sketch& sketch, const Layer&) {
+  QPainterPath blade;
+  blade.moveTo(-70, -14);
+  blade.lineTo(50, -20);
+  blade.lineTo(50, 14);
+  for (double x = 50; x > -70; x -= 8) {
+    blade.lineTo(x - 4, 20);
+    blade.lineTo(x - 8, 14);
+  }
+  blade.closeSubpath();
+  sketch.Shape(blade, kMetal);
+  QPainterPath grip;
+  grip.addRoundedRect(QRectF(46, -26, 44, 44), 12, 12);
+  grip.addRoundedRect(QRectF(58, -14, 20, 20), 6, 6);
+  grip.setFillRule(Qt::OddEvenFill);
+  sketch.Shape(grip, kWood);
+}
+
+// An old key about 60 long; bloody=yes cakes it with dried blood; origin at the centre.
+void PaintKey(Sketch& sketch, const Layer& layer) {
+  const QRgb colour = layer.Colour("colour", kGoldDark);
+  QPainterPath ring;
+  ring.addEllipse(QPointF(-22, 0), 12, 12);
+  ring.addEllipse(QPointF(-22, 0), 6, 6);
+  ring.setFillRule(Qt::OddEvenFill);
+  sketch.Shape(ring, colour);
+  sketch.Box(-10, -3, 42, 6, colour);
+  sketch.Box(20, 3, 5, 8, colour);
+  sketch.Box(28, 3, 4, 6, colour);
+  if (layer.Flag("bloody", false)) {
+    sketch.FlatOval(-20, 6, 7, 5, kBlood);
+    sketch.FlatOval(6, 0, 9, 4, kBlood);
+    sketch.FlatOval(24, 5, 5, 4, kBlood);
+    sketch.FlatOval(14, 12, 14, 5, kBlood);
+  }
+}
+
+// A round gold coin of radius r; origin at the centre.
+void PaintCoin(Sketch& sketch, const Layer& layer) {
+  const double radius = layer.Number("r", 10);
+  sketch.Oval(0, 0, radius, radius, kGold);
+  sketch.Oval(0, 0, radius * 0.6, radius * 0.6, kGold);
+}
+
+// A fat sack of gold coins, about 80 high, a few spilled; origin at its foot.
+void PaintGoldBag(Sketch& sketch, const Layer&) {
+  QPainterPath sack;
+  sack.moveTo(-14, -70);
+  sack.cubicTo(-50, -50, -50, 0, 0, 0);
+  sack.cubicTo(50, 0, 50, -50, 14, -70);
+  sack.closeSubpath();
+  sketch.Shape(sack, kCardboard);
+  sketch.Polygon({At(-18, -84), At(0, -72), At(18, -84), At(10, -68), At(-10, -68)}, kCardboard);
+  sketch.Line(-14, -70, 14, -70, kWoodDark, 4);
+  sketch.Text(QRectF(-20, -50, 40, 36), QStringLiteral("$"), 30, kGoldDark);
+  for (int coin = 0; coin < 4; ++coin) sketch.Oval(30 + coin * 10, -4 - (coin % 2) * 4, 8, 4, kGold);
+}
+
+// A toy number nine of bright plastic, about 60 high; origin at its foot.
+void PaintNine(Sketch& sketch, const Layer& layer) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(static_cast<int>(layer.Number("size", 70)));
+  font.setBold(true);
+  QPainterPath nine;
+  nine.addText(0, 0, font, QStringLiteral("9"));
+  const QRectF bounds = nine.boundingRect();
+  nine.translate(-bounds.center().x(), -bounds.bottom());
+  sketch.Fill(nine.translated(4, 3), kShadow);
+  sketch.Shape(nine, layer.Colour("colour", kPaintYellow));
+}
+
+// A red wax candle about 50 high on a saucer; lit=yes adds a flame; origin at its foot.
+void PaintCandle(Sketch& sketch, const Layer& layer) {
+  sketch.Oval(0, -3, 24, 5, kMetal);
+  sketch.Box(-9, -50, 18, 46, kShirtRed);
+  sketch.FlatOval(-3, -44, 3, 6, kSatinLight);
+  sketch.Line(0, -50, 0, -58, kInk, 1.5);
+  if (layer.Flag("lit", false)) {
+    sketch.Glow(0, -64, 40, kGlow, 0.5);
+    sketch.Oval(0, -66, 5, 9, kFlameCore);
+  }
+}
+
+// The magician's tall staff, about 230 long, topped by a star; origin at its foot.
+void PaintStaff(Sketch& sketch, const Layer&) {
+  sketch.Line(0, 0, 0, -220, kInk, 11);
+  sketch.Line(0, 0, 0, -220, kWoodDark, 7);
+  sketch.Oval(0, -232, 14, 14, kPurpleLight);
+  PaintStar(sketch, 0, -232, 10, kGold);
+  for (int band = 0; band < 3; ++band) sketch.Box(-5, -200 + band * 12, 10, 5, kGold);
+}
+
+// A pair of orange inflatable water wings, about 120 across; origin at the centre.
+void PaintWaterWings(Sketch& sketch, const Layer&) {
+  for (int wing = 0; wing < 2; ++wing) {
+    const double x = wing == 0 ? -32 : 34;
+    const double y = wing == 0 ? 0 : 6;
+    sketch.Oval(x, y, 30, 22, kOrange);
+    sketch.Oval(x, y, 12, 9, kSand);
+    sketch.Box(x + 14, y - 24, 6, 8, kWhite);
+  }
+}
+
+// The amulet: a large gold star hanging on a chain; origin at the star's centre.
+void PaintAmulet(Sketch& sketch, const Layer& layer) {
+  const double radius = layer.Number("r", 40);
+  if (layer.Flag("chain", true)) {
+    for (int link = 0; link < 12; ++link) {
+      const double angle = 3.14159 * (1.05 + link * 0.075);
+      sketch.Oval(std::cos(angle) * radius * 1.6, -radius * 1.1 + std::sin(angle) * radius * 1.6, radius * 0.09, radius * 0.06, kGoldDark);
+      sketch.Oval(-std::cos(angle) * radius * 1.6, -radius * 1.1 + std::sin(angle) * radius * 1.6, radius * 0.09, radius * 0.06, kGoldDark);
+    }
+  }
+  PaintStar(sketch, 0, 0, radius, kGold);
+  PaintStar(sketch, 0, 0, radius * 0.5, kSunGlow);
+  sketch.Oval(0, 0, radius * 0.16, radius * 0.16, kRuby);
+}
+
+// A pair of thick gardening gloves, about 130 across; origin at the centre.
+void PaintGloves(Sketch& sketch, const Layer&) {
+  for (int glove = 0; glove < 2; ++glove) {
+    sketch.Painter().save();
+    sketch.Painter().translate(glove == 0 ? -34 : 34, 0);
+    sketch.Painter().rotate(glove == 0 ? -14 : 18);
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(-26, -30, 52, 56), 14, 14);
+    for (int finger = 0; finger < 4; ++finger) hand.addRoundedRect(QRectF(-24 + finger * 13, -58, 11, 34), 5, 5);
+    hand.addRoundedRect(QRectF(22, -16, 24, 12), 6, 6);
+    sketch.Shape(hand.simplified(), kShirtCheck);
+    sketch.Box(-28, 22, 56, 20, kDenim);
+    sketch.Painter().restore();
+  }
+}
+
+// A bird's nest of twigs of radius r holding eggs; origin at the centre.
+void PaintNest(Sketch& sketch, const Layer& layer) {
+  const double radius = layer.Number("r", 80);
+  const int eggs = static_cast<int>(layer.Number("eggs", 5));
+  sketch.Oval(0, 0, radius, radius * 0.42, kDirtLight);
+  sketch.Oval(0, -radius * 0.06, radius * 0.78, radius * 0.28, kDirtDark);
+  for (int egg = 0; egg < eggs; ++egg) {
+    const double x = (egg - (eggs - 1) / 2.0) * radius * 0.28;
+    const double y = -radius * 0.1 + (egg % 2) * radius * 0.1;
+    sketch.Oval(x, y, radius * 0.13, radius * 0.17, kSkyPale);
+    sketch.FlatOval(x - radius * 0.04, y - radius * 0.06, radius * 0.03, radius * 0.03, kSeaLight);
+  }
+  for (int twig = 0; twig < 22; ++twig) {
+    const double angle = twig * 0.29;
+    const double x = std::cos(angle) * radius * 0.9;
+    const double y = std::sin(angle) * radius * 0.38;
+    if (y < -radius * 0.1) continue;
+    sketch.Line(x - 12, y - 2, x + 14, y + 3, kWoodDark, 2.5);
+  }
+}
+
+// A huge light bulb about 110 high standing on its screw base; origin at its foot.
+void PaintLightbulb(Sketch& sketch, const Layer&) {
+  sketch.Box(-18, -30, 36, 30, kMetal);
+  for (int thread = 0; thread < 3; ++thread) sketch.InkLine(-18, -24 + thread * 8, 18, -20 + thread * 8);
+  QPainterPath glass;
+  glass.moveTo(-18, -30);
+  glass.cubicTo(-22, -50, -48, -70, -48, -98);
+  glass.cubicTo(-48, -136, 48, -136, 48, -98);
+  glass.cubicTo(48, -70, 22, -50, 18, -30);
+  glass.closeSubpath();
+  sketch.Shape(glass, kGlowPale);
+  sketch.Line(-8, -32, -10, -82, kMetalDark, 2);
+  sketch.Line(8, -32, 10, -82, kMetalDark, 2);
+  sketch.Line(-10, -82, 10, -82, kOrange, 2);
+  sketch.FlatOval(-24, -106, 8, 14, kWhite);
+}
+
+// A dumbbell about 90 long lying on the floor; origin at its foot.
+void PaintDumbbell(Sketch& sketch, const Layer&) {
+  sketch.Box(-34, -18, 68, 8, kMetal);
+  for (int side = 0; side < 2; ++side) {
+    const double x = side == 0 ? -44 : 30;
+    sketch.Box(x, -32, 14, 32, kIron);
+  }
+}
+
+// A can of turpentine, about 60 high, with its label; origin at its foot.
+void PaintTurpentine(Sketch& sketch, const Layer&) {
+  sketch.Box(-24, -60, 48, 60, kMetal);
+  sketch.Box(-24, -46, 48, 30, kPaintRed);
+  sketch.Text(QRectF(-24, -46, 48, 30), QStringLiteral("TURP"), 12, kWhite);
+  sketch.Box(6, -70, 12, 10, kMetalDark);
+  sketch.Line(-14, -60, 0, -74, kInk, 2);
+}
+
+// A heap of green rotten meat; origin at the centre.
+void PaintRottenMeat(Sketch& sketch, const Layer&) {
+  sketch.Oval(-20, 0, 34, 18, kRottenMeat);
+  sketch.Oval(20, 4, 30, 16, kRottenMeatDark);
+  sketch.Oval(0, -12, 26, 14, kRottenMeat);
+  sketch.Oval(12, -16, 6, 4, kWhite);
+  for (int fly = 0; fly < 3; ++fly) sketch.FlatOval(-30 + fly * 28, -42 - fly * 6, 3, 2, kInk);
+}
+
+// Scattered litter (cans, bottles, paper) across w; origin at the left.
+void PaintLitter(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 300);
+  const int seed = static_cast<int>(layer.Number("seed", 5));
+  for (int item = 0; item < static_cast<int>(width / 30); ++item) {
+    const double x = item * 30 + Scatter(seed + item) * 20;
+    const double y = (Scatter(seed * 3 + item) - 0.5) * 30;
+    switch (item % 3) {
+      case 0: sketch.Box(x, y - 10, 12, 18, kPaintRed); break;
+      case 1: sketch.Polygon({At(x, y), At(x + 18, y - 6), At(x + 22, y + 4), At(x + 4, y + 8)}, kPaper); break;
+      default: sketch.Box(x, y - 20, 9, 22, kGraffitiGreen); break;
+    }
+  }
+}
+
+}  // namespace
+
 void RegisterThingProps(PropRegistry& registry) {
-  (void)registry;
+  registry.Add("letter", PaintLetter);
+  registry.Add("rope-coil", PaintRopeCoil);
+  registry.Add("teapot", PaintTeapot);
+  registry.Add("carrot", PaintCarrot);
+  registry.Add("scythe", PaintScythe);
+  registry.Add("clothespin", PaintClothespin);
+  registry.Add("crowbar", PaintCrowbar);
+  registry.Add("shovel", PaintShovel);
+  registry.Add("magnet", PaintMagnet);
+  registry.Add("saw", PaintSaw);
+  registry.Add("key", PaintKey);
+  registry.Add("coin", PaintCoin);
+  registry.Add("gold-bag", PaintGoldBag);
+  registry.Add("nine", PaintNine);
+  registry.Add("candle", PaintCandle);
+  registry.Add("staff", PaintStaff);
+  registry.Add("water-wings", PaintWaterWings);
+  registry.Add("amulet", PaintAmulet);
+  registry.Add("gloves", PaintGloves);
+  registry.Add("nest", PaintNest);
+  registry.Add("lightbulb", PaintLightbulb);
+  registry.Add("dumbbell", PaintDumbbell);
+  registry.Add("turpentine", PaintTurpentine);
+  registry.Add("rotten-meat", PaintRottenMeat);
+  registry.Add("litter", PaintLitter);
 }
 
 }  // namespace brackenhollow::art
