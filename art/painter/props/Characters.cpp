@@ -124,13 +124,7 @@ void PaintFarmer(Sketch& sketch, const Layer& layer) {
     sketch.Painter().save();
     sketch.Painter().translate(0, -50);
     sketch.Painter().scale(0.55, 0.55);
-    QPainterPath sack;
-    sack.moveTo(-14, -70);
-    sack.cubicTo(-50, -50, -50, 0, 0, 0);
-    sack.cubicTo(50, 0, 50, -50, 14, -70);
-    sack.closeSubpath();
-    sketch.Shape(sack, kCardboard);
-    sketch.Text(QRectF(-20, -50, 40, 36), QStringLiteral("$"), 30, kGoldDark);
+    PaintGoldSack(sketch);
     sketch.Painter().restore();
     for (int coin = 0; coin < 3; ++coin) sketch.Oval(-30 + coin * 8, -86 - coin * 6, 6, 6, kGold);
     sketch.Oval(-40, -84, 3, 3, kGold);

@@ -1,10 +1,566 @@
+// The mansion outside and in: its front and walls, the gate, and the fittings of its rooms.
 #include "Kit.h"
 #include "PropGroups.h"
+#include "Shared.h"
 
 namespace brackenhollow::art {
 
+using namespace colours;
+
+namespace {
+
+// The huge blue mansion seen from the front, about 460 x 200 under a grey roof; origin at the bottom middle.
+void PaintMansion(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 460);
+  const double height = layer.Number("h", 190);
+  sketch.Polygon({At(-width / 2 - 14, -height), At(-width * 0.4, -height - 70), At(width * 0.4, -height - 70), At(width / 2 + 14, -height)}, kRoofGrey);
+  for (int chimney = -1; chimney <= 1; chimney += 2) sketch.Box(chimney * width * 0.32 - 12, -height - 96, 24, 40, kBrick);
+  sketch.Box(-width / 2, -height, width, height, kMansionBlue);
+  sketch.Polygon({At(-70, -height), At(0, -height - 56), At(70, -height)}, kMansionBlueDark);
+  for (int row = 0; row < 2; ++row) {
+    for (int column = 0; column < 6; ++column) {
+      if (row == 1 && (column == 2 || column == 3)) continue;
+      const double x = -width / 2 + 36 + column * (width - 72) / 5;
+      const double y = -height + 48 + row * 78;
+      sketch.Box(x - 15, y - 24, 30, 48, kSkyPale);
+      sketch.InkLine(x, y - 24, x, y + 24);
+      sketch.Box(x - 20, y + 24, 40, 6, kHouseWhite);
+    }
+  }
+  for (int column = -1; column <= 1; column += 2) sketch.Box(column * 58 - 8, -height + 4, 16, height - 4, kHouseWhite);
+  PaintDoorLeaf(sketch, 52, 90, kOceanBlue, "panel", false);
+  sketch.Box(-90, 0, 180, 8, kStoneLight);
+}
+
+// A stretch of the mansion's outer wall of blue-grey stone, top-left origin, w x h. state=crack adds a deep
+// crack, state=broken bursts it open into a crawl hole at the foot.
+void PaintMansionWall(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 400);
+  const double height = layer.Number("h", 260);
+  const std::string state = layer.Word("state", "plain");
+  sketch.Box(0, 0, width, height, kMansionBlueDark);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.45);
+  int row = 0;
+  for (double y = 30; y < height + 30; y += 30, ++row) {
+    sketch.InkLine(0, y, width, y);
+    for (double x = (row % 2) * 30; x < width; x += 60) sketch.InkLine(x, y - 30, x, y);
+  }
+  sketch.Painter().restore();
+  const double crackX = layer.Number("crack-x", width / 2);
+  if (state == "crack" || state == "broken") {
+    QPainterPath crack;
+    crack.moveTo(crackX - 6, 20);
+    crack.lineTo(crackX + 10, 70);
+    crack.lineTo(crackX - 12, 120);
+    crack.lineTo(crackX + 8, 170);
+    crack.lineTo(crackX - 4, height);
+    crack.lineTo(crackX + 10, height);
+    crack.lineTo(crackX + 20, 170);
+    crack.lineTo(crackX, 120);
+    crack.lineTo(crackX + 22, 70);
+    crack.lineTo(crackX + 2, 20);
+    crack.closeSubpath();
+    sketch.Shape(crack, kBlack);
+  }
+  if (state == "broken") {
+    QPainterPath hole;
+    hole.moveTo(crackX - 70, height);
+    hole.lineTo(crackX - 64, height - 60);
+    hole.lineTo(crackX - 30, height - 96);
+    hole.lineTo(crackX + 10, height - 110);
+    hole.lineTo(crackX + 52, height - 88);
+    hole.lineTo(crackX + 76, height - 50);
+    hole.lineTo(crackX + 80, height);
+    hole.closeSubpath();
+    sketch.Shape(hole, kBlack);
+    for (int chunk = 0; chunk < 7; ++chunk) {
+      const double x = crackX - 120 + chunk * 40;
+      sketch.Polygon({At(x, height + 14), At(x + 10, height - 6), At(x + 26, height + 2), At(x + 22, height + 16)}, kMansionBlue);
+    }
+  }
+}
+
+// A tall wall of stone topped with iron spikes, top-left origin, w x h.
+void PaintSpikeWall(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 596);
+  const double height = layer.Number("h", 220);
+  const QRgb colour = layer.Colour("colour", kStoneDark);
+  for (double x = 6; x < width; x += 22) {
+    sketch.Box(x + 6, -26, 5, 30, kIron);
+    sketch.Polygon({At(x + 2, -26), At(x + 8.5, -46), At(x + 15, -26)}, kIron);
+  }
+  sketch.Box(0, 0, width, height, colour);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.45);
+  int row = 0;
+  for (double y = 28; y < height; y += 28, ++row) {
+    sketch.InkLine(0, y, width, y);
+    for (double x = (row % 2) * 28; x < width; x += 56) sketch.InkLine(x, y - 28, x, y);
+  }
+  sketch.Painter().restore();
+  sketch.Box(-4, -6, width + 8, 10, kStone);
+}
+
+// The gate in the spiked wall, about 180 x 200, with a star-shaped hollow. state=shut; state=open swings
+// both leaves back to show a gold path beyond, the amulet sitting in its star; origin at the bottom middle.
+void PaintGate(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 180);
+  const double height = layer.Number("h", 200);
+  const bool open = layer.Word("state", "shut") == "open";
+  QPainterPath arch;
+  arch.moveTo(-width / 2 - 20, 0);
+  arch.lineTo(-width / 2 - 20, -height + 20);
+  arch.quadTo(0, -height - 60, width / 2 + 20, -height + 20);
+  arch.lineTo(width / 2 + 20, 0);
+  arch.closeSubpath();
+  sketch.Shape(arch, kStone);
+  QPainterPath opening;
+  opening.moveTo(-width / 2, 0);
+  opening.lineTo(-width / 2, -height + 24);
+  opening.quadTo(0, -height - 34, width / 2, -height + 24);
+  opening.lineTo(width / 2, 0);
+  opening.closeSubpath();
+  if (!open) {
+    sketch.Shape(opening, kIron);
+    sketch.InkLine(0, 0, 0, -height - 5);
+    for (double x = -width / 2 + 18; x < width / 2; x += 18) sketch.Line(x, -4, x, -height + 20, kMetalDark, 2);
+    sketch.Oval(-22, -height * 0.5, 26, 26, kIron);
+    QPolygonF star;
+    for (int point = 0; point < 10; ++point) {
+      const double angle = -1.5708 + point * 3.14159265 / 5;
+      const double reach = point % 2 == 0 ? 22 : 10;
+      star << QPointF(-22 + std::cos(angle) * reach, -height * 0.5 + std::sin(angle) * reach);
+    }
+    QPainterPath hollow;
+    hollow.addPolygon(star);
+    hollow.closeSubpath();
+    sketch.Shape(hollow, kBlack);
+    return;
+  }
+  sketch.Shape(opening, kSkyPale);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(opening);
+  sketch.Glow(0, -height * 0.4, width * 0.7, kGlowPale, 0.7);
+  sketch.FlatBox(-width, -height * 0.3, width * 2, height * 0.3, kGrassLight);
+  sketch.FlatPolygon({At(-width * 0.42, 0), At(-8, -height * 0.3), At(8, -height * 0.3), At(width * 0.42, 0)}, kGold);
+  sketch.Painter().restore();
+  sketch.Outline(opening);
+  sketch.Polygon({At(-width / 2, 0), At(-width / 2, -height + 24), At(-width / 2 - 46, -height + 10), At(-width / 2 - 46, 16)}, kIron);
+  sketch.Polygon({At(width / 2, 0), At(width / 2, -height + 24), At(width / 2 + 46, -height + 10), At(width / 2 + 46, 16)}, kIron);
+  PaintStar(sketch, -width / 2 - 24, -height * 0.5, 15, kGold);
+  PaintStar(sketch, -width / 2 - 24, -height * 0.5, 7, kSunGlow);
+}
+
+// A wall torch burning with a cold blue flame, about 80 high; origin at its bracket.
+void PaintBlueTorch(Sketch& sketch, const Layer&) {
+  sketch.Glow(0, -50, 70, kBlueFlame, 0.45);
+  sketch.Polygon({At(-8, 20), At(-14, -20), At(14, -20), At(8, 20)}, kIron);
+  QPainterPath flame;
+  flame.moveTo(-16, -20);
+  flame.cubicTo(-22, -50, 0, -60, 0, -84);
+  flame.cubicTo(10, -60, 24, -48, 16, -20);
+  flame.closeSubpath();
+  sketch.Shape(flame, kBlueFlame);
+  sketch.FlatOval(0, -34, 7, 12, kBlueFlameCore);
+}
+
+// The sculpture: a twisted modern shape on a pedestal with a brass plaque, about 160 x 260; origin at the
+// foot of the pedestal. groove=yes shows the nine-shaped hollow; fixed=yes has the nine in it and the top
+// opened.
+void PaintSculpture(Sketch& sketch, const Layer& layer) {
+  const bool groove = layer.Flag("groove", false);
+  const bool fixed = layer.Flag("fixed", false);
+  sketch.Box(-70, -100, 140, 100, kStoneLight);
+  sketch.Box(-80, -112, 160, 14, kStone);
+  sketch.Box(-40, -70, 80, 34, kGold);
+  sketch.Text(QRectF(-40, -70, 80, 34), QStringLiteral("No. 9"), 14, kInk);
+  QPainterPath body;
+  body.moveTo(-50, -112);
+  body.cubicTo(-90, -180, 20, -200, -20, -250);
+  body.cubicTo(-40, -280, 40, -300, 50, -260);
+  body.cubicTo(70, -220, -10, -200, 40, -150);
+  body.cubicTo(60, -130, 50, -120, 40, -112);
+  body.closeSubpath();
+  sketch.Shape(body, kMetal);
+  sketch.FlatOval(-6, -230, 10, 30, kSilver);
+  if (groove || fixed) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(44);
+    font.setBold(true);
+    QPainterPath nine;
+    nine.addText(0, 0, font, QStringLiteral("9"));
+    nine.translate(-nine.boundingRect().center() + QPointF(10, -170));
+    sketch.Shape(nine, fixed ? kPaintYellow : kIron);
+  }
+  if (fixed) {
+    sketch.Painter().save();
+    sketch.Painter().translate(50, -262);
+    sketch.Painter().rotate(-35);
+    sketch.Shape(RoundedBox(-10, -30, 70, 26, 10), kMetal);
+    sketch.Painter().restore();
+    sketch.Glow(20, -275, 60, kGlowPale, 0.7);
+    sketch.Oval(20, -272, 26, 9, kBlack);
+  }
+}
+
+// A large framed abstract painting, about 260 x 180, centred on the origin. state=ruined has the paint
+// dripping off and the numbers 4 5 9 showing through.
+void PaintPainting(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 260);
+  const double height = layer.Number("h", 180);
+  const bool ruined = layer.Word("state", "whole") == "ruined";
+  sketch.Box(-width / 2 - 14, -height / 2 - 14, width + 28, height + 28, kGoldDark);
+  sketch.Box(-width / 2, -height / 2, width, height, ruined ? kPaper : kPaintYellow);
+  sketch.Painter().save();
+  sketch.Painter().setClipRect(QRectF(-width / 2, -height / 2, width, height));
+  if (!ruined) {
+    sketch.Polygon({At(-width / 2, -height / 2), At(-width * 0.05, -height / 2), At(-width * 0.3, height * 0.2)}, kPaintRed);
+    sketch.Oval(width * 0.2, -height * 0.1, width * 0.18, width * 0.18, kPaintBlue);
+    sketch.Polygon({At(-width * 0.2, height / 2), At(width * 0.1, -height * 0.05), At(width * 0.35, height / 2)}, kInk);
+    sketch.Line(-width / 2, height * 0.1, width / 2, -height * 0.3, kGraffitiGreen, 8);
+    sketch.Oval(-width * 0.3, height * 0.3, 20, 20, kWhite);
+  } else {
+    sketch.Text(QRectF(-width / 2, -height / 2, width, height), QStringLiteral("4  5  9"), height * 0.38, kInk);
+    const QRgb drips[] = {kPaintRed, kPaintBlue, kPaintYellow, kGraffitiGreen, kInk, kPaintRed, kPaintBlue};
+    for (int drip = 0; drip < 7; ++drip) {
+      const double x = -width / 2 + drip * width / 6.5;
+      const double length = height * (0.25 + 0.35 * Scatter(drip + 4));
+      QPainterPath streak;
+      streak.moveTo(x, -height / 2);
+      streak.lineTo(x + width / 7, -height / 2);
+      streak.lineTo(x + width / 7, -height / 2 + length * 0.6);
+      streak.quadTo(x + width / 14, -height / 2 + length * 1.2, x + width / 28, -height / 2 + length * 0.5);
+      streak.lineTo(x, -height / 2 + length * 0.4);
+      streak.closeSubpath();
+      sketch.Fill(streak, drips[drip]);
+    }
+    for (int puddle = 0; puddle < 4; ++puddle) sketch.FlatOval(-width * 0.35 + puddle * width * 0.24, height / 2 - 4, 22, 6, drips[puddle]);
+  }
+  sketch.Painter().restore();
+  if (ruined) {
+    for (int drop = 0; drop < 5; ++drop)
+      sketch.Oval(-width * 0.4 + drop * width * 0.2, height / 2 + 30 + drop % 2 * 16, 4, 6, drop % 2 == 0 ? kPaintRed : kPaintBlue);
+  }
+}
+
+// A fake wall torch of plastic and crystal, about 90 high; origin at its bracket. state=pulled has it
+// tipped down on its hinge.
+void PaintFakeTorch(Sketch& sketch, const Layer& layer) {
+  const bool pulled = layer.Word("state", "up") == "pulled";
+  sketch.Box(-14, -8, 28, 16, kGoldDark);
+  sketch.Painter().save();
+  sketch.Painter().rotate(pulled ? 150 : 0);
+  sketch.Polygon({At(-8, 0), At(-12, -50), At(12, -50), At(8, 0)}, kGold);
+  sketch.Polygon({At(-14, -50), At(0, -96), At(14, -50)}, kSatinLight);
+  sketch.Polygon({At(-6, -54), At(0, -80), At(6, -54)}, kWhite);
+  sketch.Painter().restore();
+  if (!pulled) sketch.Glow(0, -70, 60, kGlow, 0.35);
+}
+
+// A large brass telescope on a tripod, about 200 high, pointing up to the left; origin at its feet.
+void PaintTelescope(Sketch& sketch, const Layer&) {
+  sketch.Line(0, -110, -60, 0, kInk, 8);
+  sketch.Line(0, -110, -60, 0, kWoodDark, 5);
+  sketch.Line(0, -110, 60, 0, kInk, 8);
+  sketch.Line(0, -110, 60, 0, kWoodDark, 5);
+  sketch.Line(0, -110, 0, 0, kInk, 8);
+  sketch.Line(0, -110, 0, 0, kWoodDark, 5);
+  sketch.Painter().save();
+  sketch.Painter().translate(0, -120);
+  sketch.Painter().rotate(-20);
+  sketch.Shape(RoundedBox(-120, -20, 150, 40, 6), kGoldDark);
+  sketch.Box(-150, -26, 36, 52, kGold);
+  sketch.Box(30, -12, 40, 24, kGold);
+  sketch.Painter().restore();
+}
+
+// The view through the telescope: black all round a round view of the beach; lighthouse=yes shows the
+// lighthouse standing on it.
+void PaintTelescopeView(Sketch& sketch, const Layer& layer) {
+  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kBlack);
+  const QPointF centre(kFrameWidth / 2.0, kFrameHeight / 2.0);
+  const double radius = 180;
+  QPainterPath view;
+  view.addEllipse(centre, radius, radius);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(view);
+  sketch.FlatBox(0, 0, kFrameWidth, centre.y() + 20, kSky);
+  sketch.FlatBox(0, centre.y() + 20, kFrameWidth, 60, kThickWater);
+  sketch.FlatBox(0, centre.y() + 80, kFrameWidth, 200, kSand);
+  if (layer.Flag("lighthouse", false)) {
+    sketch.Painter().save();
+    sketch.Painter().translate(centre.x() + 20, centre.y() + 110);
+    PaintLighthouseTower(sketch, 230, false);
+    sketch.Painter().restore();
+  }
+  sketch.Painter().restore();
+  QPainterPath rim;
+  rim.addEllipse(centre, radius, radius);
+  sketch.Stroke(rim, kMetalDark, 8);
+  sketch.Line(centre.x() - 12, centre.y(), centre.x() + 12, centre.y(), kInk, 1);
+  sketch.Line(centre.x(), centre.y() - 12, centre.x(), centre.y() + 12, kInk, 1);
+}
+
+// A huge steel safe with a combination dial, about 200 x 230; origin at its foot. state=open swings the
+// door aside; bag=yes puts the bag of gold inside.
+void PaintSafe(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 200);
+  const double height = layer.Number("h", 230);
+  const bool open = layer.Word("state", "shut") == "open";
+  sketch.Box(-width / 2, -height, width, height, kIron);
+  if (!open) {
+    sketch.Box(-width / 2 + 14, -height + 14, width - 28, height - 28, kMetalDark);
+    sketch.Oval(0, -height / 2, 34, 34, kSilver);
+    for (int tick = 0; tick < 12; ++tick) {
+      const double angle = tick * 0.5236;
+      sketch.InkLine(std::cos(angle) * 26, -height / 2 + std::sin(angle) * 26, std::cos(angle) * 32, -height / 2 + std::sin(angle) * 32);
+    }
+    sketch.Oval(0, -height / 2, 10, 10, kMetal);
+    sketch.Box(width / 2 - 50, -height / 2 - 40, 12, 80, kSilver);
+    return;
+  }
+  sketch.Box(-width / 2 + 14, -height + 14, width - 28, height - 28, kShadow);
+  sketch.Box(-width / 2 + 14, -height * 0.45, width - 28, 8, kMetalDark);
+  if (layer.Flag("bag", false)) {
+    sketch.Painter().save();
+    sketch.Painter().translate(0, -height * 0.45);
+    sketch.Painter().scale(1.1, 1.1);
+    PaintGoldSack(sketch);
+    sketch.Painter().restore();
+  }
+  sketch.Polygon({At(width / 2, -height), At(width / 2 + 70, -height + 20), At(width / 2 + 70, -20), At(width / 2, 0)}, kMetalDark);
+  sketch.Oval(width / 2 + 40, -height / 2, 14, 22, kSilver);
+}
+
+// The huge projection television between its speakers, about 300 x 220; origin at its foot. state=smashed
+// breaks the screen open; bulb=yes shows the huge bulb inside.
+void PaintTelevision(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 300);
+  const double height = layer.Number("h", 220);
+  const bool smashed = layer.Word("state", "whole") == "smashed";
+  sketch.Box(-width / 2, -height, width, height - 30, kIron);
+  sketch.Box(-width / 2 + 20, -30, width - 40, 30, kShadow);
+  sketch.Box(-width / 2 + 16, -height + 16, width - 32, height - 70, smashed ? kBlack : kScreen);
+  if (!smashed) {
+    sketch.FlatPolygon({At(-width / 2 + 16, -height + 80), At(-width / 2 + 90, -height + 16), At(-width / 2 + 130, -height + 16), At(-width / 2 + 16, -height + 120)}, kScreenLight);
+    sketch.FlatOval(width / 2 - 40, -50, 5, 5, kRuby);
+    return;
+  }
+  const double left = -width / 2 + 16;
+  const double top = -height + 16;
+  const double innerWidth = width - 32;
+  const double innerHeight = height - 70;
+  for (int shard = 0; shard < 8; ++shard) {
+    const double x = left + (shard % 4) * innerWidth / 4;
+    const double y = shard < 4 ? top : top + innerHeight;
+    const double tip = shard < 4 ? 1 : -1;
+    sketch.Polygon({At(x, y), At(x + innerWidth / 4, y), At(x + innerWidth / 8 + (Scatter(shard) - 0.5) * 30, y + tip * innerHeight * (0.25 + 0.2 * Scatter(shard + 9)))}, kScreenLight);
+  }
+  if (layer.Flag("bulb", false)) {
+    sketch.Painter().save();
+    sketch.Painter().translate(0, -60);
+    sketch.Painter().scale(0.9, 0.9);
+    PaintBigBulb(sketch);
+    sketch.Painter().restore();
+  }
+  for (int wire = 0; wire < 3; ++wire) sketch.Line(-width * 0.3 + wire * width * 0.3, -height + 30, -width * 0.25 + wire * width * 0.3, -height + 60, kPaintYellow, 2);
+}
+
+// A tall loudspeaker cabinet, about 80 x 220; origin at its foot.
+void PaintSpeaker(Sketch& sketch, const Layer& layer) {
+  const double height = layer.Number("h", 220);
+  sketch.Box(-40, -height, 80, height, kIron);
+  sketch.Oval(0, -height + 40, 22, 22, kShadow);
+  sketch.Oval(0, -height + 40, 8, 8, kMetalDark);
+  sketch.Oval(0, -height * 0.4, 32, 32, kShadow);
+  sketch.Oval(0, -height * 0.4, 12, 12, kMetalDark);
+}
+
+// A personal computer: monitor, keyboard and box, about 170 wide; origin at the foot of the monitor.
+void PaintComputer(Sketch& sketch, const Layer&) {
+  sketch.Box(-70, -130, 140, 110, kPaperShade);
+  sketch.Box(-58, -120, 116, 86, kScreen);
+  sketch.Box(-20, -20, 40, 14, kPaperShade);
+  sketch.Box(-44, -8, 88, 8, kPaperShade);
+  sketch.Polygon({At(-80, 20), At(80, 20), At(70, 0), At(-70, 0)}, kPaperShade);
+  for (int row = 0; row < 3; ++row) sketch.InkLine(-70 + row * 4, 5 + row * 5, 70 - row * 4, 5 + row * 5);
+  sketch.Box(90, -100, 46, 100, kPaperShade);
+  sketch.Box(98, -84, 30, 6, kIron);
+}
+
+// A heavy punching bag hanging from the ceiling on a chain, about 70 x 180; origin where the chain starts.
+void PaintPunchingBag(Sketch& sketch, const Layer&) {
+  for (int link = 0; link < 5; ++link) sketch.Oval(0, 10 + link * 12, 4, 7, kMetal);
+  sketch.Shape(RoundedBox(-38, 70, 76, 190, 30), kShirtRed);
+  sketch.Box(-38, 110, 76, 12, kInk);
+  sketch.Box(-38, 210, 76, 12, kInk);
+  sketch.FlatOval(-16, 160, 8, 40, kSatinLight);
+}
+
+// A heavy barbell loaded with plates, about 300 wide, resting on the floor; origin at the middle.
+void PaintBarbell(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 300);
+  sketch.Box(-width / 2, -44, width, 9, kMetal);
+  for (int side = -1; side <= 1; side += 2) {
+    for (int plate = 0; plate < 3; ++plate) {
+      const double x = side * (width / 2 - 30 - plate * 16);
+      sketch.Shape(RoundedBox(x - 7, -80 + plate * 4, 14, 80 - plate * 8, 4), plate == 0 ? kIron : kRoofGrey);
+    }
+  }
+}
+
+// A large wall mirror of a gym, w x h, top-left origin, with a few light streaks.
+void PaintWallMirror(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 300);
+  const double height = layer.Number("h", 180);
+  sketch.Box(-6, -6, width + 12, height + 12, kMetal);
+  sketch.Box(0, 0, width, height, kSkyPale);
+  for (int streak = 0; streak < 3; ++streak)
+    sketch.FlatPolygon({At(40 + streak * 90, height), At(100 + streak * 90, 0), At(120 + streak * 90, 0), At(60 + streak * 90, height)}, kWhite);
+}
+
+// A rack of weight plates, about 160 x 120; origin at its foot.
+void PaintWeightRack(Sketch& sketch, const Layer&) {
+  sketch.Box(-80, -120, 10, 120, kIron);
+  sketch.Box(70, -120, 10, 120, kIron);
+  sketch.Box(-80, -70, 160, 8, kIron);
+  for (int plate = 0; plate < 4; ++plate) sketch.Oval(-50 + plate * 34, -96, 16, 24 - plate * 2, kRoofGrey);
+  for (int bell = 0; bell < 3; ++bell) {
+    sketch.Box(-54 + bell * 44, -24, 28, 6, kMetal);
+    sketch.Box(-60 + bell * 44, -32, 8, 22, kIron);
+    sketch.Box(-30 + bell * 44, -32, 8, 22, kIron);
+  }
+}
+
+// An indoor swimming pool in perspective: near edge wide at the origin, far edge depth pixels up.
+// murky=yes clouds the water.
+void PaintPool(Sketch& sketch, const Layer& layer) {
+  const double nearWidth = layer.Number("near", 520);
+  const double farWidth = layer.Number("far", 340);
+  const double depth = layer.Number("depth", 110);
+  const bool murky = layer.Flag("murky", false);
+  sketch.Polygon({At(-nearWidth / 2 - 20, 10), At(-farWidth / 2 - 14, -depth - 10), At(farWidth / 2 + 14, -depth - 10), At(nearWidth / 2 + 20, 10)}, kTile);
+  sketch.Polygon({At(-nearWidth / 2, 0), At(-farWidth / 2, -depth), At(farWidth / 2, -depth), At(nearWidth / 2, 0)}, murky ? kMurky : kSea);
+  for (int ripple = 0; ripple < 8; ++ripple) {
+    const double y = -depth * Scatter(ripple + 21);
+    const double x = (Scatter(ripple + 31) - 0.5) * farWidth;
+    sketch.Line(x - 20, y, x + 20, y, murky ? kWallGreen : kSeaLight, 2);
+  }
+  sketch.Line(farWidth / 2 - 30, -depth - 40, farWidth / 2 - 30, -depth + 10, kMetal, 4);
+  sketch.Line(farWidth / 2 - 10, -depth - 40, farWidth / 2 - 10, -depth + 10, kMetal, 4);
+}
+
+// A springy diving board reaching out from the bottom of the frame, about 120 wide; origin at its tip.
+void PaintDivingBoard(Sketch& sketch, const Layer& layer) {
+  const double length = layer.Number("length", 220);
+  sketch.Polygon({At(-80, length), At(-40, 0), At(40, 0), At(80, length)}, kWhite);
+  sketch.Polygon({At(-40, 0), At(40, 0), At(40, 10), At(-40, 10)}, kStoneLight);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.4);
+  for (int groove = 0; groove < 6; ++groove) sketch.InkLine(-30 + groove * 12, 6, -60 + groove * 24, length);
+  sketch.Painter().restore();
+}
+
+// A leaning tower of pizza boxes, count boxes high; origin at its foot.
+void PaintPizzaBoxes(Sketch& sketch, const Layer& layer) {
+  const int count = static_cast<int>(layer.Number("count", 14));
+  for (int box = 0; box < count; ++box) {
+    const double shift = std::sin(box * 0.5) * 8 + box * 1.5;
+    sketch.Box(-60 + shift, -(box + 1) * 16, 120, 16, box % 3 == 0 ? kCardboardDark : kCardboard);
+    sketch.FlatOval(shift, -(box + 1) * 16 + 8, 18, 3, kPaintRed);
+  }
+  sketch.Painter().save();
+  sketch.Painter().translate(80, -6);
+  sketch.Painter().rotate(-8);
+  sketch.Box(-55, -10, 110, 16, kCardboard);
+  sketch.Painter().restore();
+}
+
+// Bare store shelves, about 240 x 200, with a few cheap props: a top hat, a wand, cards; origin at the foot.
+void PaintStoreShelves(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 240);
+  sketch.Box(-width / 2, -200, width, 200, kWoodDark);
+  for (int shelf = 0; shelf < 4; ++shelf) sketch.Box(-width / 2 + 6, -190 + shelf * 50 + 40, width - 12, 8, kWood);
+  sketch.Box(-width / 2 + 20, -170, 40, 20, kInk);
+  sketch.Box(-width / 2 + 12, -152, 56, 4, kInk);
+  sketch.Line(20, -100, 70, -106, kInk, 5);
+  sketch.Line(64, -105, 70, -106, kWhite, 5);
+  sketch.Box(-30, -54, 22, 30, kWhite);
+  sketch.Box(-24, -50, 22, 30, kWhite);
+  sketch.FlatOval(-13, -36, 3, 4, kRuby);
+  sketch.Box(40, -166, 30, 16, kPaper);
+  sketch.Text(QRectF(38, -166, 34, 16), QStringLiteral("50%"), 9, kCrimson);
+}
+
+// A metal shelf of cleaning bottles with a mop bucket; can=yes stands the turpentine can on it; origin at
+// the foot.
+void PaintJanitorShelf(Sketch& sketch, const Layer& layer) {
+  sketch.Box(-110, -200, 8, 200, kMetalDark);
+  sketch.Box(102, -200, 8, 200, kMetalDark);
+  for (int shelf = 0; shelf < 3; ++shelf) sketch.Box(-110, -200 + shelf * 70 + 60, 220, 8, kMetal);
+  const QRgb bottles[] = {kPaintBlue, kGraffitiGreen, kPaintYellow, kWhite};
+  for (int bottle = 0; bottle < 4; ++bottle) {
+    const double x = -90 + bottle * 26;
+    sketch.Box(x, -178, 18, 38, bottles[bottle]);
+    sketch.Box(x + 5, -188, 8, 10, kWhite);
+  }
+  for (int rag = 0; rag < 3; ++rag) sketch.Box(-90 + rag * 40, -98, 34, 18, kRag);
+  if (layer.Flag("can", false)) {
+    sketch.Painter().save();
+    sketch.Painter().translate(50, -140);
+    PaintTurpentineCan(sketch);
+    sketch.Painter().restore();
+  }
+}
+
+// A mop in a wheeled bucket, about 150 high; origin at the foot.
+void PaintMopBucket(Sketch& sketch, const Layer&) {
+  sketch.Line(0, -40, 30, -170, kInk, 7);
+  sketch.Line(0, -40, 30, -170, kWoodLight, 4);
+  sketch.Polygon({At(-40, -60), At(40, -60), At(32, 0), At(-32, 0)}, kPaintYellow);
+  sketch.Oval(0, -60, 40, 8, kMurky);
+  for (int strand = 0; strand < 5; ++strand) sketch.Line(-8 + strand * 4, -60, -14 + strand * 7, -44, kPaperShade, 3);
+}
+
+// A metal pail about 70 high; origin at its foot.
+void PaintPail(Sketch& sketch, const Layer&) {
+  sketch.Polygon({At(-36, -70), At(36, -70), At(28, 0), At(-28, 0)}, kMetal);
+  sketch.Oval(0, -70, 36, 8, kMetalDark);
+  QPainterPath handle;
+  handle.moveTo(-34, -68);
+  handle.quadTo(0, -112, 34, -68);
+  sketch.Stroke(handle, kInk, 2);
+}
+
+}  // namespace
+
 void RegisterMansionProps(PropRegistry& registry) {
-  (void)registry;
+  registry.Add("mansion", PaintMansion);
+  registry.Add("mansion-wall", PaintMansionWall);
+  registry.Add("spike-wall", PaintSpikeWall);
+  registry.Add("gate", PaintGate);
+  registry.Add("blue-torch", PaintBlueTorch);
+  registry.Add("sculpture", PaintSculpture);
+  registry.Add("painting", PaintPainting);
+  registry.Add("fake-torch", PaintFakeTorch);
+  registry.Add("telescope", PaintTelescope);
+  registry.Add("telescope-view", PaintTelescopeView);
+  registry.Add("safe", PaintSafe);
+  registry.Add("television", PaintTelevision);
+  registry.Add("speaker", PaintSpeaker);
+  registry.Add("computer", PaintComputer);
+  registry.Add("punching-bag", PaintPunchingBag);
+  registry.Add("barbell", PaintBarbell);
+  registry.Add("wall-mirror", PaintWallMirror);
+  registry.Add("weight-rack", PaintWeightRack);
+  registry.Add("pool", PaintPool);
+  registry.Add("diving-board", PaintDivingBoard);
+  registry.Add("pizza-boxes", PaintPizzaBoxes);
+  registry.Add("store-shelves", PaintStoreShelves);
+  registry.Add("janitor-shelf", PaintJanitorShelf);
+  registry.Add("mop-bucket", PaintMopBucket);
+  registry.Add("pail", PaintPail);
 }
 
 }  // namespace brackenhollow::art

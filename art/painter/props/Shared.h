@@ -35,6 +35,12 @@ void PaintPineTree(Sketch& sketch, double height, QRgb needles);
 void PaintCornStalk(Sketch& sketch, double height, double lean, int seed);
 // The lighthouse, h high, standing on the origin; lit adds the lamp's glow.
 void PaintLighthouseTower(Sketch& sketch, double height, bool lit);
+// A sack of gold coins about 80 high standing on the origin, a few coins spilled beside it.
+void PaintGoldSack(Sketch& sketch);
+// A can of turpentine about 60 high standing on the origin.
+void PaintTurpentineCan(Sketch& sketch);
+// A huge light bulb about 110 high standing on its screw base at the origin.
+void PaintBigBulb(Sketch& sketch);
 // A sailing ship about 220 wide on the waterline through the origin.
 void PaintShip(Sketch& sketch, double width);
 

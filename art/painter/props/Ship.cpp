@@ -1,10 +1,79 @@
+// The ship's rooms: the gem altars, their beams of light, the lever, and the railing we look over.
 #include "Kit.h"
 #include "PropGroups.h"
+#include "Shared.h"
 
 namespace brackenhollow::art {
 
+using namespace colours;
+
+namespace {
+
+// A beam of light rising from the origin to the top of the frame, w wide at its foot.
+void PaintLightBeam(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 60);
+  const QRgb colour = layer.Colour("colour", kBeam);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.45);
+  sketch.FlatPolygon({At(-width, 0), At(-width * 1.4, -kFrameHeight * 2), At(width * 1.4, -kFrameHeight * 2), At(width, 0)}, colour);
+  sketch.Painter().setOpacity(0.9);
+  sketch.FlatPolygon({At(-width / 2, 0), At(-width * 0.6, -kFrameHeight * 2), At(width * 0.6, -kFrameHeight * 2), At(width / 2, 0)}, kWhite);
+  sketch.Painter().restore();
+  sketch.Glow(0, 0, width * 2.2, colour, 0.6);
+}
+
+// An altar of red ruby, green emerald or white stone, about 140 x 150, with a hollow in its top; origin at
+// its foot. gem=yes sets the gem in the hollow; lever=up or down gives the white altar its lever.
+void PaintAltar(Sketch& sketch, const Layer& layer) {
+  const std::string kind = layer.Word("kind", "red");
+  QRgb colour = kRuby;
+  QRgb shade = kRubyDark;
+  if (kind == "green") {
+    colour = kEmerald;
+    shade = kEmeraldDark;
+  } else if (kind == "white") {
+    colour = kAltarWhite;
+    shade = kStoneLight;
+  } else if (kind != "red") {
+    throw SceneError(layer.Where() + ": an altar is red, green or white");
+  }
+  sketch.Polygon({At(-80, 0), At(-60, -24), At(60, -24), At(80, 0)}, shade);
+  sketch.Polygon({At(-46, -24), At(-40, -130), At(40, -130), At(46, -24)}, colour);
+  sketch.Polygon({At(-30, -44), At(-26, -112), At(0, -120), At(-6, -50)}, shade);
+  sketch.Polygon({At(-64, -130), At(-56, -150), At(56, -150), At(64, -130)}, colour);
+  sketch.Oval(0, -150, 30, 8, shade);
+  if (layer.Flag("gem", false)) {
+    sketch.Polygon({At(-18, -150), At(-10, -166), At(10, -166), At(18, -150), At(0, -140)}, kind == "green" ? kEmerald : kRuby);
+    sketch.FlatPolygon({At(-8, -160), At(-2, -164), At(-4, -152)}, kWhite);
+  }
+  const std::string lever = layer.Word("lever", "none");
+  if (lever != "none") {
+    const double angle = lever == "down" ? 50 : -50;
+    sketch.Painter().save();
+    sketch.Painter().translate(40, -90);
+    sketch.Painter().rotate(angle);
+    sketch.Line(0, 0, 0, -70, kInk, 9);
+    sketch.Line(0, 0, 0, -70, kMetal, 6);
+    sketch.Oval(0, -74, 10, 10, kRuby);
+    sketch.Painter().restore();
+    sketch.Oval(40, -90, 8, 8, kIron);
+  }
+}
+
+// The ship's wooden railing along the bottom of the frame, its top rail at the origin's height.
+void PaintRailing(Sketch& sketch, const Layer&) {
+  sketch.FlatBox(0, 30, kFrameWidth, kFrameHeight, kShipPlank);
+  for (double x = 20; x < kFrameWidth; x += 50) sketch.Box(x, 0, 14, 60, kWoodDark);
+  sketch.Box(-4, -12, kFrameWidth + 8, 16, kWood);
+  sketch.Box(-4, 26, kFrameWidth + 8, 8, kWoodDark);
+}
+
+}  // namespace
+
 void RegisterShipProps(PropRegistry& registry) {
-  (void)registry;
+  registry.Add("light-beam", PaintLightBeam);
+  registry.Add("altar", PaintAltar);
+  registry.Add("railing", PaintRailing);
 }
 
 }  // namespace brackenhollow::art

@@ -7,6 +7,43 @@ namespace brackenhollow::art {
 
 using namespace colours;
 
+void PaintGoldSack(Sketch& sketch) {
+  QPainterPath sack;
+  sack.moveTo(-14, -70);
+  sack.cubicTo(-50, -50, -50, 0, 0, 0);
+  sack.cubicTo(50, 0, 50, -50, 14, -70);
+  sack.closeSubpath();
+  sketch.Shape(sack, kCardboard);
+  sketch.Polygon({At(-18, -84), At(0, -72), At(18, -84), At(10, -68), At(-10, -68)}, kCardboard);
+  sketch.Line(-14, -70, 14, -70, kWoodDark, 4);
+  sketch.Text(QRectF(-20, -50, 40, 36), QStringLiteral("$"), 30, kGoldDark);
+  for (int coin = 0; coin < 4; ++coin) sketch.Oval(30 + coin * 10, -4 - (coin % 2) * 4, 8, 4, kGold);
+}
+
+void PaintTurpentineCan(Sketch& sketch) {
+  sketch.Box(-24, -60, 48, 60, kMetal);
+  sketch.Box(-24, -46, 48, 30, kPaintRed);
+  sketch.Text(QRectF(-24, -46, 48, 30), QStringLiteral("TURP"), 12, kWhite);
+  sketch.Box(6, -70, 12, 10, kMetalDark);
+  sketch.Line(-14, -60, 0, -74, kInk, 2);
+}
+
+void PaintBigBulb(Sketch& sketch) {
+  sketch.Box(-18, -30, 36, 30, kMetal);
+  for (int thread = 0; thread < 3; ++thread) sketch.InkLine(-18, -24 + thread * 8, 18, -20 + thread * 8);
+  QPainterPath glass;
+  glass.moveTo(-18, -30);
+  glass.cubicTo(-22, -50, -48, -70, -48, -98);
+  glass.cubicTo(-48, -136, 48, -136, 48, -98);
+  glass.cubicTo(48, -70, 22, -50, 18, -30);
+  glass.closeSubpath();
+  sketch.Shape(glass, kGlowPale);
+  sketch.Line(-8, -32, -10, -82, kMetalDark, 2);
+  sketch.Line(8, -32, 10, -82, kMetalDark, 2);
+  sketch.Line(-10, -82, 10, -82, kOrange, 2);
+  sketch.FlatOval(-24, -106, 8, 14, kWhite);
+}
+
 namespace {
 
 // A white envelope about 56 x 34, centred on the origin.
@@ -180,19 +217,6 @@ void PaintCoin(Sketch& sketch, const Layer& layer) {
   sketch.Oval(0, 0, radius * 0.6, radius * 0.6, kGold);
 }
 
-// A fat sack of gold coins, about 80 high, a few spilled; origin at its foot.
-void PaintGoldBag(Sketch& sketch, const Layer&) {
-  QPainterPath sack;
-  sack.moveTo(-14, -70);
-  sack.cubicTo(-50, -50, -50, 0, 0, 0);
-  sack.cubicTo(50, 0, 50, -50, 14, -70);
-  sack.closeSubpath();
-  sketch.Shape(sack, kCardboard);
-  sketch.Polygon({At(-18, -84), At(0, -72), At(18, -84), At(10, -68), At(-10, -68)}, kCardboard);
-  sketch.Line(-14, -70, 14, -70, kWoodDark, 4);
-  sketch.Text(QRectF(-20, -50, 40, 36), QStringLiteral("$"), 30, kGoldDark);
-  for (int coin = 0; coin < 4; ++coin) sketch.Oval(30 + coin * 10, -4 - (coin % 2) * 4, 8, 4, kGold);
-}
 
 // A toy number nine of bright plastic, about 60 high; origin at its foot.
 void PaintNine(Sketch& sketch, const Layer& layer) {
@@ -291,22 +315,6 @@ void PaintNest(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// A huge light bulb about 110 high standing on its screw base; origin at its foot.
-void PaintLightbulb(Sketch& sketch, const Layer&) {
-  sketch.Box(-18, -30, 36, 30, kMetal);
-  for (int thread = 0; thread < 3; ++thread) sketch.InkLine(-18, -24 + thread * 8, 18, -20 + thread * 8);
-  QPainterPath glass;
-  glass.moveTo(-18, -30);
-  glass.cubicTo(-22, -50, -48, -70, -48, -98);
-  glass.cubicTo(-48, -136, 48, -136, 48, -98);
-  glass.cubicTo(48, -70, 22, -50, 18, -30);
-  glass.closeSubpath();
-  sketch.Shape(glass, kGlowPale);
-  sketch.Line(-8, -32, -10, -82, kMetalDark, 2);
-  sketch.Line(8, -32, 10, -82, kMetalDark, 2);
-  sketch.Line(-10, -82, 10, -82, kOrange, 2);
-  sketch.FlatOval(-24, -106, 8, 14, kWhite);
-}
 
 // A dumbbell about 90 long lying on the floor; origin at its foot.
 void PaintDumbbell(Sketch& sketch, const Layer&) {
@@ -317,14 +325,6 @@ void PaintDumbbell(Sketch& sketch, const Layer&) {
   }
 }
 
-// A can of turpentine, about 60 high, with its label; origin at its foot.
-void PaintTurpentine(Sketch& sketch, const Layer&) {
-  sketch.Box(-24, -60, 48, 60, kMetal);
-  sketch.Box(-24, -46, 48, 30, kPaintRed);
-  sketch.Text(QRectF(-24, -46, 48, 30), QStringLiteral("TURP"), 12, kWhite);
-  sketch.Box(6, -70, 12, 10, kMetalDark);
-  sketch.Line(-14, -60, 0, -74, kInk, 2);
-}
 
 // A heap of green rotten meat; origin at the centre.
 void PaintRottenMeat(Sketch& sketch, const Layer&) {
@@ -348,6 +348,21 @@ void PaintLitter(Sketch& sketch, const Layer& layer) {
       default: sketch.Box(x, y - 20, 9, 22, kGraffitiGreen); break;
     }
   }
+}
+
+// A sack of gold coins; origin at its foot.
+void PaintGoldBag(Sketch& sketch, const Layer&) {
+  PaintGoldSack(sketch);
+}
+
+// A can of turpentine; origin at its foot.
+void PaintTurpentine(Sketch& sketch, const Layer&) {
+  PaintTurpentineCan(sketch);
+}
+
+// A huge light bulb; origin at its foot.
+void PaintLightbulb(Sketch& sketch, const Layer&) {
+  PaintBigBulb(sketch);
 }
 
 }  // namespace

@@ -1,10 +1,338 @@
+// Streets and paths, the tollbooth, the well, the graveyard, the junkyard, the alley and the sewer.
 #include "Kit.h"
 #include "PropGroups.h"
+#include "Shared.h"
 
 namespace brackenhollow::art {
 
+using namespace colours;
+
+namespace {
+
+// A street running across the frame from y=top, h deep, with kerbs and a dashed middle line.
+void PaintStreet(Sketch& sketch, const Layer& layer) {
+  const double top = layer.Number("top", 300);
+  const double height = layer.Number("h", 70);
+  sketch.Box(-2, top - 10, kFrameWidth + 4, 10, kStoneLight);
+  sketch.Box(-2, top, kFrameWidth + 4, height, kRoad);
+  sketch.Box(-2, top + height, kFrameWidth + 4, 10, kStoneLight);
+  for (double x = 10; x < kFrameWidth; x += 60) sketch.FlatBox(x, top + height / 2 - 3, 32, 6, kRoadLine);
+}
+
+// A road or path running away from us. ways says which ways it goes: n straight on to the horizon,
+// w branching left, e branching right. Origin at the bottom middle; the horizon is length pixels up.
+void PaintPath(Sketch& sketch, const Layer& layer) {
+  const double nearWidth = layer.Number("near", 220);
+  const double length = layer.Number("length", 170);
+  const std::string ways = layer.Word("ways", "n");
+  const QRgb colour = layer.Colour("colour", kPath);
+  const double meet = -length * 0.55;
+  const double meetWidth = nearWidth * 0.32;
+  QPainterPath road = PathThrough({At(-nearWidth / 2, 0), At(-meetWidth / 2, meet), At(meetWidth / 2, meet), At(nearWidth / 2, 0)});
+  if (ways.find('n') != std::string::npos)
+    road = road.united(PathThrough({At(-meetWidth / 2, meet + 1), At(-4, -length), At(4, -length), At(meetWidth / 2, meet + 1)}));
+  if (ways.find('w') != std::string::npos)
+    road = road.united(PathThrough({At(-meetWidth / 2 - 4, meet - 2), At(-kFrameWidth, meet - 20), At(-kFrameWidth, meet + 40), At(-meetWidth / 2 - 10, meet + 22)}));
+  if (ways.find('e') != std::string::npos)
+    road = road.united(PathThrough({At(meetWidth / 2 + 4, meet - 2), At(kFrameWidth, meet - 20), At(kFrameWidth, meet + 40), At(meetWidth / 2 + 10, meet + 22)}));
+  sketch.Shape(road, colour);
+  if (layer.Flag("lines", false)) {
+    for (int dash = 0; dash < 6; ++dash) {
+      const double along = dash / 6.0;
+      const double y = -along * length * 0.9;
+      const double size = 1 - along;
+      sketch.FlatBox(-2 * size - 1, y - 14 * size - 2, 4 * size + 2, 12 * size + 2, kRoadLine);
+    }
+  }
+}
+
+// The tollbooth with its coin slot and sign. sign is the sign's text; barrier=down lowers the striped
+// arms across the ways on either side, barrier=up raises them. Origin at the booth's foot.
+void PaintTollbooth(Sketch& sketch, const Layer& layer) {
+  const bool down = layer.Word("barrier", "down") == "down";
+  const QString sign = QString::fromStdString(layer.Word("sign", "1 COIN"));
+  const bool paid = sign == QStringLiteral("PAID");
+  sketch.Box(-60, -150, 120, 150, kHouseYellow);
+  sketch.Polygon({At(-74, -150), At(-60, -172), At(60, -172), At(74, -150)}, kHouseRed);
+  sketch.Box(-44, -130, 88, 50, kSkyPale);
+  sketch.InkLine(0, -130, 0, -80);
+  sketch.Box(-70, -216, 140, 48, paid ? kGraffitiGreen : kPaper);
+  sketch.Text(QRectF(-70, -216, 140, 48), sign, 26, paid ? kWhite : kCrimson);
+  sketch.Box(-24, -64, 48, 26, kMetalDark);
+  sketch.FlatBox(-12, -54, 24, 5, kBlack);
+  sketch.Text(QRectF(-26, -38, 52, 14), QStringLiteral("COINS"), 10, kInk);
+  for (int side = -1; side <= 1; side += 2) {
+    sketch.Box(side * 66 - 6, -80, 12, 80, kMetalDark);
+    sketch.Painter().save();
+    sketch.Painter().translate(side * 66, -70);
+    sketch.Painter().rotate(side * (down ? 0 : -78));
+    const double length = 170;
+    sketch.Box(side < 0 ? -length : 0, -6, length, 12, kWhite);
+    for (int stripe = 0; stripe < 5; ++stripe)
+      sketch.FlatBox((side < 0 ? -length : 0) + 10 + stripe * 34, -5, 16, 10, kRuby);
+    sketch.Painter().restore();
+  }
+}
+
+// Wooden power poles with sagging wires across the frame; count poles, the tops at y=0; origin at left.
+void PaintPowerLines(Sketch& sketch, const Layer& layer) {
+  const int poles = static_cast<int>(layer.Number("count", 3));
+  const double height = layer.Number("h", 200);
+  const double spacing = layer.Number("spacing", 260);
+  for (int pole = 0; pole < poles; ++pole) {
+    const double x = pole * spacing;
+    sketch.Box(x - 5, 0, 10, height, kWoodDark);
+    sketch.Box(x - 40, 14, 80, 8, kWoodDark);
+    if (pole + 1 < poles) {
+      for (int wire = 0; wire < 3; ++wire) {
+        QPainterPath line;
+        const double wireX = -34 + wire * 34;
+        line.moveTo(x + wireX, 14);
+        line.quadTo(x + spacing / 2 + wireX, 50, x + spacing + wireX, 14);
+        sketch.Stroke(line, kInk, 1.8);
+      }
+    }
+  }
+}
+
+// A tombstone about 90 x 110 with an inscription; cross=yes gives it a cross instead; origin at its foot.
+void PaintTombstone(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 90);
+  const double height = layer.Number("h", 110);
+  if (layer.Flag("cross", false)) {
+    sketch.Box(-8, -height, 16, height, kStoneLight);
+    sketch.Box(-width * 0.3, -height * 0.78, width * 0.6, 14, kStoneLight);
+    return;
+  }
+  QPainterPath stone;
+  stone.moveTo(-width / 2, 0);
+  stone.lineTo(-width / 2, -height + width / 2);
+  stone.arcTo(QRectF(-width / 2, -height, width, width), 180, -180);
+  stone.lineTo(width / 2, 0);
+  stone.closeSubpath();
+  sketch.Shape(stone, kStoneLight);
+  const QString text = QString::fromStdString(layer.Word("text", "R.I.P."));
+  sketch.Text(QRectF(-width / 2 + 6, -height + 18, width - 12, height - 30), text, layer.Number("size", 13), kStoneDark);
+}
+
+// A grave plot in front of its stone, about 180 wide; state=fresh is a soft mound, state=dug a deep hole
+// with the dirt thrown up beside it; origin at the centre of the plot.
+void PaintGrave(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 180);
+  const std::string state = layer.Word("state", "fresh");
+  if (state == "dug") {
+    sketch.Polygon({At(-width / 2, -20), At(width / 2, -20), At(width / 2 + 20, 30), At(-width / 2 - 20, 30)}, kDirtDark);
+    sketch.Polygon({At(-width / 2 + 14, -12), At(width / 2 - 14, -12), At(width / 2, 22), At(-width / 2, 22)}, kBlack);
+    sketch.FlatPolygon({At(-width / 2 + 14, -12), At(width / 2 - 14, -12), At(width / 2 - 20, 0), At(-width / 2 + 20, 0)}, kDirtDark);
+    QPainterPath pile;
+    pile.moveTo(width / 2 + 10, 40);
+    pile.quadTo(width / 2 + 60, -80, width / 2 + 130, 40);
+    pile.closeSubpath();
+    sketch.Shape(pile, kDirt);
+    for (int clod = 0; clod < 6; ++clod) sketch.FlatOval(width / 2 + 40 + clod * 14, 10 - (clod % 3) * 12, 5, 4, kDirtDark);
+    return;
+  }
+  QPainterPath mound;
+  mound.moveTo(-width / 2 - 20, 30);
+  mound.cubicTo(-width / 2, -34, width / 2, -34, width / 2 + 20, 30);
+  mound.closeSubpath();
+  sketch.Shape(mound, kDirtLight);
+  for (int clod = 0; clod < 10; ++clod) sketch.FlatOval(-width * 0.4 + clod * width * 0.09, -4 + (clod % 3) * 8, 5, 3, kDirt);
+}
+
+// A manhole r across in the ground, in perspective; state=closed shows the heavy cover, state=open the
+// shaft with a ladder going down and the cover pushed aside; origin at the centre.
+void PaintManhole(Sketch& sketch, const Layer& layer) {
+  const double radius = layer.Number("r", 80);
+  const bool open = layer.Word("state", "closed") == "open";
+  if (!open) {
+    sketch.Oval(0, 0, radius, radius * 0.42, kIron);
+    sketch.Oval(0, 0, radius * 0.8, radius * 0.32, kRoadDark);
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.6);
+    for (int bar = -3; bar <= 3; ++bar) sketch.InkLine(bar * radius * 0.2, -radius * 0.28, bar * radius * 0.2, radius * 0.28);
+    sketch.Painter().restore();
+    sketch.Oval(-radius * 0.5, 0, 4, 3, kBlack);
+    return;
+  }
+  sketch.Oval(0, 0, radius, radius * 0.42, kIron);
+  sketch.Oval(0, 0, radius * 0.86, radius * 0.34, kBlack);
+  sketch.Painter().save();
+  QPainterPath shaft;
+  shaft.addEllipse(QPointF(0, 0), radius * 0.86, radius * 0.34);
+  sketch.Painter().setClipPath(shaft);
+  sketch.Line(-radius * 0.3, -radius * 0.3, -radius * 0.3, radius * 0.4, kMetal, 4);
+  sketch.Line(radius * 0.3, -radius * 0.3, radius * 0.3, radius * 0.4, kMetal, 4);
+  for (int rung = 0; rung < 4; ++rung) sketch.Line(-radius * 0.3, -radius * 0.18 + rung * radius * 0.14, radius * 0.3, -radius * 0.18 + rung * radius * 0.14, kMetal, 3);
+  sketch.Painter().restore();
+  sketch.Oval(radius * 1.5, radius * 0.35, radius * 0.8, radius * 0.32, kIron);
+  sketch.Oval(radius * 1.5, radius * 0.35, radius * 0.62, radius * 0.24, kRoadDark);
+}
+
+// A metal trash can about 90 x 120; state=closed keeps the lid on; meat and empty show it open from above,
+// with or without the rotten green meat inside; origin at its foot.
+void PaintTrashCan(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 90);
+  const double height = layer.Number("h", 120);
+  const std::string state = layer.Word("state", "closed");
+  sketch.Polygon({At(-width / 2, -height), At(width / 2, -height), At(width * 0.42, 0), At(-width * 0.42, 0)}, kMetal);
+  for (int rib = 1; rib < 4; ++rib) sketch.InkLine(-width / 2 + rib * 2, -height + rib * height / 4, width / 2 - rib * 2, -height + rib * height / 4);
+  if (state == "closed") {
+    sketch.Oval(0, -height, width / 2 + 6, 12, kMetalDark);
+    sketch.Oval(0, -height - 12, 14, 6, kMetal);
+    return;
+  }
+  sketch.Oval(0, -height, width / 2, 14, kShadow);
+  if (state == "meat") {
+    sketch.FlatOval(0, -height + 2, width / 2 - 8, 9, kRottenMeat);
+    sketch.FlatOval(-10, -height, 14, 6, kRottenMeatDark);
+    sketch.FlatOval(14, -height + 3, 10, 5, kRottenMeatDark);
+    for (int fly = 0; fly < 3; ++fly) sketch.FlatOval(-20 + fly * 20, -height - 26 - fly * 8, 3, 2, kInk);
+  }
+  sketch.Painter().save();
+  sketch.Painter().translate(width * 0.9, -height * 0.4);
+  sketch.Painter().rotate(70);
+  sketch.Oval(0, 0, width / 2 + 6, 12, kMetalDark);
+  sketch.Painter().restore();
+}
+
+// The inside of a round sewer pipe filling the frame. opening=top lets daylight in through a shaft above;
+// exit=north shows the light of a way out far ahead.
+void PaintSewer(Sketch& sketch, const Layer& layer) {
+  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kShadow);
+  const QPointF centre(kFrameWidth / 2.0, kFrameHeight * 0.48);
+  for (int ring = 0; ring < 7; ++ring) {
+    const double size = 1 - ring * 0.14;
+    const QRgb colour = ring % 2 == 0 ? kStoneDark : kWallGreyDark;
+    sketch.Oval(centre.x(), centre.y(), kFrameWidth * 0.62 * size, kFrameHeight * 0.62 * size, colour);
+  }
+  const bool exit = layer.Word("exit", "") == "north";
+  sketch.Oval(centre.x(), centre.y(), 40, 32, exit ? kSkyPale : kBlack);
+  if (exit) sketch.Glow(centre.x(), centre.y(), 90, kGlowPale, 0.5);
+  sketch.FlatPolygon({At(0, kFrameHeight), At(centre.x() - 30, centre.y() + 26), At(centre.x() + 30, centre.y() + 26), At(kFrameWidth, kFrameHeight)}, kSewage);
+  for (int ripple = 0; ripple < 6; ++ripple) {
+    const double y = centre.y() + 40 + ripple * ripple * 5;
+    sketch.Line(centre.x() - 20 - ripple * 30, y, centre.x() + 20 + ripple * 30, y, kFilthDark, 2);
+  }
+  if (layer.Word("opening", "") == "top") {
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.6);
+    sketch.FlatPolygon({At(centre.x() - 50, 0), At(centre.x() + 50, 0), At(centre.x() + 90, kFrameHeight * 0.8), At(centre.x() - 90, kFrameHeight * 0.8)}, kGlowPale);
+    sketch.Painter().restore();
+    sketch.Oval(centre.x(), 6, 60, 22, kSkyPale);
+    sketch.Line(centre.x() - 24, 0, centre.x() - 24, 150, kMetal, 5);
+    sketch.Line(centre.x() + 24, 0, centre.x() + 24, 150, kMetal, 5);
+    for (int rung = 0; rung < 6; ++rung) sketch.Line(centre.x() - 24, 20 + rung * 24, centre.x() + 24, 20 + rung * 24, kMetal, 4);
+  }
+}
+
+// Spray-painted tags on a wall, about 200 wide; origin at the centre.
+void PaintGraffiti(Sketch& sketch, const Layer& layer) {
+  const QString tag = QString::fromStdString(layer.Word("text", "ZAP!"));
+  QPainterPath swirl;
+  swirl.moveTo(-100, 20);
+  swirl.cubicTo(-60, -50, -20, 60, 20, -10);
+  swirl.cubicTo(50, -60, 80, 40, 110, -20);
+  sketch.Stroke(swirl, kGraffitiGreen, 7);
+  sketch.Text(QRectF(-100, -40, 200, 60), tag, 38, kGraffitiPink);
+  PaintStar(sketch, 90, 30, 14, kPaintYellow);
+}
+
+// A heap of scrap and garbage about w wide: tyres, sheet metal, a fridge; origin at its foot.
+void PaintJunkHeap(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 260);
+  const double height = layer.Number("h", width * 0.55);
+  const int seed = static_cast<int>(layer.Number("seed", 1));
+  QPainterPath heap;
+  heap.moveTo(-width / 2, 0);
+  heap.cubicTo(-width * 0.3, -height * 0.9, width * 0.1, -height * 1.1, width / 2, 0);
+  heap.closeSubpath();
+  sketch.Shape(heap, kRoadDark);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(heap);
+  for (int piece = 0; piece < 16; ++piece) {
+    const double x = (Scatter(seed * 40 + piece) - 0.5) * width;
+    const double y = -Scatter(seed * 60 + piece) * height;
+    switch (piece % 4) {
+      case 0: sketch.Oval(x, y, 20, 20, kIron), sketch.Oval(x, y, 9, 9, kRoadDark); break;
+      case 1: sketch.Polygon({At(x - 26, y), At(x + 20, y - 16), At(x + 28, y + 4), At(x - 18, y + 14)}, kRust); break;
+      case 2: sketch.Box(x - 14, y - 20, 28, 36, kWallGrey); break;
+      default: sketch.Polygon({At(x - 22, y + 6), At(x, y - 18), At(x + 24, y + 8)}, kMetalDark); break;
+    }
+  }
+  sketch.Painter().restore();
+  sketch.Outline(heap);
+}
+
+// A signpost with a board of text, about 120 high; origin at its foot.
+void PaintSign(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 110);
+  sketch.Box(-5, -110, 10, 110, kWoodDark);
+  sketch.Box(-width / 2, -130, width, 40, kWoodLight);
+  sketch.Text(QRectF(-width / 2, -130, width, 40), QString::fromStdString(layer.Word("text", "")), layer.Number("size", 14), kInk);
+}
+
+// The old stone well, about 150 wide with its roof and crank but no rope or bucket; origin at its foot.
+void PaintWell(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 150);
+  sketch.Box(-width / 2 + 8, -170, 10, 110, kWoodDark);
+  sketch.Box(width / 2 - 18, -170, 10, 110, kWoodDark);
+  sketch.Polygon({At(-width / 2 - 14, -160), At(0, -210), At(width / 2 + 14, -160)}, kRoof);
+  sketch.Line(-width / 2 + 13, -130, width / 2 - 13, -130, kInk, 7);
+  sketch.Line(-width / 2 + 13, -130, width / 2 - 13, -130, kWood, 4);
+  sketch.Line(width / 2 - 13, -130, width / 2 + 8, -118, kIron, 3);
+  sketch.Box(-width / 2, -70, width, 70, kStone);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.5);
+  for (int row = 0; row < 3; ++row) {
+    sketch.InkLine(-width / 2, -row * 22 - 22, width / 2, -row * 22 - 22);
+    for (double x = -width / 2 + (row % 2) * 16; x < width / 2; x += 32) sketch.InkLine(x, -row * 22 - 22, x, -row * 22);
+  }
+  sketch.Painter().restore();
+  sketch.Oval(0, -70, width / 2 + 4, 14, kStoneLight);
+  sketch.Oval(0, -70, width / 2 - 10, 9, kBlack);
+}
+
+// Looking down into the well: a ring of stones closing in on dark water far below, with a coin glinting.
+void PaintWellShaft(Sketch& sketch, const Layer&) {
+  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kStoneDark);
+  const QPointF centre(kFrameWidth / 2.0, kFrameHeight / 2.0 + 10);
+  for (int ring = 0; ring < 6; ++ring) {
+    const double size = 1 - ring * 0.15;
+    sketch.Oval(centre.x(), centre.y(), 280 * size, 190 * size, ring % 2 == 0 ? kStone : kStoneDark);
+    for (int block = 0; block < 16; ++block) {
+      const double angle = block * 6.28318 / 16 + ring * 0.2;
+      sketch.InkLine(centre.x() + std::cos(angle) * 280 * size, centre.y() + std::sin(angle) * 190 * size,
+                     centre.x() + std::cos(angle) * 280 * (size - 0.15), centre.y() + std::sin(angle) * 190 * (size - 0.15));
+    }
+  }
+  sketch.Oval(centre.x(), centre.y(), 60, 40, kDeepWater);
+  sketch.FlatOval(centre.x() - 12, centre.y() - 8, 18, 6, kMurky);
+  sketch.Oval(centre.x() + 14, centre.y() + 8, 5, 3, kGold);
+  sketch.Box(0, kFrameHeight - 60, kFrameWidth, 60, kStoneLight);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.5);
+  for (double x = 30; x < kFrameWidth; x += 70) sketch.InkLine(x, kFrameHeight - 60, x - 10, kFrameHeight);
+  sketch.Painter().restore();
+}
+
+}  // namespace
+
 void RegisterTownProps(PropRegistry& registry) {
-  (void)registry;
+  registry.Add("street", PaintStreet);
+  registry.Add("path", PaintPath);
+  registry.Add("tollbooth", PaintTollbooth);
+  registry.Add("power-lines", PaintPowerLines);
+  registry.Add("tombstone", PaintTombstone);
+  registry.Add("grave", PaintGrave);
+  registry.Add("manhole", PaintManhole);
+  registry.Add("trash-can", PaintTrashCan);
+  registry.Add("sewer", PaintSewer);
+  registry.Add("graffiti", PaintGraffiti);
+  registry.Add("junk-heap", PaintJunkHeap);
+  registry.Add("sign", PaintSign);
+  registry.Add("well", PaintWell);
+  registry.Add("well-shaft", PaintWellShaft);
 }
 
 }  // namespace brackenhollow::art

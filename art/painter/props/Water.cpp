@@ -1,10 +1,274 @@
+// The sea and what stands in or over water: beach, pier, ships, the lighthouse, bridges, bubbles.
 #include "Kit.h"
 #include "PropGroups.h"
+#include "Shared.h"
 
 namespace brackenhollow::art {
 
+using namespace colours;
+
+void PaintLighthouseTower(Sketch& sketch, double height, bool lit) {
+  const double base = height * 0.16;
+  const double top = height * 0.1;
+  const QPainterPath tower = PathThrough({At(-base, 0), At(-top, -height * 0.82), At(top, -height * 0.82), At(base, 0)});
+  sketch.Shape(tower, kWhite);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(tower);
+  for (int stripe = 0; stripe < 3; ++stripe)
+    sketch.FlatBox(-base, -height * (0.18 + stripe * 0.26), base * 2, height * 0.11, kHouseRed);
+  sketch.Painter().restore();
+  sketch.Outline(tower);
+  sketch.Box(-top * 1.5, -height * 0.86, top * 3, height * 0.05, kIron);
+  sketch.Box(-top, -height * 0.96, top * 2, height * 0.1, lit ? kGlow : kSkyPale);
+  sketch.Polygon({At(-top * 1.3, -height * 0.96), At(0, -height * 1.06), At(top * 1.3, -height * 0.96)}, kHouseRed);
+  if (lit) sketch.Glow(0, -height * 0.91, height * 0.25, kGlow, 0.7);
+}
+
+void PaintShip(Sketch& sketch, double width) {
+  sketch.Line(0, -width * 0.1, 0, -width * 0.85, kInk, 6);
+  sketch.Line(0, -width * 0.1, 0, -width * 0.85, kWoodDark, 3);
+  sketch.Line(-width * 0.25, -width * 0.1, -width * 0.25, -width * 0.65, kWoodDark, 3);
+  sketch.Polygon({At(6, -width * 0.8), At(width * 0.34, -width * 0.2), At(6, -width * 0.2)}, kSail);
+  sketch.Polygon({At(-6, -width * 0.78), At(-6, -width * 0.22), At(-width * 0.22, -width * 0.22)}, kSail);
+  sketch.Polygon({At(-width * 0.25, -width * 0.62), At(-width * 0.25, -width * 0.24), At(-width * 0.42, -width * 0.24)}, kSail);
+  sketch.Polygon({At(0, -width * 0.85), At(width * 0.1, -width * 0.82), At(0, -width * 0.79)}, kRuby);
+  sketch.Polygon({At(-width * 0.5, -width * 0.18), At(width * 0.5, -width * 0.18), At(width * 0.4, 0), At(-width * 0.42, 0)}, kHull);
+  sketch.Box(-width * 0.47, -width * 0.18, width * 0.94, width * 0.03, kGoldDark);
+  for (int port = 0; port < 5; ++port) sketch.Oval(-width * 0.3 + port * width * 0.15, -width * 0.09, 4, 4, kGlow);
+}
+
+namespace {
+
+// Water from the horizon line top down to top+h (the frame's bottom by default); thick=yes makes it the
+// strange, deep blue water of this coast; foam=yes edges it with surf.
+void PaintSea(Sketch& sketch, const Layer& layer) {
+  const double top = layer.Number("top", 200);
+  const double height = layer.Number("h", kFrameHeight - top);
+  const bool thick = layer.Flag("thick", false);
+  const QRgb colour = layer.Colour("colour", thick ? kThickWater : kSea);
+  const QRgb light = thick ? kThickWaterLight : kSeaLight;
+  sketch.FlatBox(0, top, kFrameWidth, height, colour);
+  sketch.InkLine(0, top, kFrameWidth, top);
+  const int waves = static_cast<int>(layer.Number("waves", 18));
+  for (int wave = 0; wave < waves; ++wave) {
+    const double depth = Scatter(wave + 11);
+    const double x = Scatter(wave + 51) * kFrameWidth;
+    const double y = top + 6 + depth * (height - 10);
+    const double length = 10 + depth * 30;
+    QPainterPath curl;
+    curl.moveTo(x - length, y);
+    curl.quadTo(x - length / 2, y - 4 - depth * 4, x, y);
+    curl.quadTo(x + length / 2, y - 4 - depth * 4, x + length, y);
+    sketch.Stroke(curl, light, 1.5 + depth * 2);
+  }
+  if (layer.Flag("foam", false)) {
+    QPainterPath surf;
+    surf.moveTo(0, top + height);
+    for (double x = 0; x <= kFrameWidth; x += 30) surf.quadTo(x + 15, top + height - 8, x + 30, top + height);
+    sketch.Stroke(surf, kFoam, 5);
+  }
+}
+
+// A long wooden pier running away from us: near wide at the bottom of the frame, narrowing to its far
+// end length pixels up; end=yes shows its last posts; origin at the bottom middle.
+void PaintPier(Sketch& sketch, const Layer& layer) {
+  const double nearWidth = layer.Number("near", 300);
+  const double farWidth = layer.Number("far", 40);
+  const double length = layer.Number("length", 200);
+  const QPainterPath deck = PathThrough({At(-nearWidth / 2, 0), At(-farWidth / 2, -length), At(farWidth / 2, -length), At(nearWidth / 2, 0)});
+  sketch.Shape(deck, kWoodLight);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(deck);
+  for (int plank = 0; plank < 22; ++plank) {
+    const double along = std::pow(plank / 22.0, 1.8);
+    const double y = -length * (1 - along);
+    sketch.InkLine(-nearWidth, y, nearWidth, y);
+  }
+  sketch.Painter().restore();
+  for (int post = 0; post < 6; ++post) {
+    const double along = std::pow(post / 6.0, 1.6);
+    const double y = -length * (1 - along);
+    const double halfWidth = farWidth / 2 + (nearWidth - farWidth) / 2 * along;
+    const double postHeight = 6 + along * 40;
+    sketch.Box(-halfWidth - postHeight * 0.2, y - postHeight, postHeight * 0.2, postHeight, kWoodDark);
+    sketch.Box(halfWidth, y - postHeight, postHeight * 0.2, postHeight, kWoodDark);
+  }
+  if (layer.Flag("end", false)) {
+    sketch.Box(-farWidth / 2 - 3, -length - 14, 6, 14, kWoodDark);
+    sketch.Box(farWidth / 2 - 3, -length - 14, 6, 14, kWoodDark);
+  }
+}
+
+// A sailing ship about w wide on the waterline through the origin.
+void PaintShipProp(Sketch& sketch, const Layer& layer) {
+  PaintShip(sketch, layer.Number("w", 220));
+}
+
+// The lighthouse h high; lit=yes lights its lamp, beam=yes sends a beam of light out to the right.
+void PaintLighthouse(Sketch& sketch, const Layer& layer) {
+  const double height = layer.Number("h", 200);
+  const bool lit = layer.Flag("lit", false);
+  if (layer.Flag("beam", false)) {
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.55);
+    const double reach = layer.Number("reach", 600);
+    sketch.FlatPolygon({At(0, -height * 0.93), At(reach, -height * 0.93 + reach * 0.12), At(reach, -height * 0.93 + reach * 0.38)}, kBeam);
+    sketch.Painter().restore();
+  }
+  PaintLighthouseTower(sketch, height, lit);
+}
+
+// The lighthouse's base close up: the curved, striped white wall filling the frame down to y=0.
+void PaintTowerWall(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 400);
+  const double height = layer.Number("h", 360);
+  QPainterPath wall;
+  wall.moveTo(-width / 2, 0);
+  wall.lineTo(-width * 0.44, -height);
+  wall.lineTo(width * 0.44, -height);
+  wall.lineTo(width / 2, 0);
+  wall.closeSubpath();
+  sketch.Shape(wall, kWhite);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(wall);
+  sketch.FlatBox(-width, -height, width * 2, height * 0.18, kHouseRed);
+  sketch.Painter().setOpacity(0.3);
+  for (int line = 1; line < 6; ++line) sketch.InkLine(-width / 2 + line * width / 6, 0, -width * 0.44 + line * width * 0.88 / 6, -height);
+  sketch.Painter().restore();
+  sketch.Outline(wall);
+  sketch.Box(-width * 0.56, -6, width * 1.12, 12, kStone);
+}
+
+// The great lamp inside the lighthouse: a tall glass lens on a pedestal. lit=yes makes it blaze with beams;
+// unlit shows the dark, burnt-out bulb.
+void PaintLighthouseLamp(Sketch& sketch, const Layer& layer) {
+  const bool lit = layer.Flag("lit", false);
+  if (lit) {
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.6);
+    sketch.FlatPolygon({At(0, -170), At(-420, -260), At(-420, -80)}, kBeam);
+    sketch.FlatPolygon({At(0, -170), At(420, -260), At(420, -80)}, kBeam);
+    sketch.Painter().restore();
+    sketch.Glow(0, -170, 220, kGlow, 0.8);
+  }
+  sketch.Polygon({At(-60, 0), At(-40, -70), At(40, -70), At(60, 0)}, kIron);
+  sketch.Box(-80, -90, 160, 20, kMetalDark);
+  QPainterPath lens;
+  lens.addRoundedRect(QRectF(-70, -260, 140, 170), 40, 40);
+  sketch.Shape(lens, lit ? kGlowPale : kSkyPale);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(lens);
+  sketch.Painter().setOpacity(0.5);
+  for (int ring = 0; ring < 8; ++ring) sketch.InkLine(-70, -250 + ring * 20, 70, -250 + ring * 20);
+  sketch.Painter().restore();
+  if (lit) {
+    sketch.Oval(0, -172, 38, 44, kWhite);
+    sketch.Oval(0, -172, 22, 26, kSunGlow);
+  } else {
+    sketch.Oval(0, -172, 34, 40, kStoneDark);
+    QPainterPath filament;
+    filament.moveTo(-14, -160);
+    filament.lineTo(-6, -180);
+    filament.lineTo(0, -166);
+    filament.moveTo(6, -176);
+    filament.lineTo(14, -160);
+    sketch.Stroke(filament, kInk, 2.5);
+    sketch.FlatOval(-8, -190, 12, 8, kShadow);
+  }
+  sketch.Box(-80, -272, 160, 14, kMetalDark);
+}
+
+// A rickety rope-and-plank bridge running away from us over a gorge; origin at the bottom middle.
+void PaintRopeBridge(Sketch& sketch, const Layer& layer) {
+  const double length = layer.Number("length", 220);
+  const double nearWidth = layer.Number("near", 260);
+  const double farWidth = layer.Number("far", 50);
+  for (int plank = 0; plank < 14; ++plank) {
+    if (plank == 4 || plank == 9) continue;
+    const double along = std::pow(plank / 14.0, 1.5);
+    const double y = -length * (1 - along) + 10 * std::sin(along * 3.14159);
+    const double halfWidth = farWidth / 2 + (nearWidth - farWidth) / 2 * along;
+    const double thickness = 3 + along * 14;
+    sketch.Polygon({At(-halfWidth, y - thickness), At(halfWidth, y - thickness + (plank % 3 - 1) * 3), At(halfWidth, y + (plank % 3 - 1) * 3), At(-halfWidth, y)},
+                   plank % 2 == 0 ? kWoodLight : kWood);
+  }
+  for (int side = -1; side <= 1; side += 2) {
+    QPainterPath rope;
+    rope.moveTo(side * nearWidth / 2, -90);
+    rope.quadTo(side * (nearWidth + farWidth) / 4, -length * 0.5 + 20, side * farWidth / 2, -length - 24);
+    sketch.Stroke(rope, kInk, 5);
+    sketch.Stroke(rope, kTwine, 3);
+    for (int tie = 0; tie < 8; ++tie) {
+      const QPointF top = rope.pointAtPercent(tie / 8.0);
+      sketch.Line(top.x(), top.y(), top.x() * 0.98, top.y() + 60 * (1 - tie / 8.0) + 6, kTwine, 1.5);
+    }
+    sketch.Box(side * farWidth / 2 - 3, -length - 30, 6, 30, kWoodDark);
+    sketch.Box(side * nearWidth / 2 - 8, -100, 16, 100, kWoodDark);
+  }
+}
+
+// An old stone bridge, side view, arching over water across w; origin at the middle of the waterline.
+void PaintStoneBridge(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 600);
+  const double height = layer.Number("h", 150);
+  QPainterPath bridge;
+  bridge.moveTo(-width / 2, 0);
+  bridge.lineTo(-width / 2, -height);
+  bridge.lineTo(width / 2, -height);
+  bridge.lineTo(width / 2, 0);
+  bridge.lineTo(width * 0.3, 0);
+  bridge.cubicTo(width * 0.28, -height * 0.85, -width * 0.28, -height * 0.85, -width * 0.3, 0);
+  bridge.closeSubpath();
+  sketch.Shape(bridge, kStone);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(bridge);
+  sketch.Painter().setOpacity(0.4);
+  for (double y = -height + 20; y < 0; y += 20) {
+    sketch.InkLine(-width / 2, y, width / 2, y);
+    for (double x = -width / 2 + ((static_cast<int>(-y) / 20) % 2) * 20; x < width / 2; x += 40) sketch.InkLine(x, y - 20, x, y);
+  }
+  sketch.Painter().restore();
+  sketch.Box(-width / 2, -height - 16, width, 16, kStoneLight);
+}
+
+// Air bubbles rising in deep water over a band w wide; origin at the bottom-left.
+void PaintBubbles(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 300);
+  const double height = layer.Number("h", 300);
+  for (int bubble = 0; bubble < 28; ++bubble) {
+    const double radius = 4 + 12 * Scatter(bubble + 2);
+    const double x = Scatter(bubble + 41) * width;
+    const double y = -Scatter(bubble + 81) * height;
+    sketch.Oval(x, y, radius, radius, kSeaLight);
+    sketch.FlatOval(x - radius * 0.35, y - radius * 0.35, radius * 0.25, radius * 0.25, kWhite);
+  }
+}
+
+// Our own legs wading into thick water, seen from above, with rings spreading; origin at the waterline.
+void PaintWadingLegs(Sketch& sketch, const Layer&) {
+  for (int side = -1; side <= 1; side += 2) {
+    sketch.Shape(RoundedBox(side * 40 - 20, -130, 40, 130, 10), kDenim);
+    for (int ring = 1; ring <= 3; ++ring) {
+      QPainterPath ripple;
+      ripple.addEllipse(QPointF(side * 40, 0), 24 + ring * 18, 6 + ring * 5);
+      sketch.Stroke(ripple, kThickWaterLight, 2.5);
+    }
+  }
+}
+
+}  // namespace
+
 void RegisterWaterProps(PropRegistry& registry) {
-  (void)registry;
+  registry.Add("sea", PaintSea);
+  registry.Add("pier", PaintPier);
+  registry.Add("ship", PaintShipProp);
+  registry.Add("lighthouse", PaintLighthouse);
+  registry.Add("tower-wall", PaintTowerWall);
+  registry.Add("lighthouse-lamp", PaintLighthouseLamp);
+  registry.Add("rope-bridge", PaintRopeBridge);
+  registry.Add("stone-bridge", PaintStoneBridge);
+  registry.Add("bubbles", PaintBubbles);
+  registry.Add("wading-legs", PaintWadingLegs);
 }
 
 }  // namespace brackenhollow::art
