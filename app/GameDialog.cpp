@@ -149,14 +149,22 @@ void GameDialog::Mirror() {
 }
 
 int GameDialog::Run() {
+  PrepareStart();
+  m_splash->exec();
+  EnterGame(m_splash->StartChoice());
+  if (m_screen.Screen().closeRequested) return QDialog::Accepted;
+  return exec();
+}
+
+void GameDialog::PrepareStart() {
   m_screen.PrepareStart();
   ApplyPictureStartSettings(*m_picture);
   Mirror();
-  m_splash->exec();
-  m_screen.EnterGame(m_splash->StartChoice());
+}
+
+void GameDialog::EnterGame(const std::string& startChoice) {
+  m_screen.EnterGame(startChoice);
   Mirror();
-  if (m_screen.Screen().closeRequested) return QDialog::Accepted;
-  return exec();
 }
 
 void GameDialog::reject() { accept(); }

@@ -30,6 +30,9 @@ class GameDialog : public QDialog {
   // Runs the start dialog, then the game screen. Returns QDialog::Accepted when the screen closed
   // with OK (Exit, the window's close button or Escape), which is when the room is to be saved.
   int Run();
+  // The start sequence around the start dialog: before it runs, and with the choice it gave.
+  void PrepareStart();
+  void EnterGame(const std::string& startChoice);
 
   GameScreen& Screen() { return m_screen; }
   SplashDialog& Splash() { return *m_splash; }
