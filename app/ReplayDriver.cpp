@@ -128,13 +128,19 @@ void ReplayDriver::Run(const std::string& command) {
   }
 }
 
+void ReplayDriver::Shoot(QWidget& dialog, const std::string& file) {
+  if (file.empty() || !dialog.grab().save(QString::fromStdString(file), "PNG")) Refuse("cannot write picture " + file);
+}
+
 void ReplayDriver::RunOnSplash(SplashDialog& splash, const std::string& command) {
-  if (command == "start") {
+  if (command.rfind("shot ", 0) == 0) {
+    Shoot(splash, command.substr(5));
+  } else if (command == "start") {
     splash.StartButton()->click();
   } else if (command == "leave") {
     splash.ExitButton()->click();
   } else {
-    Refuse("the start dialog offers only start and leave: " + command);
+    Refuse("the start dialog offers only start, leave and shot: " + command);
   }
 }
 
@@ -145,6 +151,8 @@ void ReplayDriver::RunOnGame(GameDialog& game, const std::string& verb, const st
     Choose(game, verb, argument);
   } else if (verb == "show" && argument.empty()) {
     Show(game);
+  } else if (verb == "shot") {
+    Shoot(game, argument);
   } else {
     Refuse("unknown command: " + verb + (argument.empty() ? "" : " " + argument));
   }

@@ -10,6 +10,8 @@
 
 #include "store/MessageBoxes.h"
 
+class QWidget;
+
 namespace brackenhollow {
 
 class GameDialog;
@@ -38,6 +40,8 @@ class ReplayDriver : public MessageBoxes {
   void Press(GameDialog& game, const std::string& name);
   void Choose(GameDialog& game, const std::string& listName, const std::string& text);
   void Show(GameDialog& game);
+  // Writes what the dialog shows into a PNG file.
+  void Shoot(QWidget& dialog, const std::string& file);
   void Refuse(const std::string& why);
 
   std::vector<std::string> m_lines;
