@@ -39,7 +39,9 @@ GameDialog::~GameDialog() = default;
 
 void GameDialog::CreateControls() {
   const double scale = DialogScale();
-  setFixedSize(DialogRect(0, 0, 156, 207, scale).size());
+  // The template is 207 units high, the lower part kept free for the handheld's soft keyboard; a
+  // desktop window ends below the last control.
+  setFixedSize(DialogRect(0, 0, 156, 166, scale).size());
   QFont textFont = font();
   textFont.setPixelSize(static_cast<int>(scale * 3.2));
   QFont controlFont = font();
