@@ -1,0 +1,217 @@
+// Plays the scripted games of tests/scripts through the replay driver, the same dialogs a player
+// uses, and checks the transcript against the scripts' "#expect" lines.
+//
+// Script conventions (the driver itself skips every line that starts with '#'):
+//   #expect TEXT  TEXT must occur in the transcript after the previous expectation's match. When
+//                 TEXT starts or ends with a letter or digit, the match may not run on into more
+//                 letters or digits there, so "room 2" does not match "room 21".
+//   #line TEXT    Like #expect, but a whole transcript line must equal TEXT.
+//   #restart      Ends one run of the driver; the next part runs in a new driver process on the
+//                 same store, as a player starting the game again would.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path DriverPath() {
+  std::error_code error;
+  const fs::path self = fs::read_symlink("/proc/self/exe", error);
+  return self.parent_path() / "brackenhollow-replay";
+}
+
+fs::path ScriptDirectory() { return fs::path(__FILE__).parent_path() / "scripts"; }
+
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+struct Expectation {
+  int line;  // in the script, counted from 1
+  std::string text;
+  bool wholeLine;
+};
+
+struct Script {
+  std::vector<std::string> parts;  // the script text of each driver run
+  std::vector<Expectation> expectations;
+};
+
+Script ReadScript(const fs::path& path) {
+  Script script;
+  std::ifstream in(path);
+  std::string line;
+  std::string part;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line == "#restart") {
+      script.parts.push_back(part);
+      part.clear();
+      continue;
+    }
+    if (line.rfind("#expect ", 0) == 0) script.expectations.push_back({number, line.substr(8), false});
+    if (line.rfind("#line ", 0) == 0) script.expectations.push_back({number, line.substr(6), true});
+    part += line + "\n";
+  }
+  script.parts.push_back(part);
+  return script;
+}
+
+struct DriverRun {
+  std::string transcript;
+  int status = -1;  // the driver's exit status, -1 when it did not exit normally
+  std::string errors;
+};
+
+// A store and scratch files that no other test uses, removed afterwards.
+class Scratch {
+ public:
+  explicit Scratch(const std::string& name) {
+    static std::atomic<int> counter{0};
+    m_directory = fs::path(::testing::TempDir()) /
+                  ("replay_" + name + "_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+    fs::remove_all(m_directory);
+    fs::create_directories(m_directory);
+  }
+  ~Scratch() {
+    std::error_code error;
+    fs::remove_all(m_directory, error);
+  }
+  Scratch(const Scratch&) = delete;
+  Scratch& operator=(const Scratch&) = delete;
+
+  fs::path File(const std::string& name) const { return m_directory / name; }
+
+ private:
+  fs::path m_directory;
+};
+
+DriverRun RunDriver(const fs::path& store, const fs::path& script, const fs::path& errors) {
+  DriverRun run;
+  const std::string command = Quoted(DriverPath().string()) + " --store " + Quoted(store.string()) + " " +
+                              Quoted(script.string()) + " 2>" + Quoted(errors.string());
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) {
+    run.errors = "cannot start: " + command;
+    return run;
+  }
+  char buffer[4096];
+  std::size_t read = 0;
+  while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.transcript.append(buffer, read);
+  const int wait = ::pclose(pipe);
+  if (wait != -1 && WIFEXITED(wait)) run.status = WEXITSTATUS(wait);
+  std::ifstream err(errors);
+  run.errors.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+  return run;
+}
+
+bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+
+// The first match at or after from, or npos.
+std::size_t Find(const std::string& transcript, const Expectation& expectation, std::size_t from) {
+  const std::string& text = expectation.text;
+  for (std::size_t at = transcript.find(text, from); at != std::string::npos; at = transcript.find(text, at + 1)) {
+    const std::size_t end = at + text.size();
+    const char before = at > 0 ? transcript[at - 1] : '\n';
+    const char after = end < transcript.size() ? transcript[end] : '\n';
+    if (expectation.wholeLine) {
+      if (before == '\n' && after == '\n') return at;
+      continue;
+    }
+    if (text.empty()) return at;
+    const bool gluedBefore = IsWordChar(text.front()) && IsWordChar(before);
+    const bool gluedAfter = IsWordChar(text.back()) && IsWordChar(after);
+    if (!gluedBefore && !gluedAfter) return at;
+  }
+  return std::string::npos;
+}
+
+// Transcript lines from a little before offset onwards, numbered, to show where a search started.
+std::string Around(const std::string& transcript, std::size_t offset, int before, int after) {
+  std::vector<std::string> lines;
+  std::istringstream in(transcript);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  const int at = static_cast<int>(std::count(transcript.begin(), transcript.begin() + offset, '\n'));
+  std::ostringstream out;
+  for (int i = std::max(0, at - before); i < std::min(static_cast<int>(lines.size()), at + after); ++i) {
+    out << (i == at ? "=> " : "   ") << i + 1 << ": " << lines[i] << "\n";
+  }
+  return out.str();
+}
+
+class ReplayScriptTest : public ::testing::TestWithParam<std::string> {};
+
+std::string ScriptName(const ::testing::TestParamInfo<std::string>& script) { return script.param; }
+
+TEST_P(ReplayScriptTest, PlaysThroughWithEveryExpectationInOrder) {
+  const fs::path path = ScriptDirectory() / (GetParam() + ".txt");
+  ASSERT_TRUE(fs::is_regular_file(path)) << "no script " << path;
+  ASSERT_TRUE(fs::is_regular_file(DriverPath())) << "no replay driver at " << DriverPath();
+  const Script script = ReadScript(path);
+  ASSERT_FALSE(script.expectations.empty()) << path << " checks nothing";
+
+  const Scratch scratch(GetParam());
+  const fs::path store = scratch.File("store.sqlite");
+  std::string transcript;
+  for (std::size_t part = 0; part < script.parts.size(); ++part) {
+    const fs::path partFile = scratch.File("part" + std::to_string(part) + ".txt");
+    std::ofstream(partFile) << script.parts[part];
+    const DriverRun run = RunDriver(store, partFile, scratch.File("errors.txt"));
+    transcript += run.transcript;
+    EXPECT_EQ(run.status, 0) << "run " << part + 1 << " of " << path << " failed; its errors:\n"
+                             << run.errors << "its transcript ends:\n"
+                             << Around(run.transcript, run.transcript.size(), 12, 0);
+  }
+
+  // A refused command means the script asked for something a player could not do there. The
+  // first one is shown in its place; later ones often only follow from it.
+  std::vector<std::size_t> refusals;
+  for (std::size_t at = 0; (at = transcript.find("! ", at)) != std::string::npos; at += 2) {
+    if (at == 0 || transcript[at - 1] == '\n') refusals.push_back(at);
+  }
+  if (!refusals.empty()) {
+    std::ostringstream all;
+    for (std::size_t at : refusals) all << "  " << transcript.substr(at, transcript.find('\n', at) - at) << "\n";
+    ADD_FAILURE() << refusals.size() << " refused command(s):\n"
+                  << all.str() << "the first one after the screen it was given on:\n"
+                  << Around(transcript, refusals.front(), 20, 2);
+  }
+
+  std::size_t from = 0;
+  for (const Expectation& expectation : script.expectations) {
+    const std::size_t at = Find(transcript, expectation, from);
+    if (at == std::string::npos) {
+      const std::size_t earlier = Find(transcript, expectation, 0);
+      FAIL() << path.filename().string() << ":" << expectation.line << ": expected "
+             << (expectation.wholeLine ? "the line \"" : "\"") << expectation.text
+             << "\" after the previous expectation"
+             << (earlier != std::string::npos ? " (it occurs only before that point)" : " (it never occurs)")
+             << "; the transcript from there:\n"
+             << Around(transcript, from, 3, 40);
+    }
+    from = at + expectation.text.size();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ReplayScriptTest,
+                         ::testing::Values("walkthrough", "explore", "rules", "reset", "resume"),
+                         ScriptName);
+
+}  // namespace
