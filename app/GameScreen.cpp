@@ -122,27 +122,14 @@ bool GameScreen::ShowRoomPicture() {
   return true;
 }
 
-void GameScreen::OnNorth() {
-  if (!m_screen.IsEnabled(Control::North)) return;
-  m_direction = "N";
-  DoMove();
-}
+void GameScreen::OnNorth() { Walk(Control::North, "N"); }
+void GameScreen::OnSouth() { Walk(Control::South, "S"); }
+void GameScreen::OnEast() { Walk(Control::East, "E"); }
+void GameScreen::OnWest() { Walk(Control::West, "W"); }
 
-void GameScreen::OnSouth() {
-  if (!m_screen.IsEnabled(Control::South)) return;
-  m_direction = "S";
-  DoMove();
-}
-
-void GameScreen::OnEast() {
-  if (!m_screen.IsEnabled(Control::East)) return;
-  m_direction = "E";
-  DoMove();
-}
-
-void GameScreen::OnWest() {
-  if (!m_screen.IsEnabled(Control::West)) return;
-  m_direction = "W";
+void GameScreen::Walk(Control button, const char* direction) {
+  if (!m_screen.IsEnabled(button)) return;
+  m_direction = direction;
   DoMove();
 }
 

@@ -63,6 +63,8 @@ class GameScreen : public ActionContext {
 
  private:
   void OnVerbChanged();
+  // A direction button's handler: records the direction and moves.
+  void Walk(Control button, const char* direction);
   void TakeControls();
   void ShowMembers();
   void SetViewText(const std::string& text);

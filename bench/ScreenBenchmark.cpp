@@ -83,18 +83,24 @@ void BM_Move(benchmark::State& state) {
 }
 BENCHMARK(BM_Move)->Unit(benchmark::kMicrosecond);
 
-void BM_ActionLookAt(benchmark::State& state) {
-  Game game;
-  auto dialog = game.OpenScreen();
+// Presses Action with verb and noun chosen, once per iteration, and reports the queries it ran.
+void PressAction(benchmark::State& state, Game& game, brackenhollow::GameDialog& dialog, const char* verb,
+                 const char* noun) {
   long queries = 0;
   for (auto _ : state) {
-    Game::Choose(dialog->List(Control::VerbList), "Look at");
-    Game::Choose(dialog->List(Control::Noun1List), "bed");
+    Game::Choose(dialog.List(Control::VerbList), verb);
+    Game::Choose(dialog.List(Control::Noun1List), noun);
     const long before = game.statements;
-    dialog->Button(Control::Action)->click();
+    dialog.Button(Control::Action)->click();
     queries += game.statements - before;
   }
   state.counters["queries"] = static_cast<double>(queries) / static_cast<double>(state.iterations());
+}
+
+void BM_ActionLookAt(benchmark::State& state) {
+  Game game;
+  auto dialog = game.OpenScreen();
+  PressAction(state, game, *dialog, "Look at", "bed");
 }
 BENCHMARK(BM_ActionLookAt)->Unit(benchmark::kMicrosecond);
 
@@ -104,15 +110,7 @@ void BM_ActionPuzzleWithRoomPicture(benchmark::State& state) {
   Game game;
   auto dialog = game.OpenScreen();
   dialog->Button(Control::East)->click();
-  long queries = 0;
-  for (auto _ : state) {
-    Game::Choose(dialog->List(Control::VerbList), "Move the");
-    Game::Choose(dialog->List(Control::Noun1List), "mirror");
-    const long before = game.statements;
-    dialog->Button(Control::Action)->click();
-    queries += game.statements - before;
-  }
-  state.counters["queries"] = static_cast<double>(queries) / static_cast<double>(state.iterations());
+  PressAction(state, game, *dialog, "Move the", "mirror");
 }
 BENCHMARK(BM_ActionPuzzleWithRoomPicture)->Unit(benchmark::kMicrosecond);
 
