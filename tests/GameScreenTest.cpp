@@ -236,11 +236,14 @@ TEST_F(GameScreenTest, UseWithNeedsTwoNounsAndTakesThemInEitherOrder) {
 }
 
 TEST_F(GameScreenTest, RoomBoundPairElsewhereGivesTheFallback) {
+  // Both halves of the tollbooth's pair carried, but in the bedroom.
   screen.State().AddToInventory("coin");
-  screen.State().AddToInventory("crowbar");
+  screen.State().AddToInventory("slot");
   StartIn(1);
-  Act("Use the __ with the __", "crowbar", "coin");
-  EXPECT_TRUE(TextEndsWith("Combining the crowbar and the coin didn't do anything"));
+  Act("Use the __ with the __", "slot", "coin");
+  EXPECT_TRUE(TextEndsWith("Combining the slot and the coin didn't do anything"));
+  EXPECT_EQ(screen.State().GetActionStatus("use coin from well to pay toolboth"), "0");
+  EXPECT_EQ(screen.State().IsInInventory("coin"), "Y");
   Act("Use the __ with the __", "coin", "coin");
   EXPECT_TRUE(TextEndsWith("Combining the coin and the coin didn't do anything"));
   EXPECT_EQ(Directions(), "EW");
