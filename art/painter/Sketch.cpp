@@ -106,7 +106,10 @@ void Sketch::Text(const QRectF& box, const QString& text, double pixelSize, QRgb
   font.setBold(bold);
   painter_.setFont(font);
   painter_.setPen(QColor::fromRgb(colour));
-  painter_.drawText(box, static_cast<int>(alignment), text);
+  // Scene texts write line breaks as the two characters \n.
+  QString lines = text;
+  lines.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+  painter_.drawText(box, static_cast<int>(alignment) | Qt::TextWordWrap, lines);
 }
 
 void Sketch::Glow(double centreX, double centreY, double radius, QRgb colour, double strength) {

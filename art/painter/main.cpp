@@ -1,7 +1,8 @@
 // The picture painter: reads the scene texts and writes every picture of the game, or a contact sheet.
 //
 //   brackenhollow_painter --scenes DIR --out DIR [--require-rooms N]
-//   brackenhollow_painter --scenes DIR --contact-sheet FILE [--filter TEXT] [--columns N] [--width N]
+//   brackenhollow_painter --scenes DIR --contact-sheet FILE [--filter TEXT] [--source FILE.txt] [--columns N]
+//                         [--width N]
 //   brackenhollow_painter --scenes DIR --list
 #include "ContactSheet.h"
 #include "GifWriter.h"
@@ -31,6 +32,7 @@ struct Options {
   std::string out;
   std::string contactSheet;
   std::string filter;
+  std::string source;
   int columns = 10;
   int width = 149;
   int requireRooms = 0;
@@ -54,6 +56,7 @@ bool ReadOptions(const QStringList& arguments, Options& options, std::string& er
     else if (option == "--out") options.out = value;
     else if (option == "--contact-sheet") options.contactSheet = value;
     else if (option == "--filter") options.filter = value;
+    else if (option == "--source") options.source = value;
     else if (option == "--columns") options.columns = std::stoi(value);
     else if (option == "--width") options.width = std::stoi(value);
     else if (option == "--require-rooms") options.requireRooms = std::stoi(value);
@@ -172,6 +175,9 @@ int main(int argc, char** argv) {
   if (options.list) {
     for (const Picture& picture : pictures) std::printf("%s\n", picture.fileName.c_str());
     return 0;
+  }
+  if (!options.source.empty()) {
+    std::erase_if(pictures, [&](const Picture& picture) { return picture.where.rfind(options.source + ":", 0) != 0; });
   }
   if (!options.filter.empty()) {
     std::erase_if(pictures, [&](const Picture& picture) { return picture.fileName.find(options.filter) == std::string::npos; });

@@ -48,7 +48,7 @@ void PaintCloud(Sketch& sketch, const Layer& layer) {
   path.addEllipse(QPointF(5, -24), 30, 24);
   path.addEllipse(QPointF(38, -12), 26, 13);
   path.addRoundedRect(QRectF(-60, -16, 122, 16), 8, 8);
-  sketch.Shape(path.simplified(), colour);
+  sketch.Shape(Merged(path), colour);
 }
 
 // Ground from the line top down to the bottom of the frame, with optional grass tufts.

@@ -29,6 +29,18 @@ inline QPainterPath RoundedBox(double x, double y, double width, double height, 
   return path;
 }
 
+// One outline around overlapping parts (a cloud of ellipses, a tree crown), without inner lines.
+inline QPainterPath Merged(const QPainterPath& parts) {
+  QPainterPath merged;
+  for (const QPolygonF& polygon : parts.toSubpathPolygons()) {
+    QPainterPath piece;
+    piece.addPolygon(polygon);
+    piece.closeSubpath();
+    merged = merged.united(piece);
+  }
+  return merged;
+}
+
 // A deterministic pseudo-random number in [0, 1) for scattering grass, stones and stars the same way on
 // every build.
 inline double Scatter(int seed) {

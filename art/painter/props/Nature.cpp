@@ -14,7 +14,7 @@ void PaintLeafyTree(Sketch& sketch, double height, QRgb leaves) {
   crown.addEllipse(QPointF(-height * 0.16, -height * 0.62), height * 0.22, height * 0.2);
   crown.addEllipse(QPointF(height * 0.16, -height * 0.64), height * 0.22, height * 0.2);
   crown.addEllipse(QPointF(0, -height * 0.8), height * 0.26, height * 0.2);
-  sketch.Shape(crown.simplified(), leaves);
+  sketch.Shape(Merged(crown), leaves);
   sketch.FlatOval(-height * 0.08, -height * 0.82, height * 0.09, height * 0.06, kLeafLight);
 }
 
@@ -335,6 +335,91 @@ void PaintPalm(Sketch& sketch, const Layer& layer) {
   sketch.Oval(top.x() + 6, top.y() + 9, 7, 7, kBark);
 }
 
+
+// A huge bonfire of logs, about w wide with flames h high; origin at its foot.
+void PaintBonfire(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 200);
+  const double height = layer.Number("h", 220);
+  sketch.Glow(0, -height * 0.4, width * 1.3, kGlow, 0.55);
+  for (int log = 0; log < 5; ++log) {
+    sketch.Painter().save();
+    sketch.Painter().translate((log - 2) * width * 0.12, -8);
+    sketch.Painter().rotate((log - 2) * 22.0);
+    sketch.Shape(RoundedBox(-width * 0.06, -height * 0.35, width * 0.12, height * 0.4, 6), kBark);
+    sketch.Painter().restore();
+  }
+  const QRgb layers[] = {kFire, kFlame, kFlameCore};
+  for (int band = 0; band < 3; ++band) {
+    const double size = 1 - band * 0.28;
+    QPainterPath flame;
+    flame.moveTo(-width / 2 * size, 0);
+    flame.cubicTo(-width * 0.6 * size, -height * 0.4 * size, -width * 0.2 * size, -height * 0.5 * size, -width * 0.22 * size, -height * 0.85 * size);
+    flame.cubicTo(-width * 0.05 * size, -height * 0.6 * size, 0, -height * 0.7 * size, width * 0.04 * size, -height * size);
+    flame.cubicTo(width * 0.14 * size, -height * 0.7 * size, width * 0.2 * size, -height * 0.6 * size, width * 0.26 * size, -height * 0.8 * size);
+    flame.cubicTo(width * 0.3 * size, -height * 0.5 * size, width * 0.6 * size, -height * 0.35 * size, width / 2 * size, 0);
+    flame.closeSubpath();
+    if (band == 0) sketch.Shape(flame, layers[band]);
+    else sketch.Fill(flame, layers[band]);
+  }
+  for (int spark = 0; spark < 10; ++spark)
+    sketch.FlatOval((Scatter(spark + 5) - 0.5) * width, -height * (1 + 0.4 * Scatter(spark + 15)), 2.5, 2.5, kFlameCore);
+}
+
+// A column of grey smoke rising from the origin, about h high.
+void PaintSmoke(Sketch& sketch, const Layer& layer) {
+  const double height = layer.Number("h", 200);
+  for (int puff = 0; puff < 7; ++puff) {
+    const double along = puff / 7.0;
+    sketch.Painter().setOpacity(0.85 - along * 0.5);
+    sketch.Oval(std::sin(along * 5) * 20 + along * 40, -height * along, 16 + along * 30, 12 + along * 20, puff % 2 == 0 ? kWallGrey : kStoneLight);
+  }
+  sketch.Painter().setOpacity(1.0);
+}
+
+// The inside of a cave filling the frame: dark rock walls, hanging stalactites and a stony floor from y=floor.
+void PaintCaveInside(Sketch& sketch, const Layer& layer) {
+  const double floor = layer.Number("floor", 250);
+  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kShadow);
+  sketch.Shape(PathThrough({At(0, 0), At(kFrameWidth, 0), At(kFrameWidth, floor + 20), At(460, floor - 40), At(300, floor - 60), At(140, floor - 30), At(0, floor + 30)}), kStoneDark);
+  sketch.Shape(PathThrough({At(150, floor - 30), At(300, floor - 60), At(450, floor - 38), At(420, floor - 150), At(300, floor - 170), At(180, floor - 140)}), kBlack);
+  for (int drip = 0; drip < 9; ++drip) {
+    const double x = 20 + drip * 66;
+    const double length = 30 + 50 * Scatter(drip + 3);
+    sketch.Polygon({At(x - 12, 0), At(x, length), At(x + 12, 0)}, kStone);
+  }
+  QPainterPath ground;
+  ground.moveTo(0, floor + 30);
+  ground.quadTo(kFrameWidth / 2.0, floor - 40, kFrameWidth, floor + 20);
+  ground.lineTo(kFrameWidth, kFrameHeight);
+  ground.lineTo(0, kFrameHeight);
+  ground.closeSubpath();
+  sketch.Shape(ground, layer.Colour("colour", kDirtDark));
+  for (int pebble = 0; pebble < 18; ++pebble)
+    sketch.Oval(Scatter(pebble + 40) * kFrameWidth, floor + 30 + Scatter(pebble + 60) * (kFrameHeight - floor - 40), 8, 4, kStone);
+}
+
+// A tree house: a broad tree with a little plank house in its crown; origin at the foot of the trunk.
+// ladder=yes adds a ladder up the trunk.
+void PaintTreeHouse(Sketch& sketch, const Layer& layer) {
+  const double height = layer.Number("h", 300);
+  sketch.Polygon({At(-height * 0.12, 0), At(-height * 0.07, -height * 0.6), At(height * 0.07, -height * 0.6), At(height * 0.12, 0)}, kBark);
+  QPainterPath crown;
+  crown.addEllipse(QPointF(-height * 0.25, -height * 0.7), height * 0.25, height * 0.18);
+  crown.addEllipse(QPointF(height * 0.25, -height * 0.72), height * 0.25, height * 0.18);
+  crown.addEllipse(QPointF(0, -height * 0.86), height * 0.3, height * 0.18);
+  sketch.Shape(Merged(crown), kLeaf);
+  sketch.Box(-height * 0.18, -height * 0.72, height * 0.36, height * 0.18, kWoodLight);
+  for (int plank = 1; plank < 6; ++plank) sketch.InkLine(-height * 0.18, -height * 0.72 + plank * height * 0.03, height * 0.18, -height * 0.72 + plank * height * 0.03);
+  sketch.Polygon({At(-height * 0.22, -height * 0.72), At(0, -height * 0.86), At(height * 0.22, -height * 0.72)}, kRoof);
+  sketch.Box(-height * 0.05, -height * 0.68, height * 0.08, height * 0.08, kGlow);
+  sketch.Box(-height * 0.2, -height * 0.555, height * 0.4, height * 0.02, kWoodDark);
+  if (layer.Flag("ladder", false)) {
+    sketch.Line(-height * 0.04, 0, -height * 0.04, -height * 0.55, kWoodDark, 4);
+    sketch.Line(height * 0.04, 0, height * 0.04, -height * 0.55, kWoodDark, 4);
+    for (int rung = 0; rung < 10; ++rung) sketch.Line(-height * 0.04, -rung * height * 0.055 - 10, height * 0.04, -rung * height * 0.055 - 10, kWoodDark, 3);
+  }
+}
+
 }  // namespace
 
 void RegisterNatureProps(PropRegistry& registry) {
@@ -353,6 +438,10 @@ void RegisterNatureProps(PropRegistry& registry) {
   registry.Add("ground-hole", PaintGroundHole);
   registry.Add("dirt-pile", PaintDirtPile);
   registry.Add("palm", PaintPalm);
+  registry.Add("bonfire", PaintBonfire);
+  registry.Add("smoke", PaintSmoke);
+  registry.Add("cave-inside", PaintCaveInside);
+  registry.Add("tree-house", PaintTreeHouse);
 }
 
 }  // namespace brackenhollow::art

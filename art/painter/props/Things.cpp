@@ -288,7 +288,7 @@ void PaintGloves(Sketch& sketch, const Layer&) {
     hand.addRoundedRect(QRectF(-26, -30, 52, 56), 14, 14);
     for (int finger = 0; finger < 4; ++finger) hand.addRoundedRect(QRectF(-24 + finger * 13, -58, 11, 34), 5, 5);
     hand.addRoundedRect(QRectF(22, -16, 24, 12), 6, 6);
-    sketch.Shape(hand.simplified(), kShirtCheck);
+    sketch.Shape(Merged(hand), kShirtCheck);
     sketch.Box(-28, 22, 56, 20, kDenim);
     sketch.Painter().restore();
   }
@@ -365,6 +365,21 @@ void PaintLightbulb(Sketch& sketch, const Layer&) {
   PaintBigBulb(sketch);
 }
 
+
+// A heavy padlock about 50 high hanging from its shackle at the origin.
+void PaintPadlock(Sketch& sketch, const Layer&) {
+  QPainterPath shackle;
+  shackle.moveTo(-14, 24);
+  shackle.lineTo(-14, 10);
+  shackle.arcTo(QRectF(-14, -4, 28, 28), 180, -180);
+  shackle.lineTo(14, 24);
+  sketch.Stroke(shackle, kInk, 9);
+  sketch.Stroke(shackle, kMetal, 6);
+  sketch.Shape(RoundedBox(-22, 22, 44, 36, 6), kGoldDark);
+  sketch.FlatOval(0, 36, 4, 4, kBlack);
+  sketch.FlatBox(-1.5, 36, 3, 10, kBlack);
+}
+
 }  // namespace
 
 void RegisterThingProps(PropRegistry& registry) {
@@ -393,6 +408,7 @@ void RegisterThingProps(PropRegistry& registry) {
   registry.Add("turpentine", PaintTurpentine);
   registry.Add("rotten-meat", PaintRottenMeat);
   registry.Add("litter", PaintLitter);
+  registry.Add("padlock", PaintPadlock);
 }
 
 }  // namespace brackenhollow::art

@@ -9,6 +9,29 @@ using namespace colours;
 
 namespace {
 
+// A band along a cubic curve from start to end, width wide at the start and narrowing to farShare of that
+// at the end, as a road seen in perspective.
+QPainterPath TaperedBand(QPointF start, QPointF control1, QPointF control2, QPointF end, double width, double farShare) {
+  QPainterPath centre(start);
+  centre.cubicTo(control1, control2, end);
+  constexpr int kSteps = 24;
+  QPolygonF left;
+  QPolygonF right;
+  for (int step = 0; step <= kSteps; ++step) {
+    const double along = step / static_cast<double>(kSteps);
+    const QPointF point = centre.pointAtPercent(along);
+    const double angle = centre.angleAtPercent(along) * 3.14159265 / 180.0;
+    const QPointF normal(std::sin(angle), std::cos(angle));
+    const double halfWidth = width / 2 * (1 - along * (1 - farShare));
+    left << point - normal * halfWidth;
+    right.prepend(point + normal * halfWidth);
+  }
+  QPainterPath band;
+  band.addPolygon(left + right);
+  band.closeSubpath();
+  return band;
+}
+
 // A street running across the frame from y=top, h deep, with kerbs and a dashed middle line.
 void PaintStreet(Sketch& sketch, const Layer& layer) {
   const double top = layer.Number("top", 300);
@@ -26,15 +49,14 @@ void PaintPath(Sketch& sketch, const Layer& layer) {
   const double length = layer.Number("length", 170);
   const std::string ways = layer.Word("ways", "n");
   const QRgb colour = layer.Colour("colour", kPath);
-  const double meet = -length * 0.55;
-  const double meetWidth = nearWidth * 0.32;
-  QPainterPath road = PathThrough({At(-nearWidth / 2, 0), At(-meetWidth / 2, meet), At(meetWidth / 2, meet), At(nearWidth / 2, 0)});
+  QPainterPath road;
   if (ways.find('n') != std::string::npos)
-    road = road.united(PathThrough({At(-meetWidth / 2, meet + 1), At(-4, -length), At(4, -length), At(meetWidth / 2, meet + 1)}));
-  if (ways.find('w') != std::string::npos)
-    road = road.united(PathThrough({At(-meetWidth / 2 - 4, meet - 2), At(-kFrameWidth, meet - 20), At(-kFrameWidth, meet + 40), At(-meetWidth / 2 - 10, meet + 22)}));
-  if (ways.find('e') != std::string::npos)
-    road = road.united(PathThrough({At(meetWidth / 2 + 4, meet - 2), At(kFrameWidth, meet - 20), At(kFrameWidth, meet + 40), At(meetWidth / 2 + 10, meet + 22)}));
+    road = road.united(TaperedBand(QPointF(0, 0), QPointF(0, -length * 0.4), QPointF(0, -length * 0.7), QPointF(0, -length), nearWidth, 0.03));
+  for (int side = -1; side <= 1; side += 2) {
+    if (ways.find(side < 0 ? 'w' : 'e') == std::string::npos) continue;
+    road = road.united(TaperedBand(QPointF(0, 0), QPointF(0, -length * 0.45), QPointF(side * length * 0.35, -length * 0.62),
+                                   QPointF(side * kFrameWidth * 0.62, -length * 0.66), nearWidth, 0.22));
+  }
   sketch.Shape(road, colour);
   if (layer.Flag("lines", false)) {
     for (int dash = 0; dash < 6; ++dash) {
