@@ -104,7 +104,8 @@ void PaintDoor(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// A window with a frame and cross bars, centred on the origin; the view shows sky, night, dark or warm light.
+// A window with a frame and cross bars, centred on the origin; the view shows sky, night, dark, warm light,
+// forest or the beach.
 void PaintWindow(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 50);
   const double height = layer.Number("h", 60);
@@ -118,6 +119,10 @@ void PaintWindow(Sketch& sketch, const Layer& layer) {
   else if (view == "forest") glass = kLeafLight;
   sketch.Box(-width / 2, -height / 2, width, height, glass);
   if (view == "sky") sketch.FlatPolygon({At(-width / 2 + 6, height / 2 - 4), At(width / 2 - 10, -height / 2 + 4), At(width / 2 - 2, -height / 2 + 4), At(-width / 2 + 14, height / 2 - 4)}, kCloud);
+  if (view == "beach") {
+    sketch.FlatBox(-width / 2, 0, width, height * 0.2, kThickWater);
+    sketch.FlatBox(-width / 2, height * 0.2, width, height * 0.3, kSand);
+  }
   if (view == "forest") {
     sketch.FlatOval(-width * 0.2, 0, width * 0.3, height * 0.35, kLeaf);
     sketch.FlatOval(width * 0.25, height * 0.1, width * 0.3, height * 0.3, kLeafDark);

@@ -413,9 +413,12 @@ void PaintSnakes(Sketch& sketch, const Layer& layer) {
   sketch.Painter().restore();
 }
 
-// A sleepy face looking back from a mirror: heavy-lidded eyes and a yawn; origin at the face's centre.
-void PaintSleepyFace(Sketch& sketch, const Layer&) {
-  PersonLook look = BaseLook();
+}  // namespace
+
+void PaintSleepyReflection(Sketch& sketch) {
+  PersonLook look;
+  look.hair = kHairBrown;
+  look.skin = kSkin;
   sketch.Shape(RoundedBox(-46, 40, 92, 60, 20), kShirtRed);
   sketch.Oval(0, -6, 44, 50, look.hair);
   sketch.Oval(0, 0, 38, 44, look.skin);
@@ -436,6 +439,13 @@ void PaintSleepyFace(Sketch& sketch, const Layer&) {
     sketch.Line(side * 15 - 8, 8, side * 15 + 8, 8, kSkinShade, 2);
   }
   sketch.Oval(0, 24, 9, 11, kRubyDark);
+}
+
+namespace {
+
+// A sleepy face looking back from a mirror: heavy-lidded eyes and a yawn; origin at the face's centre.
+void PaintSleepyFace(Sketch& sketch, const Layer&) {
+  PaintSleepyReflection(sketch);
 }
 
 }  // namespace

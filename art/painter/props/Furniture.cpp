@@ -271,6 +271,24 @@ void PaintDesk(Sketch& sketch, const Layer& layer) {
 }
 
 
+// A bathroom mirror of w x h centred on the origin with the player's sleepy reflection in it.
+void PaintBathroomMirror(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 220);
+  const double height = layer.Number("h", 180);
+  sketch.Box(-width / 2 - 10, -height / 2 - 10, width + 20, height + 20, kSilver);
+  sketch.Box(-width / 2, -height / 2, width, height, kSkyPale);
+  sketch.Painter().save();
+  sketch.Painter().setClipRect(QRectF(-width / 2, -height / 2, width, height));
+  sketch.Painter().translate(0, height * 0.05);
+  sketch.Painter().scale(height / 180, height / 180);
+  PaintSleepyReflection(sketch);
+  sketch.Painter().restore();
+  sketch.FlatPolygon({At(width / 2 - 60, -height / 2), At(width / 2 - 40, -height / 2), At(width / 2 - 90, height / 2), At(width / 2 - 110, height / 2)}, kWhite);
+  QPainterPath glass;
+  glass.addRect(-width / 2, -height / 2, width, height);
+  sketch.Outline(glass);
+}
+
 // Looking down into an open drawer that fills the frame: its wooden sides in perspective and what lies in
 // it (the scene lays the gloves in).
 void PaintDrawerInside(Sketch& sketch, const Layer&) {
@@ -304,6 +322,7 @@ void RegisterFurnitureProps(PropRegistry& registry) {
   registry.Add("sink", PaintSink);
   registry.Add("desk", PaintDesk);
   registry.Add("drawer-inside", PaintDrawerInside);
+  registry.Add("bathroom-mirror", PaintBathroomMirror);
 }
 
 }  // namespace brackenhollow::art

@@ -148,8 +148,9 @@ void PaintGate(Sketch& sketch, const Layer& layer) {
   sketch.Outline(opening);
   sketch.Polygon({At(-width / 2, 0), At(-width / 2, -height + 24), At(-width / 2 - 46, -height + 10), At(-width / 2 - 46, 16)}, kIron);
   sketch.Polygon({At(width / 2, 0), At(width / 2, -height + 24), At(width / 2 + 46, -height + 10), At(width / 2 + 46, 16)}, kIron);
-  PaintStar(sketch, -width / 2 - 24, -height * 0.5, 15, kGold);
-  PaintStar(sketch, -width / 2 - 24, -height * 0.5, 7, kSunGlow);
+  sketch.Oval(-width / 2 - 24, -height * 0.5, 26, 26, kIron);
+  PaintStar(sketch, -width / 2 - 24, -height * 0.5, 22, kGold);
+  PaintStar(sketch, -width / 2 - 24, -height * 0.5, 10, kSunGlow);
 }
 
 // A wall torch burning with a cold blue flame, about 80 high; origin at its bracket.

@@ -27,6 +27,8 @@ struct PersonLook {
   double rightArmAngle = 20;
 };
 void PaintPerson(Sketch& sketch, const PersonLook& look);
+// The player's own sleepy face as a mirror shows it, head and shoulders, centred on the origin.
+void PaintSleepyReflection(Sketch& sketch);
 // A leafy tree h high with its trunk on the origin.
 void PaintLeafyTree(Sketch& sketch, double height, QRgb leaves);
 // A pine h high with its trunk on the origin.

@@ -267,11 +267,13 @@ void PaintWaterWings(Sketch& sketch, const Layer&) {
 void PaintAmulet(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 40);
   if (layer.Flag("chain", true)) {
-    for (int link = 0; link < 12; ++link) {
-      const double angle = 3.14159 * (1.05 + link * 0.075);
-      sketch.Oval(std::cos(angle) * radius * 1.6, -radius * 1.1 + std::sin(angle) * radius * 1.6, radius * 0.09, radius * 0.06, kGoldDark);
-      sketch.Oval(-std::cos(angle) * radius * 1.6, -radius * 1.1 + std::sin(angle) * radius * 1.6, radius * 0.09, radius * 0.06, kGoldDark);
+    for (int side = -1; side <= 1; side += 2) {
+      for (int link = 0; link < 9; ++link) {
+        const double along = link / 8.0;
+        sketch.Oval(side * radius * 1.3 * along, -radius * 0.95 - radius * 1.2 * along, radius * 0.07, radius * 0.1, kGoldDark);
+      }
     }
+    sketch.Oval(0, -radius * 0.98, radius * 0.12, radius * 0.12, kGoldDark);
   }
   PaintStar(sketch, 0, 0, radius, kGold);
   PaintStar(sketch, 0, 0, radius * 0.5, kSunGlow);
