@@ -76,13 +76,10 @@ void PaintNightstand(Sketch& sketch, const Layer& layer) {
 // A table lamp about 80 high standing on the origin; lit=yes fills the room around it with warm light.
 void PaintLamp(Sketch& sketch, const Layer& layer) {
   const bool lit = layer.Flag("lit", false);
-  if (lit) sketch.Glow(0, -56, layer.Number("reach", 230), kGlow, 0.75);
+  if (lit) sketch.Glow(0, -56, layer.Number("reach", 230), kGlow, 0.65);
   sketch.Oval(0, -4, 20, 6, kWoodDark);
   sketch.Box(-4, -44, 8, 40, kGoldDark);
-  if (lit) {
-    sketch.FlatPolygon({At(-34, -30), At(34, -30), At(60, 20), At(-60, 20)}, kGlowPale);
-    sketch.Oval(0, -40, 10, 10, kWhite);
-  }
+  if (lit) sketch.Oval(0, -40, 10, 10, kWhite);
   sketch.Polygon({At(-34, -40), At(-20, -84), At(20, -84), At(34, -40)}, lit ? kGlow : kLampShadeDark);
   sketch.Line(22, -40, 22, -22, kInk, 1.5);
   sketch.Oval(22, -20, 3, 3, kIron);
