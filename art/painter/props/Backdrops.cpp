@@ -124,6 +124,7 @@ void PaintText(Sketch& sketch, const Layer& layer) {
 void PaintWind(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 500);
   const int gusts = static_cast<int>(layer.Number("count", 6));
+  const QRgb colour = layer.Colour("colour", kWhite);
   for (int gust = 0; gust < gusts; ++gust) {
     const double x = Scatter(gust + 40) * width * 0.8;
     const double y = (Scatter(gust + 90) - 0.5) * 120;
@@ -132,7 +133,7 @@ void PaintWind(Sketch& sketch, const Layer& layer) {
     path.moveTo(x, y);
     path.cubicTo(x + length * 0.3, y - 10, x + length * 0.6, y + 10, x + length, y);
     path.arcTo(QRectF(x + length - 8, y - 16, 16, 16), -90, 270);
-    sketch.Stroke(path, kWhite, 3);
+    sketch.Stroke(path, colour, 3);
   }
 }
 

@@ -244,15 +244,13 @@ void PaintBubbles(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// Our own legs wading into thick water, seen from above, with rings spreading; origin at the waterline.
-void PaintWadingLegs(Sketch& sketch, const Layer&) {
-  for (int side = -1; side <= 1; side += 2) {
-    sketch.Shape(RoundedBox(side * 40 - 20, -130, 40, 130, 10), kDenim);
-    for (int ring = 1; ring <= 3; ++ring) {
-      QPainterPath ripple;
-      ripple.addEllipse(QPointF(side * 40, 0), 24 + ring * 18, 6 + ring * 5);
-      sketch.Stroke(ripple, kThickWaterLight, 2.5);
-    }
+// Rings spreading on the water around someone standing in it, w wide; origin at their centre.
+void PaintRipples(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 160);
+  for (int ring = 1; ring <= 3; ++ring) {
+    QPainterPath ripple;
+    ripple.addEllipse(QPointF(0, 0), width / 2 * ring / 3, width / 10 * ring / 3 + 3);
+    sketch.Stroke(ripple, layer.Colour("colour", kThickWaterLight), 3);
   }
 }
 
@@ -268,7 +266,7 @@ void RegisterWaterProps(PropRegistry& registry) {
   registry.Add("rope-bridge", PaintRopeBridge);
   registry.Add("stone-bridge", PaintStoneBridge);
   registry.Add("bubbles", PaintBubbles);
-  registry.Add("wading-legs", PaintWadingLegs);
+  registry.Add("ripples", PaintRipples);
 }
 
 }  // namespace brackenhollow::art
