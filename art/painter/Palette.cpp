@@ -228,6 +228,7 @@ int ColourDistance(QRgb first, QRgb second) {
   return 3 * red * red + 4 * green * green + 2 * blue * blue;
 }
 
+// The palette index closest to a colour, by a full search.
 std::uint8_t NearestIndex(QRgb colour) {
   const auto& palette = FixedPalette();
   int best = 0;

@@ -54,6 +54,7 @@ class Sketch {
   void Veil(QRgb colour, double opacity);
 
  private:
+  // The outline pen: two pixels of ink whatever the prop's scale.
   QPen InkPen() const;
 
   QPainter& painter_;

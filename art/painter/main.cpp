@@ -153,6 +153,8 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 }  // namespace
 
+// Paints every picture of the scene texts into a folder, or a contact sheet, or lists their names.
+// Returns 0 on success, 1 when a scene or a file fails, 2 for a bad command line.
 int main(int argc, char** argv) {
   // The build machine has no display; pictures only need an off-screen surface.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -76,6 +76,7 @@ void PaintPerson(Sketch& sketch, const PersonLook& look) {
 
 namespace {
 
+// The everyday look: red shirt, jeans, brown hair.
 PersonLook BaseLook() {
   PersonLook look;
   look.shirt = kShirtRed;

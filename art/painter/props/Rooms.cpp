@@ -17,6 +17,7 @@ struct RoomShape {
   double floorLine = 290;
 };
 
+// The back wall's rectangle as the layer gives it, the default room box otherwise.
 RoomShape ReadShape(const Layer& layer) {
   RoomShape shape;
   shape.left = layer.Number("left", shape.left);
