@@ -1,8 +1,14 @@
 // The painted pictures beside the game: every name the game can put on the picture control must be a
 // readable GIF of the picture box's shape, and the pictures of one room must tell its states apart.
+// Then the painter's own parts: the scene texts, the palette, the GIF writer and the painting.
 
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
 
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +21,13 @@
 #include <string>
 #include <vector>
 
+#include "art/painter/ContactSheet.h"
+#include "art/painter/GifWriter.h"
+#include "art/painter/Palette.h"
+#include "art/painter/PropRegistry.h"
+#include "art/painter/Renderer.h"
+#include "art/painter/SceneBook.h"
+#include "tests/TestSupport.h"
 #include "view/PictureTables.h"
 
 namespace brackenhollow {
@@ -197,6 +210,260 @@ TEST(PictureFiles, TheApplicationIconIsASquarePng) {
   EXPECT_EQ(bytes.substr(12, 4), "IHDR");
   EXPECT_EQ(readNumber(16), readNumber(20));
   EXPECT_GE(readNumber(16), 48u);
+}
+
+// ---- The painter's parts -------------------------------------------------------------------------
+
+using art::Layer;
+using art::Picture;
+using art::SceneBook;
+using art::SceneError;
+
+// Parses scene text; the pictures it describes, or an empty list with the error.
+std::vector<Picture> ParseScenes(const std::string& text, std::string& error) {
+  SceneBook book;
+  std::vector<Picture> pictures;
+  if (!book.AddText(text, "test.txt", error) || !book.Pictures(pictures, error)) return {};
+  return pictures;
+}
+
+std::vector<std::string> PropsOf(const Picture& picture) {
+  std::vector<std::string> props;
+  for (const Layer& layer : picture.layers) props.push_back(layer.Prop());
+  return props;
+}
+
+TEST(SceneTexts, PicturesExpandTheirScenesInPlace) {
+  std::string error;
+  const std::vector<Picture> pictures = ParseScenes(R"(# a comment line
+scene walls
+  room wall=#ffcc00   # the colour survives, the comment does not
+  rug x=1
+scene furnished
+  use walls
+  bed x=2
+picture "corner lit.gif" rooms=2,9
+  use furnished
+  lamp lit=yes
+picture "corner dark.gif"
+  lamp
+  use walls
+icon "icon.png" size=64
+  sky
+)",
+                                                    error);
+  ASSERT_EQ(pictures.size(), 3u) << error;
+  EXPECT_EQ(pictures[0].fileName, "corner lit.gif");
+  EXPECT_EQ(pictures[0].rooms, (std::vector<int>{2, 9}));
+  EXPECT_EQ(PropsOf(pictures[0]), (std::vector<std::string>{"room", "rug", "bed", "lamp"}));
+  EXPECT_EQ(PropsOf(pictures[1]), (std::vector<std::string>{"lamp", "room", "rug"}));
+  EXPECT_TRUE(pictures[1].rooms.empty());
+  EXPECT_EQ(pictures[0].layers[0].Word("wall", ""), "#ffcc00");
+  EXPECT_EQ(pictures[0].layers[0].Unused(), std::vector<std::string>{});
+  EXPECT_EQ(pictures[0].layers[3].Where(), "test.txt:10");
+  EXPECT_EQ(pictures[2].iconSize, 64);
+  EXPECT_EQ(pictures[0].iconSize, 0);
+}
+
+TEST(SceneTexts, MistakesAreReportedWithTheirFileAndLine) {
+  const std::pair<const char*, const char*> kMistakes[] = {
+      {"picture \"a.gif\"\n  sign text=\"open\n", "test.txt:2: unclosed quote"},
+      {"  sky\n", "test.txt:1: a layer before any scene or picture"},
+      {"picture \"a.gif\"\n  sky horizon\n", "test.txt:2: expected key=value"},
+      {"picture \"a.gif\"\n  use nowhere\n", "test.txt:2: no scene named nowhere"},
+      {"scene loop\n  use loop\npicture \"a.gif\"\n  use loop\n", "uses itself"},
+      {"picture \"a.gif\"\n  sky\npicture \"a.gif\"\n  sky\n", "test.txt:3: a.gif is painted twice"},
+      {"scene s\n  sky\nscene s\n  sky\n", "test.txt:3: scene s is defined twice"},
+      {"picture \"a.gif\" rooms=1,x\n", "test.txt:1: unexpected"},
+  };
+  for (const auto& [text, expected] : kMistakes) {
+    std::string error;
+    EXPECT_TRUE(ParseScenes(text, error).empty()) << text;
+    EXPECT_NE(error.find(expected), std::string::npos) << "got: " << error;
+  }
+}
+
+TEST(SceneTexts, LayerValuesAreReadStrictly) {
+  const Layer layer("prop", {{"x", "12.5"}, {"bad", "12px"}, {"lit", "yes"}, {"odd", "maybe"}, {"red", "ruby"},
+                             {"hex", "#102030"}, {"nope", "mauve"}, {"spare", "1"}},
+                    "here.txt:4");
+  EXPECT_DOUBLE_EQ(layer.Number("x", 0), 12.5);
+  EXPECT_DOUBLE_EQ(layer.Number("absent", 7), 7);
+  EXPECT_THROW(layer.Number("bad", 0), SceneError);
+  EXPECT_TRUE(layer.Flag("lit", false));
+  EXPECT_THROW(layer.Flag("odd", false), SceneError);
+  EXPECT_EQ(layer.Colour("red", 0), art::colours::kRuby);
+  EXPECT_EQ(layer.Colour("hex", 0), 0x102030u);
+  try {
+    layer.Colour("nope", 0);
+    ADD_FAILURE() << "an unknown colour must be refused";
+  } catch (const SceneError& error) {
+    EXPECT_NE(std::string(error.what()).find("here.txt:4"), std::string::npos);
+  }
+  EXPECT_EQ(layer.Unused(), std::vector<std::string>{"spare"});
+}
+
+#ifdef BRACKENHOLLOW_SCENES_FOLDER
+// The painter's own list, in its scene texts, must be the game's: the same file names, and each picture
+// marked with exactly the rooms whose tables name it.
+TEST(SceneTexts, TheScenesPaintExactlyThePicturesTheGameNames) {
+  SceneBook book;
+  std::vector<Picture> pictures;
+  std::string error;
+  ASSERT_TRUE(book.AddFolder(BRACKENHOLLOW_SCENES_FOLDER, error) && book.Pictures(pictures, error)) << error;
+  std::set<std::string> painted;
+  std::map<int, std::set<std::string>> paintedByRoom;
+  for (const Picture& picture : pictures) {
+    if (picture.iconSize > 0) continue;
+    painted.insert("\\" + picture.fileName);
+    for (const int room : picture.rooms) paintedByRoom[room].insert("\\" + picture.fileName);
+  }
+  const std::vector<std::string> named = AllPictureNames();
+  EXPECT_EQ(painted, std::set<std::string>(named.begin(), named.end()));
+  for (int room = 1; room <= 134; ++room) {
+    const std::vector<std::string> roomNames = RoomPictureNames(room);
+    EXPECT_EQ(paintedByRoom[room], std::set<std::string>(roomNames.begin(), roomNames.end())) << "room " << room;
+  }
+}
+#endif
+
+TEST(PicturePalette, NamedColoursAreExactEntriesOfOneFixedPalette) {
+  const auto& palette = art::FixedPalette();
+  EXPECT_EQ(std::set<QRgb>(palette.begin(), palette.end()).size(), palette.size()) << "an entry is wasted twice";
+  std::set<std::string> names;
+  for (const art::NamedColour& colour : art::NamedColours()) {
+    EXPECT_TRUE(names.insert(colour.name).second) << colour.name << " named twice";
+    QImage swatch(3, 2, QImage::Format_RGB32);
+    swatch.fill(QColor::fromRgb(colour.value));
+    const std::vector<std::uint8_t> indices = art::MapToPalette(swatch);
+    ASSERT_EQ(indices.size(), 6u);
+    EXPECT_EQ(palette[indices[0]] & 0xffffffu, colour.value & 0xffffffu) << colour.name;
+  }
+}
+
+TEST(PicturePalette, BlendedEdgesMapToACloseEntryAndIndicesRoundTrip) {
+  // An antialiased edge half way between two fills must land near them, not on a far colour.
+  QImage edge(1, 1, QImage::Format_RGB32);
+  edge.setPixel(0, 0, qRgb(0xc8, 0x8c, 0x60));  // between wood and wood-light
+  const QRgb mapped = art::FixedPalette()[art::MapToPalette(edge)[0]];
+  EXPECT_LE(std::abs(qRed(mapped) - 0xc8) + std::abs(qGreen(mapped) - 0x8c) + std::abs(qBlue(mapped) - 0x60), 60);
+
+  const std::vector<std::uint8_t> indices = {0, 5, 17, 200, 255, 31};
+  const QImage image = art::ImageFromIndices(indices, 3, 2);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(art::MapToPalette(image), indices);
+  EXPECT_TRUE(art::ImageFromIndices(indices, 4, 2).isNull());
+}
+
+TEST(PictureGifWriter, WritesAGif89aThatGiflibReadsBack) {
+  testing::ScratchFolder folder;
+  std::vector<std::uint8_t> indices(20 * 12);
+  for (std::size_t index = 0; index < indices.size(); ++index) indices[index] = static_cast<std::uint8_t>(index * 7);
+  const std::string path = folder.File("pattern.gif");
+  std::string error;
+  ASSERT_TRUE(art::WriteGif(path, indices, 20, 12, art::FixedPalette(), error)) << error;
+  EXPECT_EQ(ReadBytes(path).substr(0, 6), "GIF89a");
+  const std::optional<GifPicture> picture = DecodeGif(path);
+  ASSERT_TRUE(picture.has_value());
+  EXPECT_EQ(picture->width, 20);
+  EXPECT_EQ(picture->height, 12);
+  EXPECT_EQ(picture->pixels, indices);
+  ASSERT_EQ(picture->palette.size(), 256u);
+  for (std::size_t index = 0; index < 256; ++index)
+    EXPECT_EQ(picture->palette[index], art::FixedPalette()[index] & 0xffffffu) << index;
+  struct stat status {};
+  ASSERT_EQ(stat(path.c_str(), &status), 0);
+  EXPECT_NE(status.st_mode & S_IROTH, 0u) << "the game may run as another user and must read its pictures";
+}
+
+TEST(PictureGifWriter, RefusesWrongSizesAndUnwritablePlaces) {
+  testing::ScratchFolder folder;
+  std::string error;
+  EXPECT_FALSE(art::WriteGif(folder.File("short.gif"), std::vector<std::uint8_t>(5), 3, 2, art::FixedPalette(), error));
+  EXPECT_FALSE(error.empty());
+  error.clear();
+  EXPECT_FALSE(art::WriteGif(folder.File("no/such/folder.gif"), std::vector<std::uint8_t>(6), 3, 2, art::FixedPalette(), error));
+  EXPECT_FALSE(error.empty());
+}
+
+// Painting text needs a GUI application; the tests share one, made by whichever test needs it first.
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "brackenhollow_tests";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  new QGuiApplication(argc, argv);
+}
+
+Picture OneLayerPicture(const std::string& prop, std::map<std::string, std::string> values) {
+  Picture picture;
+  picture.fileName = prop + ".gif";
+  picture.layers.emplace_back(prop, std::move(values), "test.txt:1");
+  return picture;
+}
+
+TEST(PicturePainting, UnknownPropsAndStrayParametersStopThePainting) {
+  EnsureGuiApplication();
+  const art::PropRegistry& registry = art::PropRegistry::Everything();
+  try {
+    art::PaintPicture(OneLayerPicture("sofa", {}), registry);
+    ADD_FAILURE() << "an unknown prop must stop the painting";
+  } catch (const SceneError& error) {
+    EXPECT_NE(std::string(error.what()).find("test.txt:1: no prop named sofa"), std::string::npos) << error.what();
+  }
+  try {
+    art::PaintPicture(OneLayerPicture("lamp", {{"lt", "yes"}}), registry);
+    ADD_FAILURE() << "a misspelt parameter must stop the painting";
+  } catch (const SceneError& error) {
+    EXPECT_NE(std::string(error.what()).find("lamp has no parameter lt"), std::string::npos) << error.what();
+  }
+  EXPECT_THROW(art::PaintPicture(OneLayerPicture("door", {{"state", "ajar"}}), registry), SceneError);
+}
+
+// A prop that paints nothing where it is put is a prop whose origin or size is wrong. Props that stand
+// somewhere are put in the middle; those that fill the frame (sky, ground, rooms) are put at the origin.
+TEST(PicturePainting, EveryPropPaintsSomethingWhereItIsPut) {
+  EnsureGuiApplication();
+  const art::PropRegistry& registry = art::PropRegistry::Everything();
+  ASSERT_GE(registry.Names().size(), 100u);
+  const QRgb background = art::colours::kRoadDark;
+  for (const std::string& prop : registry.Names()) {
+    int mostPainted = 0;
+    for (const auto& [x, y] : {std::pair{"298", "300"}, std::pair{"0", "0"}}) {
+      std::map<std::string, std::string> values = {{"x", x}, {"y", y}};
+      if (prop == "text" || prop == "lettering") values["text"] = "Ab";
+      Picture picture = OneLayerPicture("block", {{"w", "596"}, {"h", "408"}, {"colour", "road-dark"}});
+      picture.layers.emplace_back(prop, values, "test.txt:2");
+      const QImage image = art::PaintPicture(picture, registry);
+      ASSERT_EQ(image.size(), QSize(596, 408)) << prop;
+      int painted = 0;
+      for (int row = 0; row < image.height(); row += 2)
+        for (int column = 0; column < image.width(); column += 2)
+          if ((image.pixel(column, row) & 0xffffffu) != background) ++painted;
+      mostPainted = std::max(mostPainted, painted);
+    }
+    EXPECT_GE(mostPainted, 20) << prop << " left the frame blank";
+  }
+}
+
+TEST(PicturePainting, TheIconIsPaintedSquareAtItsSize) {
+  EnsureGuiApplication();
+  Picture icon = OneLayerPicture("sky", {});
+  icon.iconSize = 64;
+  EXPECT_EQ(art::PaintPicture(icon, art::PropRegistry::Everything()).size(), QSize(64, 64));
+}
+
+TEST(PicturePainting, TheContactSheetShowsEveryPictureInItsGrid) {
+  EnsureGuiApplication();
+  QImage small(596, 408, QImage::Format_RGB32);
+  small.fill(Qt::red);
+  const std::vector<std::pair<std::string, QImage>> pictures(5, {"a.gif", small});
+  const QImage sheet = art::ComposeContactSheet(pictures, 2, 149);
+  EXPECT_EQ(sheet.width(), 8 + 2 * (149 + 8));
+  EXPECT_EQ(sheet.height(), 8 + 3 * (102 + 16 + 8));
+  EXPECT_EQ(sheet.pixel(8 + 70, 8 + 2 * (102 + 16 + 8) + 50), qRgb(255, 0, 0)) << "the fifth picture, first in the third row";
+  EXPECT_TRUE(art::ComposeContactSheet({}, 2, 149).isNull());
 }
 
 }  // namespace

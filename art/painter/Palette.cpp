@@ -214,6 +214,9 @@ std::array<QRgb, 256> BuildPalette() {
     for (int green = 0; green < kCubeLevels; ++green)
       for (int blue = 0; blue < kCubeLevels; ++blue)
         add(qRgb(red * 255 / (kCubeLevels - 1), green * 255 / (kCubeLevels - 1), blue * 255 / (kCubeLevels - 1)));
+  // Whatever room is left goes to warm light, the blend a lamp's glow leaves on indoor walls.
+  for (int step = 0; entries.size() < 256 && step < 64; ++step)
+    add(qRgb(255 - step * 3, 244 - step * 5, 200 - step * 7));
   std::array<QRgb, 256> palette{};
   palette.fill(qRgb(0, 0, 0));
   std::copy_n(entries.begin(), std::min<std::size_t>(entries.size(), palette.size()), palette.begin());

@@ -13,6 +13,12 @@ PropPainter PropRegistry::Find(const std::string& name) const {
   return found == painters_.end() ? nullptr : found->second;
 }
 
+std::vector<std::string> PropRegistry::Names() const {
+  std::vector<std::string> names;
+  for (const auto& [name, painter] : painters_) names.push_back(name);
+  return names;
+}
+
 const PropRegistry& PropRegistry::Everything() {
   static const PropRegistry kRegistry = [] {
     PropRegistry registry;

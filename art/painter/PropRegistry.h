@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace brackenhollow::art {
 
@@ -19,6 +20,8 @@ class PropRegistry {
   void Add(const std::string& name, PropPainter painter);
   // The painter of a prop, or nullptr when no prop has that name.
   PropPainter Find(const std::string& name) const;
+  // Every registered prop name, in name order.
+  std::vector<std::string> Names() const;
 
   // The registry with every prop of the game.
   static const PropRegistry& Everything();
