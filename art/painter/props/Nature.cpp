@@ -31,8 +31,10 @@ void PaintCornStalk(Sketch& sketch, double height, double lean, int seed) {
   QPainterPath stalk;
   stalk.moveTo(0, 0);
   stalk.quadTo(lean * 0.3, -height * 0.5, lean, -height);
-  sketch.Stroke(stalk, kInk, height * 0.045 + 2.5);
-  sketch.Stroke(stalk, kCorn, height * 0.045);
+  // Far-off stalks are small; ink outlines would turn them into a dark smudge, so they go without.
+  const bool outlined = height >= 70;
+  if (outlined) sketch.Stroke(stalk, kInk, height * 0.045 + 2.5);
+  sketch.Stroke(stalk, kCorn, height * 0.045 + (outlined ? 0 : 1.5));
   for (int leaf = 0; leaf < 4; ++leaf) {
     const double along = 0.25 + leaf * 0.18;
     const double x = lean * along * along;
@@ -42,11 +44,13 @@ void PaintCornStalk(Sketch& sketch, double height, double lean, int seed) {
     blade.moveTo(x, y);
     blade.quadTo(x + side * height * 0.2, y - height * 0.12, x + side * height * 0.32, y + height * 0.04);
     blade.quadTo(x + side * height * 0.18, y - height * 0.05, x, y + height * 0.03);
-    sketch.Shape(blade, leaf % 2 == 0 ? kCornLeaf : kCorn);
+    if (outlined) sketch.Shape(blade, leaf % 2 == 0 ? kCornLeaf : kCorn);
+    else sketch.Fill(blade, leaf % 2 == 0 ? kCornLeaf : kCorn);
   }
   if (seed % 3 != 2) {
     const double x = lean * 0.3;
-    sketch.Oval(x + 5, -height * 0.55, height * 0.035, height * 0.08, kCornCob);
+    if (outlined) sketch.Oval(x + 5, -height * 0.55, height * 0.035, height * 0.08, kCornCob);
+    else sketch.FlatOval(x + 5, -height * 0.55, height * 0.035, height * 0.08, kCornCob);
   }
   sketch.Line(lean, -height, lean - 6, -height - height * 0.08, kCornDry, 2);
   sketch.Line(lean, -height, lean + 6, -height - height * 0.07, kCornDry, 2);

@@ -127,17 +127,19 @@ void PaintClothespin(Sketch& sketch, const Layer&) {
   sketch.Box(-6, -7, 10, 14, kMetal);
 }
 
-// A big rusty crowbar about 170 long lying on its side, hooked at one end; origin at the centre.
+// A big rusty crowbar about 170 long lying on its side, its claw end hooked back; origin at the centre.
 void PaintCrowbar(Sketch& sketch, const Layer&) {
   QPainterPath bar;
-  bar.moveTo(-90, 6);
-  bar.lineTo(60, -6);
-  bar.cubicTo(84, -8, 96, -24, 86, -40);
-  bar.lineTo(78, -44);
-  sketch.Stroke(bar, kInk, 12);
-  sketch.Stroke(bar, kRust, 8);
-  sketch.Line(-90, 6, -100, 14, kInk, 12);
-  sketch.Line(-90, 6, -100, 14, kRustDark, 8);
+  bar.moveTo(-88, 4);
+  bar.lineTo(62, -4);
+  bar.cubicTo(80, -5, 86, -18, 80, -30);
+  bar.lineTo(70, -34);
+  sketch.Stroke(bar, kInk, 13);
+  sketch.Stroke(bar, kRust, 9);
+  sketch.Line(-60, 0, 40, -5, kRustDark, 2);
+  // The flattened chisel end and the split claw.
+  sketch.Polygon({At(-88, -3), At(-104, 2), At(-104, 8), At(-88, 11)}, kRustDark);
+  sketch.Polygon({At(66, -36), At(74, -40), At(76, -33)}, kRustDark);
 }
 
 // A long shovel hanging from its handle's end on the origin.
