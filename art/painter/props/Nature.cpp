@@ -344,7 +344,7 @@ void PaintPalm(Sketch& sketch, const Layer& layer) {
 void PaintBonfire(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 200);
   const double height = layer.Number("h", 220);
-  sketch.Glow(0, -height * 0.4, width * 1.3, kGlow, 0.55);
+  sketch.Glow(0, -height * 0.4, width * 0.9, kGlow, 0.45);
   for (int log = 0; log < 5; ++log) {
     sketch.Painter().save();
     sketch.Painter().translate((log - 2) * width * 0.12, -8);
@@ -369,15 +369,17 @@ void PaintBonfire(Sketch& sketch, const Layer& layer) {
     sketch.FlatOval((Scatter(spark + 5) - 0.5) * width, -height * (1 + 0.4 * Scatter(spark + 15)), 2.5, 2.5, kFlameCore);
 }
 
-// A column of grey smoke rising from the origin, about h high.
+// A column of grey smoke rising from the origin and drifting right, about h high.
 void PaintSmoke(Sketch& sketch, const Layer& layer) {
   const double height = layer.Number("h", 200);
-  for (int puff = 0; puff < 7; ++puff) {
-    const double along = puff / 7.0;
-    sketch.Painter().setOpacity(0.85 - along * 0.5);
-    sketch.Oval(std::sin(along * 5) * 20 + along * 40, -height * along, 16 + along * 30, 12 + along * 20, puff % 2 == 0 ? kWallGrey : kStoneLight);
+  sketch.Painter().save();
+  for (int puff = 0; puff < 8; ++puff) {
+    const double along = puff / 8.0;
+    sketch.Painter().setOpacity(0.75 - along * 0.45);
+    const double size = height * (0.08 + along * 0.14);
+    sketch.FlatOval(along * along * height * 0.5, -height * along, size * 1.3, size, puff % 2 == 0 ? kWallGrey : kStoneLight);
   }
-  sketch.Painter().setOpacity(1.0);
+  sketch.Painter().restore();
 }
 
 // The inside of a cave filling the frame: dark rock walls, hanging stalactites and a stony floor from y=floor.

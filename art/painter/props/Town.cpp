@@ -51,11 +51,11 @@ void PaintPath(Sketch& sketch, const Layer& layer) {
   const QRgb colour = layer.Colour("colour", kPath);
   QPainterPath road;
   if (ways.find('n') != std::string::npos)
-    road = road.united(TaperedBand(QPointF(0, 0), QPointF(0, -length * 0.4), QPointF(0, -length * 0.7), QPointF(0, -length), nearWidth, 0.03));
+    road = road.united(TaperedBand(QPointF(0, 0), QPointF(0, -length * 0.4), QPointF(0, -length * 0.7), QPointF(0, -length), nearWidth, 0.1));
   if (ways.find('w') != std::string::npos || ways.find('e') != std::string::npos) {
     // Where the ways cross the road widens, so the branches join it without notches.
     QPainterPath junction;
-    junction.addEllipse(QPointF(0, -length * 0.56), nearWidth * 0.34, length * 0.14);
+    junction.addEllipse(QPointF(0, -length * 0.56), nearWidth * 0.3, length * 0.12);
     road = road.united(junction);
   }
   for (int side = -1; side <= 1; side += 2) {
