@@ -62,12 +62,12 @@ TEST(PictureBox, ShowsTheFileTheGameNamesAndAPlaceholderOtherwise) {
 class GameDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Application();
     ASSERT_TRUE(BuildWorldDatabase(database));
     dialog.PrepareStart();
     dialog.EnterGame("N");
   }
 
+  QApplication& application = Application();  // first: the dialog below needs it
   testing::ScratchFolder folder;
   GameDatabase database{folder.File("store.sqlite")};
   testing::RecordingBoxes boxes;
