@@ -284,40 +284,50 @@ void PaintDog(Sketch& sketch, const Layer& layer) {
     return;
   }
   sketch.Box(-210, -120, 14, 120, kWoodDark);
-  QPainterPath leash;
-  leash.moveTo(-200, -90);
-  leash.quadTo(-120, -40, -60, -88);
-  sketch.Stroke(leash, kShirtRed, 3);
-  for (int leg = 0; leg < 4; ++leg) {
-    const double x = leg < 2 ? -70 + leg * 18 : 40 + (leg - 2) * 18;
-    sketch.Shape(RoundedBox(x, -60, 12, 60, 5), kFur);
+  // Legs: thigh and shin in one bent shape each, with a paw.
+  const double legs[][2] = {{-74, -1}, {-56, 1}, {44, -1}, {62, 1}};
+  for (const auto& leg : legs) {
+    const double x = leg[0];
+    const bool back = x < 0;
+    sketch.Polygon({At(x - 9, -70), At(x + 9, -70), At(x + (back ? 2 : 8), -30), At(x + 5, -4), At(x - 3, -4), At(x + (back ? -8 : -2), -30)}, kFur);
+    sketch.Oval(x + 3, -4, 10, 5, kFurDark);
   }
+  QPainterPath tail;
+  tail.moveTo(-86, -96);
+  tail.quadTo(-118, -110, -122, -140);
+  sketch.Stroke(tail, kInk, 8);
+  sketch.Stroke(tail, kFur, 5);
   QPainterPath body;
-  body.moveTo(-84, -96);
-  body.cubicTo(-40, -110, 30, -108, 70, -100);
-  body.cubicTo(80, -70, 40, -58, 10, -62);
-  body.cubicTo(-20, -52, -70, -56, -88, -64);
+  body.moveTo(-88, -100);
+  body.cubicTo(-40, -108, 20, -112, 60, -110);
+  body.cubicTo(84, -104, 86, -76, 72, -58);
+  body.cubicTo(40, -54, 10, -70, -20, -72);
+  body.cubicTo(-50, -72, -80, -60, -94, -78);
   body.closeSubpath();
   sketch.Shape(body, kFur);
   for (int rib = 0; rib < 5; ++rib) {
     QPainterPath line;
-    line.moveTo(-30 + rib * 12, -100);
-    line.quadTo(-36 + rib * 12, -80, -28 + rib * 12, -64);
-    sketch.Stroke(line, kFurDark, 2);
+    line.moveTo(-4 + rib * 13, -102);
+    line.quadTo(-10 + rib * 13, -84, -2 + rib * 13, -66);
+    sketch.Stroke(line, kFurDark, 2.5);
   }
-  sketch.Line(-86, -92, -120, -124, kInk, 7);
-  sketch.Line(-86, -92, -120, -124, kFur, 4);
-  sketch.Polygon({At(60, -104), At(88, -130), At(120, -122), At(96, -92)}, kFur);
-  sketch.Oval(108, -126, 26, 22, kFur);
-  sketch.Polygon({At(96, -142), At(104, -168), At(114, -144)}, kFurDark);
-  sketch.Polygon({At(124, -130), At(160, -118), At(158, -102), At(124, -108)}, kFur);
-  sketch.Polygon({At(128, -110), At(156, -106), At(150, -96), At(130, -100)}, kRubyDark);
-  for (int tooth = 0; tooth < 4; ++tooth)
-    sketch.Polygon({At(132 + tooth * 6, -110), At(135 + tooth * 6, -104), At(138 + tooth * 6, -110)}, kWhite);
-  sketch.Line(140, -98, 138, -80, kSkyPale, 2);
-  sketch.Oval(112, -132, 4, 4, kPaintYellow);
-  sketch.Line(104, -140, 118, -136, kInk, 2.5);
-  sketch.Box(70, -110, 10, 24, kShirtRed);
+  sketch.Polygon({At(46, -108), At(86, -142), At(112, -120), At(84, -90)}, kFur);
+  sketch.Oval(108, -136, 24, 20, kFur);
+  sketch.Polygon({At(94, -150), At(98, -178), At(112, -152)}, kFurDark);
+  sketch.Polygon({At(122, -144), At(162, -132), At(160, -114), At(122, -118)}, kFur);
+  sketch.Polygon({At(126, -120), At(158, -116), At(150, -104), At(130, -108)}, kRubyDark);
+  for (int tooth = 0; tooth < 5; ++tooth)
+    sketch.Polygon({At(128 + tooth * 6, -120), At(131 + tooth * 6, -113), At(134 + tooth * 6, -120)}, kWhite);
+  sketch.Oval(161, -132, 4, 3, kInk);
+  sketch.Line(138, -104, 136, -84, kSkyPale, 2.5);
+  sketch.Oval(112, -142, 4, 4, kPaintYellow);
+  sketch.Line(102, -150, 120, -145, kInk, 3);
+  sketch.Polygon({At(76, -120), At(92, -134), At(100, -124), At(84, -108)}, kShirtRed);
+  QPainterPath leash;
+  leash.moveTo(-203, -116);
+  leash.quadTo(-60, -170, 86, -118);
+  sketch.Stroke(leash, kInk, 5);
+  sketch.Stroke(leash, kShirtRed, 3);
 }
 
 // A possum-sized rat with red eyes and bared teeth, about 150 long; origin at its feet.
