@@ -31,7 +31,8 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterCharacterProps(registry);
     RegisterWaterProps(registry);
     RegisterTownProps(registry);
-    RegisterMansionProps(registry);
+    RegisterMansionOutsideProps(registry);
+    RegisterMansionRoomProps(registry);
     RegisterShipProps(registry);
     return registry;
   }();

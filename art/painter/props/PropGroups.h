@@ -14,7 +14,8 @@ void RegisterThingProps(PropRegistry& registry);      // small things the player
 void RegisterCharacterProps(PropRegistry& registry);  // people and animals
 void RegisterWaterProps(PropRegistry& registry);      // beach, pier, ships, lighthouse, bridges, pools
 void RegisterTownProps(PropRegistry& registry);       // streets, tollbooth, alley, sewer, graveyard
-void RegisterMansionProps(PropRegistry& registry);    // the mansion's rooms and their fittings
+void RegisterMansionOutsideProps(PropRegistry& registry);  // the mansion's front and walls, the gate
+void RegisterMansionRoomProps(PropRegistry& registry);    // the fittings of the mansion's rooms
 void RegisterShipProps(PropRegistry& registry);       // the ship's altars, beams and the island
 
 }  // namespace brackenhollow::art

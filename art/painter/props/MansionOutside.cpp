@@ -1,0 +1,177 @@
+// The mansion from outside, and the spiked wall with its gate and blue torches.
+#include "Kit.h"
+#include "PropGroups.h"
+#include "Shared.h"
+
+namespace brackenhollow::art {
+
+using namespace colours;
+
+namespace {
+
+// The huge blue mansion seen from the front, about 460 x 200 under a grey roof; origin at the bottom middle.
+void PaintMansion(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 460);
+  const double height = layer.Number("h", 190);
+  sketch.Polygon({At(-width / 2 - 14, -height), At(-width * 0.4, -height - 70), At(width * 0.4, -height - 70), At(width / 2 + 14, -height)}, kRoofGrey);
+  for (int chimney = -1; chimney <= 1; chimney += 2) sketch.Box(chimney * width * 0.32 - 12, -height - 96, 24, 40, kBrick);
+  sketch.Box(-width / 2, -height, width, height, kMansionBlue);
+  sketch.Polygon({At(-70, -height), At(0, -height - 56), At(70, -height)}, kMansionBlueDark);
+  for (int row = 0; row < 2; ++row) {
+    for (int column = 0; column < 6; ++column) {
+      if (row == 1 && (column == 2 || column == 3)) continue;
+      const double x = -width / 2 + 36 + column * (width - 72) / 5;
+      const double y = -height + 48 + row * 78;
+      sketch.Box(x - 15, y - 24, 30, 48, kSkyPale);
+      sketch.InkLine(x, y - 24, x, y + 24);
+      sketch.Box(x - 20, y + 24, 40, 6, kHouseWhite);
+    }
+  }
+  for (int column = -1; column <= 1; column += 2) sketch.Box(column * 58 - 8, -height + 4, 16, height - 4, kHouseWhite);
+  PaintDoorLeaf(sketch, 52, 90, kOceanBlue, "panel", false);
+  sketch.Box(-90, 0, 180, 8, kStoneLight);
+}
+
+// crack, state=broken bursts it open into a crawl hole at the foot.
+void PaintMansionWall(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 400);
+  const double height = layer.Number("h", 260);
+  const std::string state = layer.Word("state", "plain");
+  sketch.Box(0, 0, width, height, kMansionBlueDark);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.45);
+  int row = 0;
+  for (double y = 30; y < height + 30; y += 30, ++row) {
+    sketch.InkLine(0, y, width, y);
+    for (double x = (row % 2) * 30; x < width; x += 60) sketch.InkLine(x, y - 30, x, y);
+  }
+  sketch.Painter().restore();
+  const double crackX = layer.Number("crack-x", width / 2);
+  if (state == "crack" || state == "broken") {
+    QPainterPath crack;
+    crack.moveTo(crackX - 6, 20);
+    crack.lineTo(crackX + 10, 70);
+    crack.lineTo(crackX - 12, 120);
+    crack.lineTo(crackX + 8, 170);
+    crack.lineTo(crackX - 4, height);
+    crack.lineTo(crackX + 10, height);
+    crack.lineTo(crackX + 20, 170);
+    crack.lineTo(crackX, 120);
+    crack.lineTo(crackX + 22, 70);
+    crack.lineTo(crackX + 2, 20);
+    crack.closeSubpath();
+    sketch.Shape(crack, kBlack);
+  }
+  if (state == "broken") {
+    QPainterPath hole;
+    hole.moveTo(crackX - 70, height);
+    hole.lineTo(crackX - 64, height - 60);
+    hole.lineTo(crackX - 30, height - 96);
+    hole.lineTo(crackX + 10, height - 110);
+    hole.lineTo(crackX + 52, height - 88);
+    hole.lineTo(crackX + 76, height - 50);
+    hole.lineTo(crackX + 80, height);
+    hole.closeSubpath();
+    sketch.Shape(hole, kBlack);
+    for (int chunk = 0; chunk < 7; ++chunk) {
+      const double x = crackX - 120 + chunk * 40;
+      sketch.Polygon({At(x, height + 14), At(x + 10, height - 6), At(x + 26, height + 2), At(x + 22, height + 16)}, kMansionBlue);
+    }
+  }
+}
+
+// A tall wall of stone topped with iron spikes, top-left origin, w x h.
+void PaintSpikeWall(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 596);
+  const double height = layer.Number("h", 220);
+  const QRgb colour = layer.Colour("colour", kStoneDark);
+  for (double x = 6; x < width; x += 22) {
+    sketch.Box(x + 6, -26, 5, 30, kIron);
+    sketch.Polygon({At(x + 2, -26), At(x + 8.5, -46), At(x + 15, -26)}, kIron);
+  }
+  sketch.Box(0, 0, width, height, colour);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.45);
+  int row = 0;
+  for (double y = 28; y < height; y += 28, ++row) {
+    sketch.InkLine(0, y, width, y);
+    for (double x = (row % 2) * 28; x < width; x += 56) sketch.InkLine(x, y - 28, x, y);
+  }
+  sketch.Painter().restore();
+  sketch.Box(-4, -6, width + 8, 10, kStone);
+}
+
+// both leaves back to show a gold path beyond, the amulet sitting in its star; origin at the bottom middle.
+void PaintGate(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 180);
+  const double height = layer.Number("h", 200);
+  const bool open = layer.Word("state", "shut") == "open";
+  QPainterPath arch;
+  arch.moveTo(-width / 2 - 20, 0);
+  arch.lineTo(-width / 2 - 20, -height + 20);
+  arch.quadTo(0, -height - 60, width / 2 + 20, -height + 20);
+  arch.lineTo(width / 2 + 20, 0);
+  arch.closeSubpath();
+  sketch.Shape(arch, kStone);
+  QPainterPath opening;
+  opening.moveTo(-width / 2, 0);
+  opening.lineTo(-width / 2, -height + 24);
+  opening.quadTo(0, -height - 34, width / 2, -height + 24);
+  opening.lineTo(width / 2, 0);
+  opening.closeSubpath();
+  if (!open) {
+    sketch.Shape(opening, kIron);
+    sketch.InkLine(0, 0, 0, -height - 5);
+    for (double x = -width / 2 + 18; x < width / 2; x += 18) sketch.Line(x, -4, x, -height + 20, kMetalDark, 2);
+    sketch.Oval(-22, -height * 0.5, 26, 26, kIron);
+    QPolygonF star;
+    for (int point = 0; point < 10; ++point) {
+      const double angle = -1.5708 + point * 3.14159265 / 5;
+      const double reach = point % 2 == 0 ? 22 : 10;
+      star << QPointF(-22 + std::cos(angle) * reach, -height * 0.5 + std::sin(angle) * reach);
+    }
+    QPainterPath hollow;
+    hollow.addPolygon(star);
+    hollow.closeSubpath();
+    sketch.Shape(hollow, kBlack);
+    return;
+  }
+  sketch.Shape(opening, kSkyPale);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(opening);
+  sketch.Glow(0, -height * 0.4, width * 0.7, kGlowPale, 0.7);
+  sketch.FlatBox(-width, -height * 0.3, width * 2, height * 0.3, kGrassLight);
+  sketch.FlatPolygon({At(-width * 0.42, 0), At(-8, -height * 0.3), At(8, -height * 0.3), At(width * 0.42, 0)}, kGold);
+  sketch.Painter().restore();
+  sketch.Outline(opening);
+  sketch.Polygon({At(-width / 2, 0), At(-width / 2, -height + 24), At(-width / 2 - 46, -height + 10), At(-width / 2 - 46, 16)}, kIron);
+  sketch.Polygon({At(width / 2, 0), At(width / 2, -height + 24), At(width / 2 + 46, -height + 10), At(width / 2 + 46, 16)}, kIron);
+  sketch.Oval(-width / 2 - 24, -height * 0.5, 26, 26, kIron);
+  PaintStar(sketch, -width / 2 - 24, -height * 0.5, 22, kGold);
+  PaintStar(sketch, -width / 2 - 24, -height * 0.5, 10, kSunGlow);
+}
+
+// A wall torch burning with a cold blue flame, about 80 high; origin at its bracket.
+void PaintBlueTorch(Sketch& sketch, const Layer&) {
+  sketch.Glow(0, -50, 70, kBlueFlame, 0.45);
+  sketch.Polygon({At(-8, 20), At(-14, -20), At(14, -20), At(8, 20)}, kIron);
+  QPainterPath flame;
+  flame.moveTo(-16, -20);
+  flame.cubicTo(-22, -50, 0, -60, 0, -84);
+  flame.cubicTo(10, -60, 24, -48, 16, -20);
+  flame.closeSubpath();
+  sketch.Shape(flame, kBlueFlame);
+  sketch.FlatOval(0, -34, 7, 12, kBlueFlameCore);
+}
+
+}  // namespace
+
+void RegisterMansionOutsideProps(PropRegistry& registry) {
+  registry.Add("mansion", PaintMansion);
+  registry.Add("mansion-wall", PaintMansionWall);
+  registry.Add("spike-wall", PaintSpikeWall);
+  registry.Add("gate", PaintGate);
+  registry.Add("blue-torch", PaintBlueTorch);
+}
+
+}  // namespace brackenhollow::art
