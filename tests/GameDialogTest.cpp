@@ -25,7 +25,9 @@ constexpr unsigned char kTinyGif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 
                                       0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02,
                                       0x44, 0x01, 0x00, 0x3B};
 
+// The one application object of the test process; other tests may have made it already.
 QApplication& Application() {
+  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
   static int argc = 1;
   static char name[] = "brackenhollow_tests";
   static char* argv[] = {name, nullptr};

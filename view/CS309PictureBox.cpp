@@ -27,13 +27,15 @@ void CS309PictureBox::PutStartSetting(int /*dispatchId*/, int /*value*/) {}
 
 void CS309PictureBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.fillRect(rect(), QColor(0x20, 0x24, 0x2c));
   if (m_picture.isNull()) {
     // Quiet placeholder: the game goes on without its picture.
+    painter.fillRect(rect(), QColor(0x20, 0x24, 0x2c));
     painter.setPen(QColor(0x80, 0x88, 0x96));
     painter.drawText(rect(), Qt::AlignCenter, tr("(no picture)"));
     return;
   }
+  // The margins a differently shaped box leaves blend into the dialog.
+  painter.fillRect(rect(), palette().window());
   const QSize fitted = m_picture.size().scaled(size(), Qt::KeepAspectRatio);
   const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
