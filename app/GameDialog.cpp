@@ -43,7 +43,7 @@ void GameDialog::CreateControls() {
   // desktop window ends below the last control.
   setFixedSize(DialogRect(0, 0, 156, 166, scale).size());
   QFont textFont = font();
-  textFont.setPixelSize(static_cast<int>(scale * 3.2));
+  textFont.setPixelSize(static_cast<int>(scale * 3.7));
   QFont controlFont = font();
   controlFont.setPixelSize(static_cast<int>(scale * 2.9));
   setFont(controlFont);
