@@ -14,7 +14,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -22,6 +21,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/TestSupport.h"
 
 namespace {
 
@@ -78,29 +79,6 @@ struct DriverRun {
   std::string transcript;
   int status = -1;  // the driver's exit status, -1 when it did not exit normally
   std::string errors;
-};
-
-// A store and scratch files that no other test uses, removed afterwards.
-class Scratch {
- public:
-  explicit Scratch(const std::string& name) {
-    static std::atomic<int> counter{0};
-    m_directory = fs::path(::testing::TempDir()) /
-                  ("replay_" + name + "_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-    fs::remove_all(m_directory);
-    fs::create_directories(m_directory);
-  }
-  ~Scratch() {
-    std::error_code error;
-    fs::remove_all(m_directory, error);
-  }
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-
-  fs::path File(const std::string& name) const { return m_directory / name; }
-
- private:
-  fs::path m_directory;
 };
 
 DriverRun RunDriver(const fs::path& store, const fs::path& script, const fs::path& errors) {
@@ -167,7 +145,7 @@ TEST_P(ReplayScriptTest, PlaysThroughWithEveryExpectationInOrder) {
   const Script script = ReadScript(path);
   ASSERT_FALSE(script.expectations.empty()) << path << " checks nothing";
 
-  const Scratch scratch(GetParam());
+  const brackenhollow::testing::ScratchFolder scratch;
   const fs::path store = scratch.File("store.sqlite");
   std::string transcript;
   for (std::size_t part = 0; part < script.parts.size(); ++part) {

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "store/GameDatabase.h"
+#include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
 
 namespace brackenhollow {
@@ -24,19 +23,6 @@ using Rows = std::vector<std::vector<std::string>>;
 // A store file nobody else uses; removed when the owner goes away.
 class ScratchStore {
  public:
-  ScratchStore() {
-    static std::atomic<int> counter{0};
-    m_path = ::testing::TempDir() + "world_content_" + std::to_string(::getpid()) + "_" +
-             std::to_string(counter++) + ".db";
-    std::remove(m_path.c_str());
-  }
-  ~ScratchStore() {
-    std::remove(m_path.c_str());
-    for (const char* suffix : {"-journal", "-wal", "-shm"}) std::remove((m_path + suffix).c_str());
-  }
-  ScratchStore(const ScratchStore&) = delete;
-  ScratchStore& operator=(const ScratchStore&) = delete;
-
   const std::string& Path() const { return m_path; }
 
   // Runs the world build through the game's connection, closing it again before returning.
@@ -46,7 +32,8 @@ class ScratchStore {
   }
 
  private:
-  std::string m_path;
+  testing::ScratchFolder m_folder;
+  std::string m_path = m_folder.File("world.sqlite");
 };
 
 // A plain SQLite connection for reading back (and, in one test, disturbing) what the build wrote.
