@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/DialogUnits.h"
 #include "app/SplashDialog.h"
@@ -100,6 +101,14 @@ void GameDialog::ConnectControls() {
   connect(Button(Control::Toggle), &QPushButton::clicked, this,
           [this] { Route([this] { m_screen.OnTextGraphic(); }); });
   connect(Button(Control::Exit), &QPushButton::clicked, this, [this] { Route([this] { m_screen.OnExit(); }); });
+  // Ctrl and an arrow key walk, through the button itself, so a closed exit stays closed.
+  const std::array<std::pair<Control, QKeyCombination>, 4> walkKeys = {{{Control::North, Qt::CTRL | Qt::Key_Up},
+                                                                        {Control::South, Qt::CTRL | Qt::Key_Down},
+                                                                        {Control::East, Qt::CTRL | Qt::Key_Right},
+                                                                        {Control::West, Qt::CTRL | Qt::Key_Left}}};
+  for (const auto& [control, keys] : walkKeys) {
+    connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, Button(control), &QPushButton::click);
+  }
   connect(List(Control::VerbList), &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!m_mirroring) Route([this, index] { m_screen.ChooseVerb(index); });
   });

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/GameDialog.h"
 #include "store/GameDatabase.h"
@@ -103,6 +104,15 @@ TEST_F(GameDialogTest, ListsAndButtonsFollowTheGame) {
   EXPECT_EQ(dialog.Screen().CurrentRoom(), 9);
   EXPECT_TRUE(dialog.TextView()->toPlainText().endsWith("\n\nObjects in Room: mirror"));
   EXPECT_EQ(dialog.List(Control::Noun1List)->itemText(2), "mirror");
+}
+
+TEST_F(GameDialogTest, ArrowKeysWalkOnlyWhereAButtonIsOpen) {
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QTest::keyClick(&dialog, Qt::Key_Up, Qt::ControlModifier);
+  EXPECT_EQ(dialog.Screen().CurrentRoom(), 1);
+  QTest::keyClick(&dialog, Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(dialog.Screen().CurrentRoom(), 9);
 }
 
 TEST_F(GameDialogTest, ClosingTheWindowCountsAsOk) {
