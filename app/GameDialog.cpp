@@ -140,6 +140,8 @@ void GameDialog::Mirror() {
   if (m_picture->isHidden() == screen.pictureShown) m_picture->SetPictureShown(screen.pictureShown);
   if (screen.viewTextRevision != m_shownTextRevision) {
     m_textView->setPlainText(ViewText(screen.viewText));
+    // The newest words (an action's answer) stand last: keep them in sight when the text is long.
+    m_textView->moveCursor(QTextCursor::End);
     m_shownTextRevision = screen.viewTextRevision;
   }
   const std::array<std::pair<Control, const ListState*>, 3> lists = {
