@@ -92,6 +92,11 @@ QPushButton* GameDialog::Button(Control control) const { return m_buttons[static
 
 QComboBox* GameDialog::List(Control control) const { return m_lists[static_cast<std::size_t>(control)]; }
 
+QWidget* GameDialog::Widget(Control control) const {
+  if (QPushButton* button = Button(control)) return button;
+  return List(control);
+}
+
 void GameDialog::ConnectControls() {
   connect(Button(Control::Action), &QPushButton::clicked, this, [this] { Route([this] { m_screen.OnAction(); }); });
   connect(Button(Control::North), &QPushButton::clicked, this, [this] { Route([this] { m_screen.OnNorth(); }); });
@@ -131,8 +136,7 @@ void GameDialog::Mirror() {
   m_mirroring = true;
   const ScreenState& screen = m_screen.Screen();
   for (std::size_t index = 0; index < kControlCount; ++index) {
-    QWidget* widget = m_buttons[index] != nullptr ? static_cast<QWidget*>(m_buttons[index]) : m_lists[index];
-    widget->setEnabled(screen.enabled[index]);
+    Widget(static_cast<Control>(index))->setEnabled(screen.enabled[index]);
   }
   Button(Control::Toggle)->setText(ToQt(screen.toggleCaption));
   const QString pictureFile = ToQt(screen.pictureFile);

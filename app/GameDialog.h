@@ -39,6 +39,8 @@ class GameDialog : public QDialog {
   // The widgets, for the replay driver: it presses and chooses through them as a player would.
   QPushButton* Button(Control control) const;
   QComboBox* List(Control control) const;
+  // The button or list that stands for control.
+  QWidget* Widget(Control control) const;
   QPlainTextEdit* TextView() const { return m_textView; }
   CS309PictureBox* Picture() const { return m_picture; }
 

@@ -207,9 +207,7 @@ void ReplayDriver::Show(GameDialog& game) {
   m_out << "picture-shown " << (game.Picture()->isHidden() ? "no" : "yes") << "\n";
   m_out << "enabled";
   for (const NamedControl& named : kNamedControls) {
-    QWidget* widget = game.Button(named.control) != nullptr ? static_cast<QWidget*>(game.Button(named.control))
-                                                            : game.List(named.control);
-    if (widget->isEnabled()) m_out << " " << named.name;
+    if (game.Widget(named.control)->isEnabled()) m_out << " " << named.name;
   }
   m_out << "\n";
   m_out << "verb " << game.List(Control::VerbList)->currentText().toStdString() << "\n";

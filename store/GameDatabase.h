@@ -1,7 +1,6 @@
 #pragma once
 // The one connection to the game's store for the whole process.
 
-#include <memory>
 #include <string>
 #include <vector>
 

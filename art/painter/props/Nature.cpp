@@ -151,6 +151,18 @@ void PaintCornWall(Sketch& sketch, const Layer& layer) {
   sketch.Shape(path, layer.Colour("colour", kCorn));
 }
 
+// An arch standing on y=0 around centre: feet foot and shoulders shoulder from the centre,
+// shoulders at height shoulderY, the curve's control point at height crownY.
+QPainterPath ArchPath(double centre, double foot, double shoulder, double shoulderY, double crownY) {
+  QPainterPath arch;
+  arch.moveTo(centre - foot, 0);
+  arch.lineTo(centre - shoulder, -shoulderY);
+  arch.quadTo(centre, -crownY, centre + shoulder, -shoulderY);
+  arch.lineTo(centre + foot, 0);
+  arch.closeSubpath();
+  return arch;
+}
+
 // A thick, thorny wall of brush across w, h high; hole=yes cuts a person-sized passage; origin bottom-left.
 void PaintBrushWall(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", kFrameWidth);
@@ -176,20 +188,8 @@ void PaintBrushWall(Sketch& sketch, const Layer& layer) {
   }
   if (hole) {
     const double centre = layer.Number("hole-x", width / 2);
-    QPainterPath opening;
-    opening.moveTo(centre - 55, 0);
-    opening.lineTo(centre - 52, -120);
-    opening.quadTo(centre, -175, centre + 52, -120);
-    opening.lineTo(centre + 55, 0);
-    opening.closeSubpath();
-    sketch.Shape(opening, kLeafDark);
-    QPainterPath inner;
-    inner.moveTo(centre - 42, 0);
-    inner.lineTo(centre - 40, -112);
-    inner.quadTo(centre, -158, centre + 40, -112);
-    inner.lineTo(centre + 42, 0);
-    inner.closeSubpath();
-    sketch.Shape(inner, kGrassLight);
+    sketch.Shape(ArchPath(centre, 55, 52, 120, 175), kLeafDark);
+    sketch.Shape(ArchPath(centre, 42, 40, 112, 158), kGrassLight);
     sketch.FlatPolygon({At(centre - 30, 0), At(centre - 8, -70), At(centre + 8, -70), At(centre + 30, 0)}, kPath);
     sketch.FlatOval(centre, -95, 30, 18, kSkyPale);
     for (int stub = 0; stub < 8; ++stub) {
