@@ -69,7 +69,13 @@ for option in --help --version --store --paths; do
 done
 version="$(headless "$prefix/bin/brackenhollow" --version 2>&1)" || fail "--version failed: $version"
 grep -qx "brackenhollow [0-9][0-9.]*" <<< "$version" || fail "--version printed: $version"
-headless "$prefix/bin/brackenhollow" --no-such-option > /dev/null 2>&1 && fail "an unknown option was accepted"
+mistake="$(headless "$prefix/bin/brackenhollow" --store 2>&1)" && fail "--store without a file was accepted"
+grep -q -- "--store" <<< "$mistake" || fail "--store without a file, without a display, printed: $mistake"
+# Options the window system reads pass through to it; unknown ones are reported once it is reached.
+headless "$prefix/bin/brackenhollow" -platform offscreen --paths > /dev/null || fail "-platform was not passed on"
+mistake="$(headless env QT_QPA_PLATFORM=offscreen "$prefix/bin/brackenhollow" --no-such-option 2>&1)" \
+  && fail "an unknown option was accepted"
+grep -q "no-such-option" <<< "$mistake" || fail "an unknown option was reported as: $mistake"
 
 # --- The installed game finds its pictures from its own folder, away from the build folder.
 paths="$(headless "$prefix/bin/brackenhollow" --paths)" || fail "--paths found no pictures: $paths"
