@@ -5,6 +5,7 @@
 
 #include "actions/ActionInterpreter.h"
 #include "movement/RoomExits.h"
+#include "store/ActionTransaction.h"
 #include "store/MessageBoxes.h"
 #include "view/PictureSelection.h"
 #include "view/PictureTables.h"
@@ -24,6 +25,8 @@ constexpr char kGraphicCaption[] = "Graphic";
 constexpr char kResetQuestion[] =
     "Are you sure you want to reset the game? This will reset all the progress you have made thus far.";
 constexpr char kResetWait[] = "Please Wait. Recreating the Database. This will take less than 1 minute.";
+constexpr char kActionNotSaved[] =
+    "That could not be saved, so it did not happen. The game is as it was before.";
 constexpr std::array<Control, 4> kDirections = {Control::North, Control::South, Control::East, Control::West};
 
 // Selects the entry equal to text, or else the first that begins with it; leaves the selection as
@@ -163,7 +166,17 @@ void GameScreen::OnAction() {
   const std::string noun1 = m_noun1Text;
   const std::string noun2 = m_noun2Text;
 
-  const ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
+  const int roomBefore = m_currentRoom;
+
+  ActionTransaction transaction(m_database);
+  ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
+  if (!transaction.Commit()) {
+    // The store holds the game as it was before the action, and so must the screen.
+    m_currentRoom = roomBefore;
+    m_resetConfirmed = false;
+    m_actionMessage = kActionNotSaved;
+    outcome = {false, true};
+  }
 
   // After a confirmed reset the exits are room 1's, as the reset's own refresh set them; the ones
   // open before it belong to a world that no longer exists.
@@ -218,7 +231,11 @@ void GameScreen::OnExit() {
   m_screen.closeRequested = true;
 }
 
-void GameScreen::SaveCurrentRoom() { m_state.SaveCurrentRoom(m_currentRoom); }
+void GameScreen::SaveCurrentRoom() {
+  ActionTransaction transaction(m_database, ActionTransaction::Kind::RoomSave);
+  m_state.SaveCurrentRoom(m_currentRoom);
+  transaction.Commit();
+}
 
 bool GameScreen::ChooseVerb(int index) {
   if (!Choose(m_screen.verbs, m_screen.IsEnabled(Control::VerbList), index)) return false;
