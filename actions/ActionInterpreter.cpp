@@ -7,7 +7,6 @@
 #include "actions/PuzzleRow.h"
 #include "store/GameRecordset.h"
 #include "store/GameState.h"
-#include "store/SqlText.h"
 #include "view/RoomView.h"
 
 namespace brackenhollow {
@@ -126,9 +125,9 @@ class Action {
     std::string gettable;
     {
       GameRecordset query(m_context.Database());
-      if (!query.Open("SELECT Objects, Gettable FROM objects WHERE Objects='" + QuoteSqlText(m_noun1) +
-                          "' AND objects.Roomnumber=" + std::to_string(m_context.CurrentRoom()) + " and gone = 0",
-                      kCursorForwardOnly, kLockReadOnly)) {
+      if (!query.Open("SELECT Objects, Gettable FROM objects WHERE Objects=? AND objects.Roomnumber=? and gone = 0",
+                      kCursorForwardOnly, kLockReadOnly,
+                      {m_noun1, static_cast<long long>(m_context.CurrentRoom())})) {
         return;
       }
       query.MoveFirst();
@@ -154,8 +153,7 @@ class Action {
   // Shows the description of the first object row of that name, wherever it lies.
   void LookAt() {
     GameRecordset query(m_context.Database());
-    if (!query.Open("Select description from objects where objects='" + QuoteSqlText(m_noun1) + "'",
-                    kCursorForwardOnly, kLockReadOnly)) {
+    if (!query.Open("Select description from objects where objects=?", kCursorForwardOnly, kLockReadOnly, {m_noun1})) {
       return;
     }
     query.MoveFirst();
