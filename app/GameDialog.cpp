@@ -26,6 +26,9 @@ QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 // The text view shows the game's "\r\n" line breaks as plain new lines.
 QString ViewText(const std::string& text) { return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
+// The colour around the picture beside the text.
+constexpr QColor kStageColour(0x2a, 0x2d, 0x33);
+
 // The room text reads a little larger than the controls around it.
 constexpr double kTextScale = 1.2;
 
@@ -218,6 +221,7 @@ void GameDialog::SetLayout(Layout layout) {
   auto* bar = new QHBoxLayout;
   bar->setSpacing(16);
   bar->addWidget(m_compass, 0, Qt::AlignTop);
+  QPushButton* action = Button(Control::Action);
   if (compact) {
     // The picture lies over the text in the same place; hiding it uncovers the text.
     auto* view = new QGridLayout;
@@ -229,17 +233,24 @@ void GameDialog::SetLayout(Layout layout) {
     auto* right = new QVBoxLayout;
     right->addLayout(buttons);
     right->addLayout(lists);
-    bar->addLayout(right, 1);
-    Button(Control::Action)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    bar->addLayout(right, 2);
+    bar->addStretch(1);
+    action->setMinimumHeight(0);
+    m_pictureFrame->setPalette(palette());
   } else {
     auto* view = new QHBoxLayout;
     view->addWidget(m_pictureFrame, 7);
     view->addWidget(m_transcript, 3);
     main->addLayout(view, 1);
-    bar->addLayout(lists, 1);
-    bar->addWidget(Button(Control::Action));
-    Button(Control::Action)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    Button(Control::Action)->setMinimumWidth(fontMetrics().averageCharWidth() * 14);
+    bar->addLayout(lists, 2);
+    bar->addWidget(action, 0, Qt::AlignVCenter);
+    bar->addStretch(1);
+    // The one button pressed after every choice: large enough to find at a glance.
+    action->setMinimumSize(fontMetrics().averageCharWidth() * 16, fontMetrics().height() * 3);
+    // The picture stands on a dark stage, whatever its margins.
+    QPalette stage = m_pictureFrame->palette();
+    stage.setColor(QPalette::Window, kStageColour);
+    m_pictureFrame->setPalette(stage);
   }
   main->addLayout(bar);
   m_pictureFrame->raise();

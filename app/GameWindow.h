@@ -33,6 +33,8 @@ class GameWindow : public QMainWindow {
   void End(int result);
   // For scripted play: the compact layout at the desktop's text size, and nothing remembered.
   void UseForScripts();
+  // The compact layout (picture over text) or the picture beside the text.
+  void SetCompact(bool compact);
 
   GameDialog& Game() { return *m_game; }
   GameScreen& Screen();
@@ -49,7 +51,6 @@ class GameWindow : public QMainWindow {
   // Carries out a menu command.
   void Perform(MenuCommand command);
   void SetTextSize(int steps);
-  void SetCompact(bool compact);
   void RestoreSettings();
   void SaveSettings() const;
 

@@ -165,7 +165,7 @@ void ReplayDriver::RunOnGame(GameWindow& window, const std::string& verb, const 
   } else if (verb == "shot") {
     Shoot(window, argument);
   } else if (verb == "layout" && (argument == "compact" || argument == "together")) {
-    game.SetLayout(argument == "compact" ? GameDialog::Layout::Compact : GameDialog::Layout::Together);
+    window.SetCompact(argument == "compact");
   } else if (verb == "size") {
     Resize(window, argument);
   } else {
