@@ -9,8 +9,8 @@ build="${BUILD_DIR:-$root/build}"
 store="$(mktemp -d)/screenshots.sqlite"
 docs="$root/docs"
 mkdir -p "$docs"
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" "$build/bin/brackenhollow-replay" --store "$store" <<SCRIPT
-shot $docs/start-window.png
+replay() { QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" "$build/bin/brackenhollow-replay" --store "$store"; }
+replay <<SCRIPT
 start
 press W
 verb Turn On the
@@ -28,5 +28,10 @@ shot $docs/compact-1280x800.png
 size 1920x1080
 shot $docs/compact-1920x1080.png
 press Exit
+SCRIPT
+# Started again, the start window offers to continue where the player left.
+replay <<SCRIPT
+shot $docs/start-window.png
+leave
 SCRIPT
 rm -rf "$(dirname "$store")"
