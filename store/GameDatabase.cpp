@@ -199,6 +199,7 @@ void GameDatabase::OpenFile() {
 // file is read once, indexes included, so damage is caught here and not as wrong answers in play.
 int GameDatabase::Prepare() {
   std::vector<std::string> rows;
+  if (sqlite3_db_readonly(m_connection, "main") == 1) return SQLITE_READONLY;
   int code = Query(m_connection, "PRAGMA journal_mode=WAL", rows);
   if (code != SQLITE_OK) return code;
   // A store that cannot take the log file beside it answers with its old mode.
@@ -206,6 +207,7 @@ int GameDatabase::Prepare() {
   code = Query(m_connection, "PRAGMA synchronous=NORMAL", rows);
   if (code != SQLITE_OK) return code;
   code = Query(m_connection, "PRAGMA integrity_check", rows);
+  if (code == SQLITE_OK && rows == std::vector<std::string>{"ok"}) code = ProbeWriting();
   if (code != SQLITE_OK || rows == std::vector<std::string>{"ok"}) return code;
   if (!OnlyIndexesDamaged(m_connection, rows)) return SQLITE_CORRUPT;
   code = RunForCode("REINDEX");
@@ -215,6 +217,16 @@ int GameDatabase::Prepare() {
   if (rows != std::vector<std::string>{"ok"}) return SQLITE_CORRUPT;
   Notify("The saved game's indexes were damaged and have been rebuilt. Your game goes on where you left it.");
   return SQLITE_OK;
+}
+
+// Writes the store's format number back unchanged: a full disk or a store that takes no writes
+// shows now, before the first action, and not as a lost action later.
+int GameDatabase::ProbeWriting() {
+  std::vector<std::string> rows;
+  int code = Query(m_connection, "PRAGMA user_version", rows);
+  if (code != SQLITE_OK) return code;
+  code = Query(m_connection, "PRAGMA user_version = " + (rows.empty() ? std::string("0") : rows.front()), rows);
+  return code;
 }
 
 void GameDatabase::RetryOpen() { OpenFile(); }

@@ -89,6 +89,7 @@ class GameDatabase {
   int OpenConnection(const std::string& name, int flags);
   void Close();
   int Prepare();
+  int ProbeWriting();
   void PlayOnCopy(const std::string& reason);
   bool Run(const std::string& sql, bool noteFailure);
   int RunForCode(const std::string& sql);
