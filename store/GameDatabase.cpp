@@ -169,7 +169,7 @@ void GameDatabase::OpenFile() {
       break;
   }
   int code = OpenConnection(m_filePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-  if (code == SQLITE_OK) code = Prepare();
+  if (code == SQLITE_OK) code = CheckStore();
   switch (CauseOf(code)) {
     case StartCause::Fine:
       return;
@@ -197,7 +197,7 @@ void GameDatabase::OpenFile() {
 // Write-ahead logging: every finished write survives a crash of the program, and a write costs no
 // disk flush (flushes happen at checkpoints), which keeps each move and action quick. Then the whole
 // file is read once, indexes included, so damage is caught here and not as wrong answers in play.
-int GameDatabase::Prepare() {
+int GameDatabase::CheckStore() {
   std::vector<std::string> rows;
   if (sqlite3_db_readonly(m_connection, "main") == 1) return SQLITE_READONLY;
   int code = Query(m_connection, "PRAGMA journal_mode=WAL", rows);
@@ -262,6 +262,11 @@ void GameDatabase::PlayOnCopy(const std::string& reason) {
 }
 
 bool GameDatabase::MoveAside(const std::string& label, const std::string& reason) {
+  if (m_path.empty()) {
+    // Playing on a copy: the file was promised to stay as it is.
+    UseMemoryStore();
+    return false;
+  }
   Close();
   m_path.clear();
   const std::string kept = FreeFileName(m_filePath + "." + label + "-" + TimeStamp());
@@ -274,7 +279,7 @@ bool GameDatabase::MoveAside(const std::string& label, const std::string& reason
   }
   Notify(reason + ", so a new game starts. The old file was kept as " + kept + ".");
   int code = OpenConnection(m_filePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-  if (code == SQLITE_OK) code = Prepare();
+  if (code == SQLITE_OK) code = CheckStore();
   if (code == SQLITE_OK) {
     m_path = m_filePath;
   } else {

@@ -85,13 +85,20 @@ class GameDatabase {
  private:
   friend class ActionTransaction;
 
+  // Opens and checks the file, acting on what went wrong as the constructor says.
   void OpenFile();
+  // Opens name as the connection, closing the one before. Returns SQLITE_OK or the failure's code.
   int OpenConnection(const std::string& name, int flags);
   void Close();
-  int Prepare();
+  // Sets the log mode and checks the whole file and that it takes writes; SQLITE_OK or the cause.
+  int CheckStore();
+  // Writes one header value back unchanged. Returns SQLITE_OK or why the store takes no writes.
   int ProbeWriting();
+  // Plays on a copy in memory of the file, read without writing a byte, and says why (reason).
   void PlayOnCopy(const std::string& reason);
+  // Runs sql; false when it fails (noted through NoteFailure when noteFailure is set).
   bool Run(const std::string& sql, bool noteFailure);
+  // Runs sql and returns SQLITE_OK or the code of its failure, which is not noted.
   int RunForCode(const std::string& sql);
 
   std::string m_path;
