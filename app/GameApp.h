@@ -28,7 +28,7 @@ class GameApp {
 // The store's file in the user's data folder (the folder is created when missing).
 std::string DefaultStorePath();
 
-// The executable's folder, ending in its separator: the pictures lie there.
+// The executable's folder, ending in its separator: the pictures lie there in the build folder.
 std::string ProgramDirectory();
 
 }  // namespace brackenhollow
