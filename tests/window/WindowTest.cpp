@@ -225,7 +225,8 @@ TEST_F(WindowTest, TheWindowRemembersItsSizeLayoutAndTextSize) {
   });
   OpenWindow();
   Play([&] {
-    EXPECT_EQ(window->size(), QSize(1000, 700));
+    // The X server may report the restored size a moment after the window shows.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(1000, 700); })) << window->size().width();
     EXPECT_TRUE(window->Action(MenuCommand::CompactLayout)->isChecked());
     EXPECT_EQ(Game().CurrentLayout(), GameDialog::Layout::Compact);
     EXPECT_EQ(window->TextSize(), 2);
@@ -252,6 +253,18 @@ TEST_F(WindowTest, MenusAndTheStartWindowCarryTheNamesAScreenReaderFinds) {
   EXPECT_EQ(AccessibleName(window->Splash().QuitButton()), "Quit");
   EXPECT_EQ(window->windowTitle(), "Brackenhollow");
   EXPECT_EQ(window->Splash().windowTitle(), "Brackenhollow");
+}
+
+TEST_F(WindowTest, EscapeOnTheStartWindowDoesNotQuit) {
+  bool stayed = false;
+  QTimer::singleShot(0, [this, &stayed] {
+    SplashDialog& splash = window->Splash();
+    QTest::keyClick(&splash, Qt::Key_Escape);
+    stayed = splash.isVisible();
+    splash.StartButton()->click();
+  });
+  RunUntilShown([] {});
+  EXPECT_TRUE(stayed);
 }
 
 TEST_F(WindowTest, ContinueNamesTheSavedRoomAndANewGameAsksFirst) {
