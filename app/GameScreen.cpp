@@ -1,10 +1,10 @@
 #include "app/GameScreen.h"
 
 #include <array>
-#include <cstdio>
 
 #include "actions/ActionInterpreter.h"
 #include "actions/Verbs.h"
+#include "app/SavedGame.h"
 #include "movement/RoomExits.h"
 #include "store/ActionTransaction.h"
 #include "store/MessageBoxes.h"
@@ -66,10 +66,7 @@ void GameScreen::PrepareStart() {
 void GameScreen::EnterGame(const std::string& startChoice) {
   if (startChoice != kStartChosen) m_screen.closeRequested = true;
   const std::string saved = m_state.ReadSavedRoom();
-  int room = 0;
-  // The saved room is parsed as "%i" reads it; a number that is no room keeps the player in room 1
-  // rather than in a room with no text, picture or exit.
-  if (std::sscanf(saved.c_str(), "%i", &room) == 1 && IsRoom(room)) m_currentRoom = room;
+  if (!saved.empty()) m_currentRoom = ParseSavedRoom(saved);
   ShowRoomPicture();
   m_screen.verbs.selected = 0;
 }
