@@ -67,6 +67,7 @@ help="$(headless "$prefix/bin/brackenhollow" --help 2>&1)" || fail "--help faile
 for option in --help --version --store --paths; do
   grep -q -- "$option" <<< "$help" || fail "--help does not list $option"
 done
+headless "$prefix/bin/brackenhollow" --help-all > /dev/null 2>&1 || fail "--help-all did not answer without a display"
 version="$(headless "$prefix/bin/brackenhollow" --version 2>&1)" || fail "--version failed: $version"
 grep -qx "brackenhollow [0-9][0-9.]*" <<< "$version" || fail "--version printed: $version"
 mistake="$(headless "$prefix/bin/brackenhollow" --store 2>&1)" && fail "--store without a file was accepted"
