@@ -254,18 +254,6 @@ TEST_F(WindowTest, MenusAndTheStartWindowCarryTheNamesAScreenReaderFinds) {
   EXPECT_EQ(window->Splash().windowTitle(), "Brackenhollow");
 }
 
-TEST_F(WindowTest, EscapeOnTheStartWindowDoesNotQuit) {
-  bool stayed = false;
-  QTimer::singleShot(0, [this, &stayed] {
-    SplashDialog& splash = window->Splash();
-    QTest::keyClick(&splash, Qt::Key_Escape);
-    stayed = splash.isVisible();
-    splash.StartButton()->click();
-  });
-  RunUntilShown([] {});
-  EXPECT_TRUE(stayed);
-}
-
 TEST_F(WindowTest, ContinueNamesTheSavedRoomAndANewGameAsksFirst) {
   ASSERT_TRUE(BuildWorldDatabase(*database));
   GameState(*database, boxes).SaveCurrentRoom(9);
@@ -308,15 +296,15 @@ class PictureScaleTest : public ::testing::Test {
     for (int scale = 1; scale <= largest; ++scale) {
       const int width = 596 * scale;
       const int height = 408 * scale;
-      QImage painting(width, height, QImage::Format_Indexed8);
-      painting.setColorTable(QList<QRgb>(std::begin(kColours), std::end(kColours)));
+      QImage image(width, height, QImage::Format_Indexed8);
+      image.setColorTable(QList<QRgb>(std::begin(kColours), std::end(kColours)));
       for (int y = 0; y < height; ++y) {
-        uchar* line = painting.scanLine(y);
+        uchar* line = image.scanLine(y);
         for (int x = 0; x < width; ++x) line[x] = static_cast<uchar>(checkered ? (x + y) % 2 : scale - 1);
       }
       const std::string name = scale == 1 ? "room.gif" : "room@" + std::to_string(scale) + "x.gif";
       std::string error;
-      ASSERT_TRUE(art::WriteGif(folder.File(name), painting, error)) << error;
+      ASSERT_TRUE(art::WriteGif(folder.File(name), image, error)) << error;
     }
   }
 
