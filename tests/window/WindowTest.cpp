@@ -255,18 +255,6 @@ TEST_F(WindowTest, MenusAndTheStartWindowCarryTheNamesAScreenReaderFinds) {
   EXPECT_EQ(window->Splash().windowTitle(), "Brackenhollow");
 }
 
-TEST_F(WindowTest, EscapeOnTheStartWindowDoesNotQuit) {
-  bool stayed = false;
-  QTimer::singleShot(0, [this, &stayed] {
-    SplashDialog& splash = window->Splash();
-    QTest::keyClick(&splash, Qt::Key_Escape);
-    stayed = splash.isVisible();
-    splash.StartButton()->click();
-  });
-  RunUntilShown([] {});
-  EXPECT_TRUE(stayed);
-}
-
 TEST_F(WindowTest, ContinueNamesTheSavedRoomAndANewGameAsksFirst) {
   ASSERT_TRUE(BuildWorldDatabase(*database));
   GameState(*database, boxes).SaveCurrentRoom(9);
