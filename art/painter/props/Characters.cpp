@@ -462,17 +462,17 @@ void PaintSleepyFace(Sketch& sketch, const Layer&) {
 }  // namespace
 
 void RegisterCharacterProps(PropRegistry& registry) {
-  registry.Add("person", PaintPersonProp);
-  registry.Add("farmer", PaintFarmer);
-  registry.Add("magician", PaintMagician);
-  registry.Add("old-man", PaintOldMan);
-  registry.Add("young-lady", PaintYoungLady);
+  registry.Add("person", PaintPersonProp, 30);
+  registry.Add("farmer", PaintFarmer, 32);
+  registry.Add("magician", PaintMagician, 32);
+  registry.Add("old-man", PaintOldMan, 30);
+  registry.Add("young-lady", PaintYoungLady, 28);
   registry.Add("christmas-lights", PaintChristmasLights);
-  registry.Add("scarecrow", PaintScarecrow);
+  registry.Add("scarecrow", PaintScarecrow, 30);
   registry.Add("scarecrow-closeup", PaintScarecrowCloseup);
-  registry.Add("dog", PaintDog);
-  registry.Add("rat", PaintRat);
-  registry.Add("toad", PaintToad);
+  registry.Add("dog", PaintDog, 80);
+  registry.Add("rat", PaintRat, 60);
+  registry.Add("toad", PaintToad, 110);
   registry.Add("snakes", PaintSnakes);
   registry.Add("sleepy-face", PaintSleepyFace);
 }

@@ -393,26 +393,26 @@ void PaintPail(Sketch& sketch, const Layer&) {
 }  // namespace
 
 void RegisterMansionRoomProps(PropRegistry& registry) {
-  registry.Add("sculpture", PaintSculpture);
+  registry.Add("sculpture", PaintSculpture, 60);
   registry.Add("painting", PaintPainting);
   registry.Add("fake-torch", PaintFakeTorch);
-  registry.Add("telescope", PaintTelescope);
+  registry.Add("telescope", PaintTelescope, 70);
   registry.Add("telescope-view", PaintTelescopeView);
-  registry.Add("safe", PaintSafe);
-  registry.Add("television", PaintTelevision);
-  registry.Add("speaker", PaintSpeaker);
-  registry.Add("computer", PaintComputer);
+  registry.Add("safe", PaintSafe, 100);
+  registry.Add("television", PaintTelevision, 150);
+  registry.Add("speaker", PaintSpeaker, 40);
+  registry.Add("computer", PaintComputer, 85);
   registry.Add("punching-bag", PaintPunchingBag);
   registry.Add("barbell", PaintBarbell);
   registry.Add("wall-mirror", PaintWallMirror);
-  registry.Add("weight-rack", PaintWeightRack);
+  registry.Add("weight-rack", PaintWeightRack, 80);
   registry.Add("pool", PaintPool);
   registry.Add("diving-board", PaintDivingBoard);
-  registry.Add("pizza-boxes", PaintPizzaBoxes);
+  registry.Add("pizza-boxes", PaintPizzaBoxes, 45);
   registry.Add("store-shelves", PaintStoreShelves);
   registry.Add("janitor-shelf", PaintJanitorShelf);
-  registry.Add("mop-bucket", PaintMopBucket);
-  registry.Add("pail", PaintPail);
+  registry.Add("mop-bucket", PaintMopBucket, 35);
+  registry.Add("pail", PaintPail, 28);
 }
 
 }  // namespace brackenhollow::art

@@ -429,25 +429,25 @@ void PaintTreeHouse(Sketch& sketch, const Layer& layer) {
 }  // namespace
 
 void RegisterNatureProps(PropRegistry& registry) {
-  registry.Add("tree", PaintTree);
-  registry.Add("pine", PaintPine);
+  registry.Add("tree", PaintTree, 40);
+  registry.Add("pine", PaintPine, 40);
   registry.Add("forest", PaintForest);
-  registry.Add("gnarly-tree", PaintGnarlyTree);
-  registry.Add("stump", PaintStump);
+  registry.Add("gnarly-tree", PaintGnarlyTree, 45);
+  registry.Add("stump", PaintStump, 25);
   registry.Add("corn-row", PaintCornRow);
   registry.Add("corn-wall", PaintCornWall);
   registry.Add("brush-wall", PaintBrushWall);
   registry.Add("tall-grass", PaintTallGrass);
-  registry.Add("haystack", PaintHaystack);
-  registry.Add("boulder", PaintBoulder);
+  registry.Add("haystack", PaintHaystack, 80);
+  registry.Add("boulder", PaintBoulder, 40);
   registry.Add("cave-mouth", PaintCaveMouth);
   registry.Add("ground-hole", PaintGroundHole);
   registry.Add("dirt-pile", PaintDirtPile);
-  registry.Add("palm", PaintPalm);
-  registry.Add("bonfire", PaintBonfire);
+  registry.Add("palm", PaintPalm, 25);
+  registry.Add("bonfire", PaintBonfire, 100);
   registry.Add("smoke", PaintSmoke);
   registry.Add("cave-inside", PaintCaveInside);
-  registry.Add("tree-house", PaintTreeHouse);
+  registry.Add("tree-house", PaintTreeHouse, 70);
 }
 
 }  // namespace brackenhollow::art

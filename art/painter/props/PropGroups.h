@@ -17,5 +17,6 @@ void RegisterTownProps(PropRegistry& registry);       // streets, tollbooth, all
 void RegisterMansionOutsideProps(PropRegistry& registry);  // the mansion's front and walls, the gate
 void RegisterMansionRoomProps(PropRegistry& registry);    // the fittings of the mansion's rooms
 void RegisterShipProps(PropRegistry& registry);       // the ship's altars, beams and the island
+void RegisterForegroundProps(PropRegistry& registry);  // leaves, grass and rocks framing outdoor views
 
 }  // namespace brackenhollow::art
