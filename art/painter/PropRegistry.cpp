@@ -41,6 +41,8 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterMansionOutsideProps(registry);
     RegisterMansionRoomProps(registry);
     RegisterShipProps(registry);
+    RegisterOrganicProps(registry);
+    RegisterMazeProps(registry);
     RegisterForegroundProps(registry);
     return registry;
   }();

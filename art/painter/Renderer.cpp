@@ -53,6 +53,9 @@ void PaintLayer(QPainter& painter, Atmosphere& atmosphere, int resolution, bool 
   painter.translate(layer.Number("x", 0.0), layer.Number("y", 0.0));
   painter.rotate(layer.Number("turn", 0.0));
   painter.scale(flip ? -scale : scale, scale);
+  // A thing on a side wall of a room is seen at an angle: narrower, its lines sloping with the wall.
+  painter.shear(0, layer.Number("skew", 0.0));
+  painter.scale(layer.Number("squash", 1.0), 1.0);
   Sketch sketch(painter, atmosphere, resolution, HazeOf(layer, scale, outdoors));
   const double footprint = registry.Footprint(layer.Prop());
   if (footprint > 0 && layer.Flag("shadow", true)) sketch.ContactShadow(ShadowHalfWidth(layer, footprint));
