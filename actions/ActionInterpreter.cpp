@@ -270,6 +270,13 @@ class Action {
 
 }  // namespace
 
+const char* VerbOfFamily(Family family) {
+  for (const FamilyRules& rules : kFamilies) {
+    if (rules.family == family) return rules.verb;
+  }
+  FailUnknownCode("family", static_cast<int>(family));
+}
+
 ActionOutcome InterpretAction(const std::string& verb, const std::string& noun1, const std::string& noun2,
                               ActionContext& context) {
   return Action(verb, noun1, noun2, context).Run();

@@ -9,17 +9,19 @@
 namespace brackenhollow {
 
 std::optional<RoomPicture> SelectRoomPicture(int room, GameState& state) {
+  return SelectRoomPicture(room, [&state](const StateTest& test) {
+    return test.kind == StateTest::Kind::Status ? state.GetActionStatus(test.name) : state.GetObjectGone(test.name);
+  });
+}
+
+std::optional<RoomPicture> SelectRoomPicture(int room, const StateReader& reader) {
   // A test shared by several cases of a room reads the store once, so the reads (and any "No records
   // found" box) come in the order of the room's tests.
   std::map<std::pair<StateTest::Kind, std::string>, std::string> readings;
   auto read = [&](const StateTest& test) -> const std::string& {
     const auto key = std::make_pair(test.kind, test.name);
     auto found = readings.find(key);
-    if (found == readings.end()) {
-      std::string value = test.kind == StateTest::Kind::Status ? state.GetActionStatus(test.name)
-                                                               : state.GetObjectGone(test.name);
-      found = readings.emplace(key, std::move(value)).first;
-    }
+    if (found == readings.end()) found = readings.emplace(key, reader(test)).first;
     return found->second;
   };
   for (const PictureCase& pictureCase : PictureCases()) {
