@@ -11,6 +11,7 @@
 
 #include "app/GameDialog.h"
 #include "app/SplashDialog.h"
+#include "hints/Hint.h"
 #include "view/CS309PictureBox.h"
 #include "view/PicturePath.h"
 
@@ -153,6 +154,9 @@ void ReplayDriver::RunOnGame(GameDialog& game, const std::string& verb, const st
     Show(game);
   } else if (verb == "shot") {
     Shoot(game, argument);
+  } else if (verb == "hint" && argument.empty()) {
+    GameScreen& screen = game.Screen();
+    m_out << HintLine(ComputeHint(screen.Database(), screen.CurrentRoom())) << "\n";
   } else {
     Refuse("unknown command: " + verb + (argument.empty() ? "" : " " + argument));
   }

@@ -106,7 +106,9 @@ std::vector<PlayerAction> Playground::Choices(int room) {
   auto add = [&](PlayerAction action) {
     if (std::find(choices.begin(), choices.end(), action) == choices.end()) choices.push_back(std::move(action));
   };
-  for (const PlayerAction& known : KnownActions()) {
+  for (const KnownAction& entry : KnownActions()) {
+    const PlayerAction& known = entry.action;
+    if (!entry.canChange) continue;
     if (known.room != 0) {
       if (reachable(known.room) && offered(known.noun1, known.room) && offered(known.noun2, known.room)) add(known);
       continue;
