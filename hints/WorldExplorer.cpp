@@ -10,14 +10,13 @@
 #include <utility>
 
 #include "hints/Playground.h"
+#include "hints/SafeSteps.h"
 
 namespace brackenhollow {
 
 namespace {
 
 constexpr std::size_t kProgressEvery = 1000;
-
-using Reach = std::bitset<kLastRoom + 1>;
 
 struct StateKey {
   std::uint64_t world;
@@ -38,75 +37,10 @@ struct Node {
   std::vector<std::size_t> children;
 };
 
-bool Shares(const std::vector<std::string>& a, const std::vector<std::string>& b) {
-  return std::any_of(a.begin(), a.end(), [&](const std::string& name) { return std::find(b.begin(), b.end(), name) != b.end(); });
-}
-
-// True when one of the two can take away what the other needs: an item it uses, or a key it wants
-// unset.
-bool Compete(const KnownAction& a, const KnownAction& b) {
-  return Shares(a.removes, b.uses) || Shares(b.removes, a.uses) || Shares(a.keysSet, b.keysWantedUnset) ||
-         Shares(b.keysSet, a.keysWantedUnset);
-}
-
-// The choice without its room, which the same action may be done in several of.
-std::string ChoiceName(const PlayerAction& action) { return action.verb + "|" + action.noun1 + "|" + action.noun2; }
-
-// The puzzle actions that compete with no other for an item or a key.
-std::unordered_set<std::string> CompetingActions() {
-  std::vector<KnownAction> all;
-  for (const KnownAction& known : KnownActions()) {
-    if (known.canChange) all.push_back(known);
-  }
-  std::unordered_set<std::string> competing;
-  for (const KnownAction& a : all) {
-    for (const KnownAction& b : all) {
-      if (!(a.action == b.action) && Compete(a, b)) competing.insert(ChoiceName(a.action));
-    }
-  }
-  return competing;
-}
-
-Reach ReachOf(const Situation& situation, int room) {
-  const Distances distance = WalkingDistances(situation.exits, room);
-  Reach reach;
-  for (int other = kFirstRoom; other <= kLastRoom; ++other) reach[other] = distance[other] >= 0;
-  return reach;
-}
-
-// True when the step from before (player in room) to after (player in newRoom) closed no exit, lost no
-// room from the player's reach and took nothing offered away, apart from the items the action itself
-// uses up.
-bool LosesNothing(const Situation& before, int room, const Situation& after, int newRoom,
-                  const std::vector<std::string>& usedUp) {
-  for (int other = kFirstRoom; other <= kLastRoom; ++other) {
-    if ((before.exits[other] & ~after.exits[other]) != 0) return false;
-  }
-  const Reach reachBefore = ReachOf(before, room);
-  if ((reachBefore & ~ReachOf(after, newRoom)).any()) return false;
-  auto stillOffered = [&](const std::string& name, int where) {
-    if (after.carried.count(name) > 0) return true;
-    const auto lying = after.lying.find(where);
-    return lying != after.lying.end() && lying->second.count(name) > 0;
-  };
-  for (const std::string& item : before.carried) {
-    if (std::find(usedUp.begin(), usedUp.end(), item) == usedUp.end() && after.carried.count(item) == 0) return false;
-  }
-  for (const auto& [where, names] : before.lying) {
-    if (!IsRoom(where) || !reachBefore[where]) continue;
-    for (const std::string& name : names) {
-      if (!stillOffered(name, where)) return false;
-    }
-  }
-  return true;
-}
-
 class Explorer {
  public:
   Explorer(GameDatabase& store, Orders orders, std::size_t limit, const std::function<void(std::size_t)>& progress)
-      : m_playground(store), m_orders(orders), m_limit(limit), m_progress(progress), m_competing(CompetingActions()) {
-    for (const KnownAction& known : KnownActions()) m_removes[ChoiceName(known.action)] = known.removes;
-  }
+      : m_playground(store), m_orders(orders), m_limit(limit), m_progress(progress) {}
 
   Exploration Run(int room) {
     Exploration result;
@@ -144,9 +78,8 @@ class Explorer {
     WalkIntoNarrowerReach(index, before, room);
     const std::vector<PlayerAction> choices = m_playground.Choices(room);
     for (const PlayerAction& choice : choices) {
-      const std::string name = ChoiceName(choice);
-      if (m_orders == Orders::Every || m_competing.count(name) > 0 || !m_playground.Try(choice)) continue;
-      if (LosesNothing(before, room, m_playground.Current(), choice.room, m_removes[name])) {
+      if (m_orders == Orders::Every || !CompetesWithNone(choice) || !m_playground.Try(choice)) continue;
+      if (LosesNothing(before, room, m_playground.Current(), choice)) {
         Follow(index, choice);
         return index;
       }
@@ -225,8 +158,6 @@ class Explorer {
   Orders m_orders;
   std::size_t m_limit;
   const std::function<void(std::size_t)>& m_progress;
-  std::unordered_set<std::string> m_competing;
-  std::unordered_map<std::string, std::vector<std::string>> m_removes;
   std::vector<Node> m_nodes;
   std::unordered_map<StateKey, std::size_t, StateKeyHash> m_index;
   std::size_t m_transitions = 0;

@@ -1,6 +1,7 @@
 #include "hints/WorldSearch.h"
 
 #include "hints/Playground.h"
+#include "hints/SafeSteps.h"
 
 namespace brackenhollow {
 
@@ -34,14 +35,19 @@ bool WorldSearch::Solve(int room, std::vector<PlayerAction>& way) {
   const std::pair<std::uint64_t, int> here{m_playground->World(), room};
   if (m_deadEnds.count(here) > 0 || m_onWay.count(here) > 0) return false;
   m_onWay.insert(here);
+  const Situation before = m_playground->Current();
   bool found = false;
   for (const PlayerAction& action : m_playground->Choices(room)) {
     if (!m_playground->Try(action)) continue;
+    // After a step that closes no way, a way on exists if one existed before: no other choice needs
+    // trying when none is found from there.
+    const bool closesNothing = CompetesWithNone(action) && LosesNothing(before, room, m_playground->Current(), action);
     way.push_back(action);
     found = Solve(action.room, way);
     m_playground->Undo();
     if (found) break;
     way.pop_back();
+    if (closesNothing) break;
   }
   m_onWay.erase(here);
   if (!found) m_deadEnds.insert(here);
@@ -51,14 +57,13 @@ bool WorldSearch::Solve(int room, std::vector<PlayerAction>& way) {
 bool WorldSearch::Works(const std::vector<PlayerAction>& way, std::size_t first) {
   m_playground->Mark();
   int room = m_room;
-  bool works = true;
-  for (std::size_t index = first; works && index < way.size(); ++index) {
+  for (std::size_t index = first; index < way.size(); ++index) {
     const PlayerAction& action = way[index];
-    works = m_playground->CanDo(room, action) && m_playground->Try(action);
-    if (works) m_playground->Keep();
+    if (!m_playground->CanDo(room, action) || !m_playground->Try(action)) continue;
+    m_playground->Keep();
     room = action.room;
   }
-  works = works && m_playground->CanWalkToIsland(room);
+  const bool works = m_playground->CanWalkToIsland(room);
   m_playground->Undo();
   return works;
 }

@@ -33,7 +33,7 @@ class WorldSearch {
   std::optional<std::vector<PlayerAction>> FindWay();
 
   // As FindWay, without the leading actions that the rest of the way does not need, so that its first
-  // action is the next useful one.
+  // action is the next useful one. The rest of the way is kept as found, useless actions included.
   std::optional<std::vector<PlayerAction>> FindUsefulWay();
 
   // World states read so far.
@@ -43,8 +43,8 @@ class WorldSearch {
   // Extends way from the copy's present state with the player in room; true once it reaches the
   // island. The copy is left as it was found.
   bool Solve(int room, std::vector<PlayerAction>& way);
-  // True when the actions of way from first on, done in order from the present state, are each
-  // possible where they are done, each change the world, and leave the island within walking reach.
+  // True when the actions of way from first on, done in order from the present state (passing over
+  // those that can no longer be done or change nothing), leave the island within walking reach.
   bool Works(const std::vector<PlayerAction>& way, std::size_t first);
 
   std::unique_ptr<Playground> m_playground;
