@@ -6,10 +6,6 @@
 namespace brackenhollow {
 
 class ActionContext;
-enum class Family;
-
-inline constexpr char kVerbUseWith[] = "Use the __ with the __";
-inline constexpr char kVerbReset[] = "RESET THE GAME";
 
 // How an action asks to be closed.
 struct ActionOutcome {
@@ -20,9 +16,6 @@ struct ActionOutcome {
 // Runs the player's choice against the world through context and returns how to close the action.
 // The answer is left in the context (SetActionMessage). An unknown row code in the puzzle tables
 // stops the program with a message, since it can only be a programming error.
-// The verb of the list that runs a family's puzzles.
-const char* VerbOfFamily(Family family);
-
 ActionOutcome InterpretAction(const std::string& verb, const std::string& noun1, const std::string& noun2,
                               ActionContext& context);
 

@@ -1,13 +1,14 @@
 #include "app/GameScreen.h"
 
 #include <array>
-#include <cstdio>
 
 #include "actions/ActionInterpreter.h"
+#include "actions/Verbs.h"
+#include "app/SavedGame.h"
 #include "movement/RoomExits.h"
+#include "store/ActionTransaction.h"
 #include "store/MessageBoxes.h"
 #include "view/PictureSelection.h"
-#include "view/PictureTables.h"
 #include "view/RoomView.h"
 #include "world/WorldBuild.h"
 
@@ -15,15 +16,13 @@ namespace brackenhollow {
 
 namespace {
 
-constexpr std::array<const char*, 13> kVerbs = {
-    "Climb the", "Get the",     "Look at", "Move the",    "Pull the", "Read the",      "Search the",
-    "Swim in the", "Talk to", "Turn On the", kVerbUseWith, "Wear the", kVerbReset,
-};
 constexpr char kTextCaption[] = "Text";
 constexpr char kGraphicCaption[] = "Graphic";
 constexpr char kResetQuestion[] =
     "Are you sure you want to reset the game? This will reset all the progress you have made thus far.";
 constexpr char kResetWait[] = "Please Wait. Recreating the Database. This will take less than 1 minute.";
+constexpr char kActionNotSaved[] =
+    "That could not be saved, so it did not happen. The game is as it was before.";
 constexpr std::array<Control, 4> kDirections = {Control::North, Control::South, Control::East, Control::West};
 
 // Selects the entry equal to text, or else the first that begins with it; leaves the selection as
@@ -53,7 +52,7 @@ bool Choose(ListState& list, bool enabled, int index) {
 
 GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string programDirectory)
     : m_database(database), m_boxes(boxes), m_state(database, boxes), m_programDirectory(std::move(programDirectory)) {
-  m_screen.verbs.entries.assign(kVerbs.begin(), kVerbs.end());
+  for (const Verb& verb : Verbs()) m_screen.verbs.entries.emplace_back(verb.text);
   SetAllControls(true);
   m_screen.Enable(Control::Noun2List, false);
 }
@@ -67,10 +66,7 @@ void GameScreen::PrepareStart() {
 void GameScreen::EnterGame(const std::string& startChoice) {
   if (startChoice != kStartChosen) m_screen.closeRequested = true;
   const std::string saved = m_state.ReadSavedRoom();
-  int room = 0;
-  // The saved room is parsed as "%i" reads it; a number that is no room keeps the player in room 1
-  // rather than in a room with no text, picture or exit.
-  if (std::sscanf(saved.c_str(), "%i", &room) == 1 && IsRoom(room)) m_currentRoom = room;
+  if (!saved.empty()) m_currentRoom = ParseSavedRoom(saved);
   ShowRoomPicture();
   m_screen.verbs.selected = 0;
 }
@@ -138,7 +134,7 @@ void GameScreen::DoMove() {
   if (IsRoom(m_currentRoom)) m_currentRoom = NextRoom(m_currentRoom, m_direction);
   ShowRoomPicture();
   EnableAfterHandler();
-  m_screen.Enable(Control::Noun2List, m_screen.verbs.SelectedText() == kVerbUseWith);
+  m_screen.Enable(Control::Noun2List, UsesSecondList(m_screen.verbs.SelectedText()));
 }
 
 void GameScreen::EnableAfterHandler() {
@@ -163,7 +159,17 @@ void GameScreen::OnAction() {
   const std::string noun1 = m_noun1Text;
   const std::string noun2 = m_noun2Text;
 
-  const ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
+  const int roomBefore = m_currentRoom;
+
+  ActionTransaction transaction(m_database);
+  ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
+  if (!transaction.Commit()) {
+    // The store holds the game as it was before the action, and so must the screen.
+    m_currentRoom = roomBefore;
+    m_resetConfirmed = false;
+    m_actionMessage = kActionNotSaved;
+    outcome = {false, true};
+  }
 
   // After a confirmed reset the exits are room 1's, as the reset's own refresh set them; the ones
   // open before it belong to a world that no longer exists.
@@ -186,7 +192,7 @@ void GameScreen::OnAction() {
     }
   }
   EnableAfterHandler();
-  m_screen.Enable(Control::Noun2List, m_verbText == kVerbUseWith);
+  m_screen.Enable(Control::Noun2List, UsesSecondList(m_verbText));
 }
 
 void GameScreen::ResetGame() {
@@ -218,7 +224,11 @@ void GameScreen::OnExit() {
   m_screen.closeRequested = true;
 }
 
-void GameScreen::SaveCurrentRoom() { m_state.SaveCurrentRoom(m_currentRoom); }
+void GameScreen::SaveCurrentRoom() {
+  ActionTransaction transaction(m_database, ActionTransaction::Kind::RoomSave);
+  m_state.SaveCurrentRoom(m_currentRoom);
+  transaction.Commit();
+}
 
 bool GameScreen::ChooseVerb(int index) {
   if (!Choose(m_screen.verbs, m_screen.IsEnabled(Control::VerbList), index)) return false;
@@ -236,7 +246,7 @@ bool GameScreen::ChooseNoun2(int index) {
 
 void GameScreen::OnVerbChanged() {
   TakeControls();
-  if (m_verbText == kVerbUseWith) {
+  if (UsesSecondList(m_verbText)) {
     m_screen.Enable(Control::Noun2List, true);
     return;
   }

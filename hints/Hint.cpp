@@ -1,10 +1,10 @@
 #include "hints/Hint.h"
 
-#include "actions/ActionInterpreter.h"
+#include "actions/Verbs.h"
+#include "app/SavedGame.h"
 #include "hints/Walking.h"
 #include "hints/WorldSearch.h"
 #include "movement/RoomExits.h"
-#include "store/GameRecordset.h"
 
 namespace brackenhollow {
 
@@ -14,16 +14,8 @@ constexpr int kIsland = kLastRoom;
 
 // The room's name as the world calls it; "room N" when it has none.
 std::string RoomName(GameDatabase& store, int room) {
-  GameRecordset query(store);
-  if (query.Open("select roomname from descriptions where roomnumber = " + std::to_string(room), kCursorForwardOnly,
-                 kLockReadOnly)) {
-    query.MoveFirst();
-    if (!query.IsEOF()) {
-      std::string name = query.GetFieldText(0);
-      if (!name.empty() && name != "Empty") return name;
-    }
-  }
-  return "room " + std::to_string(room);
+  const std::string name = ReadRoomName(store, room);
+  return name.empty() ? "room " + std::to_string(room) : name;
 }
 
 std::string Joined(const std::vector<std::string>& parts, const std::string& separator) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "actions/ActionInterpreter.h"
 #include "actions/PuzzleRow.h"
+#include "actions/Verbs.h"
 
 namespace brackenhollow {
 
@@ -19,7 +19,7 @@ void AddOnce(std::vector<std::string>& names, const std::string& name) {
 std::vector<KnownAction> ReadPuzzleTables() {
   std::vector<KnownAction> actions;
   for (const PuzzleRow& row : PuzzleRows()) {
-    const PlayerAction choice{row.room, VerbOfFamily(row.family), row.noun, row.otherNoun};
+    const PlayerAction choice{row.room, VerbOf(row.family).text, row.noun, row.otherNoun};
     auto found = std::find_if(actions.begin(), actions.end(), [&](const KnownAction& known) { return known.action == choice; });
     if (found == actions.end()) found = actions.insert(actions.end(), KnownAction{choice, false, {}, {}, {}, {}, {}});
     KnownAction& known = *found;

@@ -32,7 +32,4 @@ struct KnownAction {
 // gettable object lying in a room can be taken.
 const std::vector<KnownAction>& KnownActions();
 
-// The verb that picks up an object.
-inline constexpr char kVerbGet[] = "Get the";
-
 }  // namespace brackenhollow

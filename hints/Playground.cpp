@@ -1,11 +1,14 @@
 #include "hints/Playground.h"
 
+#include "actions/Verbs.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
 
 #include "actions/ActionContext.h"
 #include "actions/ActionInterpreter.h"
+#include "actions/Verbs.h"
 #include "hints/SilentBoxes.h"
 #include "store/GameDatabase.h"
 #include "store/GameState.h"

@@ -1,12 +1,11 @@
 #include "hints/Walking.h"
 
 #include <deque>
-#include <map>
 #include <utility>
 
-#include "store/GameRecordset.h"
-#include "view/PictureSelection.h"
-#include "view/PictureTables.h"
+#include "hints/SilentBoxes.h"
+#include "store/GameState.h"
+#include "world/StateTest.h"
 
 namespace brackenhollow {
 
@@ -37,35 +36,15 @@ Distances Walk(const ExitMap& exits, int from, std::array<std::pair<int, const c
   return distance;
 }
 
-// The first value of each name the query returns (name, value), as the state operations read the
-// first row of a name.
-std::map<std::string, std::string> ReadFirstValues(GameDatabase& store, const std::string& sql) {
-  std::map<std::string, std::string> values;
-  GameRecordset query(store);
-  if (!query.Open(sql, kCursorForwardOnly, kLockReadOnly)) return values;
-  for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) values.emplace(query.GetFieldText(0), query.GetFieldText(1));
-  return values;
-}
-
 }  // namespace
 
-// Reads every status and gone flag in two queries instead of one per test of each room.
 ExitMap ReadExitMap(GameDatabase& store) {
-  const std::map<std::string, std::string> statuses =
-      ReadFirstValues(store, "SELECT actiontype, status FROM actions ORDER BY rowid");
-  const std::map<std::string, std::string> goneFlags =
-      ReadFirstValues(store, "SELECT Objects, gone FROM objects ORDER BY rowid");
-  // A missing key reads as empty text and a missing object as "0", as the state operations answer.
-  const StateReader read = [&](const StateTest& test) -> std::string {
-    const bool status = test.kind == StateTest::Kind::Status;
-    const auto& values = status ? statuses : goneFlags;
-    const auto found = values.find(test.name);
-    return found != values.end() ? found->second : status ? std::string() : std::string("0");
-  };
+  SilentBoxes boxes;
+  GameState state(store, boxes);
+  // One set of readings for every room: each key or object the exits test is read once.
+  StateReadings readings(state);
   ExitMap exits{};
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
-    if (const std::optional<RoomPicture> picture = SelectRoomPicture(room, read)) exits[room] = picture->directions;
-  }
+  for (int room = kFirstRoom; room <= kLastRoom; ++room) exits[room] = OpenDirections(room, readings);
   return exits;
 }
 

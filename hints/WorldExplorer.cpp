@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "actions/Verbs.h"
 #include "hints/Playground.h"
 #include "hints/SafeSteps.h"
 

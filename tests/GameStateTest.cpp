@@ -94,6 +94,27 @@ TEST_F(GameStateTest, HostileNamesAreLookedUpLiterally) {
   EXPECT_EQ(Read("select count(*) from actions"), "56");
 }
 
+// Names are bound whole: one with a NUL inside or a leading byte-order mark is its own name.
+TEST_F(GameStateTest, NamesWithANulOrAByteOrderMarkAreKeptWhole) {
+  const std::string withNul("rope\0 and more", 14);
+  const std::string withMark = "\xEF\xBB\xBFrope";
+  state.AddToInventory(withNul);
+  state.AddToInventory(withMark);
+  EXPECT_EQ(state.IsInInventory("rope"), "N");
+  EXPECT_EQ(state.IsInInventory(withNul), "Y");
+  EXPECT_EQ(state.IsInInventory(withMark), "Y");
+  state.RemoveFromInventory(withNul);
+  EXPECT_EQ(state.IsInInventory(withNul), "N");
+  EXPECT_EQ(state.IsInInventory(withMark), "Y");
+  state.PlaceObjectInRoom("9", withNul, "1", "0", withMark);
+  EXPECT_EQ(state.GetObjectGone(withNul), "0");
+  state.SetObjectGone(withNul);
+  EXPECT_EQ(state.GetObjectGone(withNul), "1");
+  EXPECT_EQ(Read("select count(*) from objects where roomnumber = 9 and gettable = 1 and typeof(roomnumber) = "
+                 "'integer'"),
+            "1");
+}
+
 TEST_F(GameStateTest, RoomDescriptionAndSavedRoom) {
   state.SetRoomDescription("It's a new text.", "9");
   EXPECT_EQ(Read("select newdescr from descriptions where roomnumber = 9"), "It's a new text.");
