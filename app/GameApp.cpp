@@ -1,10 +1,12 @@
 #include "app/GameApp.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QStandardPaths>
 
-#include "app/GameDialog.h"
+#include "app/GameScreen.h"
+#include "app/GameWindow.h"
 #include "app/QtMessageBoxes.h"
 #include "store/GameDatabase.h"
 
@@ -43,10 +45,10 @@ int GameApp::Run(MessageBoxes* boxes, const std::string& programDirectory) {
     if (!used.AskYesNo(kStoreBusy)) return 1;
     m_database->RetryOpen();
   }
-  GameDialog dialog(*m_database, used, programDirectory);
-  qtBoxes.SetParent(&dialog);
+  GameWindow window(*m_database, used, programDirectory);
+  qtBoxes.SetParent(&window);
   m_database->SetMessageBoxes(&used);
-  if (dialog.Run() == QDialog::Accepted) dialog.Screen().SaveCurrentRoom();
+  if (window.Run() == QDialog::Accepted) window.Screen().SaveCurrentRoom();
   m_database->SetMessageBoxes(nullptr);
   return 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The application object: owns the one store connection for the life of the process and runs the
-// game's dialogs.
+// game's window.
 
 #include <QLockFile>
 
@@ -19,8 +19,8 @@ class GameApp {
   explicit GameApp(const std::string& storePath);
   ~GameApp();
 
-  // Runs the start dialog and the game screen, with boxes for the player's messages (Qt message
-  // boxes when null). Saves the player's room when the screen closed with OK. Returns the exit code:
+  // Runs the start window and the game window, with boxes for the player's messages (Qt message
+  // boxes when null). Saves the player's room when the game ended as with OK. Returns the exit code:
   // 1 when the game did not start because the store is in use elsewhere.
   int Run(MessageBoxes* boxes, const std::string& programDirectory);
 
@@ -32,7 +32,7 @@ class GameApp {
 // The store's file in the user's data folder (the folder is created when missing).
 std::string DefaultStorePath();
 
-// The executable's folder, ending in its separator: the pictures lie there.
+// The executable's folder, ending in its separator: the pictures lie there in the build folder.
 std::string ProgramDirectory();
 
 }  // namespace brackenhollow

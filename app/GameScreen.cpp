@@ -1,14 +1,14 @@
 #include "app/GameScreen.h"
 
 #include <array>
-#include <cstdio>
 
 #include "actions/ActionInterpreter.h"
+#include "actions/Verbs.h"
+#include "app/SavedGame.h"
 #include "movement/RoomExits.h"
 #include "store/ActionTransaction.h"
 #include "store/MessageBoxes.h"
 #include "view/PictureSelection.h"
-#include "view/PictureTables.h"
 #include "view/RoomView.h"
 #include "world/WorldBuild.h"
 
@@ -16,10 +16,6 @@ namespace brackenhollow {
 
 namespace {
 
-constexpr std::array<const char*, 13> kVerbs = {
-    "Climb the", "Get the",     "Look at", "Move the",    "Pull the", "Read the",      "Search the",
-    "Swim in the", "Talk to", "Turn On the", kVerbUseWith, "Wear the", kVerbReset,
-};
 constexpr char kTextCaption[] = "Text";
 constexpr char kGraphicCaption[] = "Graphic";
 constexpr char kResetQuestion[] =
@@ -56,7 +52,7 @@ bool Choose(ListState& list, bool enabled, int index) {
 
 GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string programDirectory)
     : m_database(database), m_boxes(boxes), m_state(database, boxes), m_programDirectory(std::move(programDirectory)) {
-  m_screen.verbs.entries.assign(kVerbs.begin(), kVerbs.end());
+  for (const Verb& verb : Verbs()) m_screen.verbs.entries.emplace_back(verb.text);
   SetAllControls(true);
   m_screen.Enable(Control::Noun2List, false);
 }
@@ -70,10 +66,7 @@ void GameScreen::PrepareStart() {
 void GameScreen::EnterGame(const std::string& startChoice) {
   if (startChoice != kStartChosen) m_screen.closeRequested = true;
   const std::string saved = m_state.ReadSavedRoom();
-  int room = 0;
-  // The saved room is parsed as "%i" reads it; a number that is no room keeps the player in room 1
-  // rather than in a room with no text, picture or exit.
-  if (std::sscanf(saved.c_str(), "%i", &room) == 1 && IsRoom(room)) m_currentRoom = room;
+  if (!saved.empty()) m_currentRoom = ParseSavedRoom(saved);
   ShowRoomPicture();
   m_screen.verbs.selected = 0;
 }
@@ -141,7 +134,7 @@ void GameScreen::DoMove() {
   if (IsRoom(m_currentRoom)) m_currentRoom = NextRoom(m_currentRoom, m_direction);
   ShowRoomPicture();
   EnableAfterHandler();
-  m_screen.Enable(Control::Noun2List, m_screen.verbs.SelectedText() == kVerbUseWith);
+  m_screen.Enable(Control::Noun2List, UsesSecondList(m_screen.verbs.SelectedText()));
 }
 
 void GameScreen::EnableAfterHandler() {
@@ -199,7 +192,7 @@ void GameScreen::OnAction() {
     }
   }
   EnableAfterHandler();
-  m_screen.Enable(Control::Noun2List, m_verbText == kVerbUseWith);
+  m_screen.Enable(Control::Noun2List, UsesSecondList(m_verbText));
 }
 
 void GameScreen::ResetGame() {
@@ -253,7 +246,7 @@ bool GameScreen::ChooseNoun2(int index) {
 
 void GameScreen::OnVerbChanged() {
   TakeControls();
-  if (m_verbText == kVerbUseWith) {
+  if (UsesSecondList(m_verbText)) {
     m_screen.Enable(Control::Noun2List, true);
     return;
   }

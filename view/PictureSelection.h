@@ -13,8 +13,9 @@ struct RoomPicture {
   unsigned directions;   // DirectionBits
 };
 
-// Makes the room's tests against the store, each at most once and in table order, and returns the
-// first case that holds. Returns nothing for a number that is not a room.
+// Makes the room's picture tests against the store, each at most once and in table order, and returns
+// the picture of the first case that holds with the directions the map opens in that state. Returns
+// nothing for a number that is not a room.
 std::optional<RoomPicture> SelectRoomPicture(int room, GameState& state);
 
 }  // namespace brackenhollow

@@ -1,21 +1,23 @@
-#include "PropRegistry.h"
+#include "art/painter/PropRegistry.h"
 
-#include "props/PropGroups.h"
+#include "art/painter/props/PropGroups.h"
+
+#include <stdexcept>
 
 namespace brackenhollow::art {
 
 void PropRegistry::Add(const std::string& name, PropPainter painter) {
-  painters_[name] = painter;
+  if (!m_painters.emplace(name, painter).second) throw std::logic_error("two props are named " + name);
 }
 
 PropPainter PropRegistry::Find(const std::string& name) const {
-  const auto found = painters_.find(name);
-  return found == painters_.end() ? nullptr : found->second;
+  const auto found = m_painters.find(name);
+  return found == m_painters.end() ? nullptr : found->second;
 }
 
 std::vector<std::string> PropRegistry::Names() const {
   std::vector<std::string> names;
-  for (const auto& [name, painter] : painters_) names.push_back(name);
+  for (const auto& [name, painter] : m_painters) names.push_back(name);
   return names;
 }
 

@@ -1,8 +1,8 @@
 // Finds the code that paints a prop by the name scene texts use for it.
 #pragma once
 
-#include "SceneBook.h"
-#include "Sketch.h"
+#include "art/painter/SceneBook.h"
+#include "art/painter/Sketch.h"
 
 #include <map>
 #include <string>
@@ -16,7 +16,8 @@ using PropPainter = void (*)(Sketch& sketch, const Layer& layer);
 
 class PropRegistry {
  public:
-  // Registers a prop; a second prop of the same name replaces the first.
+  // Registers a prop. Throws std::logic_error when a prop of that name is already registered, since one
+  // of the two would silently never be painted.
   void Add(const std::string& name, PropPainter painter);
   // The painter of a prop, or nullptr when no prop has that name.
   PropPainter Find(const std::string& name) const;
@@ -27,7 +28,7 @@ class PropRegistry {
   static const PropRegistry& Everything();
 
  private:
-  std::map<std::string, PropPainter> painters_;
+  std::map<std::string, PropPainter> m_painters;
 };
 
 }  // namespace brackenhollow::art

@@ -1,4 +1,4 @@
-#include "Sketch.h"
+#include "art/painter/Sketch.h"
 
 #include <QFont>
 #include <QPolygonF>
@@ -9,11 +9,11 @@ namespace {
 constexpr double kOutlineWidth = 2.0;
 }
 
-Sketch::Sketch(QPainter& painter) : painter_(painter) {}
+Sketch::Sketch(QPainter& painter, double pixelsPerUnit) : m_painter(painter), m_pixelsPerUnit(pixelsPerUnit) {}
 
 QPen Sketch::InkPen() const {
   QPen pen(QColor::fromRgb(0x2a2230));
-  pen.setWidthF(kOutlineWidth);
+  pen.setWidthF(kOutlineWidth * m_pixelsPerUnit);
   pen.setCosmetic(true);
   pen.setJoinStyle(Qt::RoundJoin);
   pen.setCapStyle(Qt::RoundCap);
@@ -21,21 +21,21 @@ QPen Sketch::InkPen() const {
 }
 
 void Sketch::Shape(const QPainterPath& path, QRgb fill) {
-  painter_.setPen(InkPen());
-  painter_.setBrush(QColor::fromRgb(fill));
-  painter_.drawPath(path);
+  m_painter.setPen(InkPen());
+  m_painter.setBrush(QColor::fromRgb(fill));
+  m_painter.drawPath(path);
 }
 
 void Sketch::Outline(const QPainterPath& path) {
-  painter_.setPen(InkPen());
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawPath(path);
+  m_painter.setPen(InkPen());
+  m_painter.setBrush(Qt::NoBrush);
+  m_painter.drawPath(path);
 }
 
 void Sketch::Fill(const QPainterPath& path, QRgb fill) {
-  painter_.setPen(Qt::NoPen);
-  painter_.setBrush(QColor::fromRgb(fill));
-  painter_.drawPath(path);
+  m_painter.setPen(Qt::NoPen);
+  m_painter.setBrush(QColor::fromRgb(fill));
+  m_painter.drawPath(path);
 }
 
 void Sketch::Box(double x, double y, double width, double height, QRgb fill) {
@@ -80,8 +80,8 @@ void Sketch::Line(double fromX, double fromY, double toX, double toY, QRgb colou
   QPen pen(QColor::fromRgb(colour));
   pen.setWidthF(width);
   pen.setCapStyle(Qt::RoundCap);
-  painter_.setPen(pen);
-  painter_.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
+  m_painter.setPen(pen);
+  m_painter.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
 }
 
 void Sketch::Stroke(const QPainterPath& path, QRgb colour, double width) {
@@ -89,14 +89,14 @@ void Sketch::Stroke(const QPainterPath& path, QRgb colour, double width) {
   pen.setWidthF(width);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
-  painter_.setPen(pen);
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawPath(path);
+  m_painter.setPen(pen);
+  m_painter.setBrush(Qt::NoBrush);
+  m_painter.drawPath(path);
 }
 
 void Sketch::InkLine(double fromX, double fromY, double toX, double toY) {
-  painter_.setPen(InkPen());
-  painter_.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
+  m_painter.setPen(InkPen());
+  m_painter.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
 }
 
 void Sketch::Text(const QRectF& box, const QString& text, double pixelSize, QRgb colour, bool bold,
@@ -104,33 +104,33 @@ void Sketch::Text(const QRectF& box, const QString& text, double pixelSize, QRgb
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(static_cast<int>(pixelSize + 0.5));
   font.setBold(bold);
-  painter_.setFont(font);
-  painter_.setPen(QColor::fromRgb(colour));
+  m_painter.setFont(font);
+  m_painter.setPen(QColor::fromRgb(colour));
   // Scene texts write line breaks as the two characters \n.
   QString lines = text;
   lines.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-  painter_.drawText(box, static_cast<int>(alignment) | Qt::TextWordWrap, lines);
+  m_painter.drawText(box, static_cast<int>(alignment) | Qt::TextWordWrap, lines);
 }
 
 void Sketch::Glow(double centreX, double centreY, double radius, QRgb colour, double strength) {
   constexpr int kRings = 4;
-  painter_.setPen(Qt::NoPen);
+  m_painter.setPen(Qt::NoPen);
   for (int ring = 0; ring < kRings; ++ring) {
     QColor shade = QColor::fromRgb(colour);
     shade.setAlphaF(static_cast<float>(strength / kRings));
-    painter_.setBrush(shade);
+    m_painter.setBrush(shade);
     const double ringRadius = radius * (1.0 - ring / static_cast<double>(kRings));
-    painter_.drawEllipse(QPointF(centreX, centreY), ringRadius, ringRadius);
+    m_painter.drawEllipse(QPointF(centreX, centreY), ringRadius, ringRadius);
   }
 }
 
 void Sketch::Veil(QRgb colour, double opacity) {
-  painter_.save();
-  painter_.resetTransform();
+  m_painter.save();
+  m_painter.resetTransform();
   QColor shade = QColor::fromRgb(colour);
   shade.setAlphaF(static_cast<float>(opacity));
-  painter_.fillRect(QRectF(0, 0, kFrameWidth, kFrameHeight), shade);
-  painter_.restore();
+  m_painter.fillRect(QRect(0, 0, m_painter.device()->width(), m_painter.device()->height()), shade);
+  m_painter.restore();
 }
 
 }  // namespace brackenhollow::art

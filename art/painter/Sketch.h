@@ -17,9 +17,10 @@ inline constexpr int kFrameHeight = 408;
 
 class Sketch {
  public:
-  explicit Sketch(QPainter& painter);
+  // pixelsPerUnit: how many pixels of the picture one unit of the frame covers (1, 2 or 3 for the three sizes).
+  Sketch(QPainter& painter, double pixelsPerUnit);
 
-  QPainter& Painter() { return painter_; }
+  QPainter& Painter() { return m_painter; }
 
   // Fills the path and draws the ink outline around it.
   void Shape(const QPainterPath& path, QRgb fill);
@@ -54,10 +55,11 @@ class Sketch {
   void Veil(QRgb colour, double opacity);
 
  private:
-  // The outline pen: two pixels of ink whatever the prop's scale.
+  // The outline pen: two frame units of ink whatever the prop's scale.
   QPen InkPen() const;
 
-  QPainter& painter_;
+  QPainter& m_painter;
+  double m_pixelsPerUnit;
 };
 
 // Shorthand for a point in prop coordinates.

@@ -1,6 +1,6 @@
 // Whole-frame backgrounds and light: sky, ground, hills, darkness, glows, lettering.
-#include "Kit.h"
-#include "PropGroups.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
 
 namespace brackenhollow::art {
 

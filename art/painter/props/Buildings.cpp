@@ -1,7 +1,7 @@
 // Houses, doors, windows, sheds, garden walls and the mansion's outside.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 

@@ -1,7 +1,7 @@
 // People and animals: one figure routine dressed differently for each character, and the creatures.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 

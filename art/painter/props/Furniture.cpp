@@ -1,7 +1,7 @@
 // Furniture of the house and the mansion: beds, lamps, mirrors, dressers, shelves, tables, bath fittings.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 

@@ -1,7 +1,7 @@
 // The fittings of the mansion's rooms: art, telescope, safe, television, gym, pool and odds and ends.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 

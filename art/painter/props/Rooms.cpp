@@ -1,7 +1,7 @@
 // Interiors: a room box in one-point perspective, doors in its side walls, holes and rugs.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 

@@ -1,7 +1,7 @@
 // Streets and paths, the tollbooth, the well, the graveyard, the junkyard, the alley and the sewer.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
