@@ -392,8 +392,9 @@ TEST(PuzzleTables, CombinationsUseUpWhatOnlyTheyNeed) {
   for (const PuzzleRow& row : PuzzleRows()) {
     if (row.family != Family::UseWith || row.effects.empty() || needs[row.noun] > 1) continue;
     const auto removed = EffectsOf(row, EffectKind::RemoveItem);
-    EXPECT_TRUE(std::any_of(removed.begin(), removed.end(), [&](const Effect* effect) { return effect->name == row.noun; }))
-        << Describe(row);
+    const bool usedUp =
+        std::any_of(removed.begin(), removed.end(), [&](const Effect* effect) { return effect->name == row.noun; });
+    EXPECT_TRUE(usedUp) << Describe(row);
   }
 }
 
