@@ -67,6 +67,7 @@ class Action {
  private:
   void Say(const std::string& text) { m_context.SetActionMessage(text); }
 
+  // Hands the choice to the verb's handling.
   void RunVerb(const Verb& verb) {
     switch (verb.handling) {
       case VerbHandling::Puzzles:
@@ -90,6 +91,7 @@ class Action {
     FailUnknownCode("verb handling", static_cast<int>(verb.handling));
   }
 
+  // True when one of the verb's puzzle rows names the first noun.
   bool NamedByRowOf(const Verb& verb) const {
     for (const PuzzleRow& row : PuzzleRows()) {
       if (row.family == verb.family && row.noun == m_noun1) return true;
