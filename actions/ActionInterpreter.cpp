@@ -172,7 +172,7 @@ class Action {
       if (ChecksPass(row)) RunEffects(row);
     }
     if (!handled && verb.fallback != nullptr) {
-      Say(verb.fallback(m_noun1, m_noun2));
+      Say(FallbackAnswer(verb, m_noun1, m_noun2));
       m_messageOnly = true;
       m_picture = PictureFlag::Off;
     }
