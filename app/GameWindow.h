@@ -51,7 +51,9 @@ class GameWindow : public QMainWindow {
  private:
   // Carries out a menu command.
   void Perform(MenuCommand command);
+  // Sets the text size, steps away from the desktop's, kept within the sizes offered.
   void SetTextSize(int steps);
+  // Takes size, place, state, layout and text size from the last run; a first run gets most of the screen.
   void RestoreSettings();
   void SaveSettings() const;
 

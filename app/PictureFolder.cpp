@@ -7,7 +7,7 @@
 
 #include "app/GameApp.h"
 #include "view/PicturePath.h"
-#include "view/PictureTables.h"
+#include "view/CloseUpPictures.h"
 
 namespace brackenhollow {
 

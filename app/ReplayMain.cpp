@@ -30,7 +30,8 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption helpOption = parser.addHelpOption();
   const QCommandLineOption storeOption = brackenhollow::StoreOption();
   parser.addOption(storeOption);
-  parser.addPositionalArgument(QStringLiteral("SCRIPT"), QStringLiteral("The commands to play; standard input when absent."),
+  parser.addPositionalArgument(QStringLiteral("SCRIPT"),
+                               QStringLiteral("The commands to play; standard input when absent."),
                                QStringLiteral("[SCRIPT]"));
   if (!parser.parse(QApplication::arguments()) || parser.positionalArguments().size() > 1) {
     std::cerr << kUsage;

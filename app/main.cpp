@@ -27,14 +27,14 @@ class GameCommandLine {
     m_parser.addOption(m_paths);
   }
 
-  // Reads the arguments, answering --help and --version at once and reporting a mistake other than an
-  // unknown option (the process then ends). Returns false when an option was not known: it may be one
-  // the window system reads.
+  // Reads the arguments, answering --help, --help-all and --version at once and reporting a mistake
+  // other than an unknown option (the process then ends). Returns false when an option was not known:
+  // it may be one the window system reads.
   bool Read(const QCoreApplication& application) {
     const bool understood = m_parser.parse(QCoreApplication::arguments());
     if (m_parser.isSet(m_help)) m_parser.showHelp();
     if (m_parser.isSet(m_version)) m_parser.showVersion();
-    if (!understood && m_parser.unknownOptionNames().isEmpty()) ReadOrEnd(application);
+    if (understood || m_parser.unknownOptionNames().isEmpty()) ReadOrEnd(application);
     return understood;
   }
 

@@ -2,10 +2,12 @@
 # Installs the built game into a scratch prefix and checks it as a user would meet it: the exact file
 # list, both validators, the command line without a display, and the installed game finding its
 # pictures away from the build folder (and saying where it looked when they are missing).
-# Usage: test-install.sh BUILD_FOLDER SOURCE_FOLDER
+# Usage: test-install.sh BUILD_FOLDER SOURCE_FOLDER ICON_SIZES (separated by ';')
 set -uo pipefail
 build="$(cd "$1" && pwd)"
 source="$(cd "$2" && pwd)"
+IFS=';' read -r -a iconSizes <<< "$3"
+[ "${#iconSizes[@]}" -gt 0 ] || { echo "FAIL: no icon sizes given"; exit 1; }
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 prefix="$scratch/usr"
@@ -23,7 +25,6 @@ cd "$scratch" || exit 1
 # --- The file list: exactly these, besides the pictures.
 pictures="share/brackenhollow/pictures"
 metainfo="$prefix/share/metainfo/org.brackenhollow.brackenhollow.metainfo.xml"
-iconSizes=(16 32 48 64 128 256 512)
 expected="bin/brackenhollow
 bin/brackenhollow-replay
 share/applications/brackenhollow.desktop
@@ -67,6 +68,7 @@ help="$(headless "$prefix/bin/brackenhollow" --help 2>&1)" || fail "--help faile
 for option in --help --version --store --paths; do
   grep -q -- "$option" <<< "$help" || fail "--help does not list $option"
 done
+headless "$prefix/bin/brackenhollow" --help-all > /dev/null 2>&1 || fail "--help-all did not answer without a display"
 version="$(headless "$prefix/bin/brackenhollow" --version 2>&1)" || fail "--version failed: $version"
 grep -qx "brackenhollow [0-9][0-9.]*" <<< "$version" || fail "--version printed: $version"
 mistake="$(headless "$prefix/bin/brackenhollow" --store 2>&1)" && fail "--store without a file was accepted"

@@ -8,6 +8,7 @@
 #include "store/GameState.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -39,7 +40,7 @@ TEST_F(GameStateTest, WritingMissingKeyChangesNothing) {
   state.SetActionStatus("move Mirror", "1");
   EXPECT_EQ(boxes.informed, std::vector<std::string>{"No Records"});
   EXPECT_EQ(Read("select count(*) from actions where status <> 0"), "0");
-  EXPECT_EQ(Read("select count(*) from actions"), "56");
+  EXPECT_EQ(Read("select count(*) from actions"), std::to_string(kKeyCount));
 }
 
 TEST_F(GameStateTest, StatusSurvivesReopeningTheStore) {
@@ -91,7 +92,7 @@ TEST_F(GameStateTest, HostileNamesAreLookedUpLiterally) {
   EXPECT_EQ(Read("select count(*) from objects where gone = 1"), "0");
   state.AddToInventory("'); DROP TABLE actions; --");
   EXPECT_EQ(state.IsInInventory("'); DROP TABLE actions; --"), "Y");
-  EXPECT_EQ(Read("select count(*) from actions"), "56");
+  EXPECT_EQ(Read("select count(*) from actions"), std::to_string(kKeyCount));
 }
 
 // Names are bound whole: one with a NUL inside or a leading byte-order mark is its own name.

@@ -29,6 +29,7 @@
 #include "art/painter/PropRegistry.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
+#include "movement/RoomExits.h"
 #include "tests/TestSupport.h"
 #include "view/PictureTables.h"
 
@@ -123,7 +124,6 @@ double MeanBrightness(const GifPicture& picture) {
 
 TEST(PictureFiles, EveryNamedPictureIsAGif89aOfThePictureBoxShape) {
   const std::vector<std::string> names = AllPictureNames();
-  ASSERT_EQ(names.size(), 176u);
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(fs::exists(FileOf(name))) << "missing beside the game: " << FileOf(name);
@@ -216,7 +216,7 @@ TEST(PictureFiles, NoTwoFilesAreTheSame) {
 TEST(PictureFiles, EachRoomsPicturesTellItsStatesApart) {
   constexpr double kVisibleShare = 0.005;
   int roomsWithStates = 0;
-  for (int room = 1; room <= 134; ++room) {
+  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
     const std::vector<std::string> names = RoomPictureNames(room);
     if (names.size() < 2) continue;
     ++roomsWithStates;
@@ -393,7 +393,7 @@ TEST(SceneTexts, TheScenesPaintExactlyThePicturesTheGameNames) {
   }
   const std::vector<std::string> named = AllPictureNames();
   EXPECT_EQ(painted, std::set<std::string>(named.begin(), named.end()));
-  for (int room = 1; room <= 134; ++room) {
+  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
     const std::vector<std::string> roomNames = RoomPictureNames(room);
     EXPECT_EQ(paintedByRoom[room], std::set<std::string>(roomNames.begin(), roomNames.end())) << "room " << room;
   }

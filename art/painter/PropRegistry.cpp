@@ -6,13 +6,18 @@
 
 namespace brackenhollow::art {
 
-void PropRegistry::Add(const std::string& name, PropPainter painter) {
-  if (!m_painters.emplace(name, painter).second) throw std::logic_error("two props are named " + name);
+void PropRegistry::Add(const std::string& name, PropPainter painter, double footprint) {
+  if (!m_painters.emplace(name, Entry{painter, footprint}).second) throw std::logic_error("two props are named " + name);
 }
 
 PropPainter PropRegistry::Find(const std::string& name) const {
   const auto found = m_painters.find(name);
-  return found == m_painters.end() ? nullptr : found->second;
+  return found == m_painters.end() ? nullptr : found->second.painter;
+}
+
+double PropRegistry::Footprint(const std::string& name) const {
+  const auto found = m_painters.find(name);
+  return found == m_painters.end() ? 0 : found->second.footprint;
 }
 
 std::vector<std::string> PropRegistry::Names() const {
@@ -36,6 +41,9 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterMansionOutsideProps(registry);
     RegisterMansionRoomProps(registry);
     RegisterShipProps(registry);
+    RegisterOrganicProps(registry);
+    RegisterMazeProps(registry);
+    RegisterForegroundProps(registry);
     return registry;
   }();
   return kRegistry;

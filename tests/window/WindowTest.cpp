@@ -225,7 +225,8 @@ TEST_F(WindowTest, TheWindowRemembersItsSizeLayoutAndTextSize) {
   });
   OpenWindow();
   Play([&] {
-    EXPECT_EQ(window->size(), QSize(1000, 700));
+    // The X server may report the restored size a moment after the window shows.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(1000, 700); })) << window->size().width();
     EXPECT_TRUE(window->Action(MenuCommand::CompactLayout)->isChecked());
     EXPECT_EQ(Game().CurrentLayout(), GameDialog::Layout::Compact);
     EXPECT_EQ(window->TextSize(), 2);

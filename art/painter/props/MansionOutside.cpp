@@ -167,7 +167,7 @@ void PaintBlueTorch(Sketch& sketch, const Layer&) {
 }  // namespace
 
 void RegisterMansionOutsideProps(PropRegistry& registry) {
-  registry.Add("mansion", PaintMansion);
+  registry.Add("mansion", PaintMansion, 230);
   registry.Add("mansion-wall", PaintMansionWall);
   registry.Add("spike-wall", PaintSpikeWall);
   registry.Add("gate", PaintGate);

@@ -72,7 +72,7 @@ void PaintRailing(Sketch& sketch, const Layer&) {
 
 void RegisterShipProps(PropRegistry& registry) {
   registry.Add("light-beam", PaintLightBeam);
-  registry.Add("altar", PaintAltar);
+  registry.Add("altar", PaintAltar, 60);
   registry.Add("railing", PaintRailing);
 }
 

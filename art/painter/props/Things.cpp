@@ -389,7 +389,7 @@ void PaintPadlock(Sketch& sketch, const Layer&) {
 void RegisterThingProps(PropRegistry& registry) {
   registry.Add("letter", PaintLetter);
   registry.Add("rope-coil", PaintRopeCoil);
-  registry.Add("teapot", PaintTeapot);
+  registry.Add("teapot", PaintTeapot, 45);
   registry.Add("carrot", PaintCarrot);
   registry.Add("scythe", PaintScythe);
   registry.Add("clothespin", PaintClothespin);
