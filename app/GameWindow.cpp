@@ -15,6 +15,7 @@
 #include "app/GameDialog.h"
 #include "app/HelpDialogs.h"
 #include "app/SplashDialog.h"
+#include "store/MessageBoxes.h"
 
 namespace brackenhollow {
 
@@ -36,6 +37,7 @@ std::unique_ptr<QSettings> WindowSettings() {
 GameWindow::GameWindow(GameDatabase& database, MessageBoxes& boxes, const std::string& programDirectory,
                        QWidget* parent)
     : QMainWindow(parent),
+      m_boxes(boxes),
       m_game(new GameDialog(database, boxes, programDirectory, this)),
       m_splash(new SplashDialog(database, boxes, programDirectory, this)) {
   setWindowTitle(QStringLiteral("Brackenhollow"));
@@ -116,6 +118,9 @@ void GameWindow::Perform(MenuCommand command) {
       break;
     case MenuCommand::SmallerText:
       SetTextSize(m_textSize - 1);
+      break;
+    case MenuCommand::Hint:
+      m_boxes.Inform(m_hintSteps.Next(Screen().Database(), Screen().CurrentRoom()));
       break;
     case MenuCommand::HowToPlay:
       ShowHelpPage(this, HelpPage::HowToPlay);

@@ -22,6 +22,7 @@ enum class MenuCommand {
   CompactLayout,
   LargerText,
   SmallerText,
+  Hint,
   HowToPlay,
   KeyboardShortcuts,
   About,

@@ -203,6 +203,20 @@ TEST_F(WorldCheckTest, CheckerListsTheStatesFromWhichTheIslandIsLost) {
   EXPECT_EQ(exploration.deadEnds.size(), exploration.states);
 }
 
+TEST_F(WorldCheckTest, OneOrderOfFreeStepsFindsWhatEveryOrderFindsNearTheEnd) {
+  // Near the end every order of play is few enough to follow: the one-order exploration must reach a
+  // verdict on fewer states, and the same one.
+  const std::vector<std::string> commands = WalkthroughCommands();
+  for (std::size_t index = 0; index < commands.size() * 85 / 100; ++index) ASSERT_NO_FATAL_FAILURE(Play(commands[index]));
+  const Exploration every = ExploreWorld(database, screen.CurrentRoom(), Orders::Every, 20000);
+  const Exploration one = ExploreWorld(database, screen.CurrentRoom(), Orders::Representative, 20000);
+  ASSERT_TRUE(every.complete);
+  ASSERT_TRUE(one.complete);
+  EXPECT_GT(every.states, one.states);
+  EXPECT_EQ(every.deadEnds.size(), 0u);
+  EXPECT_EQ(one.deadEnds.size(), 0u);
+}
+
 TEST_F(WorldCheckTest, ExplorationStoppedByItsLimitClaimsNoVerdict) {
   const Exploration exploration = ExploreWorld(database, kFirstRoom, Orders::Every, 50);
   EXPECT_FALSE(exploration.complete);
