@@ -1,0 +1,73 @@
+#pragma once
+// Takes actions back and does them again. What each action changed in the world is recorded as a
+// changeset and kept in the store itself, so the history outlives the program and goes with a copy
+// of the store (a saved game).
+
+struct sqlite3_session;
+
+namespace brackenhollow {
+
+class GameDatabase;
+
+// Records what one action changes in the world's tables, from UndoHistory::StartAction until Keep.
+// Destroyed without Keep, it keeps nothing.
+class ActionRecording {
+ public:
+  ActionRecording() = default;
+  ~ActionRecording();
+  ActionRecording(const ActionRecording&) = delete;
+  ActionRecording& operator=(const ActionRecording&) = delete;
+  ActionRecording(ActionRecording&& other) noexcept;
+  ActionRecording& operator=(ActionRecording&& other) noexcept;
+
+  bool IsRecording() const { return m_session != nullptr; }
+  // Stops recording and, when the action changed the world, adds it to the history as the newest
+  // step; the steps undone before it can no longer be redone. Call it inside the action's
+  // transaction. Returns false when the step could not be written.
+  bool Keep();
+  // Stops recording and keeps nothing.
+  void Discard();
+
+ private:
+  friend class UndoHistory;
+  ActionRecording(GameDatabase& database, sqlite3_session* session, int room);
+
+  GameDatabase* m_database = nullptr;
+  sqlite3_session* m_session = nullptr;
+  int m_room = 0;
+};
+
+enum class HistoryOutcome { Done, NothingToDo, Failed };
+
+struct HistoryStep {
+  HistoryOutcome outcome = HistoryOutcome::NothingToDo;
+  int room = 0;  // the room where the step's action was done; set when outcome is Done
+};
+
+class UndoHistory {
+ public:
+  // Makes sure the store has its history table; a store that cannot be written simply keeps none.
+  explicit UndoHistory(GameDatabase& database);
+
+  // Starts recording the action the player does now in room. The recording is idle (records and
+  // keeps nothing) when the store cannot record.
+  ActionRecording StartAction(int room);
+
+  bool CanUndo();
+  bool CanRedo();
+  // Puts every table back as it was before the newest step that is not undone. Failed (with the
+  // store unchanged) when the tables no longer match what the step left.
+  HistoryStep Undo();
+  // Does the oldest undone step again; Failed (store unchanged) as for Undo.
+  HistoryStep Redo();
+  // Forgets every step: after the world was rebuilt they describe rows that are gone. Returns false
+  // when the history could not be emptied.
+  bool Clear();
+
+ private:
+  HistoryStep Apply(bool undo);
+
+  GameDatabase& m_database;
+};
+
+}  // namespace brackenhollow
