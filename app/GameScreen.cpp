@@ -22,7 +22,8 @@ constexpr std::array<const char*, 13> kVerbs = {
 constexpr char kTextCaption[] = "Text";
 constexpr char kGraphicCaption[] = "Graphic";
 constexpr char kResetQuestion[] =
-    "Are you sure you want to reset the game? This will reset all the progress you have made thus far.";
+    "Are you sure you want to reset the game? This will reset all the progress you have made thus far, "
+    "and your actions can no longer be undone.";
 constexpr char kResetWait[] = "Please Wait. Recreating the Database. This will take less than 1 minute.";
 constexpr std::array<Control, 4> kDirections = {Control::North, Control::South, Control::East, Control::West};
 
@@ -52,7 +53,12 @@ bool Choose(ListState& list, bool enabled, int index) {
 }  // namespace
 
 GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string programDirectory)
-    : m_database(database), m_boxes(boxes), m_state(database, boxes), m_programDirectory(std::move(programDirectory)) {
+    : m_database(database),
+      m_boxes(boxes),
+      m_state(database, boxes),
+      m_history(database),
+      m_saves(database),
+      m_programDirectory(std::move(programDirectory)) {
   m_screen.verbs.entries.assign(kVerbs.begin(), kVerbs.end());
   SetAllControls(true);
   m_screen.Enable(Control::Noun2List, false);
@@ -66,13 +72,20 @@ void GameScreen::PrepareStart() {
 
 void GameScreen::EnterGame(const std::string& startChoice) {
   if (startChoice != kStartChosen) m_screen.closeRequested = true;
-  const std::string saved = m_state.ReadSavedRoom();
-  int room = 0;
-  // The saved room is parsed as "%i" reads it; a number that is no room keeps the player in room 1
-  // rather than in a room with no text, picture or exit.
-  if (std::sscanf(saved.c_str(), "%i", &room) == 1 && IsRoom(room)) m_currentRoom = room;
+  // A number that is no room keeps the player in room 1 rather than in a room with no text, picture
+  // or exit.
+  if (const std::optional<int> room = SavedRoom()) m_currentRoom = *room;
   ShowRoomPicture();
   m_screen.verbs.selected = 0;
+  UpdateHistoryCommands();
+}
+
+std::optional<int> GameScreen::SavedRoom() {
+  const std::string saved = m_state.ReadSavedRoom();
+  int room = 0;
+  // Parsed as "%i" reads it.
+  if (std::sscanf(saved.c_str(), "%i", &room) == 1 && IsRoom(room)) return room;
+  return std::nullopt;
 }
 
 void GameScreen::SetAllControls(bool enabled) { m_screen.enabled.fill(enabled); }
@@ -133,9 +146,11 @@ void GameScreen::Walk(Control button, const char* direction) {
   DoMove();
 }
 
-void GameScreen::DoMove() {
+void GameScreen::DoMove() { ArriveIn(IsRoom(m_currentRoom) ? NextRoom(m_currentRoom, m_direction) : m_currentRoom); }
+
+void GameScreen::ArriveIn(int room) {
   SetAllControls(false);
-  if (IsRoom(m_currentRoom)) m_currentRoom = NextRoom(m_currentRoom, m_direction);
+  m_currentRoom = room;
   ShowRoomPicture();
   EnableAfterHandler();
   m_screen.Enable(Control::Noun2List, m_screen.verbs.SelectedText() == kVerbUseWith);
@@ -163,7 +178,9 @@ void GameScreen::OnAction() {
   const std::string noun1 = m_noun1Text;
   const std::string noun2 = m_noun2Text;
 
+  m_recording = m_history.StartAction(m_currentRoom);
   const ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
+  m_recording.Keep();
 
   // After a confirmed reset the exits are room 1's, as the reset's own refresh set them; the ones
   // open before it belong to a world that no longer exists.
@@ -187,11 +204,14 @@ void GameScreen::OnAction() {
   }
   EnableAfterHandler();
   m_screen.Enable(Control::Noun2List, m_verbText == kVerbUseWith);
+  UpdateHistoryCommands();
 }
 
 void GameScreen::ResetGame() {
   if (!m_boxes.AskYesNo(kResetQuestion)) return;
   m_resetConfirmed = true;
+  // The rebuild empties the history itself; it is no step that could be taken back.
+  m_recording.Discard();
   m_screen.toggleCaption = kGraphicCaption;
   m_screen.pictureShown = false;
   SetViewText(kResetWait);

@@ -200,6 +200,12 @@ HistoryStep UndoHistory::Apply(bool undo) {
   return {HistoryOutcome::Done, room};
 }
 
-bool UndoHistory::Clear() { return m_database.Execute("DELETE FROM undo_history"); }
+bool ClearUndoHistory(GameDatabase& database) {
+  detail::Statement exists =
+      PrepareNoted(database, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'undo_history'");
+  if (!exists) return false;
+  if (sqlite3_step(exists.get()) != SQLITE_ROW) return true;
+  return database.Execute("DELETE FROM undo_history");
+}
 
 }  // namespace brackenhollow

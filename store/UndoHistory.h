@@ -60,14 +60,15 @@ class UndoHistory {
   HistoryStep Undo();
   // Does the oldest undone step again; Failed (store unchanged) as for Undo.
   HistoryStep Redo();
-  // Forgets every step: after the world was rebuilt they describe rows that are gone. Returns false
-  // when the history could not be emptied.
-  bool Clear();
 
  private:
   HistoryStep Apply(bool undo);
 
   GameDatabase& m_database;
 };
+
+// Forgets every step, as a rebuild of the world must: the steps describe rows that are gone. A store
+// without a history has nothing to forget. Returns false when the history could not be emptied.
+bool ClearUndoHistory(GameDatabase& database);
 
 }  // namespace brackenhollow

@@ -4,6 +4,7 @@
 
 #include "store/GameDatabase.h"
 #include "store/GameRecordset.h"
+#include "store/UndoHistory.h"
 
 namespace brackenhollow {
 
@@ -54,7 +55,8 @@ bool BuildWorldDatabase(GameDatabase& database, const BuildObserver& observer) {
     if (observer) observer(index);
   }
   recordset.Close();
-  if (database.Execute("COMMIT")) return true;
+  // The history's steps describe the rows just replaced; it goes in the same transaction.
+  if (ClearUndoHistory(database) && database.Execute("COMMIT")) return true;
   database.Execute("ROLLBACK");
   return false;
 }
