@@ -5,6 +5,7 @@
 
 #include "actions/ActionInterpreter.h"
 #include "movement/RoomExits.h"
+#include "store/ActionTransaction.h"
 #include "store/MessageBoxes.h"
 #include "view/PictureSelection.h"
 #include "view/PictureTables.h"
@@ -25,6 +26,8 @@ constexpr char kResetQuestion[] =
     "Are you sure you want to reset the game? This will reset all the progress you have made thus far, "
     "and your actions can no longer be undone.";
 constexpr char kResetWait[] = "Please Wait. Recreating the Database. This will take less than 1 minute.";
+constexpr char kActionNotSaved[] =
+    "That could not be saved, so it did not happen. The game is as it was before.";
 constexpr std::array<Control, 4> kDirections = {Control::North, Control::South, Control::East, Control::West};
 
 // Selects the entry equal to text, or else the first that begins with it; leaves the selection as
@@ -56,7 +59,7 @@ GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string 
     : m_database(database),
       m_boxes(boxes),
       m_state(database, boxes),
-      m_history(database),
+      m_history(database, [this] { return m_currentRoom; }),
       m_saves(database),
       m_programDirectory(std::move(programDirectory)) {
   m_screen.verbs.entries.assign(kVerbs.begin(), kVerbs.end());
@@ -178,9 +181,17 @@ void GameScreen::OnAction() {
   const std::string noun1 = m_noun1Text;
   const std::string noun2 = m_noun2Text;
 
-  m_recording = m_history.StartAction(m_currentRoom);
-  const ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
-  m_recording.Keep();
+  const int roomBefore = m_currentRoom;
+
+  ActionTransaction transaction(m_database);
+  ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
+  if (!transaction.Commit()) {
+    // The store holds the game as it was before the action, and so must the screen.
+    m_currentRoom = roomBefore;
+    m_resetConfirmed = false;
+    m_actionMessage = kActionNotSaved;
+    outcome = {false, true};
+  }
 
   // After a confirmed reset the exits are room 1's, as the reset's own refresh set them; the ones
   // open before it belong to a world that no longer exists.
@@ -211,7 +222,7 @@ void GameScreen::ResetGame() {
   if (!m_boxes.AskYesNo(kResetQuestion)) return;
   m_resetConfirmed = true;
   // The rebuild empties the history itself; it is no step that could be taken back.
-  m_recording.Discard();
+  m_history.ForgetAction();
   m_screen.toggleCaption = kGraphicCaption;
   m_screen.pictureShown = false;
   SetViewText(kResetWait);
@@ -238,7 +249,11 @@ void GameScreen::OnExit() {
   m_screen.closeRequested = true;
 }
 
-void GameScreen::SaveCurrentRoom() { m_state.SaveCurrentRoom(m_currentRoom); }
+void GameScreen::SaveCurrentRoom() {
+  ActionTransaction transaction(m_database, ActionTransaction::Kind::RoomSave);
+  m_state.SaveCurrentRoom(m_currentRoom);
+  transaction.Commit();
+}
 
 bool GameScreen::ChooseVerb(int index) {
   if (!Choose(m_screen.verbs, m_screen.IsEnabled(Control::VerbList), index)) return false;

@@ -100,8 +100,6 @@ class GameScreen : public ActionContext {
   GameState m_state;
   UndoHistory m_history;
   SavedGames m_saves;
-  // What the action in progress changes; idle between actions.
-  ActionRecording m_recording;
   ScreenState m_screen;
   std::function<void()> m_paintNow;
   bool m_resetConfirmed = false;

@@ -171,6 +171,7 @@ bool GameDatabase::Run(const std::string& sql, bool noteFailure) {
     if (noteFailure) NoteFailure(prepared.code, prepared.error);
     return false;
   }
+  if (TransactionLost() && sqlite3_stmt_readonly(prepared.statement.get()) == 0) return false;
   int code = sqlite3_step(prepared.statement.get());
   while (code == SQLITE_ROW) code = sqlite3_step(prepared.statement.get());
   if (code != SQLITE_DONE) {
@@ -180,9 +181,15 @@ bool GameDatabase::Run(const std::string& sql, bool noteFailure) {
   return true;
 }
 
+bool GameDatabase::TransactionLost() const {
+  return m_openTransactions > 0 && sqlite3_get_autocommit(m_connection) != 0;
+}
+
 void GameDatabase::NoteFailure(int code, const std::string& error) {
   if (DebugOutputWanted()) std::fprintf(stderr, "store: %s\n", error.c_str());
-  if (!IsStoreProblem(code) || m_writeProblemReported) return;
+  if (!IsStoreProblem(code)) return;
+  if (m_openTransactions > 0) m_storeFailedInTransaction = true;
+  if (m_writeProblemReported) return;
   m_writeProblemReported = true;
   Notify("Your progress could not be saved: " + std::string(sqlite3_errstr(code)) +
          ". The game goes on, but what you do now may be lost when you leave.");

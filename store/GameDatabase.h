@@ -8,6 +8,7 @@ struct sqlite3;
 
 namespace brackenhollow {
 
+class ActionObserver;
 class MessageBoxes;
 
 // Prepares the store library for use. Returns false when it could not be initialised.
@@ -43,7 +44,16 @@ class GameDatabase {
   // an SQL error (a missing table, a malformed statement) is the caller's to ignore.
   void NoteFailure(int code, const std::string& error);
 
+  // Who hears of each action's transaction (see ActionTransaction); null for nobody.
+  void SetActionObserver(ActionObserver* observer) { m_actionObserver = observer; }
+
+  // True when a transaction of ours is open but the store has already taken it back by itself:
+  // a write now would be committed on its own, apart from the rest of its action, so writes refuse.
+  bool TransactionLost() const;
+
  private:
+  friend class ActionTransaction;
+
   void OpenOrRecover();
   bool TryOpen(const std::string& path);
   bool IsReadable();
@@ -56,6 +66,10 @@ class GameDatabase {
   MessageBoxes* m_boxes = nullptr;
   std::vector<std::string> m_pendingNotices;
   bool m_writeProblemReported = false;
+  ActionObserver* m_actionObserver = nullptr;
+  int m_openTransactions = 0;
+  // A write inside the open transaction failed for lack of a usable store.
+  bool m_storeFailedInTransaction = false;
 };
 
 }  // namespace brackenhollow

@@ -94,6 +94,8 @@ bool GameRecordset::Open(const std::string& sql, int /*cursorType*/, int lockTyp
     impl.database.NoteFailure(prepared.code, prepared.error);
     return false;
   }
+  // A write after the store dropped the action's transaction would stand alone, half an action.
+  if (impl.database.TransactionLost() && sqlite3_stmt_readonly(prepared.statement.get()) == 0) return false;
   impl.statement = std::move(prepared.statement);
   impl.sql = sql;
   if (!impl.Advance()) {
@@ -174,6 +176,7 @@ bool GameRecordset::UpdateField(int index, const FieldValue& value) {
   const char* table = sqlite3_column_table_name(statement, column);
   const char* origin = sqlite3_column_origin_name(statement, column);
   if (table == nullptr || origin == nullptr) return false;  // an expression, not a stored column
+  if (impl.database.TransactionLost()) return false;
   const std::string update =
       "UPDATE " + QuoteIdentifier(table) + " SET " + QuoteIdentifier(origin) + " = ?1 WHERE rowid = ?2";
   detail::Prepared prepared = detail::Prepare(impl.database.Handle(), update);

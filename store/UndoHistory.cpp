@@ -42,32 +42,6 @@ bool RunToEnd(GameDatabase& database, const detail::Statement& statement) {
   return false;
 }
 
-// All of a step's writes or none: rolled back unless Commit was called.
-class StepTransaction {
- public:
-  explicit StepTransaction(GameDatabase& database)
-      : m_database(database), m_open(database.Execute("SAVEPOINT undo_step")) {}
-  ~StepTransaction() {
-    if (!m_open) return;
-    m_database.Execute("ROLLBACK TO undo_step");
-    m_database.Execute("RELEASE undo_step");
-  }
-  StepTransaction(const StepTransaction&) = delete;
-  StepTransaction& operator=(const StepTransaction&) = delete;
-
-  bool IsOpen() const { return m_open; }
-  // Returns false when the writes could not be made lasting (they are rolled back then).
-  bool Commit() {
-    if (!m_open) return false;
-    m_open = !m_database.Execute("RELEASE undo_step");
-    return !m_open;
-  }
-
- private:
-  GameDatabase& m_database;
-  bool m_open;
-};
-
 }  // namespace
 
 ActionRecording::ActionRecording(GameDatabase& database, sqlite3_session* session, int room)
@@ -106,8 +80,6 @@ bool ActionRecording::Keep() {
   }
   if (size == 0) return true;  // the action changed nothing: nothing to take back
 
-  StepTransaction transaction(database);
-  if (!transaction.IsOpen()) return false;
   if (!RunToEnd(database, PrepareNoted(database, "DELETE FROM undo_history WHERE undone = 1"))) return false;
   detail::Statement insert = PrepareNoted(database, "INSERT INTO undo_history (room, changes) VALUES (?, ?)");
   if (!insert) return false;
@@ -118,16 +90,25 @@ bool ActionRecording::Keep() {
       PrepareNoted(database, "DELETE FROM undo_history WHERE step <= (SELECT max(step) FROM undo_history) - ?");
   if (!trim) return false;
   sqlite3_bind_int(trim.get(), 1, kStepsKept);
-  if (!RunToEnd(database, trim)) return false;
-  return transaction.Commit();
+  return RunToEnd(database, trim);
 }
 
-UndoHistory::UndoHistory(GameDatabase& database) : m_database(database) {
+UndoHistory::UndoHistory(GameDatabase& database, std::function<int()> currentRoom)
+    : m_database(database), m_currentRoom(std::move(currentRoom)) {
+  m_database.SetActionObserver(this);
   // undone = 1 marks the steps taken back, which Redo can do again until a new action is kept.
   m_database.Execute(
       "CREATE TABLE IF NOT EXISTS undo_history (step INTEGER PRIMARY KEY, room INTEGER NOT NULL, "
       "changes BLOB NOT NULL, undone INTEGER NOT NULL DEFAULT 0)");
 }
+
+UndoHistory::~UndoHistory() { m_database.SetActionObserver(nullptr); }
+
+void UndoHistory::ActionBegan(sqlite3*) { m_recording = StartAction(m_currentRoom()); }
+
+bool UndoHistory::ActionCommitting(sqlite3*) { return m_recording.Keep(); }
+
+void UndoHistory::ActionEnded(sqlite3*, bool) { m_recording.Discard(); }
 
 ActionRecording UndoHistory::StartAction(int room) {
   sqlite3_session* session = nullptr;
@@ -185,8 +166,7 @@ HistoryStep UndoHistory::Apply(bool undo) {
   }
   const std::unique_ptr<void, decltype(&sqlite3_free)> ownedInverse(inverted, sqlite3_free);
 
-  StepTransaction transaction(m_database);
-  if (!transaction.IsOpen()) return {HistoryOutcome::Failed};
+  ActionTransaction transaction(m_database, ActionTransaction::Kind::HistoryStep);
   const int code = sqlite3changeset_apply(m_database.Handle(), size, apply, nullptr, RefuseConflict, nullptr);
   if (code != SQLITE_OK) {
     m_database.NoteFailure(code, std::string("applying an action's changes: ") + sqlite3_errmsg(m_database.Handle()));

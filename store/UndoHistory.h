@@ -3,14 +3,18 @@
 // changeset and kept in the store itself, so the history outlives the program and goes with a copy
 // of the store (a saved game).
 
+#include <functional>
+
+#include "store/ActionTransaction.h"
+
 struct sqlite3_session;
 
 namespace brackenhollow {
 
 class GameDatabase;
 
-// Records what one action changes in the world's tables, from UndoHistory::StartAction until Keep.
-// Destroyed without Keep, it keeps nothing.
+// Records what one action changes in the world's tables, from the start of its transaction until
+// Keep. Destroyed without Keep, it keeps nothing.
 class ActionRecording {
  public:
   ActionRecording() = default;
@@ -22,7 +26,7 @@ class ActionRecording {
 
   bool IsRecording() const { return m_session != nullptr; }
   // Stops recording and, when the action changed the world, adds it to the history as the newest
-  // step; the steps undone before it can no longer be redone. Call it inside the action's
+  // step; the steps undone before it can no longer be redone. Writes inside the action's
   // transaction. Returns false when the step could not be written.
   bool Keep();
   // Stops recording and keeps nothing.
@@ -44,14 +48,19 @@ struct HistoryStep {
   int room = 0;  // the room where the step's action was done; set when outcome is Done
 };
 
-class UndoHistory {
+class UndoHistory : public ActionObserver {
  public:
-  // Makes sure the store has its history table; a store that cannot be written simply keeps none.
-  explicit UndoHistory(GameDatabase& database);
+  // Makes sure the store has its history table, and from now on records each action's transaction
+  // (see ActionTransaction) as a step done in the room that currentRoom gives when it begins. A store
+  // that cannot be written simply keeps no history.
+  UndoHistory(GameDatabase& database, std::function<int()> currentRoom);
+  ~UndoHistory() override;
+  UndoHistory(const UndoHistory&) = delete;
+  UndoHistory& operator=(const UndoHistory&) = delete;
 
-  // Starts recording the action the player does now in room. The recording is idle (records and
-  // keeps nothing) when the store cannot record.
-  ActionRecording StartAction(int room);
+  // Stops recording the action in progress, which then leaves no step (a reset: the rebuild empties
+  // the history itself).
+  void ForgetAction() { m_recording.Discard(); }
 
   bool CanUndo();
   bool CanRedo();
@@ -61,10 +70,20 @@ class UndoHistory {
   // Does the oldest undone step again; Failed (store unchanged) as for Undo.
   HistoryStep Redo();
 
+  // ActionObserver: the step is written in the action's own transaction; when it cannot be, the
+  // action is taken back with it.
+  void ActionBegan(sqlite3* connection) override;
+  bool ActionCommitting(sqlite3* connection) override;
+  void ActionEnded(sqlite3* connection, bool committed) override;
+
  private:
+  // Starts recording an action done in room; idle when the store cannot record.
+  ActionRecording StartAction(int room);
   HistoryStep Apply(bool undo);
 
   GameDatabase& m_database;
+  std::function<int()> m_currentRoom;
+  ActionRecording m_recording;
 };
 
 // Forgets every step, as a rebuild of the world must: the steps describe rows that are gone. A store

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "store/ActionTransaction.h"
 #include "store/GameDatabase.h"
 #include "store/GameRecordset.h"
 #include "store/GameState.h"
@@ -40,16 +41,16 @@ class SavedGamesTest : public ::testing::Test {
   GameDatabase database{folder.File("store.sqlite")};
   testing::RecordingBoxes boxes;
   GameState state{database, boxes};
-  UndoHistory history{database};
+  UndoHistory history{database, [] { return 2; }};
   SavedGames saves{database};
 };
 
 TEST_F(SavedGamesTest, OpenedSaveIsExactlyTheSavedGameWithItsHistory) {
   {
-    ActionRecording recording = history.StartAction(2);
+    ActionTransaction action(database);
     state.SetActionStatus("Lamp On Room 1", "1");
     state.AddToInventory("letter");
-    ASSERT_TRUE(recording.Keep());
+    ASSERT_TRUE(action.Commit());
   }
   state.SaveCurrentRoom(9);
   const std::string saved = Dump();

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "store/ActionTransaction.h"
 #include "store/GameDatabase.h"
 #include "store/GameState.h"
 #include "store/UndoHistory.h"
@@ -19,12 +20,12 @@ class UndoHistoryTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(BuildWorldDatabase(database)); }
 
-  // Does what an action does, recorded as one step done in room.
+  // Does what an action does, in an action's transaction, standing in room.
   void Act(int room, const std::function<void()>& changes) {
-    ActionRecording recording = history.StartAction(room);
-    ASSERT_TRUE(recording.IsRecording());
+    actionRoom = room;
+    ActionTransaction transaction(database);
     changes();
-    ASSERT_TRUE(recording.Keep());
+    ASSERT_TRUE(transaction.Commit());
   }
 
   std::string Dump() { return testing::DumpStore(database.Handle()); }
@@ -33,7 +34,8 @@ class UndoHistoryTest : public ::testing::Test {
   GameDatabase database{folder.File("store.sqlite")};
   testing::RecordingBoxes boxes;
   GameState state{database, boxes};
-  UndoHistory history{database};
+  int actionRoom = 0;
+  UndoHistory history{database, [this] { return actionRoom; }};
 };
 
 TEST_F(UndoHistoryTest, UndoPutsEveryTableBackAndRedoDoesTheStepAgain) {
@@ -76,7 +78,7 @@ TEST_F(UndoHistoryTest, ManyStepsAreTakenBackNewestFirstAlsoAfterReopeningTheSto
   }
   {
     GameDatabase reopened(database.Path());
-    UndoHistory again(reopened);
+    UndoHistory again(reopened, [] { return 0; });
     for (std::size_t index = items.size(); index-- > 0;) {
       const HistoryStep step = again.Undo();
       ASSERT_EQ(step.outcome, HistoryOutcome::Done);
@@ -103,16 +105,21 @@ TEST_F(UndoHistoryTest, ActionChangingNothingIsNoStepAndANewStepEndsRedo) {
   EXPECT_EQ(history.Undo().outcome, HistoryOutcome::NothingToDo);
 }
 
-TEST_F(UndoHistoryTest, RecordingDroppedWithoutKeepLeavesNoStep) {
+TEST_F(UndoHistoryTest, ActionTakenBackOrForgottenLeavesNoStep) {
   {
-    ActionRecording recording = history.StartAction(1);
+    ActionTransaction abandoned(database);
     state.AddToInventory("crowbar");
   }
-  ActionRecording discarded = history.StartAction(1);
-  state.AddToInventory("shovel");
-  discarded.Discard();
-  EXPECT_TRUE(discarded.Keep());  // nothing left to keep
+  Act(1, [&] {
+    state.AddToInventory("shovel");
+    history.ForgetAction();
+  });
+  EXPECT_EQ(state.IsInInventory("crowbar"), "N");
+  EXPECT_EQ(state.IsInInventory("shovel"), "Y");
   EXPECT_FALSE(history.CanUndo());
+  // Recording goes on with the next action.
+  Act(2, [&] { state.AddToInventory("rope"); });
+  EXPECT_EQ(history.Undo().room, 2);
 }
 
 TEST_F(UndoHistoryTest, TablesChangedBehindTheHistoryRefuseTheStepWhole) {

@@ -440,21 +440,21 @@ TEST(WorldStatements, FixedListInOrder) {
 
   const std::map<size_t, std::string> fixed = {
       {0, "Drop Table Inventory"},
-      {1, "Create Table Inventory (Items VARCHAR(50))"},
+      {1, "Create Table Inventory (Items VARCHAR(50), id INTEGER PRIMARY KEY)"},
       {2, "Create Index inv1 on Inventory(Items)"},
       {3, "Drop Table currentroom"},
-      {4, "Create Table currentroom (room INTEGER)"},
+      {4, "Create Table currentroom (room INTEGER, id INTEGER PRIMARY KEY)"},
       {5, "INSERT INTO currentroom(room) VALUES (1)"},
       {6, "Drop Table actions"},
-      {7, "Create Table actions (actiontype VARCHAR(100), status INTEGER, room INTEGER)"},
+      {7, "Create Table actions (actiontype VARCHAR(100), status INTEGER, room INTEGER, id INTEGER PRIMARY KEY)"},
       {8, "Create Index actions1 on actions(actiontype)"},
       {71, "Drop Table Descriptions"},
       {72, "Create Table Descriptions (Roomnumber INTEGER, Description TEXT, NewDescr TEXT, "
-           "roomname VARCHAR(50))"},
+           "roomname VARCHAR(50), id INTEGER PRIMARY KEY)"},
       {73, "Create Index roomx on Descriptions (Roomnumber)"},
       {208, "Drop Table Objects"},
       {209, "Create Table Objects (Roomnumber INTEGER, Objects VARCHAR(50), Gettable INTEGER, "
-            "description TEXT, gone INTEGER, orig VARCHAR(1))"},
+            "description TEXT, gone INTEGER, orig VARCHAR(1), id INTEGER PRIMARY KEY)"},
       {210, "Create Index objectsx on Objects (Roomnumber)"},
   };
   for (size_t index = 0; index < statements.size(); ++index) {

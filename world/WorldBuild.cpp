@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "store/ActionTransaction.h"
 #include "store/GameDatabase.h"
 #include "store/GameRecordset.h"
 #include "store/UndoHistory.h"
@@ -44,21 +45,20 @@ const std::vector<std::string>& WorldStatements() {
 }
 
 bool BuildWorldDatabase(GameDatabase& database, const BuildObserver& observer) {
-  if (!database.Execute("BEGIN IMMEDIATE")) return false;
+  // A savepoint rather than BEGIN: a reset runs the build inside the Action press's own transaction.
+  ActionTransaction transaction(database, ActionTransaction::Kind::WorldBuild);
   GameRecordset recordset(database);
   const std::vector<std::string>& statements = WorldStatements();
   for (std::size_t index = 0; index < statements.size(); ++index) {
     recordset.Open(statements[index], kCursorForwardOnly, kLockReadOnly);
     // A failure such as a full disk can end the transaction by itself; going on would write a
     // partial world outside it.
-    if (sqlite3_get_autocommit(database.Handle()) != 0) return false;
+    if (transaction.Lost()) return false;
     if (observer) observer(index);
   }
   recordset.Close();
   // The history's steps describe the rows just replaced; it goes in the same transaction.
-  if (ClearUndoHistory(database) && database.Execute("COMMIT")) return true;
-  database.Execute("ROLLBACK");
-  return false;
+  return ClearUndoHistory(database) && transaction.Commit();
 }
 
 }  // namespace brackenhollow
