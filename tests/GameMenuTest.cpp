@@ -1,0 +1,234 @@
+// The Game menu on the game screen, played along the walkthrough: undoing every action returns every
+// table and shows the room where it was done, also after leaving and starting again; redo does the
+// actions again; a reset empties the history; a save opened later is that game in its room.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include "app/GameScreen.h"
+#include "store/GameDatabase.h"
+#include "tests/StoreDump.h"
+#include "tests/TestSupport.h"
+#include "view/PictureSelection.h"
+#include "view/PictureTables.h"
+#include "view/RoomView.h"
+#include "world/WorldBuild.h"
+
+namespace brackenhollow {
+namespace {
+
+constexpr char kProgramDirectory[] = "/opt/brackenhollow/";
+
+// The tables before an action, and the screen a move into its room shows with them.
+struct BeforeAction {
+  std::string tables;
+  int room = 0;
+  std::string roomText;
+  std::vector<std::string> nouns;
+  std::string picture;
+  unsigned directions = 0;
+};
+
+// The lines of a dump that b has and a has not, and the other way round: what a failure shows.
+std::string DifferingLines(const std::string& a, const std::string& b) {
+  std::istringstream left(a);
+  std::istringstream right(b);
+  std::string out;
+  std::string leftLine;
+  std::string rightLine;
+  for (;;) {
+    leftLine.clear();
+    rightLine.clear();
+    const bool leftMore = static_cast<bool>(std::getline(left, leftLine));
+    const bool rightMore = static_cast<bool>(std::getline(right, rightLine));
+    if (!leftMore && !rightMore) return out;
+    if (leftLine != rightLine) out += "- " + leftLine + "\n+ " + rightLine + "\n";
+  }
+}
+
+// The world's tables without the player's saved position, which only leaving the game writes.
+std::string World(GameDatabase& database) {
+  std::string dump = testing::DumpStore(database.Handle());
+  return dump.substr(0, dump.find("== currentroom\n"));
+}
+
+class GameMenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(BuildWorldDatabase(*database));
+    OpenScreen();
+  }
+
+  // Starts the game as the start dialog does, on the store as it is.
+  void OpenScreen() {
+    screen = std::make_unique<GameScreen>(*database, boxes, kProgramDirectory);
+    screen->PrepareStart();
+    screen->EnterGame(kStartChosen);
+  }
+
+  // Leaves the game with Exit and starts it again on the same file.
+  void Restart() {
+    screen->OnExit();
+    screen.reset();
+    const std::string path = database->Path();
+    database = std::make_unique<GameDatabase>(path);
+    OpenScreen();
+  }
+
+  const ScreenState& view() const { return screen->Screen(); }
+
+  static int IndexOf(const ListState& list, const std::string& text) {
+    const auto found = std::find(list.entries.begin(), list.entries.end(), text);
+    return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
+  }
+
+  BeforeAction Capture() {
+    BeforeAction before;
+    before.tables = World(*database);
+    before.room = screen->CurrentRoom();
+    RoomViewContent content = ReadRoomView(before.room, *database, boxes);
+    before.roomText = content.roomText;
+    before.nouns = content.nounEntries;
+    if (const std::optional<RoomPicture> picture = SelectRoomPicture(before.room, screen->State())) {
+      before.picture = kProgramDirectory + picture->picture;
+      before.directions = picture->directions;
+    }
+    return before;
+  }
+
+  void ExpectBackTo(const BeforeAction& before, const std::string& where) {
+    const std::string now = World(*database);
+    EXPECT_TRUE(now == before.tables) << where << "\n" << DifferingLines(before.tables, now);
+    EXPECT_EQ(screen->CurrentRoom(), before.room) << where;
+    EXPECT_EQ(view().viewText, before.roomText) << where;
+    EXPECT_EQ(view().noun1.entries, before.nouns) << where;
+    EXPECT_EQ(view().pictureFile, before.picture) << where;
+    EXPECT_EQ(view().IsEnabled(Control::North), (before.directions & kNorth) != 0) << where;
+    EXPECT_EQ(view().IsEnabled(Control::South), (before.directions & kSouth) != 0) << where;
+    EXPECT_EQ(view().IsEnabled(Control::East), (before.directions & kEast) != 0) << where;
+    EXPECT_EQ(view().IsEnabled(Control::West), (before.directions & kWest) != 0) << where;
+    EXPECT_TRUE(view().IsEnabled(Control::Action)) << where;
+  }
+
+  // Plays the walkthrough's commands up to its stopAt-th Action press. Returns what stood before
+  // each press that changed the game.
+  std::vector<BeforeAction> PlayWalkthrough(int stopAt) {
+    std::vector<BeforeAction> steps;
+    std::ifstream script(std::filesystem::path(__FILE__).parent_path() / "scripts" / "walkthrough.txt");
+    int presses = 0;
+    for (std::string line; std::getline(script, line) && presses < stopAt;) {
+      const std::size_t space = line.find(' ');
+      const std::string verb = line.substr(0, space);
+      const std::string argument = space == std::string::npos ? "" : line.substr(space + 1);
+      if (verb == "press" && argument == "Action") {
+        ++presses;
+        BeforeAction before = Capture();
+        screen->OnAction();
+        if (World(*database) != before.tables) steps.push_back(std::move(before));
+      } else if (verb == "press") {
+        if (argument == "N") screen->OnNorth();
+        if (argument == "S") screen->OnSouth();
+        if (argument == "E") screen->OnEast();
+        if (argument == "W") screen->OnWest();
+        if (argument == "Toggle") screen->OnTextGraphic();
+      } else if (verb == "verb") {
+        EXPECT_TRUE(screen->ChooseVerb(IndexOf(view().verbs, argument))) << line;
+      } else if (verb == "noun1") {
+        EXPECT_TRUE(screen->ChooseNoun1(IndexOf(view().noun1, argument.empty() ? " " : argument))) << line;
+      } else if (verb == "noun2") {
+        EXPECT_TRUE(screen->ChooseNoun2(IndexOf(view().noun2, argument.empty() ? " " : argument))) << line;
+      }
+    }
+    return steps;
+  }
+
+  testing::ScratchFolder folder;
+  std::unique_ptr<GameDatabase> database = std::make_unique<GameDatabase>(folder.File("store.sqlite"));
+  testing::RecordingBoxes boxes;
+  std::unique_ptr<GameScreen> screen;
+};
+
+TEST_F(GameMenuTest, UndoingTheWalkthroughActionByActionReturnsEveryTableAndRoomAlsoAfterARestart) {
+  std::vector<BeforeAction> steps = PlayWalkthrough(1000);  // the whole game, to the island
+  ASSERT_GT(steps.size(), 60u);
+  const std::string end = World(*database);
+  EXPECT_TRUE(view().canUndo);
+  EXPECT_FALSE(view().canRedo);
+
+  const std::size_t half = steps.size() / 2;
+  for (std::size_t index = steps.size(); index-- > 0;) {
+    if (index + 1 == half) Restart();
+    screen->OnUndo();
+    ExpectBackTo(steps[index], "undoing step " + std::to_string(index));
+  }
+  EXPECT_FALSE(view().canUndo);
+  EXPECT_TRUE(view().canRedo);
+  const std::string start = World(*database);
+  screen->OnUndo();  // nothing left: nothing happens
+  EXPECT_EQ(World(*database), start);
+
+  while (view().canRedo) screen->OnRedo();
+  EXPECT_EQ(World(*database), end);
+  EXPECT_TRUE(boxes.informed.empty());
+}
+
+TEST_F(GameMenuTest, ConfirmedResetEmptiesTheHistoryAndSaysSo) {
+  PlayWalkthrough(6);
+  ASSERT_TRUE(view().canUndo);
+  ASSERT_TRUE(screen->ChooseVerb(IndexOf(view().verbs, "RESET THE GAME")));
+  boxes.answers = {false};
+  screen->OnAction();
+  EXPECT_TRUE(view().canUndo);  // No keeps the game and its history
+  boxes.answers = {true};
+  screen->OnAction();
+  ASSERT_EQ(boxes.asked.size(), 2u);
+  EXPECT_NE(boxes.asked[1].find("can no longer be undone"), std::string::npos);
+  EXPECT_FALSE(view().canUndo);
+  EXPECT_FALSE(view().canRedo);
+  Restart();
+  EXPECT_FALSE(view().canUndo);
+}
+
+TEST_F(GameMenuTest, SaveOpenedLaterIsThatGameInItsRoom) {
+  PlayWalkthrough(20);
+  const int room = screen->CurrentRoom();
+  screen->SaveGameAs("Before the maze");
+  ASSERT_TRUE(boxes.informed.empty());
+  const std::string saved = testing::DumpStore(database->Handle());
+  ASSERT_EQ(screen->SavedGamesList().size(), 1u);
+  EXPECT_EQ(screen->SavedGamesList()[0].room, room);
+
+  screen->OnUndo();
+  screen->OnUndo();
+  screen->OnWest();
+  Restart();
+  ASSERT_NE(testing::DumpStore(database->Handle()), saved);
+
+  boxes.answers = {false};
+  ASSERT_TRUE(screen->OpenSavedGame("Before the maze"));
+  EXPECT_NE(testing::DumpStore(database->Handle()), saved);  // No keeps the game being played
+  boxes.answers = {true};
+  ASSERT_TRUE(screen->OpenSavedGame("Before the maze"));
+  EXPECT_EQ(testing::DumpStore(database->Handle()), saved);
+  EXPECT_EQ(screen->CurrentRoom(), room);
+  EXPECT_TRUE(view().canUndo);
+  EXPECT_FALSE(screen->OpenSavedGame("Never saved"));
+  EXPECT_EQ(boxes.asked.size(), 2u);  // an unknown name asks nothing
+
+  // Saving again under the same name asks before replacing it.
+  boxes.answers = {false};
+  screen->OnUndo();
+  screen->SaveGameAs("Before the maze");
+  boxes.answers = {true};
+  ASSERT_TRUE(screen->OpenSavedGame("Before the maze"));
+  EXPECT_EQ(testing::DumpStore(database->Handle()), saved);
+}
+
+}  // namespace
+}  // namespace brackenhollow
