@@ -54,7 +54,7 @@ class GameScreen : public ActionContext {
   // Returns false, asking nothing, when there is no save of that name.
   bool OpenSavedGame(const std::string& name);
   // The named saves, newest first.
-  std::vector<SavedGame> SavedGamesList() const { return m_saves.List(); }
+  std::vector<NamedSave> SavedGamesList() const { return m_saves.List(); }
 
   // The player chooses a list entry; false (and nothing changes) when the list is disabled or the
   // index is not an entry.

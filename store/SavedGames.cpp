@@ -74,12 +74,12 @@ std::string ColumnText(sqlite3_stmt* statement, int column) {
 }
 
 // What the listing shows of the save in file; nothing when it is no save of this game.
-std::optional<SavedGame> ReadSave(const std::string& file) {
+std::optional<NamedSave> ReadSave(const std::string& file) {
   const Connection connection = OpenFile(file, SQLITE_OPEN_READONLY);
   if (!connection) return std::nullopt;
   detail::Prepared about = detail::Prepare(connection.get(), "SELECT name, saved_at, picture FROM saved_game");
   if (!about.statement || sqlite3_step(about.statement.get()) != SQLITE_ROW) return std::nullopt;
-  SavedGame save;
+  NamedSave save;
   save.name = ColumnText(about.statement.get(), 0);
   save.savedAt = sqlite3_column_int64(about.statement.get(), 1);
   save.picture = ColumnText(about.statement.get(), 2);
@@ -151,19 +151,19 @@ std::string SavedGames::FileFor(const std::string& name) const {
   return (fs::path(m_folder) / (encoded + kSuffix)).string();
 }
 
-std::vector<SavedGame> SavedGames::List() const {
-  std::vector<SavedGame> saves;
+std::vector<NamedSave> SavedGames::List() const {
+  std::vector<NamedSave> saves;
   if (m_folder.empty()) return saves;
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(m_folder, error)) {
     const std::string file = entry.path().string();
     if (!entry.is_regular_file(error) || entry.path().extension() != kSuffix) continue;
-    std::optional<SavedGame> save = ReadSave(file);
+    std::optional<NamedSave> save = ReadSave(file);
     // A file that does not sit under its own name's encoding (copied in by hand, renamed) could not
     // be opened by that name, so it is not offered.
     if (save && FileFor(save->name) == file) saves.push_back(std::move(*save));
   }
-  std::sort(saves.begin(), saves.end(), [](const SavedGame& a, const SavedGame& b) {
+  std::sort(saves.begin(), saves.end(), [](const NamedSave& a, const NamedSave& b) {
     return a.savedAt != b.savedAt ? a.savedAt > b.savedAt : a.name < b.name;
   });
   return saves;

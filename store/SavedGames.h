@@ -11,7 +11,7 @@ namespace brackenhollow {
 
 class GameDatabase;
 
-struct SavedGame {
+struct NamedSave {
   std::string name;          // as the player gave it
   std::int64_t savedAt = 0;  // seconds since 1970-01-01 UTC
   int room = 0;              // where the player stood
@@ -31,7 +31,7 @@ class SavedGames {
   const std::string& Folder() const { return m_folder; }
 
   // Every readable save, newest first.
-  std::vector<SavedGame> List() const;
+  std::vector<NamedSave> List() const;
   bool Exists(const std::string& name) const;
   // Copies the store as it is now under name (blanks at either end do not count), replacing a save
   // of that name. picture is remembered for the listing's thumbnail. An existing save of that name

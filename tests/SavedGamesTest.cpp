@@ -75,7 +75,7 @@ TEST_F(SavedGamesTest, OpenedSaveIsExactlyTheSavedGameWithItsHistory) {
   EXPECT_EQ(step.room, 2);
   EXPECT_EQ(state.GetActionStatus("Lamp On Room 1"), "0");
 
-  const std::vector<SavedGame> listed = saves.List();
+  const std::vector<NamedSave> listed = saves.List();
   ASSERT_EQ(listed.size(), 1u);
   EXPECT_EQ(listed[0].name, "Before the mirror");
   EXPECT_EQ(listed[0].room, 9);
@@ -110,7 +110,7 @@ TEST_F(SavedGamesTest, HostileNamesAreKeptInsideTheSavesFolderUnderDistinctFiles
     EXPECT_NE(file.filename().string().front(), '.') << name;
   }
   std::vector<std::string> listed;
-  for (const SavedGame& save : saves.List()) listed.push_back(save.name);
+  for (const NamedSave& save : saves.List()) listed.push_back(save.name);
   std::vector<std::string> expected = names;
   std::sort(expected.begin(), expected.end());
   std::sort(listed.begin(), listed.end());
