@@ -1,10 +1,12 @@
 #include "app/GameApp.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QStandardPaths>
 
-#include "app/GameDialog.h"
+#include "app/GameScreen.h"
+#include "app/GameWindow.h"
 #include "app/QtMessageBoxes.h"
 
 namespace brackenhollow {
@@ -12,10 +14,10 @@ namespace brackenhollow {
 int GameApp::Run(MessageBoxes* boxes, const std::string& programDirectory) {
   QtMessageBoxes qtBoxes;
   MessageBoxes& used = boxes != nullptr ? *boxes : qtBoxes;
-  GameDialog dialog(m_database, used, programDirectory);
-  qtBoxes.SetParent(&dialog);
+  GameWindow window(m_database, used, programDirectory);
+  qtBoxes.SetParent(&window);
   m_database.SetMessageBoxes(&used);
-  if (dialog.Run() == QDialog::Accepted) dialog.Screen().SaveCurrentRoom();
+  if (window.Run() == QDialog::Accepted) window.Screen().SaveCurrentRoom();
   m_database.SetMessageBoxes(nullptr);
   return 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The application object: owns the one store connection for the life of the process and runs the
-// game's dialogs.
+// game's window.
 
 #include <string>
 
@@ -15,8 +15,8 @@ class GameApp {
   // Opens the store before any window exists.
   explicit GameApp(const std::string& storePath) : m_database(storePath) {}
 
-  // Runs the start dialog and the game screen, with boxes for the player's messages (Qt message
-  // boxes when null). Saves the player's room when the screen closed with OK. Returns the exit code.
+  // Runs the start window and the game window, with boxes for the player's messages (Qt message
+  // boxes when null). Saves the player's room when the game ended as with OK. Returns the exit code.
   int Run(MessageBoxes* boxes, const std::string& programDirectory);
 
   GameDatabase& Database() { return m_database; }

@@ -1,14 +1,20 @@
 #include "app/GameDialog.h"
 
-#include <QComboBox>
-#include <QFile>
+#include <QAccessible>
+#include <QBoxLayout>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/DialogUnits.h"
-#include "app/SplashDialog.h"
+#include "app/GameList.h"
+#include "app/SavedGame.h"
+#include "app/TranscriptView.h"
 #include "view/CS309PictureBox.h"
+#include "view/PictureFrame.h"
 #include "view/PictureStartSettings.h"
 
 namespace brackenhollow {
@@ -20,16 +26,60 @@ QString ToQt(const std::string& text) { return QString::fromStdString(text); }
 // The text view shows the game's "\r\n" line breaks as plain new lines.
 QString ViewText(const std::string& text) { return ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
+// The colour around the picture beside the text.
+constexpr QColor kStageColour(0x2a, 0x2d, 0x33);
+
+// The room text reads a little larger than the controls around it.
+constexpr double kTextScale = 1.2;
+
+// A direction button of the compass pad: square, as high as a push button.
+class CompassButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+  QSize sizeHint() const override {
+    const int side = QPushButton::sizeHint().height() * 5 / 4;
+    return {side, side};
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+struct DirectionControl {
+  Control control;
+  const char* caption;
+  const char* name;
+  Qt::Key key;
+  int row;
+  int column;
+};
+
+constexpr std::array<DirectionControl, 4> kDirectionControls = {{
+    {Control::North, "N", "North", Qt::Key_Up, 0, 1},
+    {Control::West, "W", "West", Qt::Key_Left, 1, 0},
+    {Control::East, "E", "East", Qt::Key_Right, 1, 2},
+    {Control::South, "S", "South", Qt::Key_Down, 2, 1},
+}};
+
+struct ListControl {
+  Control control;
+  const char* label;  // with its mnemonic
+  const char* name;
+};
+
+constexpr std::array<ListControl, 3> kListControls = {{
+    {Control::VerbList, "&Verb", "Verb"},
+    {Control::Noun1List, "&First object", "First object"},
+    {Control::Noun2List, "&Second object", "Second object"},
+}};
+
 }  // namespace
 
 GameDialog::GameDialog(GameDatabase& database, MessageBoxes& boxes, const std::string& programDirectory,
                        QWidget* parent)
-    : QDialog(parent),
-      m_screen(database, boxes, programDirectory),
-      m_splash(new SplashDialog(database, programDirectory, this)) {
-  setWindowTitle(QStringLiteral("Brackenhollow"));
+    : QWidget(parent), m_screen(database, boxes, programDirectory), m_database(database) {
   CreateControls();
   ConnectControls();
+  SetTabOrder();
+  SetLayout(Layout::Together);
   m_screen.SetPaintNow([this] {
     Mirror();
     m_textView->repaint();
@@ -39,58 +89,69 @@ GameDialog::GameDialog(GameDatabase& database, MessageBoxes& boxes, const std::s
 GameDialog::~GameDialog() = default;
 
 void GameDialog::CreateControls() {
-  const double scale = DialogScale();
-  // The template is 207 units high, the lower part kept free for the handheld's soft keyboard; a
-  // desktop window ends below the last control.
-  setFixedSize(DialogRect(0, 0, 156, 166, scale).size());
-  QFont textFont = font();
-  textFont.setPixelSize(static_cast<int>(scale * 3.7));
-  QFont controlFont = font();
-  controlFont.setPixelSize(static_cast<int>(scale * 2.9));
-  setFont(controlFont);
+  m_textView = new QPlainTextEdit(this);
+  // Read-only: typing there changed nothing in the game, and it kept Return and Tab from the controls.
+  m_textView->setReadOnly(true);
+  m_textView->setTabChangesFocus(true);
+  m_textView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  m_textView->setAccessibleName(tr("Room description"));
+  m_transcript = new TranscriptView(this);
+  m_picture = new CS309PictureBox;
+  m_pictureFrame = new PictureFrame(m_picture, this);
 
-  auto button = [&](Control control, const char* caption, QRect geometry) {
+  for (const ListControl& list : kListControls) {
+    auto* created = new GameList(this);
+    created->setAccessibleName(tr(list.name));
+    auto* label = new QLabel(tr(list.label), this);
+    label->setBuddy(created);
+    m_lists[static_cast<std::size_t>(list.control)] = created;
+    m_labels[static_cast<std::size_t>(list.control)] = label;
+  }
+  auto button = [&](Control control, const char* caption) {
     auto* created = new QPushButton(ToQt(caption), this);
-    created->setGeometry(geometry);
     created->setAutoDefault(false);
     m_buttons[static_cast<std::size_t>(control)] = created;
     return created;
   };
-  auto list = [&](Control control, QRect geometry) {
-    auto* created = new QComboBox(this);
-    created->setGeometry(geometry);
-    created->setMaxVisibleItems(14);
-    m_lists[static_cast<std::size_t>(control)] = created;
-    return created;
-  };
-
-  // Created bottom first, so the picture lies over the text view as in the template.
-  m_textView = new QPlainTextEdit(this);
-  m_textView->setGeometry(DialogRect(4, 1, 149, 102, scale));
-  m_textView->setFont(textFont);
-  m_textView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  list(Control::Noun2List, DialogRect(46, 149, 107, 12, scale));
-  list(Control::Noun1List, DialogRect(46, 135, 107, 12, scale));
-  list(Control::VerbList, DialogRect(46, 121, 107, 12, scale));
-  button(Control::West, "W", DialogRect(3, 125, 18, 16, scale));
-  button(Control::East, "E", DialogRect(23, 125, 18, 16, scale));
-  button(Control::South, "S", DialogRect(13, 143, 18, 16, scale));
-  button(Control::North, "N", DialogRect(13, 107, 18, 16, scale));
-  button(Control::Toggle, "Text", DialogRect(45, 105, 36, 13, scale));
-  button(Control::Exit, "Exit", DialogRect(123, 105, 30, 13, scale));
-  m_picture = new CS309PictureBox(this);
-  m_picture->setGeometry(DialogRect(4, 1, 149, 102, scale));
-  // Return presses Action: the quickest way to try a choice.
-  button(Control::Action, "Action", DialogRect(84, 105, 36, 13, scale))->setDefault(true);
-  for (Control direction : {Control::North, Control::South, Control::East, Control::West}) {
-    m_buttons[static_cast<std::size_t>(direction)]->setStyleSheet(QStringLiteral("font-weight: bold;"));
-  }
+  button(Control::Toggle, "Text")->setToolTip(tr("Switch between the picture and the text"));
+  button(Control::Action, "Action")->setToolTip(tr("Try the verb with the objects (Return)"));
+  button(Control::Exit, "Exit")->setToolTip(tr("Leave the game; it is saved (Ctrl+Q)"));
+  Button(Control::Action)->setAccessibleName(tr("Action"));
+  CreateCompass();
   for (const std::string& verb : m_screen.Screen().verbs.entries) List(Control::VerbList)->addItem(ToQt(verb));
+  UpdateTextFonts();
+}
+
+void GameDialog::CreateCompass() {
+  m_compass = new QWidget(this);
+  auto* grid = new QGridLayout(m_compass);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(2);
+  for (const DirectionControl& direction : kDirectionControls) {
+    auto* created = new CompassButton(ToQt(direction.caption), m_compass);
+    created->setAutoDefault(false);
+    created->setAccessibleName(tr(direction.name));
+    created->setToolTip(tr("%1 (Ctrl+%2)").arg(tr(direction.name), QKeySequence(direction.key).toString()));
+    QFont bold = created->font();
+    bold.setBold(true);
+    created->setFont(bold);
+    grid->addWidget(created, direction.row, direction.column);
+    m_buttons[static_cast<std::size_t>(direction.control)] = created;
+  }
+  auto* rose = new QLabel(QStringLiteral("✦"), m_compass);
+  rose->setAlignment(Qt::AlignCenter);
+  rose->setEnabled(false);
+  grid->addWidget(rose, 1, 1);
+  // Closed ways look closed: a flat, dashed outline in place of a raised button.
+  m_compass->setStyleSheet(QStringLiteral(
+      "QPushButton:disabled { background: transparent; border: 1px dashed palette(mid); color: palette(mid); }"));
 }
 
 QPushButton* GameDialog::Button(Control control) const { return m_buttons[static_cast<std::size_t>(control)]; }
 
 QComboBox* GameDialog::List(Control control) const { return m_lists[static_cast<std::size_t>(control)]; }
+
+QLabel* GameDialog::ListLabel(Control control) const { return m_labels[static_cast<std::size_t>(control)]; }
 
 QWidget* GameDialog::Widget(Control control) const {
   if (QPushButton* button = Button(control)) return button;
@@ -98,7 +159,8 @@ QWidget* GameDialog::Widget(Control control) const {
 }
 
 void GameDialog::ConnectControls() {
-  connect(Button(Control::Action), &QPushButton::clicked, this, [this] { Route([this] { m_screen.OnAction(); }); });
+  connect(Button(Control::Action), &QPushButton::clicked, this,
+          [this] { Route([this] { m_screen.OnAction(); }, true); });
   connect(Button(Control::North), &QPushButton::clicked, this, [this] { Route([this] { m_screen.OnNorth(); }); });
   connect(Button(Control::South), &QPushButton::clicked, this, [this] { Route([this] { m_screen.OnSouth(); }); });
   connect(Button(Control::East), &QPushButton::clicked, this, [this] { Route([this] { m_screen.OnEast(); }); });
@@ -107,12 +169,14 @@ void GameDialog::ConnectControls() {
           [this] { Route([this] { m_screen.OnTextGraphic(); }); });
   connect(Button(Control::Exit), &QPushButton::clicked, this, [this] { Route([this] { m_screen.OnExit(); }); });
   // Ctrl and an arrow key walk, through the button itself, so a closed exit stays closed.
-  const std::array<std::pair<Control, QKeyCombination>, 4> walkKeys = {{{Control::North, Qt::CTRL | Qt::Key_Up},
-                                                                        {Control::South, Qt::CTRL | Qt::Key_Down},
-                                                                        {Control::East, Qt::CTRL | Qt::Key_Right},
-                                                                        {Control::West, Qt::CTRL | Qt::Key_Left}}};
-  for (const auto& [control, keys] : walkKeys) {
-    connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, Button(control), &QPushButton::click);
+  for (const DirectionControl& direction : kDirectionControls) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | direction.key), this);
+    connect(shortcut, &QShortcut::activated, Button(direction.control), &QPushButton::click);
+  }
+  // Return presses Action wherever the focus is in the window: the quickest way to try a choice.
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    connect(shortcut, &QShortcut::activated, Button(Control::Action), &QPushButton::click);
   }
   connect(List(Control::VerbList), &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!m_mirroring) Route([this, index] { m_screen.ChooseVerb(index); });
@@ -125,11 +189,80 @@ void GameDialog::ConnectControls() {
   });
 }
 
+void GameDialog::SetTabOrder() {
+  // Verb, objects, Action, then the ways to walk; the text last, for reading back.
+  const std::array<QWidget*, 11> order = {
+      List(Control::VerbList), List(Control::Noun1List), List(Control::Noun2List), Button(Control::Action),
+      Button(Control::North),  Button(Control::West),    Button(Control::East),    Button(Control::South),
+      Button(Control::Toggle), Button(Control::Exit),    m_transcript};
+  for (std::size_t index = 1; index < order.size(); ++index) setTabOrder(order[index - 1], order[index]);
+  setTabOrder(Button(Control::Exit), m_textView);
+}
+
+void GameDialog::SetLayout(Layout layout) {
+  m_layout = layout;
+  delete this->layout();
+  const bool compact = layout == Layout::Compact;
+  m_textView->setVisible(compact);
+  m_transcript->setVisible(!compact);
+  Button(Control::Toggle)->setVisible(compact);
+  Button(Control::Exit)->setVisible(compact);
+
+  auto* lists = new QGridLayout;
+  int row = 0;
+  for (const ListControl& list : kListControls) {
+    lists->addWidget(ListLabel(list.control), row, 0);
+    lists->addWidget(List(list.control), row, 1);
+    ++row;
+  }
+  lists->setColumnStretch(1, 1);
+
+  auto* main = new QVBoxLayout(this);
+  auto* bar = new QHBoxLayout;
+  bar->setSpacing(16);
+  bar->addWidget(m_compass, 0, Qt::AlignTop);
+  QPushButton* action = Button(Control::Action);
+  if (compact) {
+    // The picture lies over the text in the same place; hiding it uncovers the text.
+    auto* view = new QGridLayout;
+    view->addWidget(m_textView, 0, 0);
+    view->addWidget(m_pictureFrame, 0, 0);
+    main->addLayout(view, 1);
+    auto* buttons = new QHBoxLayout;
+    for (Control control : {Control::Toggle, Control::Action, Control::Exit}) buttons->addWidget(Button(control));
+    auto* right = new QVBoxLayout;
+    right->addLayout(buttons);
+    right->addLayout(lists);
+    bar->addLayout(right, 2);
+    bar->addStretch(1);
+    action->setMinimumHeight(0);
+    m_pictureFrame->setPalette(palette());
+  } else {
+    auto* view = new QHBoxLayout;
+    view->addWidget(m_pictureFrame, 7);
+    view->addWidget(m_transcript, 3);
+    main->addLayout(view, 1);
+    bar->addLayout(lists, 2);
+    bar->addWidget(action, 0, Qt::AlignVCenter);
+    bar->addStretch(1);
+    // The one button pressed after every choice: large enough to find at a glance.
+    action->setMinimumSize(fontMetrics().averageCharWidth() * 16, fontMetrics().height() * 3);
+    // The picture stands on a dark stage, whatever its margins.
+    QPalette stage = m_pictureFrame->palette();
+    stage.setColor(QPalette::Window, kStageColour);
+    m_pictureFrame->setPalette(stage);
+  }
+  main->addLayout(bar);
+  m_pictureFrame->raise();
+  Mirror();
+}
+
 template <typename Handler>
-void GameDialog::Route(Handler handler) {
+void GameDialog::Route(Handler handler, bool action) {
   handler();
   Mirror();
-  if (m_screen.Screen().closeRequested) accept();
+  RecordTranscript(action);
+  if (m_screen.Screen().closeRequested) emit CloseRequested();
 }
 
 void GameDialog::Mirror() {
@@ -141,7 +274,10 @@ void GameDialog::Mirror() {
   Button(Control::Toggle)->setText(ToQt(screen.toggleCaption));
   const QString pictureFile = ToQt(screen.pictureFile);
   if (!pictureFile.isEmpty() && pictureFile != m_picture->PictureFile()) m_picture->SetPictureFile(pictureFile);
-  if (m_picture->isHidden() == screen.pictureShown) m_picture->SetPictureShown(screen.pictureShown);
+  // Side by side the picture is always in view; the compact screen shows it or the text.
+  const bool pictureShown = m_layout == Layout::Together || screen.pictureShown;
+  if (m_picture->isHidden() == pictureShown) m_picture->SetPictureShown(pictureShown);
+  m_pictureFrame->setVisible(pictureShown);
   if (screen.viewTextRevision != m_shownTextRevision) {
     m_textView->setPlainText(ViewText(screen.viewText));
     // The newest words (an action's answer) stand last: keep them in sight when the text is long.
@@ -151,26 +287,46 @@ void GameDialog::Mirror() {
   const std::array<std::pair<Control, const ListState*>, 3> lists = {
       {{Control::VerbList, &screen.verbs}, {Control::Noun1List, &screen.noun1}, {Control::Noun2List, &screen.noun2}}};
   for (const auto& [control, state] : lists) {
-    QComboBox* combo = List(control);
-    bool same = combo->count() == static_cast<int>(state->entries.size());
-    for (int index = 0; same && index < combo->count(); ++index) {
-      same = combo->itemText(index) == ToQt(state->entries[static_cast<std::size_t>(index)]);
-    }
-    if (!same) {
-      combo->clear();
-      for (const std::string& entry : state->entries) combo->addItem(ToQt(entry));
-    }
-    combo->setCurrentIndex(state->selected);
+    GameList* list = m_lists[static_cast<std::size_t>(control)];
+    if (!list->Holds(state->entries)) list->SetEntries(state->entries);
+    list->setCurrentIndex(state->selected);
   }
+  NamePicture();
   m_mirroring = false;
 }
 
-int GameDialog::Run() {
-  PrepareStart();
-  m_splash->exec();
-  EnterGame(m_splash->StartChoice());
-  if (m_screen.Screen().closeRequested) return QDialog::Accepted;
-  return exec();
+void GameDialog::RecordTranscript(bool afterAction) {
+  const ScreenState& screen = m_screen.Screen();
+  if (screen.viewTextRevision == m_recordedTextRevision) return;
+  m_recordedTextRevision = screen.viewTextRevision;
+  const std::vector<Transcript::Entry> added = m_transcriptRecord.Record(screen.viewText, afterAction);
+  const int answerStart = m_transcript->Append(added);
+  if (answerStart < 0) return;
+  if (m_layout == Layout::Together) {
+    Announce(m_transcript, answerStart, m_transcript->NewestAnswer());
+  } else {
+    // The compact screen shows the answer at the end of its text.
+    const QString answer = ViewText(added.back().text);
+    Announce(m_textView, static_cast<int>(m_textView->toPlainText().size() - answer.size()), answer);
+  }
+}
+
+void GameDialog::Announce(QWidget* textWidget, int position, const QString& answer) {
+  QAccessibleTextInsertEvent event(textWidget, position, answer);
+  QAccessible::updateAccessibility(&event);
+  emit AnswerAnnounced(textWidget, answer);
+}
+
+void GameDialog::NamePicture() {
+  const int room = m_screen.CurrentRoom();
+  if (room == m_namedPictureRoom && m_picture->PictureFile() == m_namedPicture) return;
+  m_namedPictureRoom = room;
+  m_namedPicture = m_picture->PictureFile();
+  const std::string roomName = ReadRoomName(m_database, room);
+  m_picture->setAccessibleName(roomName.empty() ? tr("Picture") : tr("Picture: %1").arg(ToQt(roomName)));
+  // The picture's own name says what it shows up close ("drawer inside", "amulet").
+  QString shown = QFileInfo(m_namedPicture.section(QLatin1Char('\\'), -1)).completeBaseName();
+  m_picture->setAccessibleDescription(shown);
 }
 
 void GameDialog::PrepareStart() {
@@ -182,8 +338,32 @@ void GameDialog::PrepareStart() {
 void GameDialog::EnterGame(const std::string& startChoice) {
   m_screen.EnterGame(startChoice);
   Mirror();
+  RecordTranscript(false);
 }
 
-void GameDialog::reject() { accept(); }
+void GameDialog::NewGame() {
+  const unsigned before = m_screen.Screen().viewTextRevision;
+  m_screen.ResetGame();
+  // A new game starts its passage with the first room again, even when the player stood there.
+  if (m_screen.Screen().viewTextRevision != before) m_transcriptRecord.Restart();
+  Mirror();
+  RecordTranscript(false);
+}
+
+void GameDialog::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) UpdateTextFonts();
+}
+
+void GameDialog::UpdateTextFonts() {
+  QFont text = font();
+  if (text.pointSizeF() > 0) {
+    text.setPointSizeF(text.pointSizeF() * kTextScale);
+  } else {
+    text.setPixelSize(static_cast<int>(text.pixelSize() * kTextScale));
+  }
+  m_textView->setFont(text);
+  m_transcript->setFont(text);
+}
 
 }  // namespace brackenhollow

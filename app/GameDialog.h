@@ -1,14 +1,17 @@
 #pragma once
-// The game screen as a Qt dialog: the template's controls, routed to GameScreen, which holds the
-// game's logic and state; after every handler the dialog mirrors that state into its widgets.
+// The game screen's widgets, routed to GameScreen, which holds the game's logic and state; after
+// every handler the widgets mirror that state. Two layouts: the picture beside a transcript of room
+// texts and answers, or the compact screen with the picture over the text and a Text/Graphic button.
 
-#include <QDialog>
+#include <QWidget>
 #include <array>
 #include <string>
 
 #include "app/GameScreen.h"
+#include "app/Transcript.h"
 
 class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -16,53 +19,84 @@ namespace brackenhollow {
 
 class CS309PictureBox;
 class GameDatabase;
+class GameList;
 class MessageBoxes;
-class SplashDialog;
+class PictureFrame;
+class TranscriptView;
 
-class GameDialog : public QDialog {
+class GameDialog : public QWidget {
   Q_OBJECT
 
  public:
+  enum class Layout { Together, Compact };
+
   GameDialog(GameDatabase& database, MessageBoxes& boxes, const std::string& programDirectory,
              QWidget* parent = nullptr);
   ~GameDialog() override;
 
-  // Runs the start dialog, then the game screen. Returns QDialog::Accepted when the screen closed
-  // with OK (Exit, the window's close button or Escape), which is when the room is to be saved.
-  int Run();
-  // The start sequence around the start dialog: before it runs, and with the choice it gave.
+  // The start sequence around the start window: before it runs, and with the choice it gave.
   void PrepareStart();
   void EnterGame(const std::string& startChoice);
+  // Asks, then starts the world anew as a confirmed RESET THE GAME does.
+  void NewGame();
+
+  void SetLayout(Layout layout);
+  Layout CurrentLayout() const { return m_layout; }
 
   GameScreen& Screen() { return m_screen; }
-  SplashDialog& Splash() { return *m_splash; }
-  // The widgets, for the replay driver: it presses and chooses through them as a player would.
+  // The widgets, for the replay driver and the tests: they press and choose through them.
   QPushButton* Button(Control control) const;
   QComboBox* List(Control control) const;
   // The button or list that stands for control.
   QWidget* Widget(Control control) const;
+  // The visible label bound to a list.
+  QLabel* ListLabel(Control control) const;
+  // The compact layout's text view: the text the game wrote last, as the game wrote it.
   QPlainTextEdit* TextView() const { return m_textView; }
+  TranscriptView* Transcript() const { return m_transcript; }
   CS309PictureBox* Picture() const { return m_picture; }
+  PictureFrame* PictureArea() const { return m_pictureFrame; }
 
- public slots:
-  // Closing the window any way counts as the caption bar's OK.
-  void reject() override;
+ signals:
+  // The game asked to be closed as with OK (Exit).
+  void CloseRequested();
+  // A new answer was told to a screen reader, as text inserted into the text widget showing it.
+  void AnswerAnnounced(QWidget* textWidget, const QString& answer);
+
+ protected:
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateControls();
+  void CreateCompass();
   void ConnectControls();
-  // Runs a handler of the screen, then mirrors the screen into the widgets.
+  void SetTabOrder();
+  // Runs a handler of the screen, mirrors the screen into the widgets, and adds what is new to the
+  // transcript (an answer only after an action).
   template <typename Handler>
-  void Route(Handler handler);
+  void Route(Handler handler, bool action = false);
   void Mirror();
+  void RecordTranscript(bool afterAction);
+  void Announce(QWidget* textWidget, int position, const QString& answer);
+  void NamePicture();
+  void UpdateTextFonts();
 
   GameScreen m_screen;
-  SplashDialog* m_splash;
+  GameDatabase& m_database;
+  Layout m_layout = Layout::Together;
   CS309PictureBox* m_picture = nullptr;
+  PictureFrame* m_pictureFrame = nullptr;
   QPlainTextEdit* m_textView = nullptr;
+  TranscriptView* m_transcript = nullptr;
+  QWidget* m_compass = nullptr;
   std::array<QPushButton*, kControlCount> m_buttons{};
-  std::array<QComboBox*, kControlCount> m_lists{};
+  std::array<GameList*, kControlCount> m_lists{};
+  std::array<QLabel*, kControlCount> m_labels{};
+  brackenhollow::Transcript m_transcriptRecord;
   unsigned m_shownTextRevision = 0;
+  unsigned m_recordedTextRevision = 0;
+  int m_namedPictureRoom = 0;
+  QString m_namedPicture;
   bool m_mirroring = false;
 };
 

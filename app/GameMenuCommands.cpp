@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/GameScreen.h"
+#include "app/SavedGame.h"
 #include "store/MessageBoxes.h"
 #include "view/PictureSelection.h"
 
@@ -85,7 +86,7 @@ bool GameScreen::OpenSavedGame(const std::string& name) {
   }
   switch (m_saves.Open(trimmed)) {
     case OpenOutcome::Opened:
-      ArriveIn(SavedRoom().value_or(1));
+      ArriveIn(ParseSavedRoom(m_state.ReadSavedRoom()));
       break;
     case OpenOutcome::NotFound:
     case OpenOutcome::Failed:

@@ -1,9 +1,9 @@
 #include "app/GameScreen.h"
 
 #include <array>
-#include <cstdio>
 
 #include "actions/ActionInterpreter.h"
+#include "app/SavedGame.h"
 #include "movement/RoomExits.h"
 #include "store/ActionTransaction.h"
 #include "store/MessageBoxes.h"
@@ -75,20 +75,11 @@ void GameScreen::PrepareStart() {
 
 void GameScreen::EnterGame(const std::string& startChoice) {
   if (startChoice != kStartChosen) m_screen.closeRequested = true;
-  // A number that is no room keeps the player in room 1 rather than in a room with no text, picture
-  // or exit.
-  if (const std::optional<int> room = SavedRoom()) m_currentRoom = *room;
+  const std::string saved = m_state.ReadSavedRoom();
+  if (!saved.empty()) m_currentRoom = ParseSavedRoom(saved);
   ShowRoomPicture();
   m_screen.verbs.selected = 0;
   UpdateHistoryCommands();
-}
-
-std::optional<int> GameScreen::SavedRoom() {
-  const std::string saved = m_state.ReadSavedRoom();
-  int room = 0;
-  // Parsed as "%i" reads it.
-  if (std::sscanf(saved.c_str(), "%i", &room) == 1 && IsRoom(room)) return room;
-  return std::nullopt;
 }
 
 void GameScreen::SetAllControls(bool enabled) { m_screen.enabled.fill(enabled); }

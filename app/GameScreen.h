@@ -3,7 +3,6 @@
 // parts of the game reach it by. The Qt dialog routes events here and mirrors Screen() into widgets.
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,8 +79,6 @@ class GameScreen : public ActionContext {
 
  private:
   void OnVerbChanged();
-  // The room saved in the store; nothing when it is unreadable or no room.
-  std::optional<int> SavedRoom();
   // Shows room after the game jumped there (an undo, an opened save) as a move into it would.
   void ArriveIn(int room);
   // Brings what the Game menu offers up to date with the store.

@@ -7,9 +7,11 @@
 #include <QPushButton>
 
 #include <array>
+#include <cstdio>
 #include <utility>
 
 #include "app/GameDialog.h"
+#include "app/GameWindow.h"
 #include "app/SplashDialog.h"
 #include "view/CS309PictureBox.h"
 #include "view/PicturePath.h"
@@ -37,10 +39,13 @@ constexpr std::array<NamedControl, kControlCount> kNamedControls = {{
     {"noun2", Control::Noun2List},
 }};
 
-template <typename Dialog>
-Dialog* OpenDialog() {
+// The open window of that kind; with shown false, also one not shown yet.
+template <typename Window>
+Window* OpenWindow(bool shown = true) {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* dialog = qobject_cast<Dialog*>(widget); dialog != nullptr && dialog->isVisible()) return dialog;
+    if (auto* window = qobject_cast<Window*>(widget); window != nullptr && (!shown || window->isVisible())) {
+      return window;
+    }
   }
   return nullptr;
 }
@@ -71,16 +76,21 @@ std::optional<std::string> ReplayDriver::NextCommand() {
 }
 
 bool ReplayDriver::Step() {
+  if (!m_windowPrepared) {
+    // Scripts see the compact screen at the desktop's text size, and leave no settings behind.
+    if (GameWindow* window = OpenWindow<GameWindow>(false)) window->UseForScripts();
+    m_windowPrepared = true;
+  }
   const std::optional<std::string> command = NextCommand();
   if (command) {
     Run(*command);
     return true;
   }
   // The script is over while a dialog is still open: end as a killed game would, saving nothing.
-  if (SplashDialog* splash = OpenDialog<SplashDialog>()) {
+  if (SplashDialog* splash = OpenWindow<SplashDialog>()) {
     splash->done(QDialog::Rejected);
-  } else if (GameDialog* game = OpenDialog<GameDialog>()) {
-    game->done(QDialog::Rejected);
+  } else if (GameWindow* window = OpenWindow<GameWindow>()) {
+    window->End(QDialog::Rejected);
   }
   return false;
 }
@@ -119,17 +129,17 @@ void ReplayDriver::Run(const std::string& command) {
     }
     return;
   }
-  if (SplashDialog* splash = OpenDialog<SplashDialog>()) {
+  if (SplashDialog* splash = OpenWindow<SplashDialog>()) {
     RunOnSplash(*splash, command);
-  } else if (GameDialog* game = OpenDialog<GameDialog>()) {
-    RunOnGame(*game, verb, argument);
+  } else if (GameWindow* window = OpenWindow<GameWindow>()) {
+    RunOnGame(*window, verb, argument);
   } else {
     Refuse("no dialog is open: " + command);
   }
 }
 
-void ReplayDriver::Shoot(QWidget& dialog, const std::string& file) {
-  if (file.empty() || !dialog.grab().save(QString::fromStdString(file), "PNG")) Refuse("cannot write picture " + file);
+void ReplayDriver::Shoot(QWidget& window, const std::string& file) {
+  if (file.empty() || !window.grab().save(QString::fromStdString(file), "PNG")) Refuse("cannot write picture " + file);
 }
 
 void ReplayDriver::RunOnSplash(SplashDialog& splash, const std::string& command) {
@@ -138,31 +148,37 @@ void ReplayDriver::RunOnSplash(SplashDialog& splash, const std::string& command)
   } else if (command == "start") {
     splash.StartButton()->click();
   } else if (command == "leave") {
-    splash.ExitButton()->click();
+    splash.QuitButton()->click();
   } else {
     Refuse("the start dialog offers only start, leave and shot: " + command);
   }
 }
 
-void ReplayDriver::RunOnGame(GameDialog& game, const std::string& verb, const std::string& argument) {
+void ReplayDriver::RunOnGame(GameWindow& window, const std::string& verb, const std::string& argument) {
+  GameDialog& game = window.Game();
   if (verb == "press") {
-    Press(game, argument);
+    Press(window, argument);
   } else if (verb == "verb" || verb == "noun1" || verb == "noun2") {
     Choose(game, verb, argument);
   } else if (verb == "show" && argument.empty()) {
     Show(game);
   } else if (verb == "shot") {
-    Shoot(game, argument);
+    Shoot(window, argument);
+  } else if (verb == "layout" && (argument == "compact" || argument == "together")) {
+    window.SetCompact(argument == "compact");
+  } else if (verb == "size") {
+    Resize(window, argument);
   } else {
     Refuse("unknown command: " + verb + (argument.empty() ? "" : " " + argument));
   }
 }
 
-void ReplayDriver::Press(GameDialog& game, const std::string& name) {
+void ReplayDriver::Press(GameWindow& window, const std::string& name) {
   if (name == "OK") {
-    game.close();
+    window.close();
     return;
   }
+  GameDialog& game = window.Game();
   for (const NamedControl& named : kNamedControls) {
     if (name != named.name) continue;
     QPushButton* button = game.Button(named.control);
@@ -175,6 +191,17 @@ void ReplayDriver::Press(GameDialog& game, const std::string& name) {
     return;
   }
   Refuse("no button named " + name);
+}
+
+void ReplayDriver::Resize(GameWindow& window, const std::string& size) {
+  int width = 0;
+  int height = 0;
+  char extra = 0;
+  if (std::sscanf(size.c_str(), "%dx%d%c", &width, &height, &extra) != 2 || width <= 0 || height <= 0) {
+    Refuse("size takes WIDTHxHEIGHT: " + size);
+    return;
+  }
+  window.resize(width, height);
 }
 
 void ReplayDriver::Choose(GameDialog& game, const std::string& listName, const std::string& text) {

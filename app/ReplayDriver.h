@@ -1,5 +1,5 @@
 #pragma once
-// Plays a script against the game's real dialogs, through their widgets, and prints what a player
+// Plays a script against the game's real windows, through their widgets, and prints what a player
 // would see. It answers the game's message boxes itself.
 
 #include <cstddef>
@@ -15,6 +15,7 @@ class QWidget;
 namespace brackenhollow {
 
 class GameDialog;
+class GameWindow;
 class SplashDialog;
 
 class ReplayDriver : public MessageBoxes {
@@ -36,12 +37,14 @@ class ReplayDriver : public MessageBoxes {
   std::optional<std::string> NextCommand();
   void Run(const std::string& command);
   void RunOnSplash(SplashDialog& splash, const std::string& verb);
-  void RunOnGame(GameDialog& game, const std::string& verb, const std::string& argument);
-  void Press(GameDialog& game, const std::string& name);
+  void RunOnGame(GameWindow& window, const std::string& verb, const std::string& argument);
+  void Press(GameWindow& window, const std::string& name);
+  // Gives the window a size of "WIDTHxHEIGHT" pixels, for screenshots.
+  void Resize(GameWindow& window, const std::string& size);
   void Choose(GameDialog& game, const std::string& listName, const std::string& text);
   void Show(GameDialog& game);
-  // Writes what the dialog shows into a PNG file.
-  void Shoot(QWidget& dialog, const std::string& file);
+  // Writes what the window shows into a PNG file.
+  void Shoot(QWidget& window, const std::string& file);
   void Refuse(const std::string& why);
 
   std::vector<std::string> m_lines;
@@ -50,6 +53,7 @@ class ReplayDriver : public MessageBoxes {
   std::ostream& m_out;
   std::optional<bool> m_answer;
   bool m_failed = false;
+  bool m_windowPrepared = false;
 };
 
 }  // namespace brackenhollow

@@ -1,5 +1,6 @@
 #pragma once
-// The start dialog: the title picture, a credit line, "Start Game" and "Exit".
+// The start window: the title picture, "Continue" (naming the room the player resumes in) when a game
+// is in progress, "New Game" (asking first when one is) and "Quit".
 
 #include <QDialog>
 #include <string>
@@ -11,31 +12,50 @@ namespace brackenhollow {
 
 class CS309PictureBox;
 class GameDatabase;
+class MessageBoxes;
+
+inline constexpr char kNewGameQuestion[] =
+    "Start a new game? Everything you have done in the game you are playing will be lost.";
 
 class SplashDialog : public QDialog {
   Q_OBJECT
 
  public:
-  SplashDialog(GameDatabase& database, const std::string& programDirectory, QWidget* parent = nullptr);
+  SplashDialog(GameDatabase& database, MessageBoxes& boxes, const std::string& programDirectory,
+               QWidget* parent = nullptr);
 
-  // "N" after "Start Game", "Y" after "Exit", empty when closed any other way.
+  // "N" after a game was started or continued, "Y" after "Quit", empty when closed any other way.
   const std::string& StartChoice() const { return m_startChoice; }
 
-  QPushButton* StartButton() const { return m_startButton; }
-  QPushButton* ExitButton() const { return m_exitButton; }
+  // "Continue" when a game is in progress, otherwise "New Game": what Return presses.
+  QPushButton* StartButton() const;
+  QPushButton* ContinueButton() const { return m_continueButton; }
+  QPushButton* NewGameButton() const { return m_newGameButton; }
+  QPushButton* QuitButton() const { return m_quitButton; }
   QLabel* CreditLine() const { return m_credit; }
   CS309PictureBox* Picture() const { return m_picture; }
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
-  void OnStartGame();
-  void OnSplashExit();
+  // Offers "Continue" with the saved room's name when a game is in progress.
+  void OfferSavedGame();
+  void OnContinue();
+  void OnNewGame();
+  void OnQuit();
+  // Shows text on the credit line at once, before the long step that follows.
+  void ShowWaitText(const std::string& text);
 
   GameDatabase& m_database;
+  MessageBoxes& m_boxes;
   std::string m_startChoice;
+  bool m_gameInProgress = false;
   CS309PictureBox* m_picture;
   QLabel* m_credit;
-  QPushButton* m_startButton;
-  QPushButton* m_exitButton;
+  QPushButton* m_continueButton;
+  QPushButton* m_newGameButton;
+  QPushButton* m_quitButton;
 };
 
 }  // namespace brackenhollow

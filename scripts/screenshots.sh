@@ -1,25 +1,37 @@
 #!/usr/bin/env bash
-# Builds the game and takes the README's screenshots on a virtual display: the start dialog, and the
-# game screen in two rooms, in the graphic and the text view. Writes them into docs/.
+# Builds the game and takes the README's screenshots on a virtual display: the start window, and the
+# game window at 1280x800 and 1920x1080, with the picture beside the text and in the compact layout.
+# Writes them into docs/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 "$root/scripts/build.sh"
-command -v xvfb-run > /dev/null || { apt-get install -y -qq xvfb xauth > /dev/null; }
 store="$(mktemp -d)/screenshots.sqlite"
 docs="$root/docs"
 mkdir -p "$docs"
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/brackenhollow-replay" --store "$store" <<SCRIPT
-shot $docs/start-dialog.png
+replay() { QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" "$build/bin/brackenhollow-replay" --store "$store"; }
+replay <<SCRIPT
 start
-shot $docs/bedroom-graphic.png
 press W
 verb Turn On the
 noun1 lamp
 press Action
-shot $docs/lamp-text.png
+layout together
+size 1280x800
+shot $docs/window-1280x800.png
+size 1920x1080
+shot $docs/window-1920x1080.png
+layout compact
 press Toggle
-shot $docs/lamp-graphic.png
+size 1280x800
+shot $docs/compact-1280x800.png
+size 1920x1080
+shot $docs/compact-1920x1080.png
 press Exit
+SCRIPT
+# Started again, the start window offers to continue where the player left.
+replay <<SCRIPT
+shot $docs/start-window.png
+leave
 SCRIPT
 rm -rf "$(dirname "$store")"

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the game and the tests need, when any is missing.
 set -euo pipefail
 
-packages=(cmake g++ make pkgconf qt6-base-dev libsqlite3-dev libgif-dev libgtest-dev libbenchmark-dev sqlite3 fonts-dejavu-core)
+packages=(cmake g++ make pkgconf qt6-base-dev libsqlite3-dev libgif-dev libgtest-dev libbenchmark-dev sqlite3 fonts-dejavu-core xvfb xauth)
 
 missing=()
 for package in "${packages[@]}"; do

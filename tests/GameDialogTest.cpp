@@ -1,16 +1,23 @@
 // The Qt layer: the picture control's paths and placeholder, and the game screen's widgets wired to
-// its logic (layout, lists, buttons, closing).
+// its logic (both layouts, lists, buttons, transcript, what a screen reader hears).
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app/GameDialog.h"
+#include "app/TranscriptView.h"
+#include "view/PictureFrame.h"
 #include "store/GameDatabase.h"
 #include "tests/TestSupport.h"
 #include "view/CS309PictureBox.h"
@@ -77,16 +84,138 @@ class GameDialogTest : public ::testing::Test {
   GameDialog dialog{database, boxes, "/nowhere/"};
 };
 
-TEST_F(GameDialogTest, PictureCoversTheTextViewInTheSamePlace) {
-  EXPECT_EQ(dialog.windowTitle(), "Brackenhollow");
-  EXPECT_EQ(dialog.Picture()->geometry(), dialog.TextView()->geometry());
+TEST_F(GameDialogTest, CompactLayoutPutsThePictureOverTheTextInTheSamePlace) {
+  dialog.SetLayout(GameDialog::Layout::Compact);
+  dialog.resize(640, 720);
+  dialog.layout()->activate();
+  EXPECT_EQ(dialog.PictureArea()->geometry(), dialog.TextView()->geometry());
   const QObjectList& children = dialog.children();
-  EXPECT_GT(children.indexOf(dialog.Picture()), children.indexOf(dialog.TextView()));
+  EXPECT_GT(children.indexOf(dialog.PictureArea()), children.indexOf(dialog.TextView()));
   EXPECT_FALSE(dialog.Picture()->isHidden());
   EXPECT_EQ(dialog.Picture()->PictureFile(), "/nowhere/\\bedroom1.gif");
   dialog.Button(Control::Toggle)->click();
   EXPECT_TRUE(dialog.Picture()->isHidden());
+  EXPECT_TRUE(dialog.PictureArea()->isHidden());
   EXPECT_EQ(dialog.Button(Control::Toggle)->text(), "Graphic");
+}
+
+TEST_F(GameDialogTest, TogetherLayoutShowsPictureAndTranscriptWithoutTheGraphicButton) {
+  dialog.resize(1280, 760);
+  dialog.show();
+  ASSERT_EQ(dialog.CurrentLayout(), GameDialog::Layout::Together);
+  EXPECT_TRUE(dialog.Button(Control::Toggle)->isHidden());
+  EXPECT_TRUE(dialog.TextView()->isHidden());
+  // An Action press hides the compact screen's picture; here it stays beside the text.
+  dialog.List(Control::VerbList)->setCurrentIndex(dialog.List(Control::VerbList)->findText("Look at"));
+  dialog.List(Control::Noun1List)->setCurrentIndex(dialog.List(Control::Noun1List)->findText("bed"));
+  dialog.Button(Control::Action)->click();
+  EXPECT_FALSE(dialog.Picture()->isHidden());
+  EXPECT_FALSE(dialog.PictureArea()->isHidden());
+  const QString transcript = dialog.Transcript()->toPlainText();
+  EXPECT_TRUE(transcript.startsWith("You're in your bedroom."));
+  EXPECT_EQ(dialog.Transcript()->NewestAnswer(), dialog.TextView()->toPlainText().section("\n\n", -1));
+  dialog.SetLayout(GameDialog::Layout::Compact);
+  EXPECT_TRUE(dialog.Picture()->isHidden());  // the game's own view mode comes back
+}
+
+TEST_F(GameDialogTest, AnswersInTheTranscriptLeaveOutTheGraphicHintButTheGameTextKeepsIt) {
+  dialog.Button(Control::West)->click();
+  dialog.List(Control::VerbList)->setCurrentIndex(dialog.List(Control::VerbList)->findText("Turn On the"));
+  dialog.List(Control::Noun1List)->setCurrentIndex(dialog.List(Control::Noun1List)->findText("lamp"));
+  dialog.Button(Control::Action)->click();
+  EXPECT_TRUE(dialog.TextView()->toPlainText().endsWith("(Click GRAPHIC button to view)"));
+  EXPECT_TRUE(dialog.Transcript()->NewestAnswer().endsWith("under the bed."));
+  EXPECT_FALSE(dialog.Transcript()->toPlainText().contains("GRAPHIC"));
+  // Looking twice gives two answers; only the newest is marked.
+  dialog.List(Control::VerbList)->setCurrentIndex(dialog.List(Control::VerbList)->findText("Look at"));
+  for (int time = 0; time < 2; ++time) {
+    dialog.List(Control::Noun1List)->setCurrentIndex(dialog.List(Control::Noun1List)->findText("lamp"));
+    dialog.Button(Control::Action)->click();
+  }
+  const QString lampAnswer = dialog.Transcript()->NewestAnswer();
+  EXPECT_EQ(dialog.Transcript()->toPlainText().count(lampAnswer), 2);
+}
+
+TEST_F(GameDialogTest, ARoomTextCannotBeEdited) {
+  EXPECT_TRUE(dialog.TextView()->isReadOnly());
+  EXPECT_TRUE(dialog.Transcript()->isReadOnly());
+  EXPECT_TRUE(dialog.TextView()->tabChangesFocus());
+}
+
+TEST_F(GameDialogTest, AScreenReaderHearsOfANewAnswerInEitherLayout) {
+  // The accessibility event itself reaches only a running screen reader; its signal shows it was sent.
+  std::vector<std::pair<QWidget*, QString>> announced;
+  QObject::connect(&dialog, &GameDialog::AnswerAnnounced,
+                   [&announced](QWidget* widget, const QString& answer) { announced.emplace_back(widget, answer); });
+  dialog.List(Control::VerbList)->setCurrentIndex(dialog.List(Control::VerbList)->findText("Look at"));
+  dialog.List(Control::Noun1List)->setCurrentIndex(dialog.List(Control::Noun1List)->findText("bed"));
+  dialog.Button(Control::Action)->click();
+  ASSERT_EQ(announced.size(), 1U);
+  EXPECT_EQ(announced[0].first, dialog.Transcript());
+  EXPECT_EQ(announced[0].second, dialog.Transcript()->NewestAnswer());
+  dialog.SetLayout(GameDialog::Layout::Compact);
+  dialog.Button(Control::East)->click();  // a move answers nothing
+  EXPECT_EQ(announced.size(), 1U);
+  dialog.Button(Control::West)->click();
+  dialog.List(Control::Noun1List)->setCurrentIndex(dialog.List(Control::Noun1List)->findText("bed"));
+  dialog.Button(Control::Action)->click();
+  ASSERT_EQ(announced.size(), 2U);
+  EXPECT_EQ(announced[1].first, dialog.TextView());
+  EXPECT_TRUE(dialog.TextView()->toPlainText().endsWith(announced[1].second));
+}
+
+TEST_F(GameDialogTest, HeadingRowsCannotBeChosenByKeysOrWheelAndTheWheelNeedsFocus) {
+  dialog.Button(Control::East)->click();  // room 9: the mirror lies here
+  QComboBox* noun1 = dialog.List(Control::Noun1List);
+  ASSERT_EQ(noun1->itemText(1), "OBJECTS IN ROOM -------");
+  auto* items = qobject_cast<QStandardItemModel*>(noun1->model());
+  ASSERT_NE(items, nullptr);
+  EXPECT_FALSE(items->item(1)->isEnabled());
+  EXPECT_FALSE(items->item(3)->isEnabled());
+  EXPECT_TRUE(items->item(2)->isEnabled());
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  // Without focus the wheel scrolls past the list and changes nothing.
+  QWheelEvent wheel(QPointF(5, 5), noun1->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(noun1, &wheel);
+  EXPECT_EQ(noun1->currentIndex(), 0);
+  noun1->setFocus();
+  QTest::keyClick(noun1, Qt::Key_Down);
+  EXPECT_EQ(noun1->currentText(), "mirror");  // the heading is passed over
+  QTest::keyClick(noun1, Qt::Key_Down);
+  EXPECT_EQ(noun1->currentText(), "mirror");  // nothing after the inventory heading
+  QTest::keyClick(noun1, Qt::Key_Up);
+  EXPECT_EQ(noun1->currentText(), " ");
+  // The game's rule for a heading chosen some other way stays: the action refuses it.
+  noun1->setCurrentIndex(1);
+  dialog.Button(Control::Action)->click();
+  EXPECT_EQ(dialog.Screen().CurrentRoom(), 9);
+}
+
+TEST_F(GameDialogTest, ControlsCarryTheNamesAScreenReaderAnnounces) {
+  auto name = [](QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+  };
+  EXPECT_EQ(name(dialog.Transcript()), "Room description");
+  EXPECT_EQ(name(dialog.TextView()), "Room description");
+  // A list is announced by its bound label (its own name, on this desktop, is its chosen entry).
+  auto label = [&name](QWidget* list) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(list);
+    const auto labels = accessible->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+  };
+  EXPECT_EQ(label(dialog.List(Control::VerbList)), "Verb");
+  EXPECT_EQ(label(dialog.List(Control::Noun1List)), "First object");
+  EXPECT_EQ(label(dialog.List(Control::Noun2List)), "Second object");
+  EXPECT_EQ(dialog.List(Control::Noun2List)->accessibleName(), "Second object");
+  EXPECT_EQ(name(dialog.Button(Control::North)), "North");
+  EXPECT_EQ(name(dialog.Button(Control::South)), "South");
+  EXPECT_EQ(name(dialog.Button(Control::East)), "East");
+  EXPECT_EQ(name(dialog.Button(Control::West)), "West");
+  EXPECT_EQ(name(dialog.Button(Control::Action)), "Action");
+  EXPECT_EQ(name(dialog.Picture()), "Picture: bedroom");
 }
 
 TEST_F(GameDialogTest, ListsAndButtonsFollowTheGame) {
@@ -115,10 +244,12 @@ TEST_F(GameDialogTest, ArrowKeysWalkOnlyWhereAButtonIsOpen) {
   EXPECT_EQ(dialog.Screen().CurrentRoom(), 9);
 }
 
-TEST_F(GameDialogTest, ClosingTheWindowCountsAsOk) {
-  dialog.show();
-  dialog.close();
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+TEST_F(GameDialogTest, ExitAsksTheWindowToClose) {
+  bool asked = false;
+  QObject::connect(&dialog, &GameDialog::CloseRequested, [&asked] { asked = true; });
+  dialog.SetLayout(GameDialog::Layout::Compact);
+  dialog.Button(Control::Exit)->click();
+  EXPECT_TRUE(asked);
 }
 
 }  // namespace

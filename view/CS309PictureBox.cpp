@@ -3,18 +3,53 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include <cmath>
+
 #include "view/PicturePath.h"
 
 namespace brackenhollow {
 
+namespace {
+
+// The larger painted sizes lie beside the picture under Qt's high-density names.
+constexpr int kLargestScale = 3;
+
+QString ScaledName(const QString& file, int scale) {
+  if (scale == 1) return file;
+  const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+  const qsizetype slash = file.lastIndexOf(QLatin1Char('/'));
+  const qsizetype cut = dot > slash ? dot : file.size();
+  return file.left(cut) + QStringLiteral("@%1x").arg(scale) + file.mid(cut);
+}
+
+PixelSize ToPixels(const QSizeF& size) {
+  return {static_cast<int>(std::floor(size.width())), static_cast<int>(std::floor(size.height()))};
+}
+
+}  // namespace
+
 CS309PictureBox::CS309PictureBox(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(tr("Picture"));
 }
 
 void CS309PictureBox::SetPictureFile(const QString& path) {
   m_pictureFile = path;
-  QImageReader reader(QString::fromStdString(PictureFilePath(path.toStdString())));
-  m_picture = QPixmap::fromImage(reader.read());
+  m_sources.clear();
+  m_scaled = QPixmap();
+  m_scaledSource = -1;
+  const QString file = QString::fromStdString(PictureFilePath(path.toStdString()));
+  for (int scale = 1; scale <= kLargestScale; ++scale) {
+    QImageReader reader(ScaledName(file, scale));
+    const QSize size = reader.size();
+    // A larger painted size counts only when it really is larger: a stray file must not shrink it.
+    if (!size.isValid() || (!m_sources.empty() && size.width() <= m_sources.back().size.width())) {
+      if (scale == 1) break;
+      continue;
+    }
+    m_sources.push_back({reader.fileName(), size, {}});
+  }
+  emit PictureChanged();
   update();
 }
 
@@ -25,21 +60,58 @@ void CS309PictureBox::SetPictureShown(bool shown) {
 
 void CS309PictureBox::PutStartSetting(int /*dispatchId*/, int /*value*/) {}
 
+std::vector<PixelSize> CS309PictureBox::PaintedSizes() const {
+  std::vector<PixelSize> sizes;
+  for (const Source& source : m_sources) sizes.push_back({source.size.width(), source.size.height()});
+  return sizes;
+}
+
+QSize CS309PictureBox::FittedSize(const QSize& space) const {
+  if (m_sources.empty()) return space;
+  const double ratio = devicePixelRatioF();
+  const PictureFit fit = FitPicture(ToPixels(QSizeF(space) * ratio), PaintedSizes());
+  if (fit.source < 0) return {0, 0};
+  // Rounded down, so the drawn picture never spills over the space it was given.
+  return QSize(static_cast<int>(fit.shown.width / ratio), static_cast<int>(fit.shown.height / ratio));
+}
+
+const QPixmap& CS309PictureBox::Scaled(const PictureFit& fit) {
+  const QSize shown(fit.shown.width, fit.shown.height);
+  if (fit.source == m_scaledSource && m_scaled.size() == shown) return m_scaled;
+  Source& source = m_sources[static_cast<std::size_t>(fit.source)];
+  if (source.image.isNull()) source.image = QImageReader(source.file).read();
+  const QImage& image = source.image;
+  if (image.isNull() || image.size() == shown) {
+    m_scaled = QPixmap::fromImage(image);
+  } else {
+    m_scaled = QPixmap::fromImage(image.scaled(
+        shown, Qt::IgnoreAspectRatio, fit.smooth ? Qt::SmoothTransformation : Qt::FastTransformation));
+  }
+  m_scaledSource = fit.source;
+  return m_scaled;
+}
+
 void CS309PictureBox::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  if (m_picture.isNull()) {
+  const double ratio = devicePixelRatioF();
+  const PictureFit fit = FitPicture(ToPixels(QSizeF(size()) * ratio), PaintedSizes());
+  const QPixmap* pixmap = fit.source >= 0 ? &Scaled(fit) : nullptr;
+  if (pixmap == nullptr || pixmap->isNull()) {
     // Quiet placeholder: the game goes on without its picture.
     painter.fillRect(rect(), QColor(0x20, 0x24, 0x2c));
     painter.setPen(QColor(0x80, 0x88, 0x96));
     painter.drawText(rect(), Qt::AlignCenter, tr("(no picture)"));
+    m_drawnSource = QSize();
     return;
   }
-  // The margins a differently shaped box leaves blend into the dialog.
-  painter.fillRect(rect(), palette().window());
-  const QSize fitted = m_picture.size().scaled(size(), Qt::KeepAspectRatio);
-  const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawPixmap(target, m_picture);
+  m_drawnSource = m_sources[static_cast<std::size_t>(fit.source)].size;
+  // Drawn pixel for pixel: the pixmap already has the device size it is shown at.
+  QPixmap device = *pixmap;
+  device.setDevicePixelRatio(ratio);
+  const QSizeF logical = QSizeF(device.size()) / ratio;
+  const QPointF corner((width() - logical.width()) / 2, (height() - logical.height()) / 2);
+  if (logical != QSizeF(size())) painter.fillRect(rect(), palette().window());
+  painter.drawPixmap(corner, device);
 }
 
 }  // namespace brackenhollow

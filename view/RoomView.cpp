@@ -22,7 +22,7 @@ RoomViewContent ReadRoomView(int room, GameDatabase& database, MessageBoxes& box
     query.Close();
   }
 
-  std::string objectsLine = "Objects in Room: ";
+  std::string objectsLine = std::string(kObjectsLabel) + ": ";
   content.nounEntries = {kBlankEntry, kObjectsHeader};
   if (query.Open("Select Objects FROM objects where roomnumber = " + roomNumber + " and gone =0",
                  kCursorForwardOnly, kLockReadOnly)) {

@@ -14,6 +14,8 @@ inline constexpr char kObjectsHeader[] = "OBJECTS IN ROOM -------";
 inline constexpr char kInventoryHeader[] = "INVENTORY ITEMS -------";
 inline constexpr char kBlankEntry[] = " ";
 inline constexpr char kParagraphBreak[] = "\r\n\r\n";
+// The objects line, the room text's last line, starts with this label.
+inline constexpr char kObjectsLabel[] = "Objects in Room";
 
 struct RoomViewContent {
   std::string roomText;                  // description, a blank line, the objects line

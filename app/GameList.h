@@ -1,0 +1,27 @@
+#pragma once
+// One of the game's three lists: a drop-down whose section headings ("OBJECTS IN ROOM -------") are
+// shown as headings that neither the wheel nor the arrow keys stop on, and which the wheel changes
+// only while it has the focus, so scrolling past it changes nothing.
+
+#include <QComboBox>
+#include <string>
+#include <vector>
+
+namespace brackenhollow {
+
+class GameList : public QComboBox {
+  Q_OBJECT
+
+ public:
+  explicit GameList(QWidget* parent = nullptr);
+
+  // Replaces the entries with these, in order.
+  void SetEntries(const std::vector<std::string>& entries);
+  // Whether entries holds exactly these texts, in order.
+  bool Holds(const std::vector<std::string>& entries) const;
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+};
+
+}  // namespace brackenhollow

@@ -1,0 +1,173 @@
+#include "app/GameWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+
+#include <algorithm>
+
+#include "app/GameDialog.h"
+#include "app/HelpDialogs.h"
+#include "app/SplashDialog.h"
+
+namespace brackenhollow {
+
+namespace {
+
+constexpr int kSmallestTextSize = -3;
+constexpr int kLargestTextSize = 8;
+// Each step of text size changes the desktop's font by this share.
+constexpr double kTextStep = 0.12;
+
+// The window's own settings file: ~/.config/brackenhollow/window.ini on Linux.
+std::unique_ptr<QSettings> WindowSettings() {
+  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("brackenhollow"),
+                                     QStringLiteral("window"));
+}
+
+}  // namespace
+
+GameWindow::GameWindow(GameDatabase& database, MessageBoxes& boxes, const std::string& programDirectory,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      m_game(new GameDialog(database, boxes, programDirectory, this)),
+      m_splash(new SplashDialog(database, boxes, programDirectory, this)) {
+  setWindowTitle(QStringLiteral("Brackenhollow"));
+  setObjectName(QStringLiteral("GameWindow"));
+  setCentralWidget(m_game);
+  m_menus = std::make_unique<WindowMenus>(*menuBar());
+  for (const auto& [command, action] : m_menus->Actions()) {
+    connect(action, &QAction::triggered, this, [this, command = command] { Perform(command); });
+  }
+  connect(m_game, &GameDialog::CloseRequested, this, &GameWindow::close);
+  // Escape closes an open list (the list does that itself) and leaves fullscreen; it never quits.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+    if (isFullScreen()) Perform(MenuCommand::Fullscreen);
+  });
+}
+
+GameWindow::~GameWindow() = default;
+
+GameScreen& GameWindow::Screen() { return m_game->Screen(); }
+
+int GameWindow::Run() {
+  m_result = QDialog::Rejected;
+  m_game->PrepareStart();
+  m_splash->exec();
+  m_game->EnterGame(m_splash->StartChoice());
+  if (m_game->Screen().Screen().closeRequested) return QDialog::Accepted;
+  if (m_remember) RestoreSettings();
+  show();
+  m_game->List(Control::VerbList)->setFocus();
+  m_loop.exec();
+  return m_result;
+}
+
+void GameWindow::End(int result) {
+  m_result = result;
+  hide();
+  m_loop.exit();
+}
+
+void GameWindow::UseForScripts() {
+  m_remember = false;
+  SetTextSize(0);
+  SetCompact(true);
+  resize(sizeHint());
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+  // Closing the window any way counts as the caption bar's OK: the game keeps the room.
+  if (m_remember && isVisible()) SaveSettings();
+  event->accept();
+  End(QDialog::Accepted);
+}
+
+void GameWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) Action(MenuCommand::Fullscreen)->setChecked(isFullScreen());
+}
+
+void GameWindow::Perform(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::NewGame:
+      m_game->NewGame();
+      break;
+    case MenuCommand::Undo:
+      // Stays disabled until the game keeps an undo history.
+      break;
+    case MenuCommand::Quit:
+      close();
+      break;
+    case MenuCommand::Fullscreen:
+      setWindowState(windowState() ^ Qt::WindowFullScreen);
+      break;
+    case MenuCommand::CompactLayout:
+      SetCompact(Action(MenuCommand::CompactLayout)->isChecked());
+      break;
+    case MenuCommand::LargerText:
+      SetTextSize(m_textSize + 1);
+      break;
+    case MenuCommand::SmallerText:
+      SetTextSize(m_textSize - 1);
+      break;
+    case MenuCommand::HowToPlay:
+      ShowHelpPage(this, HelpPage::HowToPlay);
+      break;
+    case MenuCommand::KeyboardShortcuts:
+      ShowHelpPage(this, HelpPage::KeyboardShortcuts);
+      break;
+    case MenuCommand::About:
+      ShowHelpPage(this, HelpPage::About);
+      break;
+  }
+}
+
+void GameWindow::SetTextSize(int steps) {
+  m_textSize = std::clamp(steps, kSmallestTextSize, kLargestTextSize);
+  QFont font = QApplication::font();
+  const double factor = 1.0 + kTextStep * m_textSize;
+  if (font.pointSizeF() > 0) {
+    font.setPointSizeF(font.pointSizeF() * factor);
+  } else {
+    font.setPixelSize(static_cast<int>(font.pixelSize() * factor));
+  }
+  m_game->setFont(font);
+  Action(MenuCommand::LargerText)->setEnabled(m_textSize < kLargestTextSize);
+  Action(MenuCommand::SmallerText)->setEnabled(m_textSize > kSmallestTextSize);
+}
+
+void GameWindow::SetCompact(bool compact) {
+  Action(MenuCommand::CompactLayout)->setChecked(compact);
+  m_game->SetLayout(compact ? GameDialog::Layout::Compact : GameDialog::Layout::Together);
+}
+
+void GameWindow::RestoreSettings() {
+  const std::unique_ptr<QSettings> settings = WindowSettings();
+  SetTextSize(settings->value(QStringLiteral("textSize"), 0).toInt());
+  SetCompact(settings->value(QStringLiteral("compact"), false).toBool());
+  if (!restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray())) {
+    // First run: most of the screen, up to a size the pictures and text fill well.
+    const QRect screen = QApplication::primaryScreen() != nullptr ? QApplication::primaryScreen()->availableGeometry()
+                                                                  : QRect(0, 0, 1280, 800);
+    const QSize size = QSize(1280, 800).boundedTo(screen.size() * 0.9);
+    setGeometry(QRect(screen.center() - QPoint(size.width() / 2, size.height() / 2), size));
+  }
+  restoreState(settings->value(QStringLiteral("state")).toByteArray());
+}
+
+void GameWindow::SaveSettings() const {
+  const std::unique_ptr<QSettings> settings = WindowSettings();
+  settings->setValue(QStringLiteral("geometry"), saveGeometry());
+  settings->setValue(QStringLiteral("state"), saveState());
+  settings->setValue(QStringLiteral("compact"), m_game->CurrentLayout() == GameDialog::Layout::Compact);
+  settings->setValue(QStringLiteral("textSize"), m_textSize);
+}
+
+}  // namespace brackenhollow

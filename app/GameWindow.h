@@ -1,0 +1,66 @@
+#pragma once
+// The game's main window: the start window first, then the game screen with its menus. It remembers
+// its size, place, layout and text size between runs.
+
+#include <QEventLoop>
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "app/WindowMenus.h"
+
+namespace brackenhollow {
+
+class GameDatabase;
+class GameDialog;
+class GameScreen;
+class MessageBoxes;
+class SplashDialog;
+
+class GameWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  GameWindow(GameDatabase& database, MessageBoxes& boxes, const std::string& programDirectory,
+             QWidget* parent = nullptr);
+  ~GameWindow() override;
+
+  // Runs the start window, then the game until the window closes. Returns QDialog::Accepted when
+  // the game ended as with OK (Quit, Exit, closing the window, leaving at the start window), which
+  // is when the room is to be saved.
+  int Run();
+  // Ends Run with result (QDialog::Rejected: as if the program were killed, nothing is saved).
+  void End(int result);
+  // For scripted play: the compact layout at the desktop's text size, and nothing remembered.
+  void UseForScripts();
+  // The compact layout (picture over text) or the picture beside the text.
+  void SetCompact(bool compact);
+
+  GameDialog& Game() { return *m_game; }
+  GameScreen& Screen();
+  SplashDialog& Splash() { return *m_splash; }
+  QAction* Action(MenuCommand command) const { return m_menus->Action(command); }
+  // Steps of text size away from the desktop's (negative: smaller).
+  int TextSize() const { return m_textSize; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  // Carries out a menu command.
+  void Perform(MenuCommand command);
+  void SetTextSize(int steps);
+  void RestoreSettings();
+  void SaveSettings() const;
+
+  GameDialog* m_game;
+  SplashDialog* m_splash;
+  std::unique_ptr<WindowMenus> m_menus;
+  QEventLoop m_loop;
+  int m_result = 0;
+  int m_textSize = 0;
+  bool m_remember = true;
+};
+
+}  // namespace brackenhollow

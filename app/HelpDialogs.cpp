@@ -1,0 +1,111 @@
+#include "app/HelpDialogs.h"
+
+#include <sqlite3.h>
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QtGlobal>
+
+#include "app/WindowMenus.h"
+
+namespace brackenhollow {
+
+namespace {
+
+QString HowToPlay() {
+  return QDialog::tr(
+      "<h2>How to play</h2>"
+      "<p>You explore the world room by room. Each room has a picture and a text; the text ends with "
+      "the objects lying there.</p>"
+      "<h3>Acting</h3>"
+      "<p>Choose a <b>verb</b> (\"Get the\", \"Look at\", \"Talk to\", …), then the <b>first object</b> "
+      "and press <b>Action</b> (or Return). For \"Use the __ with the __\" choose a <b>second object</b> "
+      "as well. The object lists hold what lies in the room and, under their own heading, what you "
+      "carry. The answer appears under the room text; the newest answer is marked.</p>"
+      "<h3>Walking</h3>"
+      "<p>Press a direction on the compass (N, S, E, W) or hold Ctrl and press an arrow key. A "
+      "direction that is closed cannot be taken: many ways open only once a puzzle is solved.</p>"
+      "<h3>Your game is always saved</h3>"
+      "<p>Everything you do is saved the moment it happens, and the room you stand in when you "
+      "leave. Quit whenever you like; <b>Continue</b> on the start window takes you back. "
+      "<b>Game → New Game…</b> (or the verb \"RESET THE GAME\") starts over after asking.</p>"
+      "<h3>Layouts</h3>"
+      "<p>The picture and the text stand side by side. <b>View → Compact Layout</b> shows the "
+      "picture over the text instead, with a Text/Graphic button to switch between them.</p>");
+}
+
+QString KeyboardShortcuts() {
+  QString rows;
+  auto row = [&rows](const QString& keys, const QString& what) {
+    rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys.toHtmlEscaped(), what.toHtmlEscaped());
+  };
+  row(QDialog::tr("Return"), QDialog::tr("Press Action"));
+  row(QDialog::tr("Ctrl+Up, Ctrl+Down, Ctrl+Left, Ctrl+Right"), QDialog::tr("Walk north, south, west, east"));
+  row(QDialog::tr("Tab, Shift+Tab"), QDialog::tr("Verb → first object → second object → Action → directions"));
+  row(QDialog::tr("Alt+V, Alt+F, Alt+S"), QDialog::tr("Go to the verb, first object, second object list"));
+  row(QDialog::tr("Up, Down, Space"), QDialog::tr("Change or open the list that has the focus"));
+  row(QDialog::tr("Escape"), QDialog::tr("Close an open list; leave fullscreen"));
+  for (const MenuItem& item : MenuItems()) {
+    if (item.shortcuts.isEmpty()) continue;
+    QStringList keys;
+    for (const QKeySequence& keySequence : item.shortcuts) keys << keySequence.toString(QKeySequence::NativeText);
+    row(keys.join(QStringLiteral(", ")), QString(item.text).remove(QLatin1Char('&')));
+  }
+  return QDialog::tr("<h2>Keyboard shortcuts</h2><table cellspacing=\"6\">%1</table>").arg(rows);
+}
+
+QString About() {
+  return QDialog::tr(
+             "<h2>Brackenhollow %1</h2>"
+             "<p>A point-and-click adventure: from your bedroom through the town, a cornfield maze, a "
+             "mansion, a beach and a lighthouse to the ship that carries you to the island.</p>"
+             "<p>Every picture is painted by the game's own painter from a scene text.</p>"
+             "<h3>Made with</h3>"
+             "<ul><li>Qt %2, under the GNU Lesser General Public License, version 3</li>"
+             "<li>SQLite %3, in the public domain</li></ul>")
+      .arg(QStringLiteral(BRACKENHOLLOW_VERSION), QString::fromLatin1(qVersion()),
+           QString::fromLatin1(sqlite3_libversion()));
+}
+
+}  // namespace
+
+QWidget* ShowHelpPage(QWidget* parent, HelpPage page) {
+  const QString objectName = QStringLiteral("help-page-%1").arg(static_cast<int>(page));
+  if (auto* open = parent->findChild<QDialog*>(objectName, Qt::FindDirectChildrenOnly)) {
+    open->raise();
+    open->activateWindow();
+    return open;
+  }
+  auto* dialog = new QDialog(parent);
+  dialog->setObjectName(objectName);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  auto* text = new QTextBrowser(dialog);
+  text->setOpenExternalLinks(true);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(text);
+  layout->addWidget(buttons);
+  switch (page) {
+    case HelpPage::HowToPlay:
+      dialog->setWindowTitle(QDialog::tr("How to Play"));
+      text->setHtml(HowToPlay());
+      break;
+    case HelpPage::KeyboardShortcuts:
+      dialog->setWindowTitle(QDialog::tr("Keyboard Shortcuts"));
+      text->setHtml(KeyboardShortcuts());
+      break;
+    case HelpPage::About:
+      dialog->setWindowTitle(QDialog::tr("About Brackenhollow"));
+      text->setHtml(About());
+      break;
+  }
+  text->setAccessibleName(dialog->windowTitle());
+  dialog->resize(dialog->fontMetrics().averageCharWidth() * 70, dialog->fontMetrics().height() * 30);
+  dialog->show();
+  return dialog;
+}
+
+}  // namespace brackenhollow

@@ -1,0 +1,36 @@
+#pragma once
+// The room texts and answers since the game was started, newest at the end, the newest answer
+// marked; read-only, scrolled to the end whenever something is added.
+
+#include <QTextCursor>
+#include <QTextEdit>
+#include <vector>
+
+#include "app/Transcript.h"
+
+namespace brackenhollow {
+
+class TranscriptView : public QTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit TranscriptView(QWidget* parent = nullptr);
+
+  // Adds the entries at the end. Returns where the last answer among them starts in the text, or -1
+  // when they hold none.
+  int Append(const std::vector<Transcript::Entry>& entries);
+  // The newest answer as shown; empty before the first.
+  QString NewestAnswer() const { return m_newestAnswer.selectedText(); }
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  // Adds one entry; returns where an answer starts, or -1 for a room text.
+  int AppendEntry(const Transcript::Entry& entry);
+  void MarkNewestAnswer(bool marked);
+
+  QTextCursor m_newestAnswer;  // spans the newest answer's paragraphs
+};
+
+}  // namespace brackenhollow

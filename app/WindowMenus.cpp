@@ -1,0 +1,55 @@
+#include "app/WindowMenus.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace brackenhollow {
+
+namespace {
+
+QString Text(const char* text) { return QCoreApplication::translate("WindowMenus", text); }
+
+}  // namespace
+
+std::vector<MenuItem> MenuItems() {
+  const QString game = Text("&Game");
+  const QString view = Text("&View");
+  const QString help = Text("&Help");
+  return {
+      {MenuCommand::NewGame, game, Text("&New Game…"), {QKeySequence::New}},
+      // Filled in with the game's undo history.
+      {MenuCommand::Undo, game, Text("&Undo"), {QKeySequence::Undo}, false, false, true},
+      {MenuCommand::Quit, game, Text("&Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, false, true, true},
+      {MenuCommand::Fullscreen, view, Text("&Fullscreen"), {QKeySequence(Qt::Key_F11)}, true},
+      {MenuCommand::CompactLayout, view, Text("&Compact Layout"), {}, true},
+      {MenuCommand::LargerText,
+       view,
+       Text("&Larger Text"),
+       {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+       false,
+       true,
+       true},
+      {MenuCommand::SmallerText, view, Text("&Smaller Text"), {QKeySequence::ZoomOut}},
+      {MenuCommand::HowToPlay, help, Text("&How to Play"), {QKeySequence(Qt::Key_F1)}},
+      {MenuCommand::KeyboardShortcuts, help, Text("&Keyboard Shortcuts"), {}},
+      {MenuCommand::About, help, Text("&About"), {}, false, true, true},
+  };
+}
+
+WindowMenus::WindowMenus(QMenuBar& bar) {
+  std::map<QString, QMenu*> menus;
+  for (const MenuItem& item : MenuItems()) {
+    QMenu*& menu = menus[item.menu];
+    if (menu == nullptr) menu = bar.addMenu(item.menu);
+    if (item.separatorBefore) menu->addSeparator();
+    QAction* action = menu->addAction(item.text);
+    action->setShortcuts(item.shortcuts);
+    action->setCheckable(item.checkable);
+    action->setEnabled(item.enabled);
+    m_actions[item.command] = action;
+  }
+}
+
+}  // namespace brackenhollow

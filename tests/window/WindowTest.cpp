@@ -1,0 +1,359 @@
+// The game window on a real X server (the xcb platform under Xvfb, which scripts/test.sh starts):
+// keys and focus as a player meets them, resizing, fullscreen, what it remembers, the names a screen
+// reader finds, and pictures drawn from the painted size the screen's scale asks for. Without an X
+// server the tests skip.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "app/GameDialog.h"
+#include "app/GameScreen.h"
+#include "app/GameWindow.h"
+#include "app/SplashDialog.h"
+#include "app/TranscriptView.h"
+#include "art/painter/GifWriter.h"
+#include "store/GameDatabase.h"
+#include "store/GameState.h"
+#include "tests/TestSupport.h"
+#include "view/CS309PictureBox.h"
+#include "view/PictureFrame.h"
+#include "world/WorldBuild.h"
+
+namespace brackenhollow {
+namespace {
+
+QApplication& Application() {
+  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
+  static int argc = 1;
+  static char name[] = "brackenhollow_window_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication* application = new QApplication(argc, argv);
+  return *application;
+}
+
+bool HaveDisplay() { return !qEnvironmentVariableIsEmpty("DISPLAY"); }
+
+QString AccessibleName(QObject* object) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+  return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!HaveDisplay()) GTEST_SKIP() << "needs an X server; scripts/test.sh starts Xvfb";
+    Application();
+    // The window's settings go to the scratch folder, never to the tester's own.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder.File("config")));
+    database = std::make_unique<GameDatabase>(folder.File("store.sqlite"));
+    OpenWindow();
+  }
+
+  void OpenWindow() {
+    window.reset();
+    window = std::make_unique<GameWindow>(*database, boxes, "/nowhere/");
+  }
+
+  // Runs the window as the game does: presses the start window's first button, then runs body once
+  // the game window is up and active, and ends the run (as killed) if body left it open. Returns
+  // what the run returned.
+  int Play(const std::function<void()>& body) {
+    QTimer::singleShot(0, [this] { window->Splash().StartButton()->click(); });
+    return RunUntilShown([this, &body] {
+      window->activateWindow();
+      if (QTest::qWaitForWindowActive(window.get())) {
+        body();
+      } else {
+        ADD_FAILURE() << "the game window never became active";
+      }
+    });
+  }
+
+  // Runs the window, and body once the game window is shown (checked from the event loop, since the
+  // start window's own loop runs first); ends the run (as killed) if body left the window open.
+  int RunUntilShown(const std::function<void()>& body) {
+    std::function<void()> whenShown = [this, &body, &whenShown] {
+      if (!window->isVisible()) {
+        QTimer::singleShot(10, whenShown);
+        return;
+      }
+      body();
+      if (window->isVisible()) window->End(QDialog::Rejected);
+    };
+    QTimer::singleShot(0, whenShown);
+    return window->Run();
+  }
+
+  GameDialog& Game() { return window->Game(); }
+  void Choose(Control list, const char* text) {
+    QComboBox* combo = Game().List(list);
+    combo->setCurrentIndex(combo->findText(QString::fromUtf8(text)));
+  }
+  QWidget* Focus() const { return QApplication::focusWidget(); }
+
+  testing::ScratchFolder folder;
+  testing::RecordingBoxes boxes;
+  std::unique_ptr<GameDatabase> database;
+  std::unique_ptr<GameWindow> window;
+};
+
+TEST_F(WindowTest, FocusStartsOnTheVerbListAndTabWalksVerbObjectsActionDirections) {
+  std::vector<QWidget*> walked;
+  std::vector<QWidget*> expected;
+  Play([&] {
+    EXPECT_EQ(Focus(), Game().List(Control::VerbList));
+    Choose(Control::VerbList, "Use the __ with the __");
+    expected = {Game().List(Control::VerbList), Game().List(Control::Noun1List), Game().List(Control::Noun2List),
+                Game().Button(Control::Action)};
+    for (Control direction : {Control::North, Control::West, Control::East, Control::South}) {
+      if (Game().Button(direction)->isEnabled()) expected.push_back(Game().Button(direction));
+    }
+    for (std::size_t step = 0; step < expected.size(); ++step) {
+      walked.push_back(Focus());
+      QTest::keyClick(Focus(), Qt::Key_Tab);
+    }
+  });
+  EXPECT_EQ(walked, expected);
+}
+
+TEST_F(WindowTest, ReturnPressesActionWhereverTheFocusIsAndNeverTypesIntoTheText) {
+  Play([&] {
+    Choose(Control::VerbList, "Look at");
+    Choose(Control::Noun1List, "bed");
+    Game().List(Control::Noun1List)->setFocus();
+    QTest::keyClick(Focus(), Qt::Key_Return);
+    const QString answer = Game().Transcript()->NewestAnswer();
+    EXPECT_FALSE(answer.isEmpty());
+    // On a direction button Return is still Action: the player stays in the room.
+    Choose(Control::Noun1List, "bed");
+    Game().Button(Control::East)->setFocus();
+    QTest::keyClick(Focus(), Qt::Key_Return);
+    EXPECT_EQ(window->Screen().CurrentRoom(), 1);
+    EXPECT_EQ(Game().Transcript()->toPlainText().count(answer), 2);
+    // In the room text Return presses Action too, and typing changes nothing.
+    Game().Transcript()->setFocus();
+    const QString before = Game().Transcript()->toPlainText();
+    QTest::keyClicks(Focus(), "xyz");
+    EXPECT_EQ(Game().Transcript()->toPlainText(), before);
+  });
+}
+
+TEST_F(WindowTest, CtrlArrowsWalkAndEscapeClosesAListButNeverQuits) {
+  Play([&] {
+    QTest::keyClick(Focus(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(window->Screen().CurrentRoom(), 9);
+    QComboBox* verbs = Game().List(Control::VerbList);
+    verbs->setFocus();
+    verbs->showPopup();
+    QTest::qWait(50);
+    QTest::keyClick(QApplication::activePopupWidget() != nullptr ? QApplication::activePopupWidget() : Focus(),
+                    Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    for (int time = 0; time < 3; ++time) QTest::keyClick(Focus(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+  });
+}
+
+TEST_F(WindowTest, CtrlQQuitsWithoutAQuestionAndKeepsTheRoom) {
+  const int result = Play([&] {
+    QTest::keyClick(Focus(), Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(Focus(), Qt::Key_Q, Qt::ControlModifier);
+  });
+  EXPECT_EQ(result, QDialog::Accepted);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_TRUE(boxes.asked.empty());
+}
+
+TEST_F(WindowTest, F11AndTheMenuToggleFullscreenAndEscapeLeavesIt) {
+  Play([&] {
+    QTest::keyClick(Focus(), Qt::Key_F11);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }));
+    EXPECT_TRUE(window->Action(MenuCommand::Fullscreen)->isChecked());
+    QTest::keyClick(Focus(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }));
+    EXPECT_TRUE(window->isVisible());
+    window->Action(MenuCommand::Fullscreen)->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->isFullScreen(); }));
+    window->Action(MenuCommand::Fullscreen)->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isFullScreen(); }));
+    EXPECT_FALSE(window->Action(MenuCommand::Fullscreen)->isChecked());
+  });
+}
+
+TEST_F(WindowTest, ResizingGrowsThePictureAtItsOwnProportionsAndItCoversOnlyThePicture) {
+  // The test's own pictures are missing: a placeholder fills the frame. The proportions are checked
+  // on the painted pictures in PictureScaleTest; here the picture's area follows the window.
+  std::vector<QSize> frames;
+  Play([&] {
+    for (const QSize size : {QSize(900, 650), QSize(1600, 1000)}) {
+      window->resize(size);
+      EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == size; }));
+      QApplication::processEvents();
+      frames.push_back(Game().PictureArea()->size());
+      EXPECT_EQ(Game().Picture()->geometry(), Game().PictureArea()->rect());
+    }
+  });
+  ASSERT_EQ(frames.size(), 2U);
+  EXPECT_GT(frames[1].width(), frames[0].width());
+  EXPECT_GT(frames[1].height(), frames[0].height());
+}
+
+TEST_F(WindowTest, TheWindowRemembersItsSizeLayoutAndTextSize) {
+  Play([&] {
+    window->resize(1000, 700);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(1000, 700); }));
+    window->Action(MenuCommand::CompactLayout)->trigger();
+    window->Action(MenuCommand::LargerText)->trigger();
+    window->Action(MenuCommand::LargerText)->trigger();
+    window->close();
+  });
+  OpenWindow();
+  Play([&] {
+    EXPECT_EQ(window->size(), QSize(1000, 700));
+    EXPECT_TRUE(window->Action(MenuCommand::CompactLayout)->isChecked());
+    EXPECT_EQ(Game().CurrentLayout(), GameDialog::Layout::Compact);
+    EXPECT_EQ(window->TextSize(), 2);
+    EXPECT_GT(Game().font().pointSizeF(), QApplication::font().pointSizeF());
+  });
+}
+
+TEST_F(WindowTest, MenusAndTheStartWindowCarryTheNamesAScreenReaderFinds) {
+  QStringList items;
+  for (QAction* menu : window->menuBar()->actions()) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(menu->menu());
+    ASSERT_NE(accessible, nullptr);
+    for (int child = 0; child < accessible->childCount(); ++child) items << accessible->child(child)->text(QAccessible::Name);
+  }
+  for (const char* name : {"New Game…", "Undo", "Quit", "Fullscreen", "Compact Layout", "How to Play",
+                           "Keyboard Shortcuts", "About"}) {
+    EXPECT_TRUE(items.contains(QString::fromUtf8(name))) << name;
+  }
+  EXPECT_FALSE(window->Action(MenuCommand::Undo)->isEnabled());
+  EXPECT_EQ(window->Action(MenuCommand::HowToPlay)->shortcut(), QKeySequence(Qt::Key_F1));
+  EXPECT_EQ(window->Action(MenuCommand::Quit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+  EXPECT_EQ(AccessibleName(window->Splash().NewGameButton()), "New Game");
+  EXPECT_EQ(AccessibleName(window->Splash().ContinueButton()), "Continue");
+  EXPECT_EQ(AccessibleName(window->Splash().QuitButton()), "Quit");
+  EXPECT_EQ(window->windowTitle(), "Brackenhollow");
+  EXPECT_EQ(window->Splash().windowTitle(), "Brackenhollow");
+}
+
+TEST_F(WindowTest, ContinueNamesTheSavedRoomAndANewGameAsksFirst) {
+  ASSERT_TRUE(BuildWorldDatabase(*database));
+  GameState(*database, boxes).SaveCurrentRoom(9);
+  // A refused new game leaves the start window open; Continue then resumes in room 9.
+  QTimer::singleShot(0, [this] {
+    SplashDialog& splash = window->Splash();
+    EXPECT_TRUE(splash.ContinueButton()->isVisible());
+    EXPECT_TRUE(splash.ContinueButton()->text().contains("east side of bedroom"));
+    boxes.answers = {false};
+    splash.NewGameButton()->click();
+    EXPECT_EQ(boxes.asked.size(), 1U);
+    EXPECT_TRUE(splash.isVisible());
+    splash.ContinueButton()->click();
+  });
+  RunUntilShown([this] { EXPECT_EQ(window->Screen().CurrentRoom(), 9); });
+  // A confirmed new game starts in room 1.
+  OpenWindow();
+  boxes.answers = {true};
+  QTimer::singleShot(0, [this] { window->Splash().NewGameButton()->click(); });
+  RunUntilShown([this] { EXPECT_EQ(window->Screen().CurrentRoom(), 1); });
+  EXPECT_EQ(boxes.asked.size(), 2U);
+}
+
+// Pictures drawn from the painted size the screen's scale needs: the same tests run at scale 1 and,
+// with QT_SCALE_FACTOR=2, at scale 2.
+class PictureScaleTest : public ::testing::Test {
+ protected:
+  static constexpr QRgb kColours[] = {qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200)};
+
+  void SetUp() override {
+    if (!HaveDisplay()) GTEST_SKIP() << "needs an X server; scripts/test.sh starts Xvfb";
+    Application();
+    picture = new CS309PictureBox;
+    frame = std::make_unique<PictureFrame>(picture);
+  }
+
+  // Writes NAME.gif and the painted sizes up to largest (1 to 3), each a solid colour of its own, or,
+  // with checkered, a one-pixel checkerboard of the first two colours.
+  void Paint(int largest, bool checkered = false) {
+    for (int scale = 1; scale <= largest; ++scale) {
+      const int width = 596 * scale;
+      const int height = 408 * scale;
+      std::vector<std::uint8_t> indices(static_cast<std::size_t>(width * height));
+      for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+          indices[static_cast<std::size_t>(y * width + x)] =
+              static_cast<std::uint8_t>(checkered ? (x + y) % 2 : scale - 1);
+        }
+      }
+      std::array<QRgb, 256> palette{};
+      std::copy(std::begin(kColours), std::end(kColours), palette.begin());
+      const std::string name = scale == 1 ? "room.gif" : "room@" + std::to_string(scale) + "x.gif";
+      std::string error;
+      ASSERT_TRUE(art::WriteGif(folder.File(name), indices, width, height, palette, error)) << error;
+    }
+  }
+
+  // Shows the game's path for the picture in a frame of the given logical size.
+  void Show(const QSize& size) {
+    frame->resize(size);
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    picture->SetPictureFile(QString::fromStdString(folder.Path().string() + "/\\room.gif"));
+    QApplication::processEvents();
+    grabbed = picture->grab().toImage();
+  }
+
+  double Ratio() const { return frame->devicePixelRatioF(); }
+
+  testing::ScratchFolder folder;
+  CS309PictureBox* picture = nullptr;  // owned by the frame
+  std::unique_ptr<PictureFrame> frame;
+  QImage grabbed;
+};
+
+TEST_F(PictureScaleTest, DrawsFromThePaintedSizeAtLeastAsLargeAsShown) {
+  Paint(3);
+  Show(QSize(596, 408));
+  const int wanted = static_cast<int>(std::ceil(Ratio()));  // 1 at scale 1, 2 at scale 2
+  EXPECT_EQ(picture->DrawnSource(), QSize(596, 408) * wanted);
+  EXPECT_EQ(grabbed.pixel(grabbed.width() / 2, grabbed.height() / 2), kColours[wanted - 1]);
+  // Somewhat larger: the next painted size, brought down.
+  Show(QSize(700, 480));
+  EXPECT_EQ(picture->DrawnSource(), QSize(596, 408) * (wanted + 1));
+  EXPECT_EQ(picture->geometry().size(), picture->FittedSize(frame->size()));
+  EXPECT_NEAR(double(picture->width()) / picture->height(), 596.0 / 408.0, 0.01);
+}
+
+TEST_F(PictureScaleTest, WithOnlyNameGifItEnlargesByAWholeNumberWithoutSmoothing) {
+  Paint(1, true);
+  Show(QSize(1300, 900));
+  const int times = static_cast<int>(std::floor(std::min(1300 * Ratio() / 596, 900 * Ratio() / 408)));
+  ASSERT_GE(times, 2);
+  EXPECT_EQ(picture->DrawnSource(), QSize(596, 408));
+  EXPECT_EQ(grabbed.size(), QSize(596, 408) * times);
+  // Every painted pixel became a block of times x times of exactly its colour.
+  for (int x = 0; x < times * 4; ++x) {
+    EXPECT_EQ(grabbed.pixel(x, 0), kColours[(x / times) % 2]) << "x " << x;
+  }
+}
+
+}  // namespace
+}  // namespace brackenhollow
