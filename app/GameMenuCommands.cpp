@@ -23,6 +23,8 @@ std::string Quoted(const std::string& name) { return "\u201c" + name + "\u201d";
 
 }  // namespace
 
+std::string GameScreen::RoomName() { return ReadRoomName(m_database, m_currentRoom); }
+
 void GameScreen::UpdateHistoryCommands() {
   m_screen.canUndo = m_history.CanUndo();
   m_screen.canRedo = m_history.CanRedo();

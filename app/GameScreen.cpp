@@ -221,6 +221,7 @@ void GameScreen::ResetGame() {
   BuildWorldDatabase(m_database);
   m_currentRoom = 1;
   ShowRoomPicture();
+  UpdateHistoryCommands();
 }
 
 void GameScreen::OnTextGraphic() {

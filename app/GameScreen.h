@@ -54,6 +54,9 @@ class GameScreen : public ActionContext {
   bool OpenSavedGame(const std::string& name);
   // The named saves, newest first.
   std::vector<NamedSave> SavedGamesList() const { return m_saves.List(); }
+  // The name of the room the player stands in ("bedroom"), which a new save is offered as its name;
+  // empty when the room has none.
+  std::string RoomName();
 
   // The player chooses a list entry; false (and nothing changes) when the list is disabled or the
   // index is not an entry.

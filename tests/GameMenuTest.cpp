@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -228,6 +231,25 @@ TEST_F(GameMenuTest, SaveOpenedLaterIsThatGameInItsRoom) {
   boxes.answers = {true};
   ASSERT_TRUE(screen->OpenSavedGame("Before the maze"));
   EXPECT_EQ(testing::DumpStore(database->Handle()), saved);
+}
+
+// The replay driver refuses what the Game menu does not offer, as it refuses a disabled button.
+TEST(GameMenuReplay, NothingToUndoOrRedoAndAnUnknownSaveAreRefused) {
+  const testing::ScratchFolder scratch;
+  std::ofstream(scratch.File("script.txt")) << "start\npress Undo\npress Redo\nanswer yes\nload never saved\n";
+  const std::filesystem::path driver = std::filesystem::read_symlink("/proc/self/exe").parent_path() /
+                                       "brackenhollow-replay";
+  const std::string command = "'" + driver.string() + "' --store '" + scratch.File("store.sqlite") + "' '" +
+                              scratch.File("script.txt") + "' > '" + scratch.File("out.txt") + "' 2>/dev/null";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+  std::ifstream out(scratch.File("out.txt"));
+  std::vector<std::string> refusals;
+  for (std::string line; std::getline(out, line);) {
+    if (line.rfind("! ", 0) == 0) refusals.push_back(line);
+  }
+  EXPECT_EQ(refusals, (std::vector<std::string>{"! nothing to undo", "! nothing to redo",
+                                                "! no saved game named never saved"}));
 }
 
 }  // namespace

@@ -189,7 +189,7 @@ TEST_P(ReplayScriptTest, PlaysThroughWithEveryExpectationInOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ReplayScriptTest,
-                         ::testing::Values("walkthrough", "explore", "rules", "reset", "resume"),
+                         ::testing::Values("walkthrough", "explore", "rules", "reset", "resume", "undo"),
                          ScriptName);
 
 }  // namespace
