@@ -26,8 +26,9 @@ std::string Quoted(const std::string& name) { return "\u201c" + name + "\u201d";
 std::string GameScreen::RoomName() { return ReadRoomName(m_database, m_currentRoom); }
 
 void GameScreen::UpdateHistoryCommands() {
-  m_screen.canUndo = m_history.CanUndo();
-  m_screen.canRedo = m_history.CanRedo();
+  const HistoryChoices choices = m_history.Choices();
+  m_screen.canUndo = choices.canUndo;
+  m_screen.canRedo = choices.canRedo;
 }
 
 void GameScreen::OnUndo() {

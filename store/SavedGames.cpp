@@ -1,6 +1,8 @@
 #include "store/SavedGames.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -90,6 +92,15 @@ std::optional<NamedSave> ReadSave(const std::string& file) {
   save.room = sqlite3_column_int(where.statement.get(), 0);
   save.roomName = ColumnText(where.statement.get(), 1);
   return save;
+}
+
+// Makes the file's content lasting on disk. Returns false when it could not.
+bool FlushToDisk(const std::string& path) {
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  const bool flushed = ::fsync(descriptor) == 0;
+  ::close(descriptor);
+  return flushed;
 }
 
 // Writes what the listing shows into the copy at connection. Returns false when it could not.
@@ -190,10 +201,13 @@ SaveOutcome SavedGames::Save(const std::string& name, const std::string& picture
   bool written = false;
   {
     const Connection copy = OpenFile(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    // The copy is one self-contained file, whatever journal the store itself uses.
-    written = copy && CopyStore(copy.get(), m_database.Handle()) && Run(copy.get(), "PRAGMA journal_mode=DELETE") &&
-              WriteAbout(copy.get(), trimmed, picture);
+    // Nobody reads the partial file before it is complete, so its writes need no flush of their own:
+    // one flush of the finished file below makes it lasting before it takes the save's name. The
+    // copy is one self-contained file, whatever journal the store itself uses.
+    written = copy && Run(copy.get(), "PRAGMA synchronous=OFF") && CopyStore(copy.get(), m_database.Handle()) &&
+              Run(copy.get(), "PRAGMA journal_mode=DELETE") && WriteAbout(copy.get(), trimmed, picture);
   }
+  if (written) written = FlushToDisk(partial);
   if (written) fs::rename(partial, file, error);
   if (!written || error) {
     fs::remove(partial, error);

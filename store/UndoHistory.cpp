@@ -80,17 +80,19 @@ bool ActionRecording::Keep() {
   }
   if (size == 0) return true;  // the action changed nothing: nothing to take back
 
-  if (!RunToEnd(database, PrepareNoted(database, "DELETE FROM undo_history WHERE undone = 1"))) return false;
+  // The steps undone before can no longer be redone, and the oldest go once kStepsKept are kept.
+  detail::Statement forget = PrepareNoted(
+      database,
+      "DELETE FROM undo_history WHERE undone = 1 OR "
+      "step <= (SELECT max(step) FROM undo_history WHERE undone = 0) + 1 - ?");
+  if (!forget) return false;
+  sqlite3_bind_int(forget.get(), 1, kStepsKept);
+  if (!RunToEnd(database, forget)) return false;
   detail::Statement insert = PrepareNoted(database, "INSERT INTO undo_history (room, changes) VALUES (?, ?)");
   if (!insert) return false;
   sqlite3_bind_int(insert.get(), 1, m_room);
   sqlite3_bind_blob(insert.get(), 2, changes, size, SQLITE_STATIC);
-  if (!RunToEnd(database, insert)) return false;
-  detail::Statement trim =
-      PrepareNoted(database, "DELETE FROM undo_history WHERE step <= (SELECT max(step) FROM undo_history) - ?");
-  if (!trim) return false;
-  sqlite3_bind_int(trim.get(), 1, kStepsKept);
-  return RunToEnd(database, trim);
+  return RunToEnd(database, insert);
 }
 
 UndoHistory::UndoHistory(GameDatabase& database, std::function<int()> currentRoom)
@@ -124,14 +126,13 @@ ActionRecording UndoHistory::StartAction(int room) {
   return ActionRecording(m_database, session, room);
 }
 
-bool UndoHistory::CanUndo() {
-  detail::Statement query = PrepareNoted(m_database, "SELECT 1 FROM undo_history WHERE undone = 0 LIMIT 1");
-  return query && sqlite3_step(query.get()) == SQLITE_ROW;
-}
-
-bool UndoHistory::CanRedo() {
-  detail::Statement query = PrepareNoted(m_database, "SELECT 1 FROM undo_history WHERE undone = 1 LIMIT 1");
-  return query && sqlite3_step(query.get()) == SQLITE_ROW;
+HistoryChoices UndoHistory::Choices() {
+  detail::Statement query = PrepareNoted(
+      m_database,
+      "SELECT EXISTS (SELECT 1 FROM undo_history WHERE undone = 0), "
+      "EXISTS (SELECT 1 FROM undo_history WHERE undone = 1)");
+  if (!query || sqlite3_step(query.get()) != SQLITE_ROW) return {};
+  return {sqlite3_column_int(query.get(), 0) != 0, sqlite3_column_int(query.get(), 1) != 0};
 }
 
 HistoryStep UndoHistory::Undo() { return Apply(true); }

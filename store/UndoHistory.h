@@ -48,6 +48,11 @@ struct HistoryStep {
   int room = 0;  // the room where the step's action was done; set when outcome is Done
 };
 
+struct HistoryChoices {
+  bool canUndo = false;
+  bool canRedo = false;
+};
+
 class UndoHistory : public ActionObserver {
  public:
   // Makes sure the store has its history table, and from now on records each action's transaction
@@ -62,8 +67,8 @@ class UndoHistory : public ActionObserver {
   // the history itself).
   void ForgetAction() { m_recording.Discard(); }
 
-  bool CanUndo();
-  bool CanRedo();
+  // Whether there is a step to take back and one to do again; neither when the store cannot be read.
+  HistoryChoices Choices();
   // Puts every table back as it was before the newest step that is not undone. Failed (with the
   // store unchanged) when the tables no longer match what the step left.
   HistoryStep Undo();

@@ -52,13 +52,13 @@ TEST_F(UndoHistoryTest, UndoPutsEveryTableBackAndRedoDoesTheStepAgain) {
   const std::string after = Dump();
   ASSERT_NE(after, before);
 
-  EXPECT_TRUE(history.CanUndo());
-  EXPECT_FALSE(history.CanRedo());
+  EXPECT_TRUE(history.Choices().canUndo);
+  EXPECT_FALSE(history.Choices().canRedo);
   const HistoryStep undone = history.Undo();
   EXPECT_EQ(undone.outcome, HistoryOutcome::Done);
   EXPECT_EQ(undone.room, 2);
   EXPECT_EQ(Dump(), before);
-  EXPECT_FALSE(history.CanUndo());
+  EXPECT_FALSE(history.Choices().canUndo);
   EXPECT_EQ(history.Undo().outcome, HistoryOutcome::NothingToDo);
 
   const HistoryStep redone = history.Redo();
@@ -96,11 +96,11 @@ TEST_F(UndoHistoryTest, ActionChangingNothingIsNoStepAndANewStepEndsRedo) {
   Act(1, [&] { state.AddToInventory("crowbar"); });
   Act(1, [&] { state.GetActionStatus("move mirror"); });  // reads only
   ASSERT_EQ(history.Undo().outcome, HistoryOutcome::Done);
-  EXPECT_FALSE(history.CanUndo());  // the reading action left no step of its own
-  EXPECT_TRUE(history.CanRedo());
+  EXPECT_FALSE(history.Choices().canUndo);  // the reading action left no step of its own
+  EXPECT_TRUE(history.Choices().canRedo);
 
   Act(3, [&] { state.AddToInventory("shovel"); });
-  EXPECT_FALSE(history.CanRedo());
+  EXPECT_FALSE(history.Choices().canRedo);
   ASSERT_EQ(history.Undo().outcome, HistoryOutcome::Done);
   EXPECT_EQ(history.Undo().outcome, HistoryOutcome::NothingToDo);
 }
@@ -116,7 +116,7 @@ TEST_F(UndoHistoryTest, ActionTakenBackOrForgottenLeavesNoStep) {
   });
   EXPECT_EQ(state.IsInInventory("crowbar"), "N");
   EXPECT_EQ(state.IsInInventory("shovel"), "Y");
-  EXPECT_FALSE(history.CanUndo());
+  EXPECT_FALSE(history.Choices().canUndo);
   // Recording goes on with the next action.
   Act(2, [&] { state.AddToInventory("rope"); });
   EXPECT_EQ(history.Undo().room, 2);
@@ -132,7 +132,7 @@ TEST_F(UndoHistoryTest, TablesChangedBehindTheHistoryRefuseTheStepWhole) {
   const std::string changed = Dump();
   EXPECT_EQ(history.Undo().outcome, HistoryOutcome::Failed);
   EXPECT_EQ(Dump(), changed);  // the inventory row was not taken back on its own either
-  EXPECT_TRUE(history.CanUndo());
+  EXPECT_TRUE(history.Choices().canUndo);
 }
 
 TEST_F(UndoHistoryTest, RebuildOfTheWorldLeavesNothingToUndoOrRedo) {
@@ -140,8 +140,8 @@ TEST_F(UndoHistoryTest, RebuildOfTheWorldLeavesNothingToUndoOrRedo) {
   Act(1, [&] { state.AddToInventory("shovel"); });
   ASSERT_EQ(history.Undo().outcome, HistoryOutcome::Done);
   ASSERT_TRUE(BuildWorldDatabase(database));
-  EXPECT_FALSE(history.CanUndo());
-  EXPECT_FALSE(history.CanRedo());
+  EXPECT_FALSE(history.Choices().canUndo);
+  EXPECT_FALSE(history.Choices().canRedo);
   // The rebuilt tables are recorded like the first ones.
   Act(4, [&] { state.AddToInventory("rope"); });
   EXPECT_EQ(history.Undo().room, 4);
