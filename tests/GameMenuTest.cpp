@@ -123,7 +123,7 @@ class GameMenuTest : public ::testing::Test {
   // each press that changed the game.
   std::vector<BeforeAction> PlayWalkthrough(int stopAt) {
     std::vector<BeforeAction> steps;
-    std::ifstream script(std::filesystem::path(__FILE__).parent_path() / "scripts" / "walkthrough.txt");
+    std::ifstream script(std::filesystem::path(BRACKENHOLLOW_SCRIPT_DIRECTORY) / "walkthrough.txt");
     int presses = 0;
     for (std::string line; std::getline(script, line) && presses < stopAt;) {
       const std::size_t space = line.find(' ');
