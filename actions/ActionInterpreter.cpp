@@ -5,22 +5,20 @@
 
 #include "actions/ActionContext.h"
 #include "actions/PuzzleRow.h"
+#include "actions/Verbs.h"
 #include "store/GameRecordset.h"
 #include "store/GameState.h"
-#include "store/SqlText.h"
 #include "view/RoomView.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 
 namespace {
 
-constexpr char kVerbGet[] = "Get the";
-constexpr char kVerbLookAt[] = "Look at";
 constexpr char kIncompleteChoice[] = "You must enter an action and at least one noun.";
 constexpr char kHeaderChosen[] = "You can't choose OBJECTS IN ROOM or INVENTORY ITEMS";
 constexpr char kUseWithNeedsTwo[] =
     "if you use this action 'Use the _ with the _' then you must select 2 objects to combine.";
-constexpr char kDumbbell[] = "dumbbell";
 constexpr int kIcyLakeRoom = 126;
 constexpr char kIcyLakeWithWeight[] =
     "You are on the edge of an icy lake. The wind is blowing intensely. With the dumbbell weighing you down "
@@ -29,44 +27,10 @@ constexpr char kIcyLakeWithWeight[] =
 // The picture flag of one action: unset, on or off; the last setting wins and only "on" counts.
 enum class PictureFlag { Unset, On, Off };
 
-struct FamilyRules {
-  Family family;
-  const char* verb;
-  bool pictureOnEntry;
-  // The answer when none of the family's puzzles matched; nullptr: the family has none.
-  std::string (*fallback)(const std::string& noun1, const std::string& noun2);
-};
-
 [[noreturn]] void FailUnknownCode(const char* what, int code) {
   std::fprintf(stderr, "brackenhollow: unknown %s code %d in the puzzle tables\n", what, code);
   std::abort();
 }
-
-const FamilyRules kFamilies[] = {
-    {Family::GetRat, kVerbGet, false, nullptr},
-    {Family::TurnOn, "Turn On the", true,
-     [](const std::string& n1, const std::string&) { return "Turning on the " + n1 + " didn't do anything."; }},
-    {Family::TalkTo, "Talk to", false,
-     [](const std::string& n1, const std::string&) { return "You can't talk to the " + n1; }},
-    {Family::Search, "Search the", false,
-     [](const std::string& n1, const std::string&) { return "Searching the " + n1 + " didn't come up with anything."; }},
-    {Family::Climb, "Climb the", false,
-     [](const std::string& n1, const std::string&) { return "Climbing the " + n1 + " didn't help."; }},
-    {Family::Read, "Read the", false,
-     [](const std::string& n1, const std::string&) { return "You can't read the " + n1; }},
-    {Family::Move, "Move the", false,
-     [](const std::string& n1, const std::string&) { return "You can't move the " + n1 + ". It won't budge."; }},
-    {Family::Wear, "Wear the", false,
-     [](const std::string& n1, const std::string&) { return "You can't wear the " + n1; }},
-    {Family::Pull, "Pull the", false,
-     [](const std::string& n1, const std::string&) { return "Pulling the " + n1 + " doesn't do anything."; }},
-    {Family::Swim, "Swim in the", false,
-     [](const std::string& n1, const std::string&) { return "You can't swim in the " + n1; }},
-    {Family::UseWith, kVerbUseWith, true,
-     [](const std::string& n1, const std::string& n2) {
-       return "Combining the " + n1 + " and the " + n2 + " didn't do anything";
-     }},
-};
 
 bool IsBlank(const std::string& text) { return text.empty() || text == " "; }
 bool IsHeader(const std::string& text) { return text == kObjectsHeader || text == kInventoryHeader; }
@@ -78,21 +42,18 @@ class Action {
       : m_verb(verb), m_noun1(noun1), m_noun2(noun2), m_context(context), m_state(context.State()) {}
 
   ActionOutcome Run() {
-    const bool incomplete = (IsBlank(m_verb) || IsBlank(m_noun1)) && m_verb != kVerbUseWith;
+    const Verb* verb = FindVerb(m_verb);
+    // A verb that takes two nouns checks them itself.
+    const bool incomplete = (IsBlank(m_verb) || IsBlank(m_noun1)) && !(verb != nullptr && verb->usesSecondList);
     if (incomplete) {
-      if (m_verb == kVerbReset) {
+      if (verb != nullptr && verb->handling == VerbHandling::Reset) {
         m_context.ResetGame();
       } else {
         Say(kIncompleteChoice);
         m_messageOnly = true;
       }
-    } else {
-      if (m_verb == kVerbReset) m_context.ResetGame();
-      if (m_verb == kVerbGet && m_noun1 != "rat") GetGeneric();
-      for (const FamilyRules& rules : kFamilies) {
-        if (m_verb == rules.verb) RunFamily(rules);
-        if (rules.family == Family::TurnOn && m_verb == kVerbLookAt) LookAt();
-      }
+    } else if (verb != nullptr) {
+      RunVerb(*verb);
     }
     if (IsHeader(m_noun1) || IsHeader(m_noun2)) {
       Say(kHeaderChosen);
@@ -104,6 +65,36 @@ class Action {
 
  private:
   void Say(const std::string& text) { m_context.SetActionMessage(text); }
+
+  void RunVerb(const Verb& verb) {
+    switch (verb.handling) {
+      case VerbHandling::Puzzles:
+        RunFamily(verb);
+        return;
+      case VerbHandling::Get:
+        // A noun with a pick-up puzzle of its own is never picked up the plain way, in any room.
+        if (NamedByRowOf(verb)) {
+          RunFamily(verb);
+        } else {
+          GetGeneric();
+        }
+        return;
+      case VerbHandling::LookAt:
+        LookAt();
+        return;
+      case VerbHandling::Reset:
+        m_context.ResetGame();
+        return;
+    }
+    FailUnknownCode("verb handling", static_cast<int>(verb.handling));
+  }
+
+  bool NamedByRowOf(const Verb& verb) const {
+    for (const PuzzleRow& row : PuzzleRows()) {
+      if (row.family == verb.family && row.noun == m_noun1) return true;
+    }
+    return false;
+  }
 
   void Apply(PictureChange change) {
     switch (change) {
@@ -126,9 +117,9 @@ class Action {
     std::string gettable;
     {
       GameRecordset query(m_context.Database());
-      if (!query.Open("SELECT Objects, Gettable FROM objects WHERE Objects='" + QuoteSqlText(m_noun1) +
-                          "' AND objects.Roomnumber=" + std::to_string(m_context.CurrentRoom()) + " and gone = 0",
-                      kCursorForwardOnly, kLockReadOnly)) {
+      if (!query.Open("SELECT Objects, Gettable FROM objects WHERE Objects=? AND objects.Roomnumber=? and gone = 0",
+                      kCursorForwardOnly, kLockReadOnly,
+                      {m_noun1, static_cast<long long>(m_context.CurrentRoom())})) {
         return;
       }
       query.MoveFirst();
@@ -142,8 +133,8 @@ class Action {
       Say("You can't get this item");
       return;
     }
-    if (m_noun1 == kDumbbell) {
-      m_state.SetActionStatus("have weight", "1");
+    if (m_noun1 == object::kDumbbell) {
+      m_state.SetActionStatus(key::kHaveWeight, "1");
       m_state.SetRoomDescription(kIcyLakeWithWeight, std::to_string(kIcyLakeRoom));
     }
     m_state.AddToInventory(m_noun1);
@@ -154,31 +145,30 @@ class Action {
   // Shows the description of the first object row of that name, wherever it lies.
   void LookAt() {
     GameRecordset query(m_context.Database());
-    if (!query.Open("Select description from objects where objects='" + QuoteSqlText(m_noun1) + "'",
-                    kCursorForwardOnly, kLockReadOnly)) {
+    if (!query.Open("Select description from objects where objects=?", kCursorForwardOnly, kLockReadOnly, {m_noun1})) {
       return;
     }
     query.MoveFirst();
     Say(query.IsEOF() ? std::string() : query.GetFieldText(0));
   }
 
-  void RunFamily(const FamilyRules& rules) {
+  void RunFamily(const Verb& verb) {
     bool handled = false;
-    if (rules.pictureOnEntry) m_picture = PictureFlag::On;
-    if (rules.family == Family::UseWith && (IsBlank(m_noun1) || IsBlank(m_noun2))) {
+    if (verb.pictureOnEntry) m_picture = PictureFlag::On;
+    if (verb.usesSecondList && (IsBlank(m_noun1) || IsBlank(m_noun2))) {
       Say(kUseWithNeedsTwo);
       m_picture = PictureFlag::Off;
       handled = true;
       m_messageOnly = true;
     }
     for (const PuzzleRow& row : PuzzleRows()) {
-      if (row.family != rules.family || !Matches(row)) continue;
+      if (row.family != verb.family || !Matches(row)) continue;
       handled = true;
       Apply(row.onMatch);
       if (ChecksPass(row)) RunEffects(row);
     }
-    if (!handled && rules.fallback != nullptr) {
-      Say(rules.fallback(m_noun1, m_noun2));
+    if (!handled && verb.fallback != nullptr) {
+      Say(verb.fallback(m_noun1, m_noun2));
       m_messageOnly = true;
       m_picture = PictureFlag::Off;
     }
@@ -253,8 +243,6 @@ class Action {
         case EffectKind::ShowPicture:
           m_context.SetPictureFile(effect.text);
           break;
-        default:
-          FailUnknownCode("effect", static_cast<int>(effect.kind));
       }
     }
   }

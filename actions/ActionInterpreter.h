@@ -7,9 +7,6 @@ namespace brackenhollow {
 
 class ActionContext;
 
-inline constexpr char kVerbUseWith[] = "Use the __ with the __";
-inline constexpr char kVerbReset[] = "RESET THE GAME";
-
 // How an action asks to be closed.
 struct ActionOutcome {
   bool messageOnly = false;  // show the answer under the old room text; re-read nothing

@@ -1,15 +1,16 @@
 #pragma once
 // One puzzle of the Action button as data: the interpreter (ActionInterpreter) reads these rows; the
-// rows themselves live in PuzzleTables.cpp.
+// rows themselves live in PuzzleTables.cpp. To list every puzzle as a player would try it, walk
+// PuzzleRows() and take VerbOf(row.family).text (actions/Verbs.h), row.noun, row.otherNoun and row.room.
 
 #include <string>
 #include <vector>
 
 namespace brackenhollow {
 
-// The verb families, in the order the Action button tries them.
+// The puzzle families; the verb table (actions/Verbs.h) names the verb that runs each.
 enum class Family {
-  GetRat,      // "Get the" with the rat (the generic pick-up is not a table)
+  GetRat,      // "Get the": pick-ups with a puzzle of their own (the rat); other nouns are taken plainly
   TurnOn,      // "Turn On the"
   TalkTo,      // "Talk to"
   Search,      // "Search the"
@@ -91,7 +92,8 @@ inline Effect PictureOn() { return {EffectKind::PictureOn, {}, {}, 0, 0, 0}; }
 inline Effect PictureOff() { return {EffectKind::PictureOff, {}, {}, 0, 0, 0}; }
 inline Effect ShowPicture(std::string name) { return {EffectKind::ShowPicture, std::move(name), {}, 0, 0, 0}; }
 
-// The whole puzzle set: every family's rows, families in the order above, rows in the order tried.
+// The whole puzzle set, every family's rows. No two rows answer the same choice, so their order only
+// keeps the tables readable.
 const std::vector<PuzzleRow>& PuzzleRows();
 
 }  // namespace brackenhollow

@@ -8,17 +8,48 @@
 #include "app/GameScreen.h"
 #include "app/GameWindow.h"
 #include "app/QtMessageBoxes.h"
+#include "store/GameDatabase.h"
 
 namespace brackenhollow {
+
+namespace {
+
+constexpr char kAlreadyRunning[] =
+    "Brackenhollow is already running with this saved game. Only one game can use it at a time, so this one "
+    "closes.";
+constexpr char kStoreBusy[] =
+    "The saved game is in use by another program: Brackenhollow seems to be running already. Wait and try "
+    "again? (No closes the game.)";
+
+}  // namespace
+
+GameApp::GameApp(const std::string& storePath) : m_lock(QString::fromStdString(storePath + ".lock")) {
+  // A lock is stale only when its process is gone, however long a game has been running.
+  m_lock.setStaleLockTime(0);
+  // A folder that takes no lock file (read-only) is no second game: the store's own checks follow.
+  if (m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError) {
+    m_database = std::make_unique<GameDatabase>(storePath);
+  }
+}
+
+GameApp::~GameApp() = default;
 
 int GameApp::Run(MessageBoxes* boxes, const std::string& programDirectory) {
   QtMessageBoxes qtBoxes;
   MessageBoxes& used = boxes != nullptr ? *boxes : qtBoxes;
-  GameWindow window(m_database, used, programDirectory);
+  if (!m_database) {
+    used.Inform(kAlreadyRunning);
+    return 1;
+  }
+  while (m_database->IsBusy()) {
+    if (!used.AskYesNo(kStoreBusy)) return 1;
+    m_database->RetryOpen();
+  }
+  GameWindow window(*m_database, used, programDirectory);
   qtBoxes.SetParent(&window);
-  m_database.SetMessageBoxes(&used);
+  m_database->SetMessageBoxes(&used);
   if (window.Run() == QDialog::Accepted) window.Screen().SaveCurrentRoom();
-  m_database.SetMessageBoxes(nullptr);
+  m_database->SetMessageBoxes(nullptr);
   return 0;
 }
 

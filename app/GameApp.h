@@ -2,33 +2,37 @@
 // The application object: owns the one store connection for the life of the process and runs the
 // game's window.
 
-#include <string>
+#include <QLockFile>
 
-#include "store/GameDatabase.h"
+#include <memory>
+#include <string>
 
 namespace brackenhollow {
 
+class GameDatabase;
 class MessageBoxes;
 
 class GameApp {
  public:
-  // Opens the store before any window exists.
-  explicit GameApp(const std::string& storePath) : m_database(storePath) {}
+  // Takes the store for this process alone (a lock file beside it) and opens it before any window
+  // exists. When another running game holds the lock, the store is not opened at all.
+  explicit GameApp(const std::string& storePath);
+  ~GameApp();
 
   // Runs the start window and the game window, with boxes for the player's messages (Qt message
-  // boxes when null). Saves the player's room when the game ended as with OK. Returns the exit code.
+  // boxes when null). Saves the player's room when the game ended as with OK. Returns the exit code:
+  // 1 when the game did not start because the store is in use elsewhere.
   int Run(MessageBoxes* boxes, const std::string& programDirectory);
 
-  GameDatabase& Database() { return m_database; }
-
  private:
-  GameDatabase m_database;
+  QLockFile m_lock;
+  std::unique_ptr<GameDatabase> m_database;  // null while another game holds the store
 };
 
 // The store's file in the user's data folder (the folder is created when missing).
 std::string DefaultStorePath();
 
-// The executable's folder, ending in its separator: the pictures lie there.
+// The executable's folder, ending in its separator: the pictures lie there in the build folder.
 std::string ProgramDirectory();
 
 }  // namespace brackenhollow

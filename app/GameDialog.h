@@ -77,22 +77,31 @@ class GameDialog : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Creates every widget once; the layouts only place them.
   void CreateControls();
+  // The four direction buttons on a compass grid.
   void CreateCompass();
+  // Routes the widgets' events and the keys (Return, Ctrl+arrows) to the screen's handlers.
   void ConnectControls();
+  // Verb, objects, Action, directions, then the text.
   void SetTabOrder();
   // Runs a handler of the screen, mirrors the screen into the widgets, and adds what is new to the
   // transcript (an answer only after an action).
   template <typename Handler>
   void Route(Handler handler, bool action = false);
+  // Shows the screen's state in the widgets.
   void Mirror();
+  // Adds the room text and answer the last handler wrote to the transcript, and announces an answer.
   void RecordTranscript(bool afterAction);
+  // Tells a screen reader of the answer inserted at position in textWidget.
   void Announce(QWidget* textWidget, int position, const QString& answer);
+  // Names the picture after the room it shows (read anew when room or picture changed).
   void NamePicture();
   // Runs handler, which may put the game anywhere (a new game, an opened save): the transcript then
   // starts its passage anew.
   template <typename Handler>
   void Jump(Handler handler);
+  // The room text reads larger than the controls: follows the window's text size.
   void UpdateTextFonts();
 
   GameScreen m_screen;

@@ -10,6 +10,7 @@ namespace brackenhollow {
 
 namespace {
 
+// Whether the entry is one of the room view's section headings.
 bool IsHeading(const QString& text) {
   return text == QLatin1String(kObjectsHeader) || text == QLatin1String(kInventoryHeader);
 }

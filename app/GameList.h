@@ -21,6 +21,7 @@ class GameList : public QComboBox {
   bool Holds(const std::vector<std::string>& entries) const;
 
  protected:
+  // The wheel changes the list only while it has the focus; otherwise it scrolls what lies beneath.
   void wheelEvent(QWheelEvent* event) override;
 };
 

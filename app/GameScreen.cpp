@@ -3,12 +3,12 @@
 #include <array>
 
 #include "actions/ActionInterpreter.h"
+#include "actions/Verbs.h"
 #include "app/SavedGame.h"
 #include "movement/RoomExits.h"
 #include "store/ActionTransaction.h"
 #include "store/MessageBoxes.h"
 #include "view/PictureSelection.h"
-#include "view/PictureTables.h"
 #include "view/RoomView.h"
 #include "world/WorldBuild.h"
 
@@ -16,10 +16,6 @@ namespace brackenhollow {
 
 namespace {
 
-constexpr std::array<const char*, 13> kVerbs = {
-    "Climb the", "Get the",     "Look at", "Move the",    "Pull the", "Read the",      "Search the",
-    "Swim in the", "Talk to", "Turn On the", kVerbUseWith, "Wear the", kVerbReset,
-};
 constexpr char kTextCaption[] = "Text";
 constexpr char kGraphicCaption[] = "Graphic";
 constexpr char kResetQuestion[] =
@@ -62,7 +58,7 @@ GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string 
       m_history(database, [this] { return m_currentRoom; }),
       m_saves(database),
       m_programDirectory(std::move(programDirectory)) {
-  m_screen.verbs.entries.assign(kVerbs.begin(), kVerbs.end());
+  for (const Verb& verb : Verbs()) m_screen.verbs.entries.emplace_back(verb.text);
   SetAllControls(true);
   m_screen.Enable(Control::Noun2List, false);
 }
@@ -147,7 +143,7 @@ void GameScreen::ArriveIn(int room) {
   m_currentRoom = room;
   ShowRoomPicture();
   EnableAfterHandler();
-  m_screen.Enable(Control::Noun2List, m_screen.verbs.SelectedText() == kVerbUseWith);
+  m_screen.Enable(Control::Noun2List, UsesSecondList(m_screen.verbs.SelectedText()));
 }
 
 void GameScreen::EnableAfterHandler() {
@@ -205,7 +201,7 @@ void GameScreen::OnAction() {
     }
   }
   EnableAfterHandler();
-  m_screen.Enable(Control::Noun2List, m_verbText == kVerbUseWith);
+  m_screen.Enable(Control::Noun2List, UsesSecondList(m_verbText));
   UpdateHistoryCommands();
 }
 
@@ -263,7 +259,7 @@ bool GameScreen::ChooseNoun2(int index) {
 
 void GameScreen::OnVerbChanged() {
   TakeControls();
-  if (m_verbText == kVerbUseWith) {
+  if (UsesSecondList(m_verbText)) {
     m_screen.Enable(Control::Noun2List, true);
     return;
   }

@@ -54,9 +54,11 @@ class GameWindow : public QMainWindow {
  private:
   // Carries out a menu command.
   void Perform(MenuCommand command);
+  // Sets the text size, steps away from the desktop's, kept within the sizes offered.
   void SetTextSize(int steps);
   // Offers Undo and Redo exactly while the game has a step to take back or to do again.
   void UpdateGameMenu();
+  // Takes size, place, state, layout and text size from the last run; a first run gets most of the screen.
   void RestoreSettings();
   void SaveSettings() const;
 

@@ -14,6 +14,7 @@ namespace brackenhollow {
 
 namespace {
 
+// The pages' texts, as rich text.
 QString HowToPlay() {
   return QDialog::tr(
       "<h2>How to play</h2>"

@@ -14,6 +14,7 @@
 #include "app/GameDialog.h"
 #include "app/GameWindow.h"
 #include "app/SplashDialog.h"
+#include "hints/Hint.h"
 #include "view/CS309PictureBox.h"
 #include "view/PicturePath.h"
 
@@ -170,6 +171,9 @@ void ReplayDriver::RunOnGame(GameWindow& window, const std::string& verb, const 
     window.SetCompact(argument == "compact");
   } else if (verb == "size") {
     Resize(window, argument);
+  } else if (verb == "hint" && argument.empty()) {
+    GameScreen& screen = game.Screen();
+    m_out << HintLine(ComputeHint(screen.Database(), screen.CurrentRoom())) << "\n";
   } else {
     Refuse("unknown command: " + verb + (argument.empty() ? "" : " " + argument));
   }

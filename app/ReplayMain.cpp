@@ -2,6 +2,7 @@
 // a display, and prints what the player would see.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
 
 #include <fstream>
@@ -10,7 +11,9 @@
 #include <vector>
 
 #include "app/GameApp.h"
+#include "app/PictureFolder.h"
 #include "app/ReplayDriver.h"
+#include "app/StoreOption.h"
 
 namespace {
 
@@ -23,19 +26,24 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("brackenhollow"));
 
-  std::string storePath;
-  std::string scriptPath;
-  const QStringList arguments = QApplication::arguments();
-  for (qsizetype index = 1; index < arguments.size(); ++index) {
-    if (arguments[index] == QLatin1String("--store") && index + 1 < arguments.size()) {
-      storePath = arguments[++index].toStdString();
-    } else if (arguments[index].startsWith(QLatin1Char('-')) || !scriptPath.empty()) {
-      std::cerr << kUsage;
-      return 2;
-    } else {
-      scriptPath = arguments[index].toStdString();
-    }
+  QCommandLineParser parser;
+  const QCommandLineOption helpOption = parser.addHelpOption();
+  const QCommandLineOption storeOption = brackenhollow::StoreOption();
+  parser.addOption(storeOption);
+  parser.addPositionalArgument(QStringLiteral("SCRIPT"),
+                               QStringLiteral("The commands to play; standard input when absent."),
+                               QStringLiteral("[SCRIPT]"));
+  if (!parser.parse(QApplication::arguments()) || parser.positionalArguments().size() > 1) {
+    std::cerr << kUsage;
+    return 2;
   }
+  if (parser.isSet(helpOption)) {
+    std::cout << parser.helpText().toStdString();
+    return 0;
+  }
+  const std::string storePath = parser.value(storeOption).toStdString();
+  const std::string scriptPath =
+      parser.positionalArguments().isEmpty() ? std::string() : parser.positionalArguments().first().toStdString();
 
   std::vector<std::string> lines;
   std::ifstream file;
@@ -50,14 +58,15 @@ int main(int argc, char* argv[]) {
   for (std::string line; std::getline(input, line);) lines.push_back(line);
 
   brackenhollow::GameApp game(storePath.empty() ? brackenhollow::DefaultStorePath() : storePath);
-  const std::string programDirectory = brackenhollow::ProgramDirectory();
-  brackenhollow::ReplayDriver driver(std::move(lines), programDirectory, std::cout);
+  const brackenhollow::PictureFolderSearch pictures = brackenhollow::SearchPictureFolder();
+  brackenhollow::ReplayDriver driver(std::move(lines), pictures.folder, std::cout);
+  if (!pictures.found) driver.Inform(brackenhollow::MissingPicturesMessage(pictures));
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, [&] {
     if (!driver.Step()) timer.stop();
   });
   timer.start(0);
-  game.Run(&driver, programDirectory);
+  game.Run(&driver, pictures.folder);
   timer.stop();
   driver.Closed();
   return driver.Failed() ? 1 : 0;

@@ -1,6 +1,7 @@
 #include "app/SplashDialog.h"
 
 #include <QBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -66,6 +67,14 @@ QPushButton* SplashDialog::StartButton() const { return m_gameInProgress ? m_con
 void SplashDialog::showEvent(QShowEvent* event) {
   OfferSavedGame();
   QDialog::showEvent(event);
+}
+
+void SplashDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void SplashDialog::OfferSavedGame() {

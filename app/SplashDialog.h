@@ -38,6 +38,8 @@ class SplashDialog : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Escape does not leave the game; Quit and the window's close button do.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // Offers "Continue" with the saved room's name when a game is in progress.

@@ -1,22 +1,52 @@
 #include "app/StartGame.h"
 
-#include "store/GameRecordset.h"
+#include "store/GameDatabase.h"
 #include "world/WorldBuild.h"
+#include "world/WorldCheck.h"
 
 namespace brackenhollow {
 
+namespace {
+
+constexpr char kRoomRestored[] =
+    "Your saved game had lost the room you were in, so you start again in your bedroom. Everything else you "
+    "did is kept.";
+
+}  // namespace
+
 bool StartGame(GameDatabase& database, const std::function<void(const std::string&)>& showWaitText) {
-  bool missing = true;
-  {
-    GameRecordset probe(database);
-    if (probe.Open("Select room from currentroom", kCursorForwardOnly, kLockReadOnly)) {
-      probe.MoveFirst();
-      missing = probe.IsEOF();
+  const WorldInspection inspection = InspectWorld(database);
+  switch (inspection.shape) {
+    case WorldShape::Whole:
+      return false;
+    case WorldShape::RoomMissing:
+      // The rest of the game is whole: only the room goes back to where a new game starts.
+      if (RestoreSavedRoom(database)) database.Notify(kRoomRestored);
+      return false;
+    case WorldShape::Foreign:
+      database.MoveAside("other", "The file at " + database.Path() + " belongs to another program");
+      break;
+    case WorldShape::Incomplete: {
+      const std::string copy = database.CopyAside("incomplete");
+      if (copy.empty()) {
+        // No copy, no rebuild over it: the file is moved aside whole instead (or left alone).
+        database.MoveAside("incomplete", "Your saved game is missing part of the world (" + inspection.missing + ")");
+      } else {
+        database.Notify("Your saved game is missing part of the world (" + inspection.missing +
+                        "), so a new game starts. A copy of the old file was kept as " + copy + ".");
+      }
+      break;
     }
-    // The probe closes before the build: a table with a query still open on it cannot be dropped.
+    case WorldShape::Missing:
+      break;
   }
-  if (!missing) return false;
   showWaitText(kFirstRunText);
+  if (BuildWorldDatabase(database)) return true;
+  // The build was taken back whole: the file holds no half world, and the next start tries again.
+  database.Notify("The new world could not be written to " + database.Path() +
+                  ". You can play, but your progress will be lost when you leave; the game tries to save "
+                  "again at its next start.");
+  database.UseMemoryStore();
   BuildWorldDatabase(database);
   return true;
 }

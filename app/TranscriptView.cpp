@@ -11,6 +11,7 @@ namespace {
 // Old entries beyond this many paragraphs leave the top, so a long game stays quick to show.
 constexpr int kMaximumParagraphs = 20000;
 
+// The text's lines that hold anything, one paragraph each.
 QStringList Paragraphs(const std::string& text) {
   QStringList paragraphs;
   for (const QString& line : QString::fromStdString(text).split(QStringLiteral("\r\n"))) {

@@ -28,6 +28,7 @@ class TranscriptView : public QTextEdit {
  private:
   // Adds one entry; returns where an answer starts, or -1 for a room text.
   int AppendEntry(const Transcript::Entry& entry);
+  // Gives the newest answer its mark (tint and weight), or takes it away.
   void MarkNewestAnswer(bool marked);
 
   QTextCursor m_newestAnswer;  // spans the newest answer's paragraphs

@@ -1,5 +1,6 @@
-// The world build beside the sqlite3 shell running the same statements in one transaction, and
-// single state operations on a built world.
+// The world build beside the sqlite3 shell running the same statements in one transaction, single
+// state operations on a built world, the writes of one action as separate commits and as one, a
+// whole Action press, and the start-up check of a store.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -9,7 +10,10 @@
 #include <fstream>
 #include <string>
 
+#include "app/GameScreen.h"
+#include "store/ActionTransaction.h"
 #include "store/GameDatabase.h"
+#include "store/GameRecordset.h"
 #include "store/GameState.h"
 #include "store/MessageBoxes.h"
 #include "world/WorldBuild.h"
@@ -102,6 +106,106 @@ void BM_AddToInventory(benchmark::State& state) {
   for (auto _ : state) world.state.AddToInventory("rope tied to teapot");
 }
 BENCHMARK(BM_AddToInventory)->Unit(benchmark::kMicrosecond);
+
+
+constexpr char kIcyLakeText[] = "You are on the edge of an icy lake. The wind is blowing intensely.";
+
+// The four writes of picking up the dumbbell, each its own commit, as every action wrote before.
+void BM_DumbbellWritesSeparateCommits(benchmark::State& state) {
+  BuiltWorld world;
+  for (auto _ : state) {
+    world.state.SetActionStatus("have weight", "1");
+    world.state.SetRoomDescription(kIcyLakeText, "126");
+    world.state.AddToInventory("dumbbell");
+    world.state.SetObjectGone("dumbbell");
+  }
+}
+BENCHMARK(BM_DumbbellWritesSeparateCommits)->Unit(benchmark::kMicrosecond);
+
+// The same four writes in the one transaction an Action press now makes.
+void BM_DumbbellWritesOneCommit(benchmark::State& state) {
+  BuiltWorld world;
+  for (auto _ : state) {
+    brackenhollow::ActionTransaction transaction(world.database);
+    world.state.SetActionStatus("have weight", "1");
+    world.state.SetRoomDescription(kIcyLakeText, "126");
+    world.state.AddToInventory("dumbbell");
+    world.state.SetObjectGone("dumbbell");
+    benchmark::DoNotOptimize(transaction.Commit());
+  }
+}
+BENCHMARK(BM_DumbbellWritesOneCommit)->Unit(benchmark::kMicrosecond);
+
+// A whole Action press, "Get the" "dumbbell" in its room, from the button to the refreshed screen.
+// A new dumbbell is laid down (untimed) before each press.
+void BM_ActionPressGetDumbbell(benchmark::State& state) {
+  BuiltWorld world;
+  world.state.SaveCurrentRoom(101);
+  brackenhollow::GameScreen screen(world.database, world.boxes, "/opt/brackenhollow/");
+  screen.PrepareStart();
+  screen.EnterGame(brackenhollow::kStartChosen);
+  const auto indexOf = [](const brackenhollow::ListState& list, const std::string& text) {
+    for (std::size_t index = 0; index < list.entries.size(); ++index) {
+      if (list.entries[index] == text) return static_cast<int>(index);
+    }
+    return -1;
+  };
+  for (auto _ : state) {
+    state.PauseTiming();
+    world.state.PlaceObjectInRoom("101", "dumbbell", "1", "0", "A dumbbell.");
+    screen.RefreshRoomView();
+    screen.ChooseVerb(indexOf(screen.Screen().verbs, "Get the"));
+    screen.ChooseNoun1(indexOf(screen.Screen().noun1, "dumbbell"));
+    state.ResumeTiming();
+    screen.OnAction();
+  }
+}
+BENCHMARK(BM_ActionPressGetDumbbell)->Unit(benchmark::kMicrosecond);
+
+// A store in mid-game: the world and the rows a long game adds, closed cleanly.
+fs::path MidGameStore() {
+  const fs::path path = Scratch("midgame.sqlite");
+  RemoveStore(path);
+  brackenhollow::GameDatabase database(path.string());
+  brackenhollow::BuildWorldDatabase(database);
+  SilentBoxes boxes;
+  brackenhollow::GameState state(database, boxes);
+  brackenhollow::GameRecordset keys(database);
+  std::vector<std::string> names;
+  keys.Open("select actiontype from actions", brackenhollow::kCursorForwardOnly, brackenhollow::kLockReadOnly);
+  for (keys.MoveFirst(); !keys.IsEOF(); keys.MoveNext()) names.push_back(keys.GetFieldText(0));
+  keys.Close();
+  for (std::size_t index = 0; index < names.size() / 2; ++index) {
+    state.SetActionStatus(names[index], "1");
+    state.AddToInventory("item " + std::to_string(index));
+    state.PlaceObjectInRoom("999", "item " + std::to_string(index), "1", "1", "Something found on the way.");
+    state.SetRoomDescription("A room changed by play.", std::to_string(index + 1));
+  }
+  return path;
+}
+
+// PRAGMA integrity_check alone on a mid-game store.
+void BM_IntegrityCheckMidGame(benchmark::State& state) {
+  const fs::path path = MidGameStore();
+  brackenhollow::GameDatabase database(path.string());
+  for (auto _ : state) {
+    brackenhollow::GameRecordset check(database);
+    check.Open("PRAGMA integrity_check", brackenhollow::kCursorForwardOnly, brackenhollow::kLockReadOnly);
+    benchmark::DoNotOptimize(check.GetFieldText(0));
+  }
+  state.counters["store bytes"] = static_cast<double>(fs::file_size(path));
+}
+BENCHMARK(BM_IntegrityCheckMidGame)->Unit(benchmark::kMillisecond);
+
+// The whole start-up of a mid-game store: open, log mode, integrity check, write probe, close.
+void BM_StartUpMidGame(benchmark::State& state) {
+  const fs::path path = MidGameStore();
+  for (auto _ : state) {
+    brackenhollow::GameDatabase database(path.string());
+    benchmark::DoNotOptimize(database.IsOpen());
+  }
+}
+BENCHMARK(BM_StartUpMidGame)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

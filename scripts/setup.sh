@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the game and the tests need, when any is missing.
 set -euo pipefail
 
-packages=(cmake g++ make pkgconf qt6-base-dev libsqlite3-dev libgif-dev libgtest-dev libbenchmark-dev sqlite3 fonts-dejavu-core xvfb xauth)
+packages=(cmake g++ make pkgconf qt6-base-dev libsqlite3-dev libgif-dev libimagequant-dev libgtest-dev libbenchmark-dev sqlite3 fonts-dejavu-core
+          desktop-file-utils appstream dpkg-dev file man-db xvfb xauth)
 
 missing=()
 for package in "${packages[@]}"; do

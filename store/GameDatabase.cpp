@@ -2,15 +2,12 @@
 
 #include <sqlite3.h>
 
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <ctime>
-#include <filesystem>
-#include <system_error>
 
 #include "store/MessageBoxes.h"
+#include "store/StoreFiles.h"
 #include "store/detail/Statement.h"
 
 namespace brackenhollow {
@@ -37,27 +34,69 @@ bool IsStoreProblem(int code) {
   }
 }
 
-std::string TimeStamp() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  localtime_r(&now, &local);
-  char buffer[32];
-  std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", &local);
-  return buffer;
+// What a failure at start-up says about the file.
+enum class StartCause { Fine, Busy, Damaged, CannotWrite };
+
+StartCause CauseOf(int code) {
+  switch (code & 0xff) {
+    case SQLITE_OK:
+      return StartCause::Fine;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return StartCause::Busy;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_FORMAT:
+      return StartCause::Damaged;
+    default:
+      // Read-only, full, an I/O error, no permission: the file may be whole, so it is not touched.
+      return StartCause::CannotWrite;
+  }
 }
 
-// True for a missing or empty file and for one that starts as every SQLite store does. Checked before
-// SQLite opens the file, since opening it may already rewrite the journal files beside it.
-bool LooksLikeStore(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0) return true;
-  constexpr char kHeader[] = "SQLite format 3";
-  char start[sizeof kHeader] = {};
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return true;  // unreadable: let the open itself decide
-  const std::size_t got = std::fread(start, 1, sizeof start, file);
-  std::fclose(file);
-  return got == sizeof start && std::memcmp(start, kHeader, sizeof kHeader) == 0;
+// Runs sql and collects the text of the first column of every row. Returns SQLITE_OK or the code of
+// the failure.
+int Query(sqlite3* connection, const std::string& sql, std::vector<std::string>& rows) {
+  rows.clear();
+  detail::Prepared prepared = detail::Prepare(connection, sql);
+  if (!prepared.statement) return prepared.code;
+  int code = sqlite3_step(prepared.statement.get());
+  for (; code == SQLITE_ROW; code = sqlite3_step(prepared.statement.get())) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(prepared.statement.get(), 0));
+    rows.emplace_back(text != nullptr ? text : "");
+  }
+  return code == SQLITE_DONE ? SQLITE_OK : sqlite3_extended_errcode(connection);
+}
+
+// True when every complaint of an integrity check is about an index (an entry missing or too many),
+// which rebuilding the indexes mends; the tables' own rows are whole then.
+bool OnlyIndexesDamaged(sqlite3* connection, const std::vector<std::string>& complaints) {
+  std::vector<std::string> indexes;
+  if (Query(connection, "SELECT name FROM sqlite_schema WHERE type = 'index'", indexes) != SQLITE_OK) return false;
+  for (const std::string& complaint : complaints) {
+    const bool aboutEntries = complaint.rfind("row ", 0) == 0 || complaint.rfind("wrong # of entries", 0) == 0 ||
+                              complaint.rfind("non-unique entry", 0) == 0;
+    const std::size_t at = complaint.rfind(" index ");
+    if (!aboutEntries || at == std::string::npos) return false;
+    const std::string name = complaint.substr(at + 7);
+    if (std::find(indexes.begin(), indexes.end(), name) == indexes.end()) return false;
+  }
+  return !complaints.empty();
+}
+
+// The file's name as an SQLite URI path: the characters a URI gives a meaning are escaped.
+std::string UriPath(const std::string& path) {
+  std::string uri = "file:";
+  for (const char character : path) {
+    if (character == '%' || character == '?' || character == '#') {
+      char escaped[4];
+      std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(character));
+      uri += escaped;
+    } else {
+      uri += character;
+    }
+  }
+  return uri;
 }
 
 bool DebugOutputWanted() {
@@ -75,75 +114,196 @@ void ReportComError(long code) {
   std::fputs(buffer, stderr);
 }
 
-GameDatabase::GameDatabase(const std::string& path) : m_path(path) {
+GameDatabase::GameDatabase(const std::string& path) : m_filePath(path) {
   RegisterComponents();
-  OpenOrRecover();
+  OpenFile();
 }
 
-GameDatabase::~GameDatabase() { sqlite3_close_v2(m_connection); }
+GameDatabase::~GameDatabase() { Close(); }
 
-bool GameDatabase::TryOpen(const std::string& path) {
+void GameDatabase::Close() {
   sqlite3_close_v2(m_connection);
   m_connection = nullptr;
+}
+
+int GameDatabase::OpenConnection(const std::string& name, int flags) {
+  Close();
   sqlite3* connection = nullptr;
-  const int code = sqlite3_open_v2(path.c_str(), &connection,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+  const int code = sqlite3_open_v2(name.c_str(), &connection, flags | SQLITE_OPEN_NOMUTEX, nullptr);
   if (code != SQLITE_OK) {
     sqlite3_close_v2(connection);
-    return false;
+    return code;
   }
   m_connection = connection;
   sqlite3_busy_timeout(m_connection, kBusyTimeoutMilliseconds);
   sqlite3_extended_result_codes(m_connection, 1);
+  return SQLITE_OK;
+}
+
+void GameDatabase::OpenFile() {
+  m_busy = false;
+  m_path = m_filePath;
+  if (m_filePath == kMemoryStore) {
+    UseMemoryStore();
+    return;
+  }
+  const StoreFileKind kind = KindOfStoreFile(m_filePath);
+  switch (kind) {
+    case StoreFileKind::NotAFile:
+      Notify("There is a folder, pipe or device at " + m_filePath +
+             " where the saved game belongs, so the game leaves it alone. You can play, but your progress will "
+             "be lost when you leave.");
+      UseMemoryStore();
+      return;
+    case StoreFileKind::Unreadable:
+      Notify("The saved game at " + m_filePath +
+             " may not be read. You can play, but your progress will be lost when you leave.");
+      UseMemoryStore();
+      return;
+    case StoreFileKind::OtherFile:
+      MoveAside("damaged", "The file at " + m_filePath + " is not a saved game");
+      return;
+    case StoreFileKind::Missing:
+    case StoreFileKind::Empty:
+    case StoreFileKind::Store:
+      break;
+  }
+  int code = OpenConnection(m_filePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  if (code == SQLITE_OK) code = CheckStore();
+  switch (CauseOf(code)) {
+    case StartCause::Fine:
+      return;
+    case StartCause::Busy:
+      // Another program (most likely a second game) holds the store: wait and ask, never move it.
+      Close();
+      m_path.clear();
+      m_busy = true;
+      return;
+    case StartCause::Damaged:
+      MoveAside("damaged", "The saved game at " + m_filePath + " is damaged");
+      return;
+    case StartCause::CannotWrite:
+      if (kind == StoreFileKind::Missing) {
+        Notify("The game could not create its saved game at " + m_filePath + " (" + sqlite3_errstr(code) +
+               "). You can play, but your progress will be lost when you leave.");
+        UseMemoryStore();
+      } else {
+        PlayOnCopy(sqlite3_errstr(code));
+      }
+      return;
+  }
+}
+
+// Write-ahead logging: every finished write survives a crash of the program, and a write costs no
+// disk flush (flushes happen at checkpoints), which keeps each move and action quick. Then the whole
+// file is read once, indexes included, so damage is caught here and not as wrong answers in play.
+int GameDatabase::CheckStore() {
+  std::vector<std::string> rows;
+  if (sqlite3_db_readonly(m_connection, "main") == 1) return SQLITE_READONLY;
+  int code = Query(m_connection, "PRAGMA journal_mode=WAL", rows);
+  if (code != SQLITE_OK) return code;
+  // A store that cannot take the log file beside it answers with its old mode.
+  if (rows.empty() || rows.front() != "wal") return SQLITE_READONLY;
+  code = Query(m_connection, "PRAGMA synchronous=NORMAL", rows);
+  if (code != SQLITE_OK) return code;
+  code = Query(m_connection, "PRAGMA integrity_check", rows);
+  if (code == SQLITE_OK && rows == std::vector<std::string>{"ok"}) code = ProbeWriting();
+  if (code != SQLITE_OK || rows == std::vector<std::string>{"ok"}) return code;
+  if (!OnlyIndexesDamaged(m_connection, rows)) return SQLITE_CORRUPT;
+  code = RunForCode("REINDEX");
+  if (code != SQLITE_OK) return CauseOf(code) == StartCause::Fine ? SQLITE_CORRUPT : code;
+  code = Query(m_connection, "PRAGMA integrity_check", rows);
+  if (code != SQLITE_OK) return code;
+  if (rows != std::vector<std::string>{"ok"}) return SQLITE_CORRUPT;
+  Notify("The saved game's indexes were damaged and have been rebuilt. Your game goes on where you left it.");
+  return SQLITE_OK;
+}
+
+// Writes the store's format number back unchanged: a full disk or a store that takes no writes
+// shows now, before the first action, and not as a lost action later.
+int GameDatabase::ProbeWriting() {
+  std::vector<std::string> rows;
+  int code = Query(m_connection, "PRAGMA user_version", rows);
+  if (code != SQLITE_OK) return code;
+  code = Query(m_connection, "PRAGMA user_version = " + (rows.empty() ? std::string("0") : rows.front()), rows);
+  return code;
+}
+
+void GameDatabase::RetryOpen() { OpenFile(); }
+
+void GameDatabase::PlayOnCopy(const std::string& reason) {
+  Close();
+  m_path.clear();
+  sqlite3* source = nullptr;
+  // Read-only first; a folder that cannot take the log's index file still lets the file be read whole.
+  for (const char* mode : {"?mode=ro", "?immutable=1"}) {
+    std::vector<std::string> rows;
+    if (sqlite3_open_v2((UriPath(m_filePath) + mode).c_str(), &source, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+                        nullptr) == SQLITE_OK &&
+        Query(source, "SELECT count(*) FROM sqlite_schema", rows) == SQLITE_OK) {
+      break;
+    }
+    sqlite3_close_v2(source);
+    source = nullptr;
+  }
+  UseMemoryStore();
+  bool copied = false;
+  if (source != nullptr && m_connection != nullptr) {
+    sqlite3_backup* backup = sqlite3_backup_init(m_connection, "main", source, "main");
+    copied = backup != nullptr && sqlite3_backup_step(backup, -1) == SQLITE_DONE;
+    sqlite3_backup_finish(backup);
+  }
+  sqlite3_close_v2(source);
+  if (!copied) UseMemoryStore();
+  Notify("The saved game at " + m_filePath + " cannot be written (" + reason + "), so it is left as it is. " +
+         (copied ? "You can play on from where you were, but your progress will be lost when you leave."
+                 : "It could not be read either: a new game starts, and it will be lost when you leave."));
+  m_writeProblemReported = true;
+}
+
+bool GameDatabase::MoveAside(const std::string& label, const std::string& reason) {
+  if (m_path.empty()) {
+    // Playing on a copy: the file was promised to stay as it is.
+    UseMemoryStore();
+    return false;
+  }
+  Close();
+  m_path.clear();
+  const std::string kept = FreeFileName(m_filePath + "." + label + "-" + TimeStamp());
+  const std::string failure = MoveStoreFile(m_filePath, kept);
+  if (!failure.empty()) {
+    Notify(reason + ", but it could not be moved aside (" + failure +
+           "), so it was left as it is. You can play, but your progress will be lost when you leave.");
+    UseMemoryStore();
+    return false;
+  }
+  Notify(reason + ", so a new game starts. The old file was kept as " + kept + ".");
+  int code = OpenConnection(m_filePath, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  if (code == SQLITE_OK) code = CheckStore();
+  if (code == SQLITE_OK) {
+    m_path = m_filePath;
+  } else {
+    Notify("The game could not create a new saved game at " + m_filePath + " (" + sqlite3_errstr(code) +
+           "). You can play, but your progress will be lost when you leave.");
+    UseMemoryStore();
+  }
   return true;
 }
 
-// Reads the whole file once: a file that is not an SQLite store, or whose pages do not add up, is
-// caught here instead of as a silently empty world later.
-bool GameDatabase::IsReadable() {
-  if (sqlite3_db_readonly(m_connection, "main") == 1) {
-    // A store we may read but not write is not damaged: play it, and say that nothing will stick.
-    Notify("The saved game at " + m_path +
-           " can be read but not written. You can play, but your progress will be lost when you leave.");
-    m_writeProblemReported = true;
-  } else if (!Run("PRAGMA journal_mode=WAL", false) || !Run("PRAGMA synchronous=NORMAL", false)) {
-    // Write-ahead logging: every finished write survives a crash of the program, and a write costs
-    // no disk flush (flushes happen at checkpoints), which keeps each move and action quick.
-    return false;
-  }
-  detail::Prepared check = detail::Prepare(m_connection, "PRAGMA quick_check");
-  if (!check.statement || sqlite3_step(check.statement.get()) != SQLITE_ROW) return false;
-  const auto* verdict = reinterpret_cast<const char*>(sqlite3_column_text(check.statement.get(), 0));
-  return verdict != nullptr && std::string(verdict) == "ok";
+std::string GameDatabase::CopyAside(const std::string& label) {
+  if (m_connection == nullptr || m_path.empty()) return {};
+  const std::string kept = FreeFileName(m_path + "." + label + "-" + TimeStamp());
+  if (kept.empty()) return {};
+  detail::Prepared prepared = detail::Prepare(m_connection, "VACUUM INTO ?");
+  if (!prepared.statement) return {};
+  sqlite3_bind_text(prepared.statement.get(), 1, kept.data(), static_cast<int>(kept.size()), SQLITE_TRANSIENT);
+  // VACUUM INTO refuses a file that exists and is not empty, so nothing is ever overwritten.
+  return sqlite3_step(prepared.statement.get()) == SQLITE_DONE ? kept : std::string();
 }
 
-void GameDatabase::KeepDamagedFileAside() {
-  sqlite3_close_v2(m_connection);
-  m_connection = nullptr;
-  const std::string kept = m_path + ".damaged-" + TimeStamp();
-  std::error_code ignored;
-  std::filesystem::rename(m_path, kept, ignored);
-  // The journal files belong with the file they journal, so they move under the matching names.
-  for (const char* suffix : {"-wal", "-shm", "-journal"}) {
-    if (std::filesystem::exists(m_path + suffix, ignored)) {
-      std::filesystem::rename(m_path + suffix, kept + suffix, ignored);
-    }
-  }
-  Notify("The saved game could not be read, so a new game starts. The old file was kept as " + kept + ".");
-}
-
-void GameDatabase::OpenOrRecover() {
-  if (LooksLikeStore(m_path) && TryOpen(m_path) && IsReadable()) return;
-  std::error_code ignored;
-  if (std::filesystem::exists(m_path, ignored)) {
-    KeepDamagedFileAside();
-    if (TryOpen(m_path) && IsReadable()) return;
-  }
-  // Nowhere to keep a store on disk: play on in memory rather than on no world at all.
-  Notify("The game could not create its saved game at " + m_path +
-         ". You can play, but your progress will be lost when you leave.");
+void GameDatabase::UseMemoryStore() {
   m_path.clear();
-  TryOpen(":memory:");
+  OpenConnection(kMemoryStore, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
 }
 
 void GameDatabase::SetMessageBoxes(MessageBoxes* boxes) {
@@ -164,6 +324,11 @@ void GameDatabase::Notify(const std::string& text) {
 }
 
 bool GameDatabase::Execute(const std::string& sql) { return Run(sql, true); }
+
+int GameDatabase::RunForCode(const std::string& sql) {
+  std::vector<std::string> ignored;
+  return Query(m_connection, sql, ignored);
+}
 
 bool GameDatabase::Run(const std::string& sql, bool noteFailure) {
   detail::Prepared prepared = detail::Prepare(m_connection, sql);

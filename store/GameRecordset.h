@@ -1,8 +1,9 @@
 #pragma once
-// A short-lived query on the shared connection: runs one SQL text and reads, or updates, its rows.
+// A short-lived query on the shared connection: runs one SQL text and reads its rows.
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "store/FieldValue.h"
 
@@ -13,7 +14,6 @@ class GameDatabase;
 // Cursor and lock arguments of Open; these are the only values the game passes.
 constexpr int kCursorForwardOnly = 0;
 constexpr int kLockReadOnly = 1;
-constexpr int kLockOptimistic = 3;  // the current row may be changed with UpdateField
 
 class GameRecordset {
  public:
@@ -22,9 +22,11 @@ class GameRecordset {
   GameRecordset(const GameRecordset&) = delete;
   GameRecordset& operator=(const GameRecordset&) = delete;
 
-  // Runs one SQL text; a statement that returns rows is left on its first row. A second Open closes
-  // the previous result first. Returns false, with nothing else changed, when the store rejects it.
-  bool Open(const std::string& sql, int cursorType, int lockType);
+  // Runs one SQL text with its values bound to its parameters ("?", in order); a statement that
+  // returns rows is left on its first row. A second Open closes the previous result first. Returns
+  // false, with nothing else changed, when the store rejects the text or the number of values is
+  // not the number of parameters.
+  bool Open(const std::string& sql, int cursorType, int lockType, const std::vector<FieldValue>& parameters = {});
   // Ends the current result. Returns true.
   bool Close();
   // Goes back to the first row. Returns false when nothing is open.
@@ -41,9 +43,6 @@ class GameRecordset {
   FieldValue GetFieldValue(int index);
   // The field's column name; empty for an index beyond the fields.
   std::string GetFieldName(int index);
-  // Changes the field in the current row, and only in that row, of a result opened with
-  // kLockOptimistic. Returns false when nothing was changed.
-  bool UpdateField(int index, const FieldValue& value);
 
  private:
   struct Impl;

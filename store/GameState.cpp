@@ -2,7 +2,6 @@
 
 #include "store/GameRecordset.h"
 #include "store/MessageBoxes.h"
-#include "store/SqlText.h"
 
 namespace brackenhollow {
 
@@ -13,10 +12,12 @@ constexpr char kNoRecords[] = "No Records";
 
 }  // namespace
 
+// Every value is bound to its "?", never written into the SQL text. Room numbers and flags arrive as
+// decimal text and the integer columns convert them, as they would a literal.
+
 std::string GameState::GetActionStatus(const std::string& key) {
   GameRecordset query(m_database);
-  if (!query.Open("Select status from actions where actiontype='" + QuoteSqlText(key) + "'", kCursorForwardOnly,
-                  kLockReadOnly)) {
+  if (!query.Open("Select status from actions where actiontype=?", kCursorForwardOnly, kLockReadOnly, {key})) {
     return {};
   }
   query.MoveFirst();
@@ -27,25 +28,21 @@ std::string GameState::GetActionStatus(const std::string& key) {
   return query.GetFieldText(0);
 }
 
+// The writers change the first row their query finds, by its rowid, in one statement.
 void GameState::SetActionStatus(const std::string& key, const std::string& status) {
   GameRecordset query(m_database);
-  if (!query.Open("Select status from actions where actiontype='" + QuoteSqlText(key) + "'", kCursorForwardOnly,
-                  kLockOptimistic)) {
+  if (!query.Open("Update actions set status=? where rowid=(Select rowid from actions where actiontype=?) "
+                  "returning status",
+                  kCursorForwardOnly, kLockReadOnly, {status, key})) {
     return;
   }
-  query.MoveFirst();
-  if (query.IsEOF()) {
-    m_boxes.Inform(kNoRecords);
-    return;
-  }
-  query.UpdateField(0, status);
+  if (query.IsEOF()) m_boxes.Inform(kNoRecords);
 }
 
 std::string GameState::GetObjectGone(const std::string& name) {
   std::string gone = "0";
   GameRecordset query(m_database);
-  if (!query.Open("select gone from objects where objects = '" + QuoteSqlText(name) + "'", kCursorForwardOnly,
-                  kLockReadOnly)) {
+  if (!query.Open("select gone from objects where objects = ?", kCursorForwardOnly, kLockReadOnly, {name})) {
     return gone;
   }
   query.MoveFirst();
@@ -57,50 +54,37 @@ std::string GameState::GetObjectGone(const std::string& name) {
 }
 
 void GameState::SetObjectGone(const std::string& name) {
-  GameRecordset query(m_database);
-  if (!query.Open("Select objects,gone from objects where objects='" + QuoteSqlText(name) + "'",
-                  kCursorForwardOnly, kLockOptimistic)) {
-    return;
-  }
-  query.MoveFirst();
-  if (!query.IsEOF()) query.UpdateField(1, std::string("1"));
+  GameRecordset statement(m_database);
+  statement.Open("Update objects set gone=1 where rowid=(Select rowid from objects where objects=?)",
+                 kCursorForwardOnly, kLockReadOnly, {name});
 }
 
 void GameState::PlaceObjectInRoom(const std::string& room, const std::string& name, const std::string& gettable,
                                   const std::string& gone, const std::string& description) {
   GameRecordset statement(m_database);
-  statement.Open("Insert into objects (Roomnumber, Objects, Gettable, description, gone, orig) values (" + room +
-                     ",'" + QuoteSqlText(name) + "'," + gettable + ",'" + QuoteSqlText(description) + "'," + gone +
-                     ", 'N')",
-                 kCursorForwardOnly, kLockReadOnly);
+  statement.Open("Insert into objects (Roomnumber, Objects, Gettable, description, gone, orig) values (?,?,?,?,?, 'N')",
+                 kCursorForwardOnly, kLockReadOnly, {room, name, gettable, description, gone});
 }
 
 void GameState::SetRoomDescription(const std::string& text, const std::string& room) {
-  GameRecordset query(m_database);
-  if (!query.Open("select description, newdescr from descriptions where roomnumber=" + room, kCursorForwardOnly,
-                  kLockOptimistic)) {
-    return;
-  }
-  query.MoveFirst();
-  if (!query.IsEOF()) query.UpdateField(1, text);
+  GameRecordset statement(m_database);
+  statement.Open("Update descriptions set newdescr=? where rowid=(select rowid from descriptions where roomnumber=?)",
+                 kCursorForwardOnly, kLockReadOnly, {text, room});
 }
 
 void GameState::AddToInventory(const std::string& item) {
   GameRecordset statement(m_database);
-  statement.Open("Insert into inventory(items) VALUES ('" + QuoteSqlText(item) + "')", kCursorForwardOnly,
-                 kLockReadOnly);
+  statement.Open("Insert into inventory(items) VALUES (?)", kCursorForwardOnly, kLockReadOnly, {item});
 }
 
 void GameState::RemoveFromInventory(const std::string& item) {
   GameRecordset statement(m_database);
-  statement.Open("delete from inventory where items='" + QuoteSqlText(item) + "'", kCursorForwardOnly,
-                 kLockReadOnly);
+  statement.Open("delete from inventory where items=?", kCursorForwardOnly, kLockReadOnly, {item});
 }
 
 std::string GameState::IsInInventory(const std::string& item) {
   GameRecordset query(m_database);
-  if (!query.Open("Select items from inventory where items='" + QuoteSqlText(item) + "'", kCursorForwardOnly,
-                  kLockReadOnly)) {
+  if (!query.Open("Select items from inventory where items=?", kCursorForwardOnly, kLockReadOnly, {item})) {
     return "N";
   }
   query.MoveFirst();
@@ -108,10 +92,9 @@ std::string GameState::IsInInventory(const std::string& item) {
 }
 
 void GameState::SaveCurrentRoom(int room) {
-  GameRecordset query(m_database);
-  if (!query.Open("select room from currentroom", kCursorForwardOnly, kLockOptimistic)) return;
-  query.MoveFirst();
-  if (!query.IsEOF()) query.UpdateField(0, std::to_string(room));
+  GameRecordset statement(m_database);
+  statement.Open("Update currentroom set room=? where rowid=(select rowid from currentroom)", kCursorForwardOnly,
+                 kLockReadOnly, {static_cast<long long>(room)});
 }
 
 std::string GameState::ReadSavedRoom() {

@@ -80,6 +80,13 @@ bool ActionRecording::Keep() {
   }
   if (size == 0) return true;  // the action changed nothing: nothing to take back
 
+  // The table is made with the first step, never before: a store holding only it would not be
+  // recognised as a game's at the next start. undone = 1 marks the steps taken back, which Redo can
+  // do again until a new step is kept.
+  if (!database.Execute("CREATE TABLE IF NOT EXISTS undo_history (step INTEGER PRIMARY KEY, room INTEGER NOT NULL, "
+                        "changes BLOB NOT NULL, undone INTEGER NOT NULL DEFAULT 0)")) {
+    return false;
+  }
   // The steps undone before can no longer be redone, and the oldest go once kStepsKept are kept.
   detail::Statement forget = PrepareNoted(
       database,
@@ -98,10 +105,6 @@ bool ActionRecording::Keep() {
 UndoHistory::UndoHistory(GameDatabase& database, std::function<int()> currentRoom)
     : m_database(database), m_currentRoom(std::move(currentRoom)) {
   m_database.SetActionObserver(this);
-  // undone = 1 marks the steps taken back, which Redo can do again until a new action is kept.
-  m_database.Execute(
-      "CREATE TABLE IF NOT EXISTS undo_history (step INTEGER PRIMARY KEY, room INTEGER NOT NULL, "
-      "changes BLOB NOT NULL, undone INTEGER NOT NULL DEFAULT 0)");
 }
 
 UndoHistory::~UndoHistory() { m_database.SetActionObserver(nullptr); }

@@ -55,9 +55,9 @@ struct HistoryChoices {
 
 class UndoHistory : public ActionObserver {
  public:
-  // Makes sure the store has its history table, and from now on records each action's transaction
-  // (see ActionTransaction) as a step done in the room that currentRoom gives when it begins. A store
-  // that cannot be written simply keeps no history.
+  // From now on records each action's transaction (see ActionTransaction) as a step done in the room
+  // that currentRoom gives when it begins. A store without a history (none kept yet) has nothing to
+  // undo or redo.
   UndoHistory(GameDatabase& database, std::function<int()> currentRoom);
   ~UndoHistory() override;
   UndoHistory(const UndoHistory&) = delete;
@@ -67,7 +67,8 @@ class UndoHistory : public ActionObserver {
   // the history itself).
   void ForgetAction() { m_recording.Discard(); }
 
-  // Whether there is a step to take back and one to do again; neither when the store cannot be read.
+  // Whether there is a step to take back and one to do again; neither when the store has no history
+  // or cannot be read.
   HistoryChoices Choices();
   // Puts every table back as it was before the newest step that is not undone. Failed (with the
   // store unchanged) when the tables no longer match what the step left.

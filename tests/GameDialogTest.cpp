@@ -19,6 +19,7 @@
 #include "app/TranscriptView.h"
 #include "view/PictureFrame.h"
 #include "store/GameDatabase.h"
+#include "store/GameState.h"
 #include "tests/TestSupport.h"
 #include "view/CS309PictureBox.h"
 #include "view/PicturePath.h"
@@ -242,6 +243,21 @@ TEST_F(GameDialogTest, ArrowKeysWalkOnlyWhereAButtonIsOpen) {
   EXPECT_EQ(dialog.Screen().CurrentRoom(), 1);
   QTest::keyClick(&dialog, Qt::Key_Right, Qt::ControlModifier);
   EXPECT_EQ(dialog.Screen().CurrentRoom(), 9);
+}
+
+TEST_F(GameDialogTest, NewGameAsksAndThenRebuildsTheWorldInRoomOne) {
+  dialog.Button(Control::East)->click();
+  boxes.answers = {false};
+  dialog.NewGame();
+  EXPECT_EQ(dialog.Screen().CurrentRoom(), 9);
+  ASSERT_EQ(boxes.asked.size(), 1U);
+  GameState(database, boxes).SetActionStatus("move mirror", "1");
+  boxes.answers = {true};
+  dialog.NewGame();
+  EXPECT_EQ(dialog.Screen().CurrentRoom(), 1);
+  EXPECT_EQ(GameState(database, boxes).GetActionStatus("move mirror"), "0");
+  // The transcript starts the new game with its first room.
+  EXPECT_TRUE(dialog.Transcript()->toPlainText().endsWith("Objects in Room: bed"));
 }
 
 TEST_F(GameDialogTest, ExitAsksTheWindowToClose) {

@@ -15,11 +15,11 @@
 #include <sstream>
 
 #include "app/GameScreen.h"
+#include "movement/RoomExits.h"
 #include "store/GameDatabase.h"
 #include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
 #include "view/PictureSelection.h"
-#include "view/PictureTables.h"
 #include "view/RoomView.h"
 #include "world/WorldBuild.h"
 

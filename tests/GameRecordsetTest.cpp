@@ -1,5 +1,5 @@
-// The query object against real store files: what a caller reads in the odd cases, and that an
-// update touches the current row and nothing else.
+// The query object against real store files: what a caller reads in the odd cases, and values that
+// are bound whole.
 
 #include <gtest/gtest.h>
 
@@ -69,23 +69,23 @@ TEST_F(GameRecordsetTest, SecondOpenReplacesTheFirstResult) {
   EXPECT_TRUE(database.Execute("DROP TABLE things"));
 }
 
-TEST_F(GameRecordsetTest, UpdateChangesOnlyTheFirstRowReturned) {
-  {
-    GameRecordset query(database);
-    ASSERT_TRUE(query.Open("select note from things where name='twin'", kCursorForwardOnly, kLockOptimistic));
-    ASSERT_TRUE(query.MoveFirst());
-    EXPECT_TRUE(query.UpdateField(0, std::string("changed")));
-    EXPECT_FALSE(query.UpdateField(3, std::string("nowhere")));
-  }
-  EXPECT_EQ(Read("select count(*) from things where note = 'changed'"), "1");
-  EXPECT_EQ(Read("select note from things where amount = 1"), "changed");
-  EXPECT_EQ(Read("select note from things where amount = 2"), "b");
-}
-
-TEST_F(GameRecordsetTest, ReadOnlyResultCannotBeUpdated) {
+TEST_F(GameRecordsetTest, BoundValuesAreTakenWholeAndMustMatchTheParameters) {
+  const std::string withNul("tw\0in", 5);
+  const std::string withMark = "\xEF\xBB\xBFtwin";
   GameRecordset query(database);
-  ASSERT_TRUE(query.Open("select note from things", kCursorForwardOnly, kLockReadOnly));
-  EXPECT_FALSE(query.UpdateField(0, std::string("x")));
+  ASSERT_TRUE(query.Open("INSERT INTO things VALUES (?, ?, ?)", kCursorForwardOnly, kLockReadOnly,
+                         {withNul, 7LL, withMark}));
+  ASSERT_TRUE(query.Open("select note, amount from things where name = ?", kCursorForwardOnly, kLockReadOnly,
+                         {withNul}));
+  EXPECT_EQ(query.GetFieldText(0), withMark);
+  EXPECT_EQ(query.GetFieldText(1), "7");
+  // Neither the text cut at its NUL nor the text without its mark is the same name.
+  EXPECT_EQ(Read("select count(*) from things where name = 'tw'"), "0");
+  EXPECT_EQ(Read("select count(*) from things where note = 'twin'"), "0");
+
+  EXPECT_FALSE(query.Open("select name from things where name = ?", kCursorForwardOnly, kLockReadOnly));
+  EXPECT_FALSE(query.Open("select name from things", kCursorForwardOnly, kLockReadOnly, {std::string("x")}));
+  EXPECT_FALSE(query.MoveFirst()) << "a refused Open leaves nothing open";
 }
 
 TEST_F(GameRecordsetTest, SecondStatementInOneTextIsRefused) {

@@ -8,6 +8,7 @@
 #include "store/GameState.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -39,7 +40,7 @@ TEST_F(GameStateTest, WritingMissingKeyChangesNothing) {
   state.SetActionStatus("move Mirror", "1");
   EXPECT_EQ(boxes.informed, std::vector<std::string>{"No Records"});
   EXPECT_EQ(Read("select count(*) from actions where status <> 0"), "0");
-  EXPECT_EQ(Read("select count(*) from actions"), "56");
+  EXPECT_EQ(Read("select count(*) from actions"), std::to_string(kKeyCount));
 }
 
 TEST_F(GameStateTest, StatusSurvivesReopeningTheStore) {
@@ -91,7 +92,28 @@ TEST_F(GameStateTest, HostileNamesAreLookedUpLiterally) {
   EXPECT_EQ(Read("select count(*) from objects where gone = 1"), "0");
   state.AddToInventory("'); DROP TABLE actions; --");
   EXPECT_EQ(state.IsInInventory("'); DROP TABLE actions; --"), "Y");
-  EXPECT_EQ(Read("select count(*) from actions"), "56");
+  EXPECT_EQ(Read("select count(*) from actions"), std::to_string(kKeyCount));
+}
+
+// Names are bound whole: one with a NUL inside or a leading byte-order mark is its own name.
+TEST_F(GameStateTest, NamesWithANulOrAByteOrderMarkAreKeptWhole) {
+  const std::string withNul("rope\0 and more", 14);
+  const std::string withMark = "\xEF\xBB\xBFrope";
+  state.AddToInventory(withNul);
+  state.AddToInventory(withMark);
+  EXPECT_EQ(state.IsInInventory("rope"), "N");
+  EXPECT_EQ(state.IsInInventory(withNul), "Y");
+  EXPECT_EQ(state.IsInInventory(withMark), "Y");
+  state.RemoveFromInventory(withNul);
+  EXPECT_EQ(state.IsInInventory(withNul), "N");
+  EXPECT_EQ(state.IsInInventory(withMark), "Y");
+  state.PlaceObjectInRoom("9", withNul, "1", "0", withMark);
+  EXPECT_EQ(state.GetObjectGone(withNul), "0");
+  state.SetObjectGone(withNul);
+  EXPECT_EQ(state.GetObjectGone(withNul), "1");
+  EXPECT_EQ(Read("select count(*) from objects where roomnumber = 9 and gettable = 1 and typeof(roomnumber) = "
+                 "'integer'"),
+            "1");
 }
 
 TEST_F(GameStateTest, RoomDescriptionAndSavedRoom) {

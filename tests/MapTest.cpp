@@ -1,63 +1,71 @@
-// The map checked against the exits the screen offers, so a mistyped target shows up as a room that
-// cannot be reached or a button that leads nowhere.
+// The map's rules: every way of a room the player can reach leads back the way it came, only the
+// cornfield's dead ends are out of reach, and a way that waits for a puzzle opens with that puzzle's key.
 
 #include <gtest/gtest.h>
 
 #include <queue>
 #include <set>
+#include <string>
 
+#include "actions/PuzzleRow.h"
 #include "movement/RoomExits.h"
-#include "view/PictureTables.h"
+#include "store/GameDatabase.h"
+#include "store/GameState.h"
+#include "tests/TestSupport.h"
+#include "world/WorldBuild.h"
 
 namespace brackenhollow {
 namespace {
 
-struct DirectionName {
-  unsigned bit;
+struct Way {
   const char* text;
+  unsigned bit;
+  Exit RoomExits::*exit;
+  const char* back;
 };
-constexpr DirectionName kDirections[] = {{kNorth, "N"}, {kSouth, "S"}, {kEast, "E"}, {kWest, "W"}};
+constexpr Way kWays[] = {{"N", kNorth, &RoomExits::north, "S"},
+                         {"S", kSouth, &RoomExits::south, "N"},
+                         {"E", kEast, &RoomExits::east, "W"},
+                         {"W", kWest, &RoomExits::west, "E"}};
 
-// The directions a room offers in any state of the world.
-unsigned OfferedDirections(int room) {
-  unsigned offered = 0;
-  for (const PictureCase& pictureCase : PictureCases()) {
-    if (pictureCase.room == room) offered |= pictureCase.directions;
-  }
-  return offered;
-}
+// True when some state of the world offers the way.
+bool EverOffered(const Exit& exit) { return exit.to != 0 && exit.opening != Opening::MapOnly; }
 
-TEST(Map, EveryExitLeadsToARoom) {
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
-    for (const DirectionName& direction : kDirections) {
-      const int target = NextRoom(room, direction.text);
-      EXPECT_TRUE(IsRoom(target)) << room << " " << direction.text << " -> " << target;
+std::set<int> ReachableFromTheBedroom() {
+  std::set<int> reached = {kFirstRoom};
+  std::queue<int> waiting;
+  waiting.push(kFirstRoom);
+  while (!waiting.empty()) {
+    const RoomExits& row = ExitsTable()[static_cast<std::size_t>(waiting.front() - kFirstRoom)];
+    waiting.pop();
+    for (const Way& way : kWays) {
+      const Exit& exit = row.*way.exit;
+      if (EverOffered(exit) && reached.insert(exit.to).second) waiting.push(exit.to);
     }
   }
+  return reached;
 }
 
-TEST(Map, EveryOfferedButtonMovesThePlayer) {
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
-    for (const DirectionName& direction : kDirections) {
-      if ((OfferedDirections(room) & direction.bit) != 0) {
-        EXPECT_NE(NextRoom(room, direction.text), room) << "room " << room << " offers " << direction.text;
-      }
+TEST(Map, HasOneRowPerRoomInRoomOrder) {
+  ASSERT_EQ(ExitsTable().size(), static_cast<std::size_t>(kRoomCount));
+  for (std::size_t index = 0; index < ExitsTable().size(); ++index) {
+    EXPECT_EQ(ExitsTable()[index].room, static_cast<int>(index) + kFirstRoom);
+  }
+}
+
+// A mistyped target (a farm exit swapped, the punching bag leading to the wrong room) breaks the way back.
+TEST(Map, EveryWayOfAReachableRoomLeadsBack) {
+  for (int room : ReachableFromTheBedroom()) {
+    for (const Way& way : kWays) {
+      const Exit& exit = ExitsTable()[static_cast<std::size_t>(room - kFirstRoom)].*way.exit;
+      if (!EverOffered(exit)) continue;
+      EXPECT_EQ(NextRoom(exit.to, way.back), room) << "room " << room << " " << way.text << " -> " << exit.to;
     }
   }
 }
 
 TEST(Map, OnlyTheCornfieldDeadEndsAreOutOfReach) {
-  std::set<int> reached = {1};
-  std::queue<int> waiting;
-  waiting.push(1);
-  while (!waiting.empty()) {
-    const int room = waiting.front();
-    waiting.pop();
-    for (const DirectionName& direction : kDirections) {
-      if ((OfferedDirections(room) & direction.bit) == 0) continue;
-      if (reached.insert(NextRoom(room, direction.text)).second) waiting.push(NextRoom(room, direction.text));
-    }
-  }
+  const std::set<int> reached = ReachableFromTheBedroom();
   std::set<int> unreached;
   for (int room = kFirstRoom; room <= kLastRoom; ++room) {
     if (reached.count(room) == 0) unreached.insert(room);
@@ -65,27 +73,80 @@ TEST(Map, OnlyTheCornfieldDeadEndsAreOutOfReach) {
   EXPECT_EQ(unreached, (std::set<int>{21, 22, 29, 30, 33, 38, 39, 41, 42, 43, 45}));
 }
 
-TEST(Map, ExitsThatAreNeverOfferedStillHaveRules) {
+TEST(Map, MapOnlyWaysAreFollowedButNeverOffered) {
   EXPECT_EQ(NextRoom(134, "N"), 133);
-  EXPECT_EQ(NextRoom(23, "E"), 22);
-  EXPECT_EQ(NextRoom(32, "S"), 33);
   EXPECT_EQ(NextRoom(59, "W"), 95);
-  EXPECT_EQ(OfferedDirections(134), kNoDirection);
-  EXPECT_EQ(OfferedDirections(23) & kEast, 0u);
-  EXPECT_EQ(OfferedDirections(59) & kWest, 0u);
+  EXPECT_EQ(ExitsTable()[134 - kFirstRoom].north.opening, Opening::MapOnly);
+  EXPECT_EQ(ExitsTable()[59 - kFirstRoom].west.opening, Opening::MapOnly);
 }
 
-TEST(Map, NoExitMeansStayingAndOddInputChangesNothing) {
+TEST(Map, NoWayMeansStayingAndOddInputChangesNothing) {
   EXPECT_EQ(NextRoom(1, "E"), 9);
-  EXPECT_EQ(NextRoom(9, "W"), 1);
   EXPECT_EQ(NextRoom(1, "N"), 1);
-  EXPECT_EQ(NextRoom(47, "E"), 47);
-  EXPECT_EQ(NextRoom(91, "E"), 92);
-  EXPECT_EQ(NextRoom(133, "S"), 134);
   EXPECT_EQ(NextRoom(1, ""), 1);
   EXPECT_EQ(NextRoom(1, "e"), 1);
   EXPECT_EQ(NextRoom(0, "E"), 0);
-  EXPECT_EQ(NextRoom(135, "N"), 135);
+  EXPECT_EQ(NextRoom(kLastRoom + 1, "N"), kLastRoom + 1);
+}
+
+// Every key a way waits for is one a puzzle sets (the dumbbell's weight is set by picking it up), so
+// no way waits for a key that never changes.
+TEST(Map, EveryWayWaitsForAKeyThatAPuzzleSets) {
+  std::set<std::string> setKeys = {key::kHaveWeight};
+  for (const PuzzleRow& row : PuzzleRows()) {
+    for (const Effect& effect : row.effects) {
+      if (effect.kind == EffectKind::SetKey) setKeys.insert(effect.text);
+    }
+  }
+  for (const RoomExits& row : ExitsTable()) {
+    for (const Way& way : kWays) {
+      for (const StateTest& test : (row.*way.exit).Tests()) {
+        EXPECT_EQ(test.kind, StateTest::Kind::Status) << "room " << row.room << " " << way.text;
+        EXPECT_TRUE(setKeys.count(std::string(test.name))) << "room " << row.room << " " << way.text << " waits for "
+                                                           << test.name;
+      }
+    }
+  }
+}
+
+class OpenWaysTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(BuildWorldDatabase(database)); }
+
+  unsigned Open(int room) {
+    StateReadings readings(state);
+    return OpenDirections(room, readings);
+  }
+
+  testing::ScratchFolder folder;
+  GameDatabase database{folder.File("store.sqlite")};
+  testing::RecordingBoxes boxes;
+  GameState state{database, boxes};
+};
+
+// A way that waits for a puzzle is closed in the starting world and opens once the puzzle is solved;
+// the tunnel's ways close when the ship sails.
+TEST_F(OpenWaysTest, WaysOpenAndCloseWithTheirPuzzles) {
+  for (const RoomExits& row : ExitsTable()) {
+    for (const Way& way : kWays) {
+      const Exit& exit = row.*way.exit;
+      if (exit.to == 0) continue;
+      const bool openAtStart = exit.opening == Opening::Always || exit.opening == Opening::Unless;
+      EXPECT_EQ((Open(row.room) & way.bit) != 0, openAtStart) << "room " << row.room << " " << way.text;
+    }
+  }
+  for (const char* key : kAllKeys) state.SetActionStatus(key, "1");
+  for (const RoomExits& row : ExitsTable()) {
+    for (const Way& way : kWays) {
+      const Exit& exit = row.*way.exit;
+      if (exit.to == 0) continue;
+      const bool openWhenSolved = exit.opening == Opening::Always || exit.opening == Opening::When;
+      EXPECT_EQ((Open(row.room) & way.bit) != 0, openWhenSolved) << "room " << row.room << " " << way.text;
+    }
+  }
+  EXPECT_TRUE(boxes.informed.empty());
+  EXPECT_EQ(Open(0), kNoDirection);
+  EXPECT_EQ(Open(kLastRoom + 1), kNoDirection);
 }
 
 }  // namespace

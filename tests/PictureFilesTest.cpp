@@ -18,15 +18,18 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "art/painter/ContactSheet.h"
 #include "art/painter/GifWriter.h"
 #include "art/painter/Palette.h"
+#include "art/painter/Quantiser.h"
 #include "art/painter/PropRegistry.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
+#include "movement/RoomExits.h"
 #include "tests/TestSupport.h"
 #include "view/PictureTables.h"
 
@@ -43,6 +46,13 @@ fs::path PictureFolder() {
 // "\bedroom1.gif" names the file "bedroom1.gif".
 fs::path FileOf(const std::string& pictureName) {
   return PictureFolder() / pictureName.substr(1);
+}
+
+// "\bedroom1.gif" at twice the size is "\bedroom1@2x.gif"; size 1 keeps the name.
+std::string SizedName(const std::string& pictureName, int resolution) {
+  if (resolution == 1) return pictureName;
+  const std::size_t dot = pictureName.rfind('.');
+  return pictureName.substr(0, dot) + "@" + std::to_string(resolution) + "x" + pictureName.substr(dot);
 }
 
 std::string ReadBytes(const fs::path& path) {
@@ -114,7 +124,6 @@ double MeanBrightness(const GifPicture& picture) {
 
 TEST(PictureFiles, EveryNamedPictureIsAGif89aOfThePictureBoxShape) {
   const std::vector<std::string> names = AllPictureNames();
-  ASSERT_EQ(names.size(), 176u);
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(fs::exists(FileOf(name))) << "missing beside the game: " << FileOf(name);
@@ -130,16 +139,66 @@ TEST(PictureFiles, EveryNamedPictureIsAGif89aOfThePictureBoxShape) {
   }
 }
 
-TEST(PictureFiles, AllPicturesShareOneSizeAndOneFixedPalette) {
+TEST(PictureFiles, AllPicturesShareOneSizeAndUseEnoughColours) {
   ASSERT_FALSE(Pictures().empty());
   const GifPicture& first = Pictures().begin()->second;
   for (const auto& [name, picture] : Pictures()) {
     EXPECT_EQ(picture.width, first.width) << name;
     EXPECT_EQ(picture.height, first.height) << name;
-    EXPECT_EQ(picture.palette, first.palette) << name;
     // Even the darkened bedroom keeps its lamp, bed and doorway apart in about ten shades.
     std::set<std::uint8_t> used(picture.pixels.begin(), picture.pixels.end());
     EXPECT_GE(used.size(), 8u) << name << " is nearly a flat fill";
+  }
+}
+
+// Each channel of a larger size averaged over blocks of resolution x resolution pixels, as the small size's
+// pixels: a larger size showing the same scene lands close to the small one.
+std::vector<double> ShrunkChannels(const GifPicture& picture, int resolution) {
+  const int width = picture.width / resolution;
+  const int height = picture.height / resolution;
+  std::vector<double> channels(static_cast<std::size_t>(width) * height * 3, 0.0);
+  for (int row = 0; row < height * resolution; ++row) {
+    for (int column = 0; column < width * resolution; ++column) {
+      const std::uint32_t colour = picture.palette[picture.pixels[static_cast<std::size_t>(row) * picture.width + column]];
+      double* target = &channels[(static_cast<std::size_t>(row / resolution) * width + column / resolution) * 3];
+      target[0] += (colour >> 16) & 0xff;
+      target[1] += (colour >> 8) & 0xff;
+      target[2] += colour & 0xff;
+    }
+  }
+  for (double& channel : channels) channel /= resolution * resolution;
+  return channels;
+}
+
+// The mean difference of a channel between two pictures' shrunk channels.
+double MeanChannelDifference(const std::vector<double>& first, const std::vector<double>& second) {
+  double total = 0;
+  for (std::size_t index = 0; index < first.size(); ++index) total += std::abs(first[index] - second[index]);
+  return total / static_cast<double>(first.size());
+}
+
+// Windows with more pixels show the larger files, which must be the same picture drawn sharper, not another
+// picture, a blown-up one or a cropped one.
+TEST(PictureFiles, EveryPictureHasItsTwoLargerSizesShowingTheSameScene) {
+  for (const std::string& name : AllPictureNames()) {
+    SCOPED_TRACE(name);
+    const auto small = Pictures().find(name);
+    if (small == Pictures().end()) continue;  // reported above
+    const std::vector<double> smallChannels = ShrunkChannels(small->second, 1);
+    for (const int resolution : {2, 3}) {
+      const fs::path path = FileOf(SizedName(name, resolution));
+      ASSERT_TRUE(fs::exists(path)) << "missing beside the game: " << path;
+      EXPECT_EQ(ReadBytes(path).substr(0, 6), "GIF89a");
+      const std::optional<GifPicture> large = DecodeGif(path);
+      ASSERT_TRUE(large.has_value()) << "giflib cannot read " << path;
+      EXPECT_EQ(large->width, small->second.width * resolution);
+      EXPECT_EQ(large->height, small->second.height * resolution);
+      EXPECT_EQ(large->imageCount, 1);
+      EXPECT_LE(large->palette.size(), 256u);
+      if (large->width != small->second.width * resolution || large->height != small->second.height * resolution) continue;
+      // Dithering and sharper edges differ a little; another scene differs by tens of levels.
+      EXPECT_LT(MeanChannelDifference(ShrunkChannels(*large, resolution), smallChannels), 6.0) << resolution << "x";
+    }
   }
 }
 
@@ -153,20 +212,25 @@ TEST(PictureFiles, NoTwoFilesAreTheSame) {
   }
 }
 
-// A state change must be seen at a glance: not a few pixels but a visible part of the picture.
+// A state change must be seen at a glance: not a few pixels but a visible part of the picture, at every size.
 TEST(PictureFiles, EachRoomsPicturesTellItsStatesApart) {
   constexpr double kVisibleShare = 0.005;
   int roomsWithStates = 0;
-  for (int room = 1; room <= 134; ++room) {
+  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
     const std::vector<std::string> names = RoomPictureNames(room);
-    if (names.size() > 1) ++roomsWithStates;
-    for (std::size_t first = 0; first < names.size(); ++first) {
-      for (std::size_t second = first + 1; second < names.size(); ++second) {
-        const auto one = Pictures().find(names[first]);
-        const auto other = Pictures().find(names[second]);
-        if (one == Pictures().end() || other == Pictures().end()) continue;  // reported above
-        EXPECT_GE(DifferingShare(one->second, other->second), kVisibleShare)
-            << "room " << room << ": " << names[first] << " and " << names[second] << " look alike";
+    if (names.size() < 2) continue;
+    ++roomsWithStates;
+    for (const int resolution : {1, 2, 3}) {
+      std::vector<std::optional<GifPicture>> decoded;
+      for (const std::string& name : names) decoded.push_back(DecodeGif(FileOf(SizedName(name, resolution))));
+      for (std::size_t first = 0; first < names.size(); ++first) {
+        for (std::size_t second = first + 1; second < names.size(); ++second) {
+          if (!decoded[first] || !decoded[second]) continue;  // reported above
+          if (decoded[first]->pixels.size() != decoded[second]->pixels.size()) continue;
+          EXPECT_GE(DifferingShare(*decoded[first], *decoded[second]), kVisibleShare)
+              << "room " << room << " at " << resolution << "x: " << names[first] << " and " << names[second]
+              << " look alike";
+        }
       }
     }
   }
@@ -190,26 +254,35 @@ TEST(PictureFiles, UnlitStatesAreDarkerThanLitOnes) {
 // A GIF beside the game that no table names is a picture painted under a misspelt name.
 TEST(PictureFiles, EveryGifBesideTheGameIsNamedByTheGame) {
   std::set<std::string> named;
-  for (const std::string& name : AllPictureNames()) named.insert(name.substr(1));
+  for (const std::string& name : AllPictureNames())
+    for (const int resolution : {1, 2, 3}) named.insert(SizedName(name, resolution).substr(1));
   for (const auto& entry : fs::directory_iterator(PictureFolder())) {
     if (entry.path().extension() != ".gif") continue;
     EXPECT_EQ(named.count(entry.path().filename().string()), 1u) << "no table names " << entry.path().filename();
   }
 }
 
-TEST(PictureFiles, TheApplicationIconIsASquarePng) {
-  const std::string bytes = ReadBytes(PictureFolder() / "brackenhollow.png");
-  ASSERT_GE(bytes.size(), 24u) << "brackenhollow.png is missing beside the game";
-  EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
-  // The IHDR chunk opens the file: width and height as big-endian 32-bit numbers at bytes 16 and 20.
-  const auto readNumber = [&bytes](std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t index = at; index < at + 4; ++index) value = (value << 8) | static_cast<unsigned char>(bytes[index]);
-    return value;
-  };
-  EXPECT_EQ(bytes.substr(12, 4), "IHDR");
-  EXPECT_EQ(readNumber(16), readNumber(20));
-  EXPECT_GE(readNumber(16), 48u);
+// The window's icon, and the icons a desktop theme installs: square PNGs of their sizes.
+TEST(PictureFiles, TheApplicationIconIsASquarePngAtEveryThemeSize) {
+  std::vector<std::pair<std::string, std::uint32_t>> icons = {{"brackenhollow.png", 0}};
+  for (const std::uint32_t size : {16u, 32u, 48u, 64u, 128u, 256u, 512u})
+    icons.emplace_back("brackenhollow-" + std::to_string(size) + ".png", size);
+  for (const auto& [name, size] : icons) {
+    SCOPED_TRACE(name);
+    const std::string bytes = ReadBytes(PictureFolder() / name);
+    ASSERT_GE(bytes.size(), 24u) << name << " is missing beside the game";
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    // The IHDR chunk opens the file: width and height as big-endian 32-bit numbers at bytes 16 and 20.
+    const auto readNumber = [&bytes](std::size_t at) {
+      std::uint32_t value = 0;
+      for (std::size_t index = at; index < at + 4; ++index) value = (value << 8) | static_cast<unsigned char>(bytes[index]);
+      return value;
+    };
+    EXPECT_EQ(bytes.substr(12, 4), "IHDR");
+    EXPECT_EQ(readNumber(16), readNumber(20));
+    if (size == 0) EXPECT_GE(readNumber(16), 48u);
+    else EXPECT_EQ(readNumber(16), size);
+  }
 }
 
 // ---- The painter's parts -------------------------------------------------------------------------
@@ -320,69 +393,111 @@ TEST(SceneTexts, TheScenesPaintExactlyThePicturesTheGameNames) {
   }
   const std::vector<std::string> named = AllPictureNames();
   EXPECT_EQ(painted, std::set<std::string>(named.begin(), named.end()));
-  for (int room = 1; room <= 134; ++room) {
+  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
     const std::vector<std::string> roomNames = RoomPictureNames(room);
     EXPECT_EQ(paintedByRoom[room], std::set<std::string>(roomNames.begin(), roomNames.end())) << "room " << room;
   }
 }
 #endif
 
-TEST(PicturePalette, NamedColoursAreExactEntriesOfOneFixedPalette) {
-  const auto& palette = art::FixedPalette();
-  EXPECT_EQ(std::set<QRgb>(palette.begin(), palette.end()).size(), palette.size()) << "an entry is wasted twice";
+TEST(PicturePalette, EveryNamedColourHasOneName) {
   std::set<std::string> names;
   for (const art::NamedColour& colour : art::NamedColours()) {
     EXPECT_TRUE(names.insert(colour.name).second) << colour.name << " named twice";
-    QImage swatch(3, 2, QImage::Format_RGB32);
-    swatch.fill(QColor::fromRgb(colour.value));
-    const std::vector<std::uint8_t> indices = art::MapToPalette(swatch);
-    ASSERT_EQ(indices.size(), 6u);
-    EXPECT_EQ(palette[indices[0]] & 0xffffffu, colour.value & 0xffffffu) << colour.name;
+    QRgb found = 0;
+    EXPECT_TRUE(art::FindNamedColour(colour.name, found));
+    EXPECT_EQ(found, colour.value) << colour.name;
   }
 }
 
-TEST(PicturePalette, BlendedEdgesMapToACloseEntryAndIndicesRoundTrip) {
-  // An antialiased edge half way between two fills must land near them, not on a far colour.
-  QImage edge(1, 1, QImage::Format_RGB32);
-  edge.setPixel(0, 0, qRgb(0xc8, 0x8c, 0x60));  // between wood and wood-light
-  const QRgb mapped = art::FixedPalette()[art::MapToPalette(edge)[0]];
-  EXPECT_LE(std::abs(qRed(mapped) - 0xc8) + std::abs(qGreen(mapped) - 0x8c) + std::abs(qBlue(mapped) - 0x60), 60);
+// The colour of an Indexed8 picture's pixel.
+QRgb ColourAt(const QImage& picture, int column, int row) {
+  return picture.colorTable()[picture.pixelIndex(column, row)] & 0xffffffu;
+}
 
-  const std::vector<std::uint8_t> indices = {0, 5, 17, 200, 255, 31};
-  const QImage image = art::ImageFromIndices(indices, 3, 2);
-  ASSERT_FALSE(image.isNull());
-  EXPECT_EQ(art::MapToPalette(image), indices);
-  EXPECT_TRUE(art::ImageFromIndices(indices, 4, 2).isNull());
+TEST(PictureQuantiser, FewFlatColoursSurviveExactlyAtEverySize) {
+  const QRgb kFills[] = {art::colours::kWood, art::colours::kSky, art::colours::kInk, art::colours::kGlow};
+  std::vector<QImage> sizes;
+  for (const int resolution : {1, 2, 3}) {
+    QImage image(8 * resolution, 4 * resolution, QImage::Format_RGB32);
+    for (int part = 0; part < 4; ++part)
+      for (int row = 0; row < image.height(); ++row)
+        for (int column = part * 2 * resolution; column < (part + 1) * 2 * resolution; ++column)
+          image.setPixel(column, row, kFills[part]);
+    sizes.push_back(image);
+  }
+  std::string error;
+  const std::vector<QImage> indexed = art::Quantise(sizes, error);
+  ASSERT_EQ(indexed.size(), 3u) << error;
+  for (std::size_t size = 0; size < indexed.size(); ++size) {
+    ASSERT_EQ(indexed[size].format(), QImage::Format_Indexed8);
+    ASSERT_EQ(indexed[size].size(), sizes[size].size());
+    for (int part = 0; part < 4; ++part)
+      EXPECT_EQ(ColourAt(indexed[size], part * 2 * static_cast<int>(size + 1), 0), kFills[part] & 0xffffffu)
+          << "fill " << part << " at size " << size + 1;
+  }
+}
+
+TEST(PictureQuantiser, ManyColoursGetAtMost256AndKeepTheirBrightness) {
+  // A lamp's light fading over a wall: thousands of colours, which dithering must not darken or brighten.
+  QImage light(300, 200, QImage::Format_RGB32);
+  double wanted = 0;
+  for (int row = 0; row < light.height(); ++row)
+    for (int column = 0; column < light.width(); ++column) {
+      const QRgb colour = qRgb(255 - column / 3, 230 - column * 2 / 3 + row / 10, 140 + row / 4 - column / 6);
+      light.setPixel(column, row, colour);
+      wanted += qGray(colour);
+    }
+  std::string error;
+  const std::vector<QImage> indexed = art::Quantise({light}, error);
+  ASSERT_EQ(indexed.size(), 1u) << error;
+  EXPECT_LE(indexed[0].colorCount(), 256);
+  double got = 0;
+  for (int row = 0; row < light.height(); ++row)
+    for (int column = 0; column < light.width(); ++column) got += qGray(ColourAt(indexed[0], column, row));
+  const double pixels = light.width() * light.height();
+  EXPECT_NEAR(got / pixels, wanted / pixels, 1.5);
+  EXPECT_TRUE(art::Quantise({}, error).empty());
+  EXPECT_FALSE(error.empty());
+}
+
+// A five-colour picture, the kind the quantiser hands the GIF writer.
+QImage FiveColourPattern() {
+  QImage picture(20, 12, QImage::Format_Indexed8);
+  picture.setColorTable({qRgb(10, 20, 30), qRgb(200, 100, 0), qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(1, 2, 3)});
+  for (int row = 0; row < picture.height(); ++row)
+    for (int column = 0; column < picture.width(); ++column) picture.setPixel(column, row, (row * 7 + column) % 5);
+  return picture;
 }
 
 TEST(PictureGifWriter, WritesAGif89aThatGiflibReadsBack) {
   testing::ScratchFolder folder;
-  std::vector<std::uint8_t> indices(20 * 12);
-  for (std::size_t index = 0; index < indices.size(); ++index) indices[index] = static_cast<std::uint8_t>(index * 7);
+  const QImage pattern = FiveColourPattern();
   const std::string path = folder.File("pattern.gif");
   std::string error;
-  ASSERT_TRUE(art::WriteGif(path, indices, 20, 12, art::FixedPalette(), error)) << error;
+  ASSERT_TRUE(art::WriteGif(path, pattern, error)) << error;
   EXPECT_EQ(ReadBytes(path).substr(0, 6), "GIF89a");
   const std::optional<GifPicture> picture = DecodeGif(path);
   ASSERT_TRUE(picture.has_value());
   EXPECT_EQ(picture->width, 20);
   EXPECT_EQ(picture->height, 12);
-  EXPECT_EQ(picture->pixels, indices);
-  ASSERT_EQ(picture->palette.size(), 256u);
-  for (std::size_t index = 0; index < 256; ++index)
-    EXPECT_EQ(picture->palette[index], art::FixedPalette()[index] & 0xffffffu) << index;
+  ASSERT_EQ(picture->palette.size(), 8u) << "a GIF colour map holds a power of two";
+  for (int row = 0; row < pattern.height(); ++row)
+    for (int column = 0; column < pattern.width(); ++column)
+      EXPECT_EQ(picture->palette[picture->pixels[static_cast<std::size_t>(row) * 20 + column]],
+                pattern.pixel(column, row) & 0xffffffu);
   struct stat status {};
   ASSERT_EQ(stat(path.c_str(), &status), 0);
   EXPECT_NE(status.st_mode & S_IROTH, 0u) << "the game may run as another user and must read its pictures";
 }
 
-TEST(PictureGifWriter, RefusesWrongSizesAndUnwritablePlaces) {
+TEST(PictureGifWriter, RefusesFullColourPicturesAndUnwritablePlaces) {
   testing::ScratchFolder folder;
   std::string error;
-  EXPECT_FALSE(art::WriteGif(folder.File("short.gif"), std::vector<std::uint8_t>(5), 3, 2, art::FixedPalette(), error));
+  EXPECT_FALSE(art::WriteGif(folder.File("full.gif"), QImage(3, 2, QImage::Format_RGB32), error));
   EXPECT_FALSE(error.empty());
   error.clear();
-  EXPECT_FALSE(art::WriteGif(folder.File("no/such/folder.gif"), std::vector<std::uint8_t>(6), 3, 2, art::FixedPalette(), error));
+  EXPECT_FALSE(art::WriteGif(folder.File("no/such/folder.gif"), FiveColourPattern(), error));
   EXPECT_FALSE(error.empty());
 }
 
@@ -407,18 +522,18 @@ TEST(PicturePainting, UnknownPropsAndStrayParametersStopThePainting) {
   EnsureGuiApplication();
   const art::PropRegistry& registry = art::PropRegistry::Everything();
   try {
-    art::PaintPicture(OneLayerPicture("sofa", {}), registry);
+    art::PaintPicture(OneLayerPicture("sofa", {}), registry, 1);
     ADD_FAILURE() << "an unknown prop must stop the painting";
   } catch (const SceneError& error) {
     EXPECT_NE(std::string(error.what()).find("test.txt:1: no prop named sofa"), std::string::npos) << error.what();
   }
   try {
-    art::PaintPicture(OneLayerPicture("lamp", {{"lt", "yes"}}), registry);
+    art::PaintPicture(OneLayerPicture("lamp", {{"lt", "yes"}}), registry, 1);
     ADD_FAILURE() << "a misspelt parameter must stop the painting";
   } catch (const SceneError& error) {
     EXPECT_NE(std::string(error.what()).find("lamp has no parameter lt"), std::string::npos) << error.what();
   }
-  EXPECT_THROW(art::PaintPicture(OneLayerPicture("door", {{"state", "ajar"}}), registry), SceneError);
+  EXPECT_THROW(art::PaintPicture(OneLayerPicture("door", {{"state", "ajar"}}), registry, 1), SceneError);
 }
 
 // A prop that paints nothing where it is put is a prop whose origin or size is wrong. Props that stand
@@ -435,7 +550,7 @@ TEST(PicturePainting, EveryPropPaintsSomethingWhereItIsPut) {
       if (prop == "text" || prop == "lettering") values["text"] = "Ab";
       Picture picture = OneLayerPicture("block", {{"w", "596"}, {"h", "408"}, {"colour", "road-dark"}});
       picture.layers.emplace_back(prop, values, "test.txt:2");
-      const QImage image = art::PaintPicture(picture, registry);
+      const QImage image = art::PaintPicture(picture, registry, 1);
       ASSERT_EQ(image.size(), QSize(596, 408)) << prop;
       int painted = 0;
       for (int row = 0; row < image.height(); row += 2)
@@ -447,11 +562,23 @@ TEST(PicturePainting, EveryPropPaintsSomethingWhereItIsPut) {
   }
 }
 
-TEST(PicturePainting, TheIconIsPaintedSquareAtItsSize) {
+TEST(PicturePainting, PicturesArePaintedAtTheirResolutionAndTheIconSquare) {
   EnsureGuiApplication();
-  Picture icon = OneLayerPicture("sky", {});
+  const Picture picture = OneLayerPicture("sky", {});
+  EXPECT_EQ(art::PaintPicture(picture, art::PropRegistry::Everything(), 1).size(), QSize(596, 408));
+  EXPECT_EQ(art::PaintPicture(picture, art::PropRegistry::Everything(), 3).size(), QSize(1788, 1224));
+  Picture icon = picture;
   icon.iconSize = 64;
-  EXPECT_EQ(art::PaintPicture(icon, art::PropRegistry::Everything()).size(), QSize(64, 64));
+  EXPECT_EQ(art::PaintIcon(icon, art::PropRegistry::Everything(), 64).size(), QSize(64, 64));
+  EXPECT_EQ(art::PaintIcon(icon, art::PropRegistry::Everything(), 512).size(), QSize(512, 512));
+}
+
+TEST(PicturePainting, ASecondPropOfTheSameNameIsRefused) {
+  art::PropRegistry registry;
+  const art::PropPainter nothing = [](art::Sketch&, const Layer&) {};
+  registry.Add("lamp", nothing);
+  EXPECT_THROW(registry.Add("lamp", nothing), std::logic_error);
+  EXPECT_EQ(registry.Names(), std::vector<std::string>{"lamp"});
 }
 
 TEST(PicturePainting, TheContactSheetShowsEveryPictureInItsGrid) {

@@ -10,17 +10,17 @@
 //                 same store, as a player starting the game again would.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <QProcess>
+#include <QString>
 
 #include "tests/TestSupport.h"
 
@@ -35,12 +35,6 @@ fs::path DriverPath() {
 }
 
 fs::path ScriptDirectory() { return fs::path(__FILE__).parent_path() / "scripts"; }
-
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
 
 struct Expectation {
   int line;  // in the script, counted from 1
@@ -81,22 +75,19 @@ struct DriverRun {
   std::string errors;
 };
 
-DriverRun RunDriver(const fs::path& store, const fs::path& script, const fs::path& errors) {
+DriverRun RunDriver(const fs::path& store, const fs::path& script) {
   DriverRun run;
-  const std::string command = Quoted(DriverPath().string()) + " --store " + Quoted(store.string()) + " " +
-                              Quoted(script.string()) + " 2>" + Quoted(errors.string());
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    run.errors = "cannot start: " + command;
+  QProcess driver;
+  driver.start(QString::fromStdString(DriverPath().string()),
+               {QStringLiteral("--store"), QString::fromStdString(store.string()),
+                QString::fromStdString(script.string())});
+  if (!driver.waitForStarted() || !driver.waitForFinished(-1)) {
+    run.errors = "cannot run " + DriverPath().string() + ": " + driver.errorString().toStdString();
     return run;
   }
-  char buffer[4096];
-  std::size_t read = 0;
-  while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.transcript.append(buffer, read);
-  const int wait = ::pclose(pipe);
-  if (wait != -1 && WIFEXITED(wait)) run.status = WEXITSTATUS(wait);
-  std::ifstream err(errors);
-  run.errors.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+  run.transcript = driver.readAllStandardOutput().toStdString();
+  run.errors = driver.readAllStandardError().toStdString();
+  if (driver.exitStatus() == QProcess::NormalExit) run.status = driver.exitCode();
   return run;
 }
 
@@ -151,7 +142,7 @@ TEST_P(ReplayScriptTest, PlaysThroughWithEveryExpectationInOrder) {
   for (std::size_t part = 0; part < script.parts.size(); ++part) {
     const fs::path partFile = scratch.File("part" + std::to_string(part) + ".txt");
     std::ofstream(partFile) << script.parts[part];
-    const DriverRun run = RunDriver(store, partFile, scratch.File("errors.txt"));
+    const DriverRun run = RunDriver(store, partFile);
     transcript += run.transcript;
     EXPECT_EQ(run.status, 0) << "run " << part + 1 << " of " << path << " failed; its errors:\n"
                              << run.errors << "its transcript ends:\n"

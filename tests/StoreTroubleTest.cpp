@@ -15,6 +15,7 @@
 #include "store/GameState.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -59,7 +60,7 @@ TEST(StoreTrouble, DamagedFileIsKeptAsideWithItsJournalAndPlayerIsToldOnce) {
 
   // The fresh store in its place takes a whole world.
   ASSERT_TRUE(BuildWorldDatabase(database));
-  EXPECT_EQ(Read(database, "select count(*) from descriptions"), "134");
+  EXPECT_EQ(Read(database, "select count(*) from descriptions"), std::to_string(kRoomCount));
   EXPECT_EQ(boxes.informed.size(), 1u);
 }
 
@@ -83,7 +84,7 @@ TEST(StoreTrouble, FolderThatCannotHoldAStoreFallsBackToMemoryAndSaysSo) {
   ASSERT_EQ(boxes.informed.size(), 1u);
   EXPECT_NE(boxes.informed[0].find("progress will be lost"), std::string::npos);
   ASSERT_TRUE(BuildWorldDatabase(database));
-  EXPECT_EQ(Read(database, "select count(*) from actions"), "56");
+  EXPECT_EQ(Read(database, "select count(*) from actions"), std::to_string(kKeyCount));
 }
 
 class RefusedWrites : public ::testing::Test {
@@ -166,7 +167,7 @@ TEST(InterruptedBuild, GameInProgressSurvivesAKilledRebuild) {
   EXPECT_EQ(state.GetActionStatus("move mirror"), "1");
   EXPECT_EQ(state.IsInInventory("rope"), "Y");
   EXPECT_EQ(Read(database, "select count(*) from objects"), "113");
-  EXPECT_EQ(Read(database, "select count(*) from descriptions"), "134");
+  EXPECT_EQ(Read(database, "select count(*) from descriptions"), std::to_string(kRoomCount));
   EXPECT_TRUE(boxes.informed.empty());
 }
 
@@ -177,7 +178,7 @@ TEST(InterruptedBuild, KilledFirstBuildLeavesNoWorldSoTheNextStartBuildsIt) {
   GameDatabase database(path);
   EXPECT_EQ(Read(database, "select room from currentroom"), "<not open>");
   ASSERT_TRUE(BuildWorldDatabase(database));
-  EXPECT_EQ(Read(database, "select count(*) from objects"), "112");
+  EXPECT_EQ(Read(database, "select count(*) from objects"), std::to_string(kObjectRowCount));
 }
 
 }  // namespace

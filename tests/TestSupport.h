@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include <QString>
+#include <QTemporaryDir>
+
 #include "store/MessageBoxes.h"
 
 namespace brackenhollow::testing {
@@ -15,15 +18,14 @@ namespace brackenhollow::testing {
 class ScratchFolder {
  public:
   ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  const std::filesystem::path& Path() const { return m_path; }
-  std::string File(const std::string& name) const { return (m_path / name).string(); }
+  std::filesystem::path Path() const { return m_folder.path().toStdString(); }
+  std::string File(const std::string& name) const {
+    return m_folder.filePath(QString::fromStdString(name)).toStdString();
+  }
 
  private:
-  std::filesystem::path m_path;
+  QTemporaryDir m_folder;
 };
 
 class RecordingBoxes : public MessageBoxes {

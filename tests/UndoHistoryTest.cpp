@@ -12,6 +12,7 @@
 #include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
+#include "world/WorldCheck.h"
 
 namespace brackenhollow {
 namespace {
@@ -154,6 +155,15 @@ TEST_F(UndoHistoryTest, OldestStepsGoBeyondAThousand) {
   int undone = 0;
   while (history.Undo().outcome == HistoryOutcome::Done) ++undone;
   EXPECT_EQ(undone, 1000);
+}
+
+// The start-up check tells a new store by its having no tables: the history must not make one first.
+TEST(UndoHistoryOnANewStore, AddsNoTableBeforeItsFirstStep) {
+  testing::ScratchFolder folder;
+  GameDatabase database(folder.File("store.sqlite"));
+  UndoHistory history(database, [] { return 1; });
+  EXPECT_FALSE(history.Choices().canUndo);
+  EXPECT_EQ(InspectWorld(database).shape, WorldShape::Missing);
 }
 
 }  // namespace

@@ -55,6 +55,7 @@ class CS309PictureBox : public QWidget {
 
   // The pixmap for the present size and scale, made once and kept until either changes.
   const QPixmap& Scaled(const PictureFit& fit);
+  // The sizes of the paintings found, smallest first.
   std::vector<PixelSize> PaintedSizes() const;
 
   QString m_pictureFile;

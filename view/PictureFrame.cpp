@@ -30,6 +30,12 @@ void PictureFrame::resizeEvent(QResizeEvent* event) {
   PlacePicture();
 }
 
+bool PictureFrame::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  if (event->type() == QEvent::ScreenChangeInternal) PlacePicture();
+  return handled;
+}
+
 void PictureFrame::PlacePicture() {
   const QSize fitted = m_picture->FittedSize(size());
   m_picture->setGeometry(QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted));

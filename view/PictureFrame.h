@@ -21,6 +21,8 @@ class PictureFrame : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // On another screen the scale may differ, and with it the size the picture takes.
+  bool event(QEvent* event) override;
 
  private:
   // Puts the picture in the middle at the size it takes in the frame.

@@ -1,16 +1,13 @@
 #include "view/PicturePath.h"
 
+#include <QDir>
+#include <QString>
+
 namespace brackenhollow {
 
 std::string PictureFilePath(const std::string& picturePath) {
-  std::string path;
-  path.reserve(picturePath.size());
-  for (char character : picturePath) {
-    const char separator = character == '\\' ? '/' : character;
-    if (separator == '/' && !path.empty() && path.back() == '/') continue;
-    path += separator;
-  }
-  return path;
+  return QDir::cleanPath(QString::fromStdString(picturePath).replace(QLatin1Char('\\'), QLatin1Char('/')))
+      .toStdString();
 }
 
 }  // namespace brackenhollow

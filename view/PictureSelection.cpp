@@ -1,37 +1,18 @@
 #include "view/PictureSelection.h"
 
-#include <map>
-#include <utility>
-
-#include "store/GameState.h"
+#include "movement/RoomExits.h"
 #include "view/PictureTables.h"
+#include "world/StateTest.h"
 
 namespace brackenhollow {
 
 std::optional<RoomPicture> SelectRoomPicture(int room, GameState& state) {
-  // A test shared by several cases of a room reads the store once, so the reads (and any "No records
-  // found" box) come in the order of the room's tests.
-  std::map<std::pair<StateTest::Kind, std::string>, std::string> readings;
-  auto read = [&](const StateTest& test) -> const std::string& {
-    const auto key = std::make_pair(test.kind, test.name);
-    auto found = readings.find(key);
-    if (found == readings.end()) {
-      std::string value = test.kind == StateTest::Kind::Status ? state.GetActionStatus(test.name)
-                                                               : state.GetObjectGone(test.name);
-      found = readings.emplace(key, std::move(value)).first;
-    }
-    return found->second;
-  };
+  // One set of readings for the picture and the exits, so a key both ask about is read (and any
+  // "No records found" box shown) once, in the order of the room's picture tests.
+  StateReadings readings(state);
   for (const PictureCase& pictureCase : PictureCases()) {
-    if (pictureCase.room != room) continue;
-    bool holds = true;
-    for (const StateTest& test : pictureCase.tests) {
-      if ((read(test) == test.literal) != test.equal) {
-        holds = false;
-        break;
-      }
-    }
-    if (holds) return RoomPicture{pictureCase.picture, pictureCase.directions};
+    if (pictureCase.room != room || !readings.AllHold(pictureCase.tests)) continue;
+    return RoomPicture{pictureCase.picture, OpenDirections(room, readings)};
   }
   return std::nullopt;
 }

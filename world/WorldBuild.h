@@ -18,7 +18,8 @@ using BuildObserver = std::function<void(std::size_t statementIndex)>;
 
 // Drops, creates and fills the game's five tables as one transaction: afterwards the store holds
 // either the whole starting world or, when the build could not finish, exactly what it held before.
-// Statements the store rejects (drops of missing tables, the malformed seed rows) are passed over.
+// Statements the store rejects (drops of missing tables, the malformed rows of the starting world) are
+// passed over.
 // Returns false when the world could not be written.
 bool BuildWorldDatabase(GameDatabase& database, const BuildObserver& observer = {});
 

@@ -1,4 +1,4 @@
--- Brackenhollow world seed: the starting state written by every new game and every reset.
+-- Brackenhollow's starting world: the state written by every new game and every reset.
 -- One statement per line. Drop Tables fail harmlessly on an empty store; six actions rows and
 -- the final Objects row are deliberately malformed so the store rejects them.
 -- Each table keeps its row number as a key column (id), so that the changes an action makes can be

@@ -1,4 +1,4 @@
-#include "ContactSheet.h"
+#include "art/painter/ContactSheet.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,6 +1,9 @@
-#include "GifWriter.h"
+#include "art/painter/GifWriter.h"
 
 #include <gif_lib.h>
+
+#include <algorithm>
+#include <vector>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -21,12 +24,14 @@ bool Fail(GifFileType* gif, const char* step, int code, std::string& error) {
 
 }  // namespace
 
-bool WriteGif(const std::string& path, const std::vector<std::uint8_t>& indices, int width, int height,
-              const std::array<QRgb, 256>& palette, std::string& error) {
-  if (width <= 0 || height <= 0 || indices.size() != static_cast<std::size_t>(width) * height) {
-    error = "picture size does not match its pixels";
+bool WriteGif(const std::string& path, const QImage& picture, std::string& error) {
+  const QList<QRgb> palette = picture.colorTable();
+  if (picture.format() != QImage::Format_Indexed8 || picture.isNull() || palette.isEmpty() || palette.size() > 256) {
+    error = "not a picture of at most 256 colours";
     return false;
   }
+  const int width = picture.width();
+  const int height = picture.height();
   int code = 0;
   // Opened here rather than by giflib, which would make the file readable by its owner only.
   const int handle = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -40,24 +45,26 @@ bool WriteGif(const std::string& path, const std::vector<std::uint8_t>& indices,
     return Fail(nullptr, "open", code, error);
   }
 
-  GifColorType colours[256];
-  for (std::size_t index = 0; index < palette.size(); ++index) {
+  // A GIF colour map holds a power of two entries; the unused ones stay black.
+  int bits = 1;
+  while ((1 << bits) < palette.size()) ++bits;
+  GifColorType colours[256] = {};
+  for (qsizetype index = 0; index < palette.size(); ++index) {
     colours[index].Red = static_cast<GifByteType>(qRed(palette[index]));
     colours[index].Green = static_cast<GifByteType>(qGreen(palette[index]));
     colours[index].Blue = static_cast<GifByteType>(qBlue(palette[index]));
   }
-  ColorMapObject* map = GifMakeMapObject(256, colours);
+  ColorMapObject* map = GifMakeMapObject(1 << bits, colours);
   if (map == nullptr) return Fail(gif, "colour map", E_GIF_ERR_NOT_ENOUGH_MEM, error);
   EGifSetGifVersion(gif, true);
-  const bool described = EGifPutScreenDesc(gif, width, height, 8, 0, map) == GIF_OK &&
+  const bool described = EGifPutScreenDesc(gif, width, height, bits, 0, map) == GIF_OK &&
                          EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
   GifFreeMapObject(map);
   if (!described) return Fail(gif, "header", gif->Error, error);
 
   std::vector<GifPixelType> line(static_cast<std::size_t>(width));
   for (int row = 0; row < height; ++row) {
-    const auto start = indices.begin() + static_cast<std::ptrdiff_t>(row) * width;
-    std::copy(start, start + width, line.begin());
+    std::copy_n(picture.constScanLine(row), width, line.begin());
     if (EGifPutLine(gif, line.data(), width) != GIF_OK) return Fail(gif, "pixels", gif->Error, error);
   }
   if (EGifCloseFile(gif, &code) != GIF_OK) {

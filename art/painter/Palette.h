@@ -1,17 +1,14 @@
-// The one fixed palette every picture is written with, and the named colours props paint in.
+// The named colours props paint in; each picture's own palette is chosen later by the quantiser.
 #pragma once
 
-#include <QImage>
 #include <QRgb>
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace brackenhollow::art {
 
-// Named colours. Props paint their flat fills with these, so every fill lands on a palette entry exactly.
+// Named colours. Props paint their flat fills with these, so one thing keeps one colour in every picture.
 namespace colours {
 inline constexpr QRgb kInk = 0x2a2230;
 inline constexpr QRgb kBlack = 0x111111;
@@ -190,16 +187,5 @@ const std::vector<NamedColour>& NamedColours();
 
 // Finds a named colour; returns false when the name is unknown.
 bool FindNamedColour(const std::string& name, QRgb& value);
-
-// The fixed 256-entry palette: the named colours, a dark ramp for unlit rooms, a grey ramp, and a coarse
-// colour cube that catches the blends antialiasing leaves at edges.
-const std::array<QRgb, 256>& FixedPalette();
-
-// Maps every pixel of an RGB image to the index of the nearest palette colour. Never fails.
-std::vector<std::uint8_t> MapToPalette(const QImage& image);
-
-// Turns palette indices back into an RGB image (for the contact sheet and checks). Returns a null image
-// when the index count does not match the size.
-QImage ImageFromIndices(const std::vector<std::uint8_t>& indices, int width, int height);
 
 }  // namespace brackenhollow::art

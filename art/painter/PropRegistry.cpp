@@ -1,21 +1,28 @@
-#include "PropRegistry.h"
+#include "art/painter/PropRegistry.h"
 
-#include "props/PropGroups.h"
+#include "art/painter/props/PropGroups.h"
+
+#include <stdexcept>
 
 namespace brackenhollow::art {
 
-void PropRegistry::Add(const std::string& name, PropPainter painter) {
-  painters_[name] = painter;
+void PropRegistry::Add(const std::string& name, PropPainter painter, double footprint) {
+  if (!m_painters.emplace(name, Entry{painter, footprint}).second) throw std::logic_error("two props are named " + name);
 }
 
 PropPainter PropRegistry::Find(const std::string& name) const {
-  const auto found = painters_.find(name);
-  return found == painters_.end() ? nullptr : found->second;
+  const auto found = m_painters.find(name);
+  return found == m_painters.end() ? nullptr : found->second.painter;
+}
+
+double PropRegistry::Footprint(const std::string& name) const {
+  const auto found = m_painters.find(name);
+  return found == m_painters.end() ? 0 : found->second.footprint;
 }
 
 std::vector<std::string> PropRegistry::Names() const {
   std::vector<std::string> names;
-  for (const auto& [name, painter] : painters_) names.push_back(name);
+  for (const auto& [name, painter] : m_painters) names.push_back(name);
   return names;
 }
 
@@ -34,6 +41,9 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterMansionOutsideProps(registry);
     RegisterMansionRoomProps(registry);
     RegisterShipProps(registry);
+    RegisterOrganicProps(registry);
+    RegisterMazeProps(registry);
+    RegisterForegroundProps(registry);
     return registry;
   }();
   return kRegistry;

@@ -1,8 +1,8 @@
 // Finds the code that paints a prop by the name scene texts use for it.
 #pragma once
 
-#include "SceneBook.h"
-#include "Sketch.h"
+#include "art/painter/SceneBook.h"
+#include "art/painter/Sketch.h"
 
 #include <map>
 #include <string>
@@ -16,10 +16,14 @@ using PropPainter = void (*)(Sketch& sketch, const Layer& layer);
 
 class PropRegistry {
  public:
-  // Registers a prop; a second prop of the same name replaces the first.
-  void Add(const std::string& name, PropPainter painter);
+  // Registers a prop; footprint is half the width of its foot at scale 1 for things that stand on the ground
+  // and throw a contact shadow (0 for everything else). Throws std::logic_error when a prop of that name is already registered, since one
+  // of the two would silently never be painted.
+  void Add(const std::string& name, PropPainter painter, double footprint = 0);
   // The painter of a prop, or nullptr when no prop has that name.
   PropPainter Find(const std::string& name) const;
+  // Half the width of the prop's foot, 0 when it throws no contact shadow or is unknown.
+  double Footprint(const std::string& name) const;
   // Every registered prop name, in name order.
   std::vector<std::string> Names() const;
 
@@ -27,7 +31,11 @@ class PropRegistry {
   static const PropRegistry& Everything();
 
  private:
-  std::map<std::string, PropPainter> painters_;
+  struct Entry {
+    PropPainter painter = nullptr;
+    double footprint = 0;
+  };
+  std::map<std::string, Entry> m_painters;
 };
 
 }  // namespace brackenhollow::art

@@ -1,6 +1,6 @@
-#include "SceneBook.h"
+#include "art/painter/SceneBook.h"
 
-#include "Palette.h"
+#include "art/painter/Palette.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,45 +11,45 @@
 namespace brackenhollow::art {
 
 Layer::Layer(std::string prop, std::map<std::string, std::string> values, std::string where)
-    : prop_(std::move(prop)), values_(std::move(values)), where_(std::move(where)) {}
+    : m_prop(std::move(prop)), m_values(std::move(values)), m_where(std::move(where)) {}
 
 bool Layer::Has(const std::string& key) const {
-  return values_.count(key) != 0;
+  return m_values.count(key) != 0;
 }
 
 double Layer::Number(const std::string& key, double fallback) const {
-  const auto found = values_.find(key);
-  if (found == values_.end()) return fallback;
-  used_.insert(key);
+  const auto found = m_values.find(key);
+  if (found == m_values.end()) return fallback;
+  m_used.insert(key);
   double value = 0;
   const char* first = found->second.data();
   const char* last = first + found->second.size();
   const auto result = std::from_chars(first, last, value);
   if (result.ec != std::errc() || result.ptr != last)
-    throw SceneError(where_ + ": " + key + "=" + found->second + " is not a number");
+    throw SceneError(m_where + ": " + key + "=" + found->second + " is not a number");
   return value;
 }
 
 std::string Layer::Word(const std::string& key, const std::string& fallback) const {
-  const auto found = values_.find(key);
-  if (found == values_.end()) return fallback;
-  used_.insert(key);
+  const auto found = m_values.find(key);
+  if (found == m_values.end()) return fallback;
+  m_used.insert(key);
   return found->second;
 }
 
 bool Layer::Flag(const std::string& key, bool fallback) const {
-  const auto found = values_.find(key);
-  if (found == values_.end()) return fallback;
-  used_.insert(key);
+  const auto found = m_values.find(key);
+  if (found == m_values.end()) return fallback;
+  m_used.insert(key);
   if (found->second == "yes") return true;
   if (found->second == "no") return false;
-  throw SceneError(where_ + ": " + key + " must be yes or no, not " + found->second);
+  throw SceneError(m_where + ": " + key + " must be yes or no, not " + found->second);
 }
 
 QRgb Layer::Colour(const std::string& key, QRgb fallback) const {
-  const auto found = values_.find(key);
-  if (found == values_.end()) return fallback;
-  used_.insert(key);
+  const auto found = m_values.find(key);
+  if (found == m_values.end()) return fallback;
+  m_used.insert(key);
   QRgb value = 0;
   if (FindNamedColour(found->second, value)) return value;
   if (found->second.size() == 7 && found->second[0] == '#') {
@@ -58,13 +58,13 @@ QRgb Layer::Colour(const std::string& key, QRgb fallback) const {
     const auto result = std::from_chars(first, first + 6, hex, 16);
     if (result.ec == std::errc() && result.ptr == first + 6) return hex;
   }
-  throw SceneError(where_ + ": " + found->second + " is not a palette colour");
+  throw SceneError(m_where + ": " + found->second + " is not a palette colour");
 }
 
 std::vector<std::string> Layer::Unused() const {
   std::vector<std::string> unused;
-  for (const auto& [key, value] : values_)
-    if (used_.count(key) == 0) unused.push_back(key);
+  for (const auto& [key, value] : m_values)
+    if (m_used.count(key) == 0) unused.push_back(key);
   return unused;
 }
 
@@ -152,14 +152,14 @@ bool SceneBook::AddText(const std::string& text, const std::string& sourceName, 
         return false;
       }
       if (block.kind == Block::Kind::kScene) {
-        if (scenes_.count(block.name) != 0) {
+        if (m_scenes.count(block.name) != 0) {
           error = where + ": scene " + block.name + " is defined twice";
           return false;
         }
-        scenes_[block.name] = blocks_.size();
+        m_scenes[block.name] = m_blocks.size();
       }
-      blocks_.push_back(std::move(block));
-      current = &blocks_.back();
+      m_blocks.push_back(std::move(block));
+      current = &m_blocks.back();
       continue;
     }
     if (current == nullptr) {
@@ -221,8 +221,8 @@ bool SceneBook::Expand(const Block& block, std::vector<Layer>& layers, std::vect
       layers.emplace_back(entry.prop, entry.values, entry.where);
       continue;
     }
-    const auto found = scenes_.find(entry.useName);
-    if (found == scenes_.end()) {
+    const auto found = m_scenes.find(entry.useName);
+    if (found == m_scenes.end()) {
       error = entry.where + ": no scene named " + entry.useName;
       return false;
     }
@@ -231,7 +231,7 @@ bool SceneBook::Expand(const Block& block, std::vector<Layer>& layers, std::vect
       return false;
     }
     stack.push_back(entry.useName);
-    if (!Expand(blocks_[found->second], layers, stack, error)) return false;
+    if (!Expand(m_blocks[found->second], layers, stack, error)) return false;
     stack.pop_back();
   }
   return true;
@@ -240,7 +240,7 @@ bool SceneBook::Expand(const Block& block, std::vector<Layer>& layers, std::vect
 bool SceneBook::Pictures(std::vector<Picture>& pictures, std::string& error) const {
   pictures.clear();
   std::set<std::string> names;
-  for (const Block& block : blocks_) {
+  for (const Block& block : m_blocks) {
     if (block.kind == Block::Kind::kScene) continue;
     if (!names.insert(block.name).second) {
       error = block.where + ": " + block.name + " is painted twice";

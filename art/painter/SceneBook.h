@@ -22,8 +22,8 @@ class Layer {
  public:
   Layer(std::string prop, std::map<std::string, std::string> values, std::string where);
 
-  const std::string& Prop() const { return prop_; }
-  const std::string& Where() const { return where_; }
+  const std::string& Prop() const { return m_prop; }
+  const std::string& Where() const { return m_where; }
   bool Has(const std::string& key) const;
 
   // The parameter as a number; the fallback when absent. Throws SceneError when it is not a number.
@@ -38,10 +38,10 @@ class Layer {
   std::vector<std::string> Unused() const;
 
  private:
-  std::string prop_;
-  std::map<std::string, std::string> values_;
-  std::string where_;
-  mutable std::set<std::string> used_;
+  std::string m_prop;
+  std::map<std::string, std::string> m_values;
+  std::string m_where;
+  mutable std::set<std::string> m_used;
 };
 
 // A picture to write: its file name on disk, the rooms that show it (empty for pictures put by actions),
@@ -85,8 +85,8 @@ class SceneBook {
   bool Expand(const Block& block, std::vector<Layer>& layers, std::vector<std::string>& stack,
               std::string& error) const;
 
-  std::vector<Block> blocks_;
-  std::map<std::string, std::size_t> scenes_;
+  std::vector<Block> m_blocks;
+  std::map<std::string, std::size_t> m_scenes;
 };
 
 }  // namespace brackenhollow::art

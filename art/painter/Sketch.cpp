@@ -1,41 +1,102 @@
-#include "Sketch.h"
+#include "art/painter/Sketch.h"
 
 #include <QFont>
+#include <QLinearGradient>
 #include <QPolygonF>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
 
 namespace brackenhollow::art {
 
 namespace {
+constexpr QRgb kInkColour = 0x2a2230;
+constexpr QRgb kShadeColour = 0x241c3a;
+constexpr QRgb kShadowColour = 0x1e1a28;
+// Outlines of things drawn at their natural size; a thing drawn at half size is further away and thinner.
 constexpr double kOutlineWidth = 2.0;
+constexpr double kThinnestOutline = 0.9;
+constexpr double kThickestOutline = 3.0;
+// How dark the far side of a shape gets; large shapes (walls, ground) are shaded more gently.
+constexpr double kFarSideShade = 0.26;
+constexpr double kLargeShapeShade = 0.10;
+
+// Mixes two colours; share 0 is the first, 1 the second.
+QRgb Mix(QRgb first, QRgb second, double share) {
+  const auto channel = [share](int one, int other) { return static_cast<int>(one + (other - one) * share + 0.5); };
+  return qRgb(channel(qRed(first), qRed(second)), channel(qGreen(first), qGreen(second)),
+              channel(qBlue(first), qBlue(second)));
+}
+}  // namespace
+
+Sketch::Sketch(QPainter& painter, Atmosphere& atmosphere, double pixelsPerUnit, double haze)
+    : m_painter(painter), m_atmosphere(atmosphere), m_pixelsPerUnit(pixelsPerUnit), m_haze(haze) {
+  // The layer's own scale: the painter's scale over the picture's resolution.
+  const QTransform transform = m_painter.worldTransform();
+  const double scale = std::sqrt(std::abs(transform.determinant())) / pixelsPerUnit;
+  m_inkWidth = std::clamp(kOutlineWidth * std::sqrt(scale), kThinnestOutline, kThickestOutline) * (1.0 - 0.4 * haze);
 }
 
-Sketch::Sketch(QPainter& painter) : painter_(painter) {}
+QColor Sketch::Hazed(QRgb colour) const {
+  if (m_haze <= 0 || !m_atmosphere.HasHaze()) return QColor::fromRgb(colour);
+  return QColor::fromRgb(Mix(colour, m_atmosphere.Haze(), m_haze));
+}
 
 QPen Sketch::InkPen() const {
-  QPen pen(QColor::fromRgb(0x2a2230));
-  pen.setWidthF(kOutlineWidth);
+  QPen pen(Hazed(kInkColour));
+  pen.setWidthF(m_inkWidth * m_pixelsPerUnit);
   pen.setCosmetic(true);
   pen.setJoinStyle(Qt::RoundJoin);
   pen.setCapStyle(Qt::RoundCap);
   return pen;
 }
 
+QPointF Sketch::LocalLightDirection() const {
+  const QTransform transform = m_painter.worldTransform();
+  const QTransform linear(transform.m11(), transform.m12(), transform.m21(), transform.m22(), 0, 0);
+  const QPointF local = linear.inverted().map(m_atmosphere.LightDirection());
+  const double length = std::hypot(local.x(), local.y());
+  return length > 0 ? local / length : QPointF(0, 1);
+}
+
+void Sketch::ShadeFarSide(const QPainterPath& path) {
+  const QRectF bounds = path.boundingRect();
+  if (bounds.width() < 3 || bounds.height() < 3) return;
+  const QPointF direction = LocalLightDirection();
+  const QPointF centre = bounds.center();
+  const double reach = (std::abs(direction.x()) * bounds.width() + std::abs(direction.y()) * bounds.height()) / 2;
+  const bool large = m_painter.worldTransform().mapRect(bounds).width() > kFrameWidth * m_pixelsPerUnit * 0.5;
+  QLinearGradient gradient(centre - direction * reach, centre + direction * reach);
+  QColor shade = Hazed(kShadeColour);
+  shade.setAlphaF(0);
+  gradient.setColorAt(0.0, shade);
+  gradient.setColorAt(0.45, shade);
+  shade.setAlphaF(static_cast<float>((large ? kLargeShapeShade : kFarSideShade) * (1.0 - 0.6 * m_haze)));
+  gradient.setColorAt(1.0, shade);
+  m_painter.setPen(Qt::NoPen);
+  m_painter.setBrush(gradient);
+  m_painter.drawPath(path);
+}
+
 void Sketch::Shape(const QPainterPath& path, QRgb fill) {
-  painter_.setPen(InkPen());
-  painter_.setBrush(QColor::fromRgb(fill));
-  painter_.drawPath(path);
+  m_painter.setPen(Qt::NoPen);
+  m_painter.setBrush(Hazed(fill));
+  m_painter.drawPath(path);
+  ShadeFarSide(path);
+  Outline(path);
 }
 
 void Sketch::Outline(const QPainterPath& path) {
-  painter_.setPen(InkPen());
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawPath(path);
+  m_painter.setPen(InkPen());
+  m_painter.setBrush(Qt::NoBrush);
+  m_painter.drawPath(path);
 }
 
 void Sketch::Fill(const QPainterPath& path, QRgb fill) {
-  painter_.setPen(Qt::NoPen);
-  painter_.setBrush(QColor::fromRgb(fill));
-  painter_.drawPath(path);
+  m_painter.setPen(Qt::NoPen);
+  m_painter.setBrush(Hazed(fill));
+  m_painter.drawPath(path);
 }
 
 void Sketch::Box(double x, double y, double width, double height, QRgb fill) {
@@ -77,26 +138,26 @@ void Sketch::FlatPolygon(std::initializer_list<QPointF> points, QRgb fill) {
 }
 
 void Sketch::Line(double fromX, double fromY, double toX, double toY, QRgb colour, double width) {
-  QPen pen(QColor::fromRgb(colour));
+  QPen pen(Hazed(colour));
   pen.setWidthF(width);
   pen.setCapStyle(Qt::RoundCap);
-  painter_.setPen(pen);
-  painter_.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
+  m_painter.setPen(pen);
+  m_painter.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
 }
 
 void Sketch::Stroke(const QPainterPath& path, QRgb colour, double width) {
-  QPen pen(QColor::fromRgb(colour));
+  QPen pen(Hazed(colour));
   pen.setWidthF(width);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
-  painter_.setPen(pen);
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawPath(path);
+  m_painter.setPen(pen);
+  m_painter.setBrush(Qt::NoBrush);
+  m_painter.drawPath(path);
 }
 
 void Sketch::InkLine(double fromX, double fromY, double toX, double toY) {
-  painter_.setPen(InkPen());
-  painter_.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
+  m_painter.setPen(InkPen());
+  m_painter.drawLine(QPointF(fromX, fromY), QPointF(toX, toY));
 }
 
 void Sketch::Text(const QRectF& box, const QString& text, double pixelSize, QRgb colour, bool bold,
@@ -104,33 +165,68 @@ void Sketch::Text(const QRectF& box, const QString& text, double pixelSize, QRgb
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(static_cast<int>(pixelSize + 0.5));
   font.setBold(bold);
-  painter_.setFont(font);
-  painter_.setPen(QColor::fromRgb(colour));
+  m_painter.setFont(font);
+  m_painter.setPen(Hazed(colour));
   // Scene texts write line breaks as the two characters \n.
   QString lines = text;
   lines.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-  painter_.drawText(box, static_cast<int>(alignment) | Qt::TextWordWrap, lines);
+  m_painter.drawText(box, static_cast<int>(alignment) | Qt::TextWordWrap, lines);
 }
 
 void Sketch::Glow(double centreX, double centreY, double radius, QRgb colour, double strength) {
-  constexpr int kRings = 4;
-  painter_.setPen(Qt::NoPen);
-  for (int ring = 0; ring < kRings; ++ring) {
-    QColor shade = QColor::fromRgb(colour);
-    shade.setAlphaF(static_cast<float>(strength / kRings));
-    painter_.setBrush(shade);
-    const double ringRadius = radius * (1.0 - ring / static_cast<double>(kRings));
-    painter_.drawEllipse(QPointF(centreX, centreY), ringRadius, ringRadius);
-  }
+  QPainterPath disc;
+  disc.addEllipse(QPointF(centreX, centreY), radius, radius);
+  m_atmosphere.AddPool(m_painter.worldTransform(), disc, QPointF(centreX, centreY), radius, colour, strength);
 }
 
-void Sketch::Veil(QRgb colour, double opacity) {
-  painter_.save();
-  painter_.resetTransform();
-  QColor shade = QColor::fromRgb(colour);
-  shade.setAlphaF(static_cast<float>(opacity));
-  painter_.fillRect(QRectF(0, 0, kFrameWidth, kFrameHeight), shade);
-  painter_.restore();
+void Sketch::LightPool(double centreX, double centreY, double radiusX, double radiusY, QRgb colour, double strength) {
+  // A round pool squashed into the oval, so the falloff follows the oval's rim.
+  QTransform squash;
+  squash.translate(centreX, centreY);
+  squash.scale(1.0, radiusY / radiusX);
+  QPainterPath disc;
+  disc.addEllipse(QPointF(0, 0), radiusX, radiusX);
+  m_atmosphere.AddPool(squash * m_painter.worldTransform(), disc, QPointF(0, 0), radiusX, colour, strength);
+}
+
+void Sketch::LightCone(double x, double y, double topHalfWidth, double floorY, double halfWidth, QRgb colour,
+                       double strength) {
+  QPainterPath cone;
+  cone.moveTo(x - topHalfWidth, y);
+  cone.lineTo(x + topHalfWidth, y);
+  cone.lineTo(x + halfWidth, floorY);
+  cone.quadTo(x, floorY + (floorY - y) * 0.12, x - halfWidth, floorY);
+  cone.closeSubpath();
+  const double reach = std::hypot(halfWidth, floorY - y) * 1.15;
+  m_atmosphere.AddPool(m_painter.worldTransform(), cone, QPointF(x, y), reach, colour, strength);
+}
+
+void Sketch::Veil(QRgb colour, double amount) {
+  // What is left of daylight, tinted towards the colour of the dark.
+  const auto left = [amount](int channel) { return 1.0 - amount + amount * channel / 255.0 * 0.9; };
+  m_atmosphere.SetAmbient(left(qRed(colour)), left(qGreen(colour)), left(qBlue(colour)));
+}
+
+void Sketch::ContactShadow(double halfWidth) {
+  const QPointF direction = LocalLightDirection();
+  const double radiusY = std::max(4.0, halfWidth * 0.16);
+  const QPointF centre(direction.x() * halfWidth * 0.3, radiusY * 0.25);
+  QTransform squash;
+  squash.translate(centre.x(), centre.y());
+  squash.scale(1.0, radiusY / (halfWidth * 1.15));
+  QRadialGradient gradient(QPointF(0, 0), halfWidth * 1.15);
+  QColor shadow = Hazed(kShadowColour);
+  shadow.setAlphaF(0.5f * static_cast<float>(1.0 - m_haze));
+  gradient.setColorAt(0.0, shadow);
+  gradient.setColorAt(0.6, shadow);
+  shadow.setAlphaF(0);
+  gradient.setColorAt(1.0, shadow);
+  m_painter.save();
+  m_painter.setTransform(squash, true);
+  m_painter.setPen(Qt::NoPen);
+  m_painter.setBrush(gradient);
+  m_painter.drawEllipse(QPointF(0, 0), halfWidth * 1.15, halfWidth * 1.15);
+  m_painter.restore();
 }
 
 }  // namespace brackenhollow::art

@@ -1,5 +1,8 @@
-// The house drawing style: flat fills with one ink outline, on a fixed 596 x 408 frame.
+// The house drawing style: flat fills shaded away from the light, one ink outline that thins with distance,
+// on a fixed 596 x 408 frame.
 #pragma once
+
+#include "art/painter/Atmosphere.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -17,9 +20,12 @@ inline constexpr int kFrameHeight = 408;
 
 class Sketch {
  public:
-  explicit Sketch(QPainter& painter);
+  // pixelsPerUnit: how many pixels of the picture one unit of the frame covers (1, 2 or 3 for the three sizes).
+  // haze: how far this layer's colours are mixed towards the atmosphere's haze (0 near, up to 1 far away).
+  Sketch(QPainter& painter, Atmosphere& atmosphere, double pixelsPerUnit, double haze);
 
-  QPainter& Painter() { return painter_; }
+  QPainter& Painter() { return m_painter; }
+  Atmosphere& Air() { return m_atmosphere; }
 
   // Fills the path and draws the ink outline around it.
   void Shape(const QPainterPath& path, QRgb fill);
@@ -48,16 +54,34 @@ class Sketch {
   // Text centred (or aligned) in a box, in the house font.
   void Text(const QRectF& box, const QString& text, double pixelSize, QRgb colour, bool bold = true,
             Qt::Alignment alignment = Qt::AlignCenter);
-  // Soft light: a few translucent discs, strongest in the middle.
+  // A round pool of light fading out at radius, laid over the finished picture.
   void Glow(double centreX, double centreY, double radius, QRgb colour, double strength);
-  // Lays a translucent colour over the whole frame (darkness, haze), whatever the prop's transform.
-  void Veil(QRgb colour, double opacity);
+  // An oval pool of light on a floor or a wall, fading out towards its rim.
+  void LightPool(double centreX, double centreY, double radiusX, double radiusY, QRgb colour, double strength);
+  // Light spreading from a source at (x, y) down to a floor at floorY, halfWidth either side there: the cone
+  // under a lampshade or through a doorway.
+  void LightCone(double x, double y, double topHalfWidth, double floorY, double halfWidth, QRgb colour,
+                 double strength);
+  // Darkness over the whole place: amount 0 is daylight, near 1 nearly black; lit pools still cut through it.
+  void Veil(QRgb colour, double amount);
+  // The soft shadow a thing standing on the origin throws on the ground, halfWidth either side of it.
+  void ContactShadow(double halfWidth);
 
  private:
-  // The outline pen: two pixels of ink whatever the prop's scale.
+  // The outline pen: about two frame units of ink, thinner for things drawn small (far away).
   QPen InkPen() const;
+  // A fill colour after the layer's haze.
+  QColor Hazed(QRgb colour) const;
+  // Darkens the side of a filled path that faces away from the light.
+  void ShadeFarSide(const QPainterPath& path);
+  // The light's direction in the prop's own coordinates.
+  QPointF LocalLightDirection() const;
 
-  QPainter& painter_;
+  QPainter& m_painter;
+  Atmosphere& m_atmosphere;
+  double m_pixelsPerUnit;
+  double m_haze;
+  double m_inkWidth;
 };
 
 // Shorthand for a point in prop coordinates.

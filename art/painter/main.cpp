@@ -1,23 +1,23 @@
-// The picture painter: reads the scene texts and writes every picture of the game, or a contact sheet.
-//
-//   brackenhollow_painter --scenes DIR --out DIR [--require-rooms N]
-//   brackenhollow_painter --scenes DIR --contact-sheet FILE [--filter TEXT] [--source FILE.txt] [--columns N]
-//                         [--width N]
-//   brackenhollow_painter --scenes DIR --list
-#include "ContactSheet.h"
-#include "GifWriter.h"
-#include "Palette.h"
-#include "Renderer.h"
-#include "SceneBook.h"
+// The picture painter: reads the scene texts and writes every picture of the game at its three sizes, the
+// icon at the desktop's sizes, and contact sheets to look the pictures over.
+#include "art/painter/ContactSheet.h"
+#include "art/painter/GifWriter.h"
+#include "art/painter/Quantiser.h"
+#include "art/painter/Renderer.h"
+#include "art/painter/SceneBook.h"
 
+#include <QCommandLineParser>
+#include <QCryptographicHash>
 #include <QGuiApplication>
 
+#include <omp.h>
+
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <mutex>
 #include <set>
 #include <string>
 #include <thread>
@@ -27,9 +27,15 @@ using namespace brackenhollow::art;
 
 namespace {
 
+// Every picture is also painted two and three times as large, for windows and screens with more pixels.
+constexpr int kLargestResolution = 3;
+// The sizes a desktop icon theme asks for.
+constexpr int kThemeIconSizes[] = {16, 32, 48, 64, 128, 256, 512};
+
 struct Options {
   std::string scenes;
   std::string out;
+  std::string contactSheets;
   std::string contactSheet;
   std::string filter;
   std::string source;
@@ -39,34 +45,54 @@ struct Options {
   bool list = false;
 };
 
-// Reads the command line; returns false with a message for an unknown or incomplete option.
+// Reads a whole positive number option; returns false with a message when it is something else.
+bool ReadCount(const QCommandLineParser& parser, const QString& name, int& value, std::string& error) {
+  if (!parser.isSet(name)) return true;
+  bool number = false;
+  value = parser.value(name).toInt(&number);
+  if (number && value > 0) return true;
+  error = "--" + name.toStdString() + " needs a whole number above 0, not " + parser.value(name).toStdString();
+  return false;
+}
+
+// Reads the command line; returns false with a message for an unknown, incomplete or missing option.
 bool ReadOptions(const QStringList& arguments, Options& options, std::string& error) {
-  for (qsizetype index = 1; index < arguments.size(); ++index) {
-    const QString option = arguments[index];
-    if (option == "--list") {
-      options.list = true;
-      continue;
-    }
-    if (index + 1 >= arguments.size()) {
-      error = option.toStdString() + " needs a value";
-      return false;
-    }
-    const std::string value = arguments[++index].toStdString();
-    if (option == "--scenes") options.scenes = value;
-    else if (option == "--out") options.out = value;
-    else if (option == "--contact-sheet") options.contactSheet = value;
-    else if (option == "--filter") options.filter = value;
-    else if (option == "--source") options.source = value;
-    else if (option == "--columns") options.columns = std::stoi(value);
-    else if (option == "--width") options.width = std::stoi(value);
-    else if (option == "--require-rooms") options.requireRooms = std::stoi(value);
-    else {
-      error = "unknown option " + option.toStdString();
-      return false;
-    }
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Paints Brackenhollow's pictures from its scene texts."));
+  parser.addOptions({
+      {QStringLiteral("scenes"), QStringLiteral("Folder of scene texts."), QStringLiteral("folder")},
+      {QStringLiteral("out"), QStringLiteral("Writes every picture at three sizes and the icons here."), QStringLiteral("folder")},
+      {QStringLiteral("contact-sheets"), QStringLiteral("Writes one contact sheet per scene text here."), QStringLiteral("folder")},
+      {QStringLiteral("contact-sheet"), QStringLiteral("Writes one contact sheet of the chosen pictures."), QStringLiteral("file")},
+      {QStringLiteral("filter"), QStringLiteral("Only pictures whose file name holds this text."), QStringLiteral("text")},
+      {QStringLiteral("source"), QStringLiteral("Only pictures of this scene text, e.g. house.txt."), QStringLiteral("file")},
+      {QStringLiteral("columns"), QStringLiteral("Pictures in a contact sheet's row."), QStringLiteral("count")},
+      {QStringLiteral("width"), QStringLiteral("Width of a picture in a contact sheet."), QStringLiteral("pixels")},
+      {QStringLiteral("require-rooms"), QStringLiteral("Fails unless rooms 1 to N all show a picture."), QStringLiteral("count")},
+      {QStringLiteral("list"), QStringLiteral("Lists the pictures' file names.")},
+  });
+  if (!parser.parse(arguments)) {
+    error = parser.errorText().toStdString();
+    return false;
   }
-  if (options.scenes.empty() || (options.out.empty() && options.contactSheet.empty() && !options.list)) {
-    error = "usage: --scenes DIR (--out DIR | --contact-sheet FILE | --list)";
+  if (!parser.positionalArguments().isEmpty()) {
+    error = "unexpected " + parser.positionalArguments().front().toStdString();
+    return false;
+  }
+  options.scenes = parser.value(QStringLiteral("scenes")).toStdString();
+  options.out = parser.value(QStringLiteral("out")).toStdString();
+  options.contactSheets = parser.value(QStringLiteral("contact-sheets")).toStdString();
+  options.contactSheet = parser.value(QStringLiteral("contact-sheet")).toStdString();
+  options.filter = parser.value(QStringLiteral("filter")).toStdString();
+  options.source = parser.value(QStringLiteral("source")).toStdString();
+  options.list = parser.isSet(QStringLiteral("list"));
+  if (!ReadCount(parser, QStringLiteral("columns"), options.columns, error) ||
+      !ReadCount(parser, QStringLiteral("width"), options.width, error) ||
+      !ReadCount(parser, QStringLiteral("require-rooms"), options.requireRooms, error))
+    return false;
+  if (options.scenes.empty() ||
+      (options.out.empty() && options.contactSheets.empty() && options.contactSheet.empty() && !options.list)) {
+    error = "usage: --scenes FOLDER (--out FOLDER | --contact-sheets FOLDER | --contact-sheet FILE | --list)";
     return false;
   }
   return true;
@@ -82,33 +108,85 @@ std::vector<int> RoomsWithoutPicture(const std::vector<Picture>& pictures, int r
   return missing;
 }
 
+// "bedroom1.gif" at resolution 2 is "bedroom1@2x.gif"; resolution 1 keeps the name.
+std::string SizedName(const std::string& fileName, int resolution) {
+  if (resolution == 1) return fileName;
+  const std::filesystem::path name(fileName);
+  return name.stem().string() + "@" + std::to_string(resolution) + "x" + name.extension().string();
+}
+
+// "brackenhollow.png" at 48 pixels is "brackenhollow-48.png".
+std::string ThemeIconName(const std::string& fileName, int size) {
+  const std::filesystem::path name(fileName);
+  return name.stem().string() + "-" + std::to_string(size) + name.extension().string();
+}
+
 struct Painted {
-  QImage image;                       // RGB, after mapping to the palette (full colour for the icon)
-  std::vector<std::uint8_t> indices;  // empty for the icon
+  QImage shown;            // the smallest size as written, for contact sheets and the look-alike check
+  QByteArray fingerprint;  // of shown's colours
   std::string error;
 };
 
-// Paints all pictures on a few threads; each result keeps its picture's place.
-std::vector<Painted> PaintAll(const std::vector<Picture>& pictures) {
+// Writes the icon at its own size and at every theme size; returns an empty text or the failure.
+std::string WriteIcons(const Picture& icon, const std::filesystem::path& folder) {
+  std::vector<std::pair<std::string, int>> files = {{icon.fileName, icon.iconSize}};
+  for (const int size : kThemeIconSizes) files.emplace_back(ThemeIconName(icon.fileName, size), size);
+  for (const auto& [name, size] : files) {
+    const std::string path = (folder / name).string();
+    if (!PaintIcon(icon, PropRegistry::Everything(), size).save(QString::fromStdString(path), "PNG"))
+      return path + ": cannot write";
+  }
+  return {};
+}
+
+// Paints one picture at every size, gives it its palette and writes its files when a folder is given.
+Painted PaintOne(const Picture& picture, int largestResolution, const std::string& out) {
+  Painted result;
+  if (picture.iconSize > 0) {
+    if (!out.empty()) result.error = WriteIcons(picture, out);
+    return result;
+  }
+  std::vector<QImage> sizes;
+  for (int resolution = 1; resolution <= largestResolution; ++resolution)
+    sizes.push_back(PaintPicture(picture, PropRegistry::Everything(), resolution));
+  std::string error;
+  const std::vector<QImage> indexed = Quantise(sizes, error);
+  if (indexed.empty()) {
+    result.error = picture.where + ": " + error;
+    return result;
+  }
+  for (std::size_t size = 0; size < indexed.size() && !out.empty(); ++size) {
+    const std::string path =
+        (std::filesystem::path(out) / SizedName(picture.fileName, static_cast<int>(size) + 1)).string();
+    if (!WriteGif(path, indexed[size], error)) {
+      result.error = path + ": " + error;
+      return result;
+    }
+  }
+  result.shown = indexed.front();
+  const QImage colours = result.shown.convertToFormat(QImage::Format_RGB32);
+  result.fingerprint = QCryptographicHash::hash(
+      QByteArrayView(colours.constBits(), colours.sizeInBytes()), QCryptographicHash::Sha1);
+  return result;
+}
+
+// Paints (and writes) all pictures on as many threads as the machine has cores; each result keeps its
+// picture's place.
+std::vector<Painted> PaintAll(const std::vector<Picture>& pictures, int largestResolution, const std::string& out) {
   std::vector<Painted> results(pictures.size());
   std::atomic<std::size_t> next{0};
   const auto work = [&] {
+    // The pictures already keep every core busy; the quantiser's own threads would only queue behind them.
+    omp_set_num_threads(1);
     for (std::size_t index = next++; index < pictures.size(); index = next++) {
-      Painted& result = results[index];
       try {
-        QImage image = PaintPicture(pictures[index], PropRegistry::Everything());
-        if (pictures[index].iconSize > 0) {
-          result.image = image;
-          continue;
-        }
-        result.indices = MapToPalette(image);
-        result.image = ImageFromIndices(result.indices, image.width(), image.height());
+        results[index] = PaintOne(pictures[index], largestResolution, out);
       } catch (const SceneError& sceneError) {
-        result.error = sceneError.what();
+        results[index].error = sceneError.what();
       }
     }
   };
-  const unsigned threadCount = std::max(1u, std::min(4u, std::thread::hardware_concurrency()));
+  const unsigned threadCount = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
   std::vector<std::thread> threads;
   for (unsigned thread = 1; thread < threadCount; ++thread) threads.emplace_back(work);
   work();
@@ -116,31 +194,49 @@ std::vector<Painted> PaintAll(const std::vector<Picture>& pictures) {
   return results;
 }
 
-// Writes the pictures into the folder; returns false after reporting the first failure.
-bool WritePictures(const std::vector<Picture>& pictures, const std::vector<Painted>& painted, const std::string& folder) {
-  std::error_code code;
-  std::filesystem::create_directories(folder, code);
-  std::map<std::vector<std::uint8_t>, std::string> seen;
+// Two pictures painted alike are a scene text that forgot its state; returns the first such pair, or "".
+std::string LookAlikes(const std::vector<Picture>& pictures, const std::vector<Painted>& painted) {
+  std::map<QByteArray, std::string> seen;
   for (std::size_t index = 0; index < pictures.size(); ++index) {
-    const std::string path = (std::filesystem::path(folder) / pictures[index].fileName).string();
-    if (pictures[index].iconSize > 0) {
-      if (!painted[index].image.save(QString::fromStdString(path), "PNG")) {
-        std::fprintf(stderr, "%s: cannot write\n", path.c_str());
-        return false;
-      }
-      continue;
-    }
-    const auto [previous, fresh] = seen.emplace(painted[index].indices, pictures[index].fileName);
-    if (!fresh) {
-      std::fprintf(stderr, "%s: looks exactly like %s\n", pictures[index].where.c_str(), previous->second.c_str());
-      return false;
-    }
-    std::string error;
-    if (!WriteGif(path, painted[index].indices, painted[index].image.width(), painted[index].image.height(),
-                  FixedPalette(), error)) {
-      std::fprintf(stderr, "%s: %s\n", path.c_str(), error.c_str());
-      return false;
-    }
+    if (painted[index].fingerprint.isEmpty()) continue;
+    const auto [previous, fresh] = seen.emplace(painted[index].fingerprint, pictures[index].fileName);
+    if (!fresh) return pictures[index].where + ": looks exactly like " + previous->second;
+  }
+  return {};
+}
+
+// The scene text a picture comes from, without ".txt": "house" for "house.txt:12".
+std::string AreaOf(const Picture& picture) {
+  return std::filesystem::path(picture.where.substr(0, picture.where.find(':'))).stem().string();
+}
+
+// Writes one contact sheet of the given pictures; returns false after reporting the failure.
+bool WriteSheet(const std::vector<std::pair<std::string, QImage>>& shown, const Options& options,
+                const std::string& path) {
+  const QImage sheet = ComposeContactSheet(shown, options.columns, options.width);
+  if (sheet.isNull() || !sheet.save(QString::fromStdString(path), "PNG")) {
+    std::fprintf(stderr, "%s: cannot write the contact sheet\n", path.c_str());
+    return false;
+  }
+  return true;
+}
+
+// Writes the single contact sheet and one per area as asked; returns false after reporting a failure.
+bool WriteSheets(const std::vector<Picture>& pictures, const std::vector<Painted>& painted, const Options& options) {
+  std::map<std::string, std::vector<std::pair<std::string, QImage>>> byArea;
+  std::vector<std::pair<std::string, QImage>> all;
+  for (std::size_t index = 0; index < pictures.size(); ++index) {
+    if (painted[index].shown.isNull()) continue;
+    all.emplace_back(pictures[index].fileName, painted[index].shown);
+    byArea[AreaOf(pictures[index])].emplace_back(pictures[index].fileName, painted[index].shown);
+  }
+  if (!options.contactSheet.empty() && !WriteSheet(all, options, options.contactSheet)) return false;
+  if (options.contactSheets.empty()) return true;
+  std::error_code code;
+  std::filesystem::create_directories(options.contactSheets, code);
+  for (const auto& [area, shown] : byArea) {
+    const std::string path = (std::filesystem::path(options.contactSheets) / ("contact-sheet-" + area + ".png")).string();
+    if (!WriteSheet(shown, options, path)) return false;
   }
   return true;
 }
@@ -153,7 +249,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 }  // namespace
 
-// Paints every picture of the scene texts into a folder, or a contact sheet, or lists their names.
+// Paints every picture of the scene texts into a folder, and/or contact sheets, or lists their names.
 // Returns 0 on success, 1 when a scene or a file fails, 2 for a bad command line.
 int main(int argc, char** argv) {
   // The build machine has no display; pictures only need an off-screen surface.
@@ -189,26 +285,27 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%zu rooms show no picture, the first is room %d\n", missing.size(), missing.front());
     return 1;
   }
+  if (!options.out.empty()) {
+    std::error_code code;
+    std::filesystem::create_directories(options.out, code);
+  }
 
-  const std::vector<Painted> painted = PaintAll(pictures);
+  // Contact sheets alone need only the smallest size.
+  const int largestResolution = options.out.empty() ? 1 : kLargestResolution;
+  const std::vector<Painted> painted = PaintAll(pictures, largestResolution, options.out);
   for (const Painted& result : painted) {
     if (!result.error.empty()) {
       std::fprintf(stderr, "%s\n", result.error.c_str());
       return 1;
     }
   }
-  if (!options.out.empty() && !WritePictures(pictures, painted, options.out)) return 1;
-  if (!options.contactSheet.empty()) {
-    std::vector<std::pair<std::string, QImage>> shown;
-    for (std::size_t index = 0; index < pictures.size(); ++index)
-      if (pictures[index].iconSize == 0) shown.emplace_back(pictures[index].fileName, painted[index].image);
-    const QImage sheet = ComposeContactSheet(shown, options.columns, options.width);
-    if (sheet.isNull() || !sheet.save(QString::fromStdString(options.contactSheet), "PNG")) {
-      std::fprintf(stderr, "%s: cannot write the contact sheet\n", options.contactSheet.c_str());
-      return 1;
-    }
+  const std::string lookAlike = LookAlikes(pictures, painted);
+  if (!lookAlike.empty()) {
+    std::fprintf(stderr, "%s\n", lookAlike.c_str());
+    return 1;
   }
+  if (!WriteSheets(pictures, painted, options)) return 1;
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  std::printf("Painted %zu pictures in %.2f s\n", pictures.size(), seconds);
+  std::printf("Painted %zu pictures at %d sizes in %.2f s\n", pictures.size(), largestResolution, seconds);
   return 0;
 }

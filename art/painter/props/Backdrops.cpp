@@ -1,6 +1,8 @@
 // Whole-frame backgrounds and light: sky, ground, hills, darkness, glows, lettering.
-#include "Kit.h"
-#include "PropGroups.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+
+#include <QLinearGradient>
 
 namespace brackenhollow::art {
 
@@ -8,28 +10,33 @@ namespace {
 
 using namespace colours;
 
-// Sky from the top of the frame down to the horizon, in flat bands: day, dusk or night.
+// Sky from the top of the frame down to the horizon as a gradient, by time of day: day, morning, afternoon,
+// dusk, night or overcast. The horizon's colour becomes the haze far things fade into.
 void PaintSky(Sketch& sketch, const Layer& layer) {
   const double horizon = layer.Number("horizon", kFrameHeight);
   const std::string time = layer.Word("time", "day");
-  QRgb bands[3] = {kSkyTop, kSky, kSkyPale};
-  if (time == "dusk") {
-    bands[0] = kDuskHigh;
-    bands[1] = 0xc98a8a;
-    bands[2] = kDuskSky;
-  } else if (time == "night") {
-    bands[0] = kNightHigh;
-    bands[1] = kNightSky;
-    bands[2] = 0x2c3a63;
-  } else if (time != "day") {
-    throw SceneError(layer.Where() + ": time must be day, dusk or night");
-  }
-  sketch.FlatBox(0, 0, kFrameWidth, horizon, bands[0]);
-  sketch.FlatBox(0, horizon * 0.45, kFrameWidth, horizon * 0.55, bands[1]);
-  sketch.FlatBox(0, horizon * 0.78, kFrameWidth, horizon * 0.22 + 1, bands[2]);
+  struct Colours {
+    QRgb top, middle, bottom;
+  };
+  Colours colours{kSkyTop, kSky, kSkyPale};
+  if (time == "day") colours = {0x4f94d8, 0x8cc4ee, 0xd8eef8};
+  else if (time == "morning") colours = {0x7aa8d8, 0xc4d4e6, 0xf6dcb4};
+  else if (time == "afternoon") colours = {0x3f7fc8, 0x9cc0dc, 0xf2e2b0};
+  else if (time == "dusk") colours = {0x4a3f86, 0xc07a8a, 0xf4a85e};
+  else if (time == "night") colours = {0x0c1228, 0x1c2848, 0x34466e};
+  else if (time == "overcast") colours = {0x8e9aa8, 0xb8c2cc, 0xdde2e6};
+  else throw SceneError(layer.Where() + ": time must be day, morning, afternoon, dusk, night or overcast");
+  QLinearGradient gradient(0, 0, 0, horizon);
+  gradient.setColorAt(0.0, QColor::fromRgb(colours.top));
+  gradient.setColorAt(0.6, QColor::fromRgb(colours.middle));
+  gradient.setColorAt(1.0, QColor::fromRgb(colours.bottom));
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(gradient);
+  sketch.Painter().drawRect(QRectF(0, 0, kFrameWidth, horizon + 1));
+  sketch.Air().SetHaze(colours.bottom);
   if (time == "night") {
-    for (int star = 0; star < 40; ++star)
-      sketch.FlatOval(Scatter(star) * kFrameWidth, Scatter(star + 100) * horizon * 0.8, 1.3, 1.3, kWhite);
+    for (int star = 0; star < 60; ++star)
+      sketch.FlatOval(Scatter(star) * kFrameWidth, Scatter(star + 100) * horizon * 0.8, 0.6 + Scatter(star + 7), 0.6 + Scatter(star + 7), kWhite);
   }
 }
 

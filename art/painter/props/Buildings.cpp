@@ -1,7 +1,7 @@
 // Houses, doors, windows, sheds, garden walls and the mansion's outside.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -285,13 +285,13 @@ void PaintStar(Sketch& sketch, double centreX, double centreY, double radius, QR
 void RegisterBuildingProps(PropRegistry& registry) {
   registry.Add("door", PaintDoor);
   registry.Add("window", PaintWindow);
-  registry.Add("house", PaintHouse);
+  registry.Add("house", PaintHouse, 120);
   registry.Add("siding", PaintSiding);
-  registry.Add("shed", PaintShed);
+  registry.Add("shed", PaintShed, 60);
   registry.Add("welcome-mat", PaintWelcomeMat);
   registry.Add("fence", PaintFence);
   registry.Add("barbed-wire", PaintBarbedWire);
-  registry.Add("store-front", PaintStoreFront);
+  registry.Add("store-front", PaintStoreFront, 100);
 }
 
 }  // namespace brackenhollow::art

@@ -1,7 +1,7 @@
 // People and animals: one figure routine dressed differently for each character, and the creatures.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -98,39 +98,83 @@ void PaintPersonProp(Sketch& sketch, const Layer& layer) {
   PaintPerson(sketch, look);
 }
 
-// The farmer in fine clothes, gold rings and a straw hat. pose=block spreads his arms across the path;
-// pose=aside has him counting a bag of gold.
+// The farmer's gold rings on a hand at (x, y).
+void PaintRings(Sketch& sketch, double x, double y) {
+  sketch.Oval(x - 3, y - 2, 3, 3, kGold);
+  sketch.Oval(x + 3, y + 1, 3, 3, kGold);
+}
+
+// The farmer in a fine suit with a waistcoat, a broad belly, gold rings and a straw hat. pose=block plants
+// his feet wide across the path with one ringed hand raised, palm out; pose=aside has him stooped over a
+// bag of gold, coins in his hand.
 void PaintFarmer(Sketch& sketch, const Layer& layer) {
   const std::string pose = layer.Word("pose", "block");
-  PersonLook look = BaseLook();
-  look.shirt = kSuit;
-  look.trousers = kIron;
-  look.hair = kHairGrey;
-  look.leftArmAngle = pose == "block" ? 80 : 35;
-  look.rightArmAngle = pose == "block" ? 80 : 35;
-  PaintPerson(sketch, look);
-  sketch.Polygon({At(-6, -124), At(6, -124), At(4, -96), At(0, -90), At(-4, -96)}, kShirtRed);
-  // Straw hat and the rings that give him away.
-  sketch.Oval(0, -160, 32, 7, kHay);
-  sketch.Shape(RoundedBox(-16, -182, 32, 22, 6), kHay);
-  sketch.Box(-16, -166, 32, 5, kShirtRed);
-  if (pose == "block") {
-    for (int side = -1; side <= 1; side += 2) {
-      const double handX = side * (18 + 58 * std::sin(80 * 3.14159 / 180));
-      const double handY = -120 + 58 * std::cos(80 * 3.14159 / 180);
-      sketch.Oval(handX, handY, 3, 3, kGold);
-      sketch.Oval(handX + side * 4, handY + 3, 3, 3, kGold);
-    }
+  if (pose != "block" && pose != "aside") throw SceneError(layer.Where() + ": farmer pose must be block or aside");
+  const bool block = pose == "block";
+  QPainter& painter = sketch.Painter();
+  // Legs apart in a wide stance, or together as he bends.
+  const double stance = block ? 14 : 4;
+  sketch.Polygon({At(-20, -74), At(-2, -74), At(-stance + 2, -4), At(-stance - 14, -4)}, kIron);
+  sketch.Polygon({At(2, -74), At(20, -74), At(stance + 14, -4), At(stance - 2, -4)}, kIron);
+  sketch.Oval(-stance - 8, -3, 13, 5, kInk);
+  sketch.Oval(stance + 8, -3, 13, 5, kInk);
+  painter.save();
+  painter.translate(0, -72);
+  painter.rotate(block ? 0 : 16);
+  // Coat over a round belly, a red waistcoat and a gold watch chain.
+  QPainterPath coat;
+  coat.moveTo(-20, -56);
+  coat.cubicTo(-30, -30, -34, -6, -24, 6);
+  coat.lineTo(24, 6);
+  coat.cubicTo(36, -8, 30, -30, 20, -56);
+  coat.closeSubpath();
+  sketch.Shape(coat, kSuit);
+  sketch.Polygon({At(-8, -54), At(8, -54), At(12, -8), At(-12, -8)}, kShirtRed);
+  QPainterPath chain;
+  chain.moveTo(-10, -24);
+  chain.quadTo(0, -14, 10, -26);
+  sketch.Stroke(chain, kGold, 2);
+  if (block) {
+    // Right arm up, palm out: stop. Left hand on his hip.
+    sketch.Shape(RoundedBox(16, -96, 13, 46, 6), kSuit);
+    sketch.Oval(23, -102, 9, 10, kSkin);
+    PaintRings(sketch, 23, -98);
+    QPainterPath hip;
+    hip.moveTo(-18, -52);
+    hip.lineTo(-40, -28);
+    hip.lineTo(-22, -14);
+    sketch.Stroke(hip, kInk, 15);
+    sketch.Stroke(hip, kSuit, 11);
+    sketch.Oval(-22, -14, 7, 7, kSkin);
+    PaintRings(sketch, -22, -14);
   } else {
-    sketch.Painter().save();
-    sketch.Painter().translate(0, -50);
-    sketch.Painter().scale(0.55, 0.55);
+    // Both hands down at the open bag he holds against his belly, one lifting coins.
+    painter.save();
+    painter.translate(0, 10);
+    painter.scale(0.5, 0.5);
     PaintGoldSack(sketch);
-    sketch.Painter().restore();
-    for (int coin = 0; coin < 3; ++coin) sketch.Oval(-30 + coin * 8, -86 - coin * 6, 6, 6, kGold);
-    sketch.Oval(-40, -84, 3, 3, kGold);
-    sketch.Oval(40, -84, 3, 3, kGold);
+    painter.restore();
+    sketch.Line(-18, -50, -20, -18, kInk, 13);
+    sketch.Line(-18, -50, -20, -18, kSuit, 9);
+    sketch.Oval(-18, -14, 7, 7, kSkin);
+    sketch.Line(18, -50, 26, -26, kInk, 13);
+    sketch.Line(18, -50, 26, -26, kSuit, 9);
+    sketch.Oval(26, -22, 7, 7, kSkin);
+    PaintRings(sketch, 26, -22);
+    for (int coin = 0; coin < 3; ++coin) sketch.Oval(28 + coin * 4, -30 - coin * 7, 5, 5, kGold);
   }
+  // Head: jowly, small eyes looking down at the gold when counting, a grey moustache, the straw hat.
+  const double headY = -74;
+  const double look = block ? 0 : 4;
+  sketch.Oval(0, headY, 16, 17, kSkin);
+  sketch.Oval(12, headY + 4, 5, 4, kSkinShade);
+  sketch.FlatOval(-6 + look, headY - 2 + look, 2, 2.5, kInk);
+  sketch.FlatOval(6 + look, headY - 2 + look, 2, 2.5, kInk);
+  sketch.Polygon({At(-9, headY + 7), At(0, headY + 4), At(9, headY + 7), At(0, headY + 11)}, kHairGrey);
+  sketch.Oval(0, headY - 14, 32, 7, kHay);
+  sketch.Shape(RoundedBox(-16, headY - 36, 32, 22, 6), kHay);
+  sketch.Box(-16, headY - 20, 32, 5, kShirtRed);
+  painter.restore();
 }
 
 // The magician in a starry robe and pointed hat, waving; origin at the feet.
@@ -144,6 +188,16 @@ void PaintMagician(Sketch& sketch, const Layer&) {
   look.rightArmAngle = 150;
   sketch.Polygon({At(-24, -118), At(24, -118), At(40, 0), At(-40, 0)}, kRobe);
   PaintPerson(sketch, look);
+  // His own face over the common one: a long pointed white beard, bushy brows, a hooked nose, a grin.
+  sketch.Polygon({At(-15, -140), At(15, -140), At(4, -92), At(0, -86)}, kHairGrey);
+  sketch.Line(-12, -151, -2, -148, kHairGrey, 4);
+  sketch.Line(2, -148, 12, -151, kHairGrey, 4);
+  sketch.Polygon({At(-2, -146), At(5, -138), At(0, -134)}, kSkinShade);
+  sketch.InkLine(-6, -132, 6, -131);
+  // The wand in the raised hand, with a spark at its tip.
+  sketch.Line(58, -180, 74, -214, kInk, 5);
+  sketch.Line(58, -180, 74, -214, kPaper, 3);
+  PaintStar(sketch, 76, -218, 7, kFlameCore);
   PaintStar(sketch, -14, -60, 7, kGold);
   PaintStar(sketch, 16, -90, 6, kGold);
   PaintStar(sketch, 10, -30, 6, kGold);
@@ -151,21 +205,59 @@ void PaintMagician(Sketch& sketch, const Layer&) {
   PaintStar(sketch, 2, -180, 6, kGold);
 }
 
-// The scruffy old man in rags, leaning on a stick; origin at the feet.
+// The scruffy blind old man in rags: stooped forward under a patched hood, a long grey beard, milky
+// unseeing eyes, one hand feeling the air ahead, the other on a stick. Origin at the feet.
 void PaintOldMan(Sketch& sketch, const Layer&) {
-  PersonLook look = BaseLook();
-  look.shirt = kRag;
-  look.trousers = kRagDark;
-  look.hair = kHairGrey;
-  look.beard = true;
-  look.rags = true;
-  look.rightArmAngle = 30;
-  sketch.Painter().save();
-  sketch.Painter().rotate(4);
-  PaintPerson(sketch, look);
-  sketch.Painter().restore();
-  sketch.Line(-40, -60, -48, 0, kInk, 7);
-  sketch.Line(-40, -60, -48, 0, kWoodDark, 4);
+  QPainter& painter = sketch.Painter();
+  // Thin legs in ragged trousers, knees bent.
+  sketch.Polygon({At(-14, -70), At(0, -70), At(-4, -36), At(-10, -4), At(-20, -4), At(-14, -36)}, kRagDark);
+  sketch.Polygon({At(2, -70), At(16, -70), At(20, -36), At(14, -4), At(4, -4), At(8, -36)}, kRagDark);
+  sketch.Oval(-16, -3, 11, 5, kInk);
+  sketch.Oval(10, -3, 11, 5, kInk);
+  // The stick, planted ahead of him.
+  sketch.Line(44, -86, 58, 0, kInk, 7);
+  sketch.Line(44, -86, 58, 0, kWoodDark, 4);
+  painter.save();
+  painter.translate(0, -66);
+  painter.rotate(24);
+  // A long ragged coat with a torn hem and patches.
+  sketch.Shape(PathThrough({At(-20, -62), At(20, -62), At(26, 0), At(18, 8), At(10, 0), At(0, 10), At(-10, 0), At(-20, 8), At(-26, 0)}), kRag);
+  sketch.Box(-12, -46, 12, 12, kRagDark);
+  sketch.Box(6, -24, 10, 12, kPaperShade);
+  // The arm on the stick and the arm feeling the air ahead.
+  sketch.Line(14, -56, 38, -34, kInk, 14);
+  sketch.Line(14, -56, 38, -34, kRag, 10);
+  sketch.Line(-12, -56, 8, -80, kInk, 14);
+  sketch.Line(-12, -56, 8, -80, kRag, 10);
+  painter.restore();
+  sketch.Oval(44, -88, 7, 7, kSkin);
+  // The reaching hand, fingers spread.
+  for (int finger = 0; finger < 4; ++finger)
+    sketch.Line(46, -148, 56 + finger * 2, -160 + finger * 5, kSkinShade, 3);
+  sketch.Oval(46, -148, 7, 7, kSkin);
+  // Hooded head bowed forward, the face open in the hood.
+  const double headX = 26;
+  const double headY = -142;
+  QPainterPath hood;
+  hood.moveTo(headX - 26, headY + 22);
+  hood.cubicTo(headX - 34, headY - 10, headX - 12, headY - 34, headX + 8, headY - 28);
+  hood.cubicTo(headX + 24, headY - 22, headX + 26, headY, headX + 20, headY + 20);
+  hood.closeSubpath();
+  sketch.Shape(hood, kRagDark);
+  sketch.Oval(headX + 4, headY, 13, 15, kSkin);
+  sketch.FlatOval(headX - 4, headY + 2, 4, 8, kSkinShade);
+  // Milky eyes with no pupils under heavy brows: he cannot see.
+  sketch.Oval(headX, headY - 2, 3.5, 2.5, kPaperShade);
+  sketch.Oval(headX + 10, headY - 2, 3.5, 2.5, kPaperShade);
+  sketch.Line(headX - 4, headY - 7, headX + 3, headY - 6, kHairGrey, 3);
+  sketch.Line(headX + 7, headY - 6, headX + 14, headY - 7, kHairGrey, 3);
+  sketch.Polygon({At(headX + 12, headY), At(headX + 20, headY + 6), At(headX + 12, headY + 8)}, kSkinShade);
+  QPainterPath beard;
+  beard.moveTo(headX - 8, headY + 6);
+  beard.cubicTo(headX - 10, headY + 30, headX + 2, headY + 46, headX + 8, headY + 52);
+  beard.cubicTo(headX + 12, headY + 36, headX + 20, headY + 22, headX + 16, headY + 6);
+  beard.quadTo(headX + 4, headY + 14, headX - 8, headY + 6);
+  sketch.Shape(beard, kHairGrey);
 }
 
 // The young woman with both arms up, hanging a string of lights; origin at the feet.
@@ -272,15 +364,43 @@ void PaintScarecrowCloseup(Sketch& sketch, const Layer&) {
 void PaintDog(Sketch& sketch, const Layer& layer) {
   const bool dead = layer.Word("state", "growl") == "dead";
   if (dead) {
-    sketch.Oval(0, -26, 90, 26, kFur);
-    for (int rib = 0; rib < 5; ++rib) sketch.InkLine(-30 + rib * 12, -40, -26 + rib * 12, -18);
-    for (int leg = 0; leg < 4; ++leg) sketch.Shape(RoundedBox(-60 + leg * 34, -14, 50, 10, 5), kFur);
-    sketch.Oval(96, -30, 30, 22, kFur);
-    sketch.Polygon({At(80, -48), At(92, -66), At(100, -46)}, kFurDark);
-    sketch.Oval(124, -26, 14, 10, kFur);
-    sketch.InkLine(96, -34, 106, -32);
-    sketch.Line(-88, -30, -130, -20, kInk, 6);
-    sketch.Line(-88, -30, -130, -20, kFur, 3);
+    // Lying on its side: legs folded at the knee and hock, the long muzzle resting on the ground.
+    const auto leg = [&](double hipX, double kneeX, double kneeY, double pawX) {
+      QPainterPath bent;
+      bent.moveTo(hipX, -22);
+      bent.lineTo(kneeX, kneeY);
+      bent.lineTo(pawX, -6);
+      sketch.Stroke(bent, kInk, 12);
+      sketch.Stroke(bent, kFur, 8);
+      sketch.Oval(pawX + 4, -6, 8, 4, kFurDark);
+    };
+    leg(-60, -92, -16, -70);
+    leg(-44, -70, -8, -50);
+    leg(46, 72, -20, 60);
+    leg(62, 92, -12, 84);
+    QPainterPath body;
+    body.moveTo(-86, -22);
+    body.cubicTo(-90, -54, -30, -62, 10, -52);
+    body.cubicTo(50, -58, 86, -50, 90, -28);
+    body.cubicTo(70, -10, -60, -8, -86, -22);
+    body.closeSubpath();
+    sketch.Shape(body, kFur);
+    for (int rib = 0; rib < 5; ++rib) sketch.InkLine(-14 + rib * 10, -46, -10 + rib * 10, -24);
+    // Head and muzzle flat on the ground, ear flopped, eye shut, tongue out.
+    sketch.Oval(104, -26, 26, 18, kFur);
+    QPainterPath muzzle;
+    muzzle.moveTo(118, -36);
+    muzzle.lineTo(160, -24);
+    muzzle.quadTo(164, -14, 156, -10);
+    muzzle.lineTo(118, -12);
+    muzzle.closeSubpath();
+    sketch.Shape(muzzle, kFur);
+    sketch.Oval(160, -20, 4, 3, kInk);
+    sketch.Polygon({At(96, -40), At(84, -52), At(108, -42)}, kFurDark);
+    sketch.Line(104, -30, 116, -28, kInk, 2);
+    sketch.Shape(RoundedBox(140, -12, 10, 12, 4), kPink);
+    sketch.Line(-86, -26, -128, -12, kInk, 6);
+    sketch.Line(-86, -26, -128, -12, kFur, 3);
     return;
   }
   sketch.Box(-210, -120, 14, 120, kWoodDark);
@@ -462,17 +582,17 @@ void PaintSleepyFace(Sketch& sketch, const Layer&) {
 }  // namespace
 
 void RegisterCharacterProps(PropRegistry& registry) {
-  registry.Add("person", PaintPersonProp);
-  registry.Add("farmer", PaintFarmer);
-  registry.Add("magician", PaintMagician);
-  registry.Add("old-man", PaintOldMan);
-  registry.Add("young-lady", PaintYoungLady);
+  registry.Add("person", PaintPersonProp, 30);
+  registry.Add("farmer", PaintFarmer, 32);
+  registry.Add("magician", PaintMagician, 32);
+  registry.Add("old-man", PaintOldMan, 30);
+  registry.Add("young-lady", PaintYoungLady, 28);
   registry.Add("christmas-lights", PaintChristmasLights);
-  registry.Add("scarecrow", PaintScarecrow);
+  registry.Add("scarecrow", PaintScarecrow, 30);
   registry.Add("scarecrow-closeup", PaintScarecrowCloseup);
-  registry.Add("dog", PaintDog);
-  registry.Add("rat", PaintRat);
-  registry.Add("toad", PaintToad);
+  registry.Add("dog", PaintDog, 80);
+  registry.Add("rat", PaintRat, 60);
+  registry.Add("toad", PaintToad, 110);
   registry.Add("snakes", PaintSnakes);
   registry.Add("sleepy-face", PaintSleepyFace);
 }

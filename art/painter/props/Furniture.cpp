@@ -1,7 +1,7 @@
 // Furniture of the house and the mansion: beds, lamps, mirrors, dressers, shelves, tables, bath fittings.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -73,10 +73,17 @@ void PaintNightstand(Sketch& sketch, const Layer& layer) {
   sketch.Oval(0, -height + 12 + height * 0.15, 3, 3, kGold);
 }
 
-// A table lamp about 80 high standing on the origin; lit=yes fills the room around it with warm light.
+// A table lamp about 80 high standing on the origin; lit=yes sends warm light down and up out of its shade
+// and a soft glow round it, reach far.
 void PaintLamp(Sketch& sketch, const Layer& layer) {
   const bool lit = layer.Flag("lit", false);
-  if (lit) sketch.Glow(0, -56, layer.Number("reach", 230), kGlow, 0.65);
+  if (lit) {
+    const double reach = layer.Number("reach", 230);
+    sketch.LightCone(0, -40, 30, reach * 0.55, reach * 0.75, kGlow, 0.6);
+    sketch.LightCone(0, -84, 18, -reach * 1.2, reach * 0.5, kGlow, 0.35);
+    sketch.Glow(0, -56, reach, kGlow, 0.45);
+    sketch.Glow(0, -60, 60, kGlowPale, 0.6);
+  }
   sketch.Oval(0, -4, 20, 6, kWoodDark);
   sketch.Box(-4, -44, 8, 40, kGoldDark);
   if (lit) sketch.Oval(0, -40, 10, 10, kWhite);
@@ -303,21 +310,21 @@ void PaintDrawerInside(Sketch& sketch, const Layer&) {
 }  // namespace
 
 void RegisterFurnitureProps(PropRegistry& registry) {
-  registry.Add("bed", PaintBed);
+  registry.Add("bed", PaintBed, 130);
   registry.Add("bed-foot", PaintBedFoot);
-  registry.Add("nightstand", PaintNightstand);
+  registry.Add("nightstand", PaintNightstand, 35);
   registry.Add("lamp", PaintLamp);
   registry.Add("mirror", PaintMirror);
-  registry.Add("dresser", PaintDresser);
-  registry.Add("closet", PaintCloset);
-  registry.Add("bookshelf", PaintBookshelf);
-  registry.Add("table", PaintTable);
-  registry.Add("stool", PaintStool);
-  registry.Add("counter", PaintCounter);
+  registry.Add("dresser", PaintDresser, 100);
+  registry.Add("closet", PaintCloset, 70);
+  registry.Add("bookshelf", PaintBookshelf, 130);
+  registry.Add("table", PaintTable, 70);
+  registry.Add("stool", PaintStool, 22);
+  registry.Add("counter", PaintCounter, 230);
   registry.Add("shelf", PaintShelf);
-  registry.Add("bathtub", PaintBathtub);
+  registry.Add("bathtub", PaintBathtub, 130);
   registry.Add("sink", PaintSink);
-  registry.Add("desk", PaintDesk);
+  registry.Add("desk", PaintDesk, 120);
   registry.Add("drawer-inside", PaintDrawerInside);
   registry.Add("bathroom-mirror", PaintBathroomMirror);
 }

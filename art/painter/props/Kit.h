@@ -1,10 +1,10 @@
 // Small path builders the prop files share.
 #pragma once
 
-#include "../Palette.h"
-#include "../PropRegistry.h"
-#include "../SceneBook.h"
-#include "../Sketch.h"
+#include "art/painter/Palette.h"
+#include "art/painter/PropRegistry.h"
+#include "art/painter/SceneBook.h"
+#include "art/painter/Sketch.h"
 
 #include <QPainterPath>
 #include <QPolygonF>

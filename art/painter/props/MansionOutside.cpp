@@ -1,7 +1,7 @@
 // The mansion from outside, and the spiked wall with its gate and blue torches.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -167,7 +167,7 @@ void PaintBlueTorch(Sketch& sketch, const Layer&) {
 }  // namespace
 
 void RegisterMansionOutsideProps(PropRegistry& registry) {
-  registry.Add("mansion", PaintMansion);
+  registry.Add("mansion", PaintMansion, 230);
   registry.Add("mansion-wall", PaintMansionWall);
   registry.Add("spike-wall", PaintSpikeWall);
   registry.Add("gate", PaintGate);

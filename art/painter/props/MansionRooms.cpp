@@ -1,7 +1,7 @@
 // The fittings of the mansion's rooms: art, telescope, safe, television, gym, pool and odds and ends.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -110,8 +110,10 @@ void PaintFakeTorch(Sketch& sketch, const Layer& layer) {
   if (!pulled) sketch.Glow(0, -70, 60, kGlow, 0.35);
 }
 
-// A large brass telescope on a tripod, about 200 high, pointing up to the left; origin at its feet.
-void PaintTelescope(Sketch& sketch, const Layer&) {
+// A large brass telescope on a tripod, about 200 high, its wide end to the left raised aim degrees (up
+// towards a window or the sky); origin at its feet.
+void PaintTelescope(Sketch& sketch, const Layer& layer) {
+  const double aim = layer.Number("aim", 20);
   sketch.Line(0, -110, -60, 0, kInk, 8);
   sketch.Line(0, -110, -60, 0, kWoodDark, 5);
   sketch.Line(0, -110, 60, 0, kInk, 8);
@@ -120,7 +122,7 @@ void PaintTelescope(Sketch& sketch, const Layer&) {
   sketch.Line(0, -110, 0, 0, kWoodDark, 5);
   sketch.Painter().save();
   sketch.Painter().translate(0, -120);
-  sketch.Painter().rotate(-20);
+  sketch.Painter().rotate(aim);
   sketch.Shape(RoundedBox(-120, -20, 150, 40, 6), kGoldDark);
   sketch.Box(-150, -26, 36, 52, kGold);
   sketch.Box(30, -12, 40, 24, kGold);
@@ -206,11 +208,33 @@ void PaintTelevision(Sketch& sketch, const Layer& layer) {
   const double top = -height + 16;
   const double innerWidth = width - 32;
   const double innerHeight = height - 70;
-  for (int shard = 0; shard < 8; ++shard) {
-    const double x = left + (shard % 4) * innerWidth / 4;
-    const double y = shard < 4 ? top : top + innerHeight;
-    const double tip = shard < 4 ? 1 : -1;
-    sketch.Polygon({At(x, y), At(x + innerWidth / 4, y), At(x + innerWidth / 8 + (Scatter(shard) - 0.5) * 30, y + tip * innerHeight * (0.25 + 0.2 * Scatter(shard + 9)))}, kScreenLight);
+  const QPointF centre(left + innerWidth * 0.5, top + innerHeight * 0.5);
+  // What glass is left clings to the frame; the middle is burst open, cracks running out to the edges.
+  sketch.FlatBox(left, top, innerWidth, innerHeight, kScreenLight);
+  QPainterPath hole;
+  constexpr int kPoints = 16;
+  for (int point = 0; point < kPoints; ++point) {
+    const double angle = point * 6.28318 / kPoints;
+    const double reach = (point % 2 == 0 ? 0.42 : 0.3) + 0.08 * Scatter(point + 3);
+    const QPointF spot = centre + QPointF(std::cos(angle) * innerWidth * reach, std::sin(angle) * innerHeight * reach * 1.1);
+    if (point == 0) hole.moveTo(spot);
+    else hole.lineTo(spot);
+  }
+  hole.closeSubpath();
+  sketch.Shape(hole, kBlack);
+  sketch.Painter().save();
+  sketch.Painter().setClipRect(QRectF(left, top, innerWidth, innerHeight));
+  for (int crack = 0; crack < 10; ++crack) {
+    const double angle = (crack + 0.3) * 6.28318 / 10;
+    const QPointF from = centre + QPointF(std::cos(angle) * innerWidth * 0.3, std::sin(angle) * innerHeight * 0.33);
+    const QPointF to = centre + QPointF(std::cos(angle) * innerWidth * 0.7, std::sin(angle) * innerHeight * 0.8);
+    sketch.InkLine(from.x(), from.y(), to.x(), to.y());
+  }
+  sketch.Painter().restore();
+  // Shards on the floor in front of it.
+  for (int shard = 0; shard < 7; ++shard) {
+    const double x = -width * 0.4 + shard * width * 0.13;
+    sketch.Polygon({At(x, 6), At(x + 14, 2 + 6 * Scatter(shard)), At(x + 8, 12)}, kScreenLight);
   }
   if (layer.Flag("bulb", false)) {
     sketch.Painter().save();
@@ -271,8 +295,15 @@ void PaintWallMirror(Sketch& sketch, const Layer& layer) {
   const double height = layer.Number("h", 180);
   sketch.Box(-6, -6, width + 12, height + 12, kMetal);
   sketch.Box(0, 0, width, height, kSkyPale);
-  for (int streak = 0; streak < 3; ++streak)
-    sketch.FlatPolygon({At(40 + streak * 90, height), At(100 + streak * 90, 0), At(120 + streak * 90, 0), At(60 + streak * 90, height)}, kWhite);
+  // Glare streaks stay on the glass.
+  sketch.Painter().save();
+  sketch.Painter().setClipRect(QRectF(1, 1, width - 2, height - 2));
+  for (int streak = 0; streak < 2; ++streak) {
+    const double x = width * (0.2 + streak * 0.4);
+    sketch.FlatPolygon({At(x, height), At(x + height * 0.5, 0), At(x + height * 0.5 + width * 0.08, 0), At(x + width * 0.08, height)}, kWhite);
+  }
+  sketch.Painter().restore();
+  sketch.Outline(RoundedBox(0, 0, width, height, 0));
 }
 
 // A rack of weight plates, about 160 x 120; origin at its foot.
@@ -393,26 +424,26 @@ void PaintPail(Sketch& sketch, const Layer&) {
 }  // namespace
 
 void RegisterMansionRoomProps(PropRegistry& registry) {
-  registry.Add("sculpture", PaintSculpture);
+  registry.Add("sculpture", PaintSculpture, 60);
   registry.Add("painting", PaintPainting);
   registry.Add("fake-torch", PaintFakeTorch);
-  registry.Add("telescope", PaintTelescope);
+  registry.Add("telescope", PaintTelescope, 70);
   registry.Add("telescope-view", PaintTelescopeView);
-  registry.Add("safe", PaintSafe);
-  registry.Add("television", PaintTelevision);
-  registry.Add("speaker", PaintSpeaker);
-  registry.Add("computer", PaintComputer);
+  registry.Add("safe", PaintSafe, 100);
+  registry.Add("television", PaintTelevision, 150);
+  registry.Add("speaker", PaintSpeaker, 40);
+  registry.Add("computer", PaintComputer, 85);
   registry.Add("punching-bag", PaintPunchingBag);
   registry.Add("barbell", PaintBarbell);
   registry.Add("wall-mirror", PaintWallMirror);
-  registry.Add("weight-rack", PaintWeightRack);
+  registry.Add("weight-rack", PaintWeightRack, 80);
   registry.Add("pool", PaintPool);
   registry.Add("diving-board", PaintDivingBoard);
-  registry.Add("pizza-boxes", PaintPizzaBoxes);
+  registry.Add("pizza-boxes", PaintPizzaBoxes, 45);
   registry.Add("store-shelves", PaintStoreShelves);
   registry.Add("janitor-shelf", PaintJanitorShelf);
-  registry.Add("mop-bucket", PaintMopBucket);
-  registry.Add("pail", PaintPail);
+  registry.Add("mop-bucket", PaintMopBucket, 35);
+  registry.Add("pail", PaintPail, 28);
 }
 
 }  // namespace brackenhollow::art

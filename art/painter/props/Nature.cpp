@@ -1,29 +1,77 @@
 // Trees, corn, brush, hay, rocks and caves.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
 using namespace colours;
 
 void PaintLeafyTree(Sketch& sketch, double height, QRgb leaves) {
-  const double trunkWidth = height * 0.09;
-  sketch.Polygon({At(-trunkWidth, 0), At(-trunkWidth * 0.6, -height * 0.55), At(trunkWidth * 0.6, -height * 0.55), At(trunkWidth, 0)}, kBark);
+  // A trunk that flares into roots at the ground and forks into branches under the crown.
+  const double trunk = height * 0.07;
+  QPainterPath wood;
+  wood.moveTo(-trunk * 2.4, 0);
+  wood.quadTo(-trunk * 1.1, -trunk * 0.4, -trunk, -height * 0.15);
+  wood.lineTo(-trunk * 0.8, -height * 0.5);
+  wood.lineTo(-trunk * 2.6, -height * 0.7);
+  wood.lineTo(-trunk * 2.0, -height * 0.72);
+  wood.lineTo(-trunk * 0.2, -height * 0.56);
+  wood.lineTo(trunk * 0.3, -height * 0.75);
+  wood.lineTo(trunk * 0.9, -height * 0.74);
+  wood.lineTo(trunk * 0.8, -height * 0.52);
+  wood.lineTo(trunk * 2.4, -height * 0.66);
+  wood.lineTo(trunk * 2.6, -height * 0.62);
+  wood.lineTo(trunk * 1.0, -height * 0.45);
+  wood.lineTo(trunk, -height * 0.15);
+  wood.quadTo(trunk * 1.1, -trunk * 0.4, trunk * 2.6, 0);
+  wood.quadTo(trunk * 1.2, trunk * 0.3, trunk * 0.3, -trunk * 0.2);
+  wood.quadTo(-trunk * 0.6, trunk * 0.4, -trunk * 2.4, 0);
+  wood.closeSubpath();
+  sketch.Shape(wood, kBark);
+  for (int furrow = 0; furrow < 3; ++furrow) {
+    const double x = (furrow - 1) * trunk * 0.5;
+    sketch.Line(x, -height * 0.04, x + trunk * 0.1, -height * 0.42, 0x4a3424, height * 0.006 + 0.6);
+  }
+  // The crown: a ring of lobes, with lighter lobes where the light falls on it.
   QPainterPath crown;
-  crown.addEllipse(QPointF(-height * 0.16, -height * 0.62), height * 0.22, height * 0.2);
-  crown.addEllipse(QPointF(height * 0.16, -height * 0.64), height * 0.22, height * 0.2);
-  crown.addEllipse(QPointF(0, -height * 0.8), height * 0.26, height * 0.2);
+  constexpr int kLobes = 7;
+  for (int lobe = 0; lobe < kLobes; ++lobe) {
+    const double angle = 3.14159 * 2 * lobe / kLobes;
+    crown.addEllipse(QPointF(std::cos(angle) * height * 0.22, -height * 0.74 + std::sin(angle) * height * 0.14),
+                     height * 0.16, height * 0.14);
+  }
+  crown.addEllipse(QPointF(0, -height * 0.74), height * 0.22, height * 0.16);
   sketch.Shape(Merged(crown), leaves);
-  sketch.FlatOval(-height * 0.08, -height * 0.82, height * 0.09, height * 0.06, kLeafLight);
+  sketch.FlatOval(-height * 0.12, -height * 0.84, height * 0.1, height * 0.06, kLeafLight);
+  sketch.FlatOval(-height * 0.22, -height * 0.74, height * 0.06, height * 0.04, kLeafLight);
+  sketch.FlatOval(height * 0.14, -height * 0.64, height * 0.1, height * 0.05, kLeafDark);
 }
 
 void PaintPineTree(Sketch& sketch, double height, QRgb needles) {
-  sketch.Box(-height * 0.04, -height * 0.16, height * 0.08, height * 0.16, kBark);
-  for (int tier = 0; tier < 3; ++tier) {
-    const double bottom = -height * (0.12 + tier * 0.25);
-    const double halfWidth = height * (0.3 - tier * 0.07);
-    sketch.Polygon({At(-halfWidth, bottom), At(0, bottom - height * 0.42), At(halfWidth, bottom)}, needles);
+  // A trunk flaring at its foot, under tiers of drooping boughs with ragged, needled edges.
+  sketch.Polygon({At(-height * 0.07, 0), At(-height * 0.035, -height * 0.06), At(-height * 0.03, -height * 0.2),
+                  At(height * 0.03, -height * 0.2), At(height * 0.035, -height * 0.06), At(height * 0.07, 0)}, kBark);
+  constexpr int kTiers = 4;
+  for (int tier = 0; tier < kTiers; ++tier) {
+    const double bottom = -height * (0.12 + tier * 0.2);
+    const double halfWidth = height * (0.32 - tier * 0.065);
+    const double top = bottom - height * (0.36 - tier * 0.03);
+    QPainterPath bough;
+    bough.moveTo(0, top);
+    bough.quadTo(-halfWidth * 0.35, top + (bottom - top) * 0.55, -halfWidth, bottom + height * 0.02);
+    // The ragged lower edge: drooping tips of needles.
+    constexpr int kTips = 7;
+    for (int tip = 1; tip <= kTips; ++tip) {
+      const double x = -halfWidth + tip * 2 * halfWidth / kTips;
+      const double droop = (tip % 2 == 0 ? 0.02 : -0.025) * height;
+      bough.lineTo(x - halfWidth / kTips, bottom - height * 0.035);
+      bough.lineTo(x, bottom + droop + (tip == kTips ? height * 0.02 : 0));
+    }
+    bough.quadTo(halfWidth * 0.35, top + (bottom - top) * 0.55, 0, top);
+    bough.closeSubpath();
+    sketch.Shape(bough, needles);
+    sketch.Line(0, top + height * 0.06, -halfWidth * 0.45, bottom - height * 0.05, kPineDark, height * 0.012 + 0.8);
   }
 }
 
@@ -63,9 +111,15 @@ void PaintTree(Sketch& sketch, const Layer& layer) {
   PaintLeafyTree(sketch, layer.Number("h", 200), layer.Colour("colour", kLeaf));
 }
 
-// A pine h high; origin at the foot of the trunk.
+// A pine h high; origin at the foot of the trunk;
+// cut=yes shows the pale sawn face at its foot, for a pine felled and lying down.
 void PaintPine(Sketch& sketch, const Layer& layer) {
-  PaintPineTree(sketch, layer.Number("h", 200), layer.Colour("colour", kPine));
+  const double height = layer.Number("h", 200);
+  PaintPineTree(sketch, height, layer.Colour("colour", kPine));
+  if (layer.Flag("cut", false)) {
+    sketch.Oval(0, 0, height * 0.07, height * 0.03, kWoodLight);
+    sketch.Oval(0, 0, height * 0.035, height * 0.014, kWoodLight);
+  }
 }
 
 // A row of trees across w, the edge of a forest; origin at the left end of their feet.
@@ -149,54 +203,6 @@ void PaintCornWall(Sketch& sketch, const Layer& layer) {
   path.lineTo(width, height);
   path.closeSubpath();
   sketch.Shape(path, layer.Colour("colour", kCorn));
-}
-
-// An arch standing on y=0 around centre: feet foot and shoulders shoulder from the centre,
-// shoulders at height shoulderY, the curve's control point at height crownY.
-QPainterPath ArchPath(double centre, double foot, double shoulder, double shoulderY, double crownY) {
-  QPainterPath arch;
-  arch.moveTo(centre - foot, 0);
-  arch.lineTo(centre - shoulder, -shoulderY);
-  arch.quadTo(centre, -crownY, centre + shoulder, -shoulderY);
-  arch.lineTo(centre + foot, 0);
-  arch.closeSubpath();
-  return arch;
-}
-
-// A thick, thorny wall of brush across w, h high; hole=yes cuts a person-sized passage; origin bottom-left.
-void PaintBrushWall(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", kFrameWidth);
-  const double height = layer.Number("h", 220);
-  const bool hole = layer.Flag("hole", false);
-  QPainterPath mass;
-  mass.moveTo(0, 0);
-  for (double x = 0; x <= width; x += 30) mass.lineTo(x, -height + 20 * Scatter(static_cast<int>(x)));
-  mass.lineTo(width, 0);
-  mass.closeSubpath();
-  sketch.Shape(mass, kLeafDark);
-  for (int clump = 0; clump < 40; ++clump) {
-    const double x = Scatter(clump + 200) * width;
-    const double y = -Scatter(clump + 300) * height * 0.9;
-    sketch.Oval(x, y, 26, 18, clump % 2 == 0 ? kLeaf : kPineDark);
-  }
-  for (int thorn = 0; thorn < 70; ++thorn) {
-    const double x = Scatter(thorn + 400) * width;
-    const double y = -Scatter(thorn + 500) * height * 0.95;
-    const double angle = Scatter(thorn + 600) * 6.28;
-    sketch.Line(x, y, x + std::cos(angle) * 14, y + std::sin(angle) * 14, kBark, 2.2);
-    sketch.Line(x + std::cos(angle) * 7, y + std::sin(angle) * 7, x + std::cos(angle + 0.8) * 12, y + std::sin(angle + 0.8) * 12, kBark, 1.5);
-  }
-  if (hole) {
-    const double centre = layer.Number("hole-x", width / 2);
-    sketch.Shape(ArchPath(centre, 55, 52, 120, 175), kLeafDark);
-    sketch.Shape(ArchPath(centre, 42, 40, 112, 158), kGrassLight);
-    sketch.FlatPolygon({At(centre - 30, 0), At(centre - 8, -70), At(centre + 8, -70), At(centre + 30, 0)}, kPath);
-    sketch.FlatOval(centre, -95, 30, 18, kSkyPale);
-    for (int stub = 0; stub < 8; ++stub) {
-      const double angle = 3.14159 * (0.05 + stub * 0.13);
-      sketch.Line(centre - std::cos(angle) * 46, -120 + std::sin(angle) * -30, centre - std::cos(angle) * 56, -124 - std::sin(angle) * 40, kWoodLight, 3);
-    }
-  }
 }
 
 // Tall, heavy grass across w; origin at the left end of its roots.
@@ -340,35 +346,6 @@ void PaintPalm(Sketch& sketch, const Layer& layer) {
 }
 
 
-// A huge bonfire of logs, about w wide with flames h high; origin at its foot.
-void PaintBonfire(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", 200);
-  const double height = layer.Number("h", 220);
-  sketch.Glow(0, -height * 0.4, width * 0.9, kGlow, 0.45);
-  for (int log = 0; log < 5; ++log) {
-    sketch.Painter().save();
-    sketch.Painter().translate((log - 2) * width * 0.12, -8);
-    sketch.Painter().rotate((log - 2) * 22.0);
-    sketch.Shape(RoundedBox(-width * 0.06, -height * 0.35, width * 0.12, height * 0.4, 6), kBark);
-    sketch.Painter().restore();
-  }
-  const QRgb layers[] = {kFire, kFlame, kFlameCore};
-  for (int band = 0; band < 3; ++band) {
-    const double size = 1 - band * 0.28;
-    QPainterPath flame;
-    flame.moveTo(-width / 2 * size, 0);
-    flame.cubicTo(-width * 0.6 * size, -height * 0.4 * size, -width * 0.2 * size, -height * 0.5 * size, -width * 0.22 * size, -height * 0.85 * size);
-    flame.cubicTo(-width * 0.05 * size, -height * 0.6 * size, 0, -height * 0.7 * size, width * 0.04 * size, -height * size);
-    flame.cubicTo(width * 0.14 * size, -height * 0.7 * size, width * 0.2 * size, -height * 0.6 * size, width * 0.26 * size, -height * 0.8 * size);
-    flame.cubicTo(width * 0.3 * size, -height * 0.5 * size, width * 0.6 * size, -height * 0.35 * size, width / 2 * size, 0);
-    flame.closeSubpath();
-    if (band == 0) sketch.Shape(flame, layers[band]);
-    else sketch.Fill(flame, layers[band]);
-  }
-  for (int spark = 0; spark < 10; ++spark)
-    sketch.FlatOval((Scatter(spark + 5) - 0.5) * width, -height * (1 + 0.4 * Scatter(spark + 15)), 2.5, 2.5, kFlameCore);
-}
-
 // A column of grey smoke rising from the origin and drifting right, about h high.
 void PaintSmoke(Sketch& sketch, const Layer& layer) {
   const double height = layer.Number("h", 200);
@@ -429,25 +406,23 @@ void PaintTreeHouse(Sketch& sketch, const Layer& layer) {
 }  // namespace
 
 void RegisterNatureProps(PropRegistry& registry) {
-  registry.Add("tree", PaintTree);
-  registry.Add("pine", PaintPine);
+  registry.Add("tree", PaintTree, 40);
+  registry.Add("pine", PaintPine, 40);
   registry.Add("forest", PaintForest);
-  registry.Add("gnarly-tree", PaintGnarlyTree);
-  registry.Add("stump", PaintStump);
+  registry.Add("gnarly-tree", PaintGnarlyTree, 45);
+  registry.Add("stump", PaintStump, 25);
   registry.Add("corn-row", PaintCornRow);
   registry.Add("corn-wall", PaintCornWall);
-  registry.Add("brush-wall", PaintBrushWall);
   registry.Add("tall-grass", PaintTallGrass);
-  registry.Add("haystack", PaintHaystack);
-  registry.Add("boulder", PaintBoulder);
+  registry.Add("haystack", PaintHaystack, 80);
+  registry.Add("boulder", PaintBoulder, 40);
   registry.Add("cave-mouth", PaintCaveMouth);
   registry.Add("ground-hole", PaintGroundHole);
   registry.Add("dirt-pile", PaintDirtPile);
-  registry.Add("palm", PaintPalm);
-  registry.Add("bonfire", PaintBonfire);
+  registry.Add("palm", PaintPalm, 25);
   registry.Add("smoke", PaintSmoke);
   registry.Add("cave-inside", PaintCaveInside);
-  registry.Add("tree-house", PaintTreeHouse);
+  registry.Add("tree-house", PaintTreeHouse, 70);
 }
 
 }  // namespace brackenhollow::art

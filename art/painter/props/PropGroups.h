@@ -17,5 +17,8 @@ void RegisterTownProps(PropRegistry& registry);       // streets, tollbooth, all
 void RegisterMansionOutsideProps(PropRegistry& registry);  // the mansion's front and walls, the gate
 void RegisterMansionRoomProps(PropRegistry& registry);    // the fittings of the mansion's rooms
 void RegisterShipProps(PropRegistry& registry);       // the ship's altars, beams and the island
+void RegisterOrganicProps(PropRegistry& registry);    // a great trunk, a thorny bush, the bonfire
+void RegisterMazeProps(PropRegistry& registry);       // the corn maze's paths
+void RegisterForegroundProps(PropRegistry& registry);  // leaves, grass and rocks framing outdoor views
 
 }  // namespace brackenhollow::art

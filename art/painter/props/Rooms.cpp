@@ -1,7 +1,7 @@
 // Interiors: a room box in one-point perspective, doors in its side walls, holes and rugs.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -122,9 +122,18 @@ void PaintSideDoor(Sketch& sketch, const Layer& layer) {
   const double front = back - span;
   const QPainterPath opening = PathThrough({pointAt(back, 0), pointAt(back, doorHeight), pointAt(front, doorHeight), pointAt(front, 0)});
   if (state == "open") {
-    sketch.Shape(opening, kGloom);
-    sketch.Shape(PathThrough({pointAt(front, 0), pointAt(front, doorHeight), pointAt(front, doorHeight) + QPointF(left ? 46 : -46, 8),
-                              pointAt(front, 0) + QPointF(left ? 46 : -46, -4)}),
+    // A lit room beyond, its floor, light spilling out on the floor here, and the leaf swung wide open
+    // into the hallway.
+    sketch.Shape(opening, kWallWarm);
+    sketch.FlatPolygon({pointAt(back, 0), pointAt(back, 0.12), pointAt(front, 0.08), pointAt(front, 0)}, kFloorWood);
+    sketch.Outline(opening);
+    const QPointF foot = (pointAt(back, 0) + pointAt(front, 0)) / 2;
+    const double doorWidth = std::abs(pointAt(front, 0).x() - pointAt(back, 0).x());
+    sketch.LightPool(foot.x() + (left ? doorWidth * 0.6 : -doorWidth * 0.6), foot.y() + 4, doorWidth * 1.3, doorWidth * 0.35,
+                     kGlow, 0.7);
+    const QPointF swing(left ? doorWidth * 0.95 : -doorWidth * 0.95, doorWidth * 0.25);
+    sketch.Shape(PathThrough({pointAt(front, 0), pointAt(front, doorHeight), pointAt(front, doorHeight) + swing - QPointF(0, doorWidth * 0.1),
+                              pointAt(front, 0) + swing}),
                  colour);
   } else {
     sketch.Shape(opening, colour);

@@ -1,7 +1,7 @@
 // Drawing routines more than one prop file needs, so a thing looks the same wherever it appears.
 #pragma once
 
-#include "../Sketch.h"
+#include "art/painter/Sketch.h"
 
 #include <string>
 

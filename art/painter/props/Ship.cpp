@@ -1,7 +1,7 @@
 // The ship's rooms: the gem altars, their beams of light, the lever, and the railing we look over.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -72,7 +72,7 @@ void PaintRailing(Sketch& sketch, const Layer&) {
 
 void RegisterShipProps(PropRegistry& registry) {
   registry.Add("light-beam", PaintLightBeam);
-  registry.Add("altar", PaintAltar);
+  registry.Add("altar", PaintAltar, 60);
   registry.Add("railing", PaintRailing);
 }
 

@@ -1,7 +1,7 @@
 // Small things the player finds and takes; each is drawn by one routine wherever it lies.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -389,7 +389,7 @@ void PaintPadlock(Sketch& sketch, const Layer&) {
 void RegisterThingProps(PropRegistry& registry) {
   registry.Add("letter", PaintLetter);
   registry.Add("rope-coil", PaintRopeCoil);
-  registry.Add("teapot", PaintTeapot);
+  registry.Add("teapot", PaintTeapot, 45);
   registry.Add("carrot", PaintCarrot);
   registry.Add("scythe", PaintScythe);
   registry.Add("clothespin", PaintClothespin);

@@ -1,7 +1,7 @@
 // Streets and paths, the tollbooth, the well, the graveyard, the junkyard, the alley and the sewer.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -349,17 +349,17 @@ void PaintWellShaft(Sketch& sketch, const Layer&) {
 void RegisterTownProps(PropRegistry& registry) {
   registry.Add("street", PaintStreet);
   registry.Add("path", PaintPath);
-  registry.Add("tollbooth", PaintTollbooth);
+  registry.Add("tollbooth", PaintTollbooth, 60);
   registry.Add("power-lines", PaintPowerLines);
-  registry.Add("tombstone", PaintTombstone);
+  registry.Add("tombstone", PaintTombstone, 45);
   registry.Add("grave", PaintGrave);
   registry.Add("manhole", PaintManhole);
-  registry.Add("trash-can", PaintTrashCan);
+  registry.Add("trash-can", PaintTrashCan, 45);
   registry.Add("sewer", PaintSewer);
   registry.Add("graffiti", PaintGraffiti);
   registry.Add("junk-heap", PaintJunkHeap);
-  registry.Add("sign", PaintSign);
-  registry.Add("well", PaintWell);
+  registry.Add("sign", PaintSign, 20);
+  registry.Add("well", PaintWell, 75);
   registry.Add("well-shaft", PaintWellShaft);
 }
 

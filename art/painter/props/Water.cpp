@@ -1,7 +1,7 @@
 // The sea and what stands in or over water: beach, pier, ships, the lighthouse, bridges, bubbles.
-#include "Kit.h"
-#include "PropGroups.h"
-#include "Shared.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 

@@ -1,0 +1,16 @@
+// Turns painted full-colour pictures into palette pictures of at most 256 colours.
+#pragma once
+
+#include <QImage>
+
+#include <string>
+#include <vector>
+
+namespace brackenhollow::art {
+
+// Chooses one palette of at most 256 colours for the sizes of one picture (from the first, smallest size)
+// and maps every size onto it with dithering. Returns Indexed8 images in the given order, or an empty list
+// with the quantiser's complaint in error.
+std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& error);
+
+}  // namespace brackenhollow::art

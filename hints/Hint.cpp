@@ -1,0 +1,109 @@
+#include "hints/Hint.h"
+
+#include "actions/Verbs.h"
+#include "app/SavedGame.h"
+#include "hints/Walking.h"
+#include "hints/WorldSearch.h"
+#include "movement/RoomExits.h"
+
+namespace brackenhollow {
+
+namespace {
+
+constexpr int kIsland = kLastRoom;
+
+// The room's name as the world calls it; "room N" when it has none.
+std::string RoomName(GameDatabase& store, int room) {
+  const std::string name = ReadRoomName(store, room);
+  return name.empty() ? "room " + std::to_string(room) : name;
+}
+
+std::string Joined(const std::vector<std::string>& parts, const std::string& separator) {
+  std::string text;
+  for (const std::string& part : parts) text += (text.empty() ? "" : separator) + part;
+  return text;
+}
+
+// The action as the player would say it: "Turn On the lamp", "Use the rope with the teapot".
+std::string Spoken(const PlayerAction& action) {
+  if (action.verb == kVerbUseWith) return "Use the " + action.noun1 + " with the " + action.noun2;
+  return action.verb + " " + action.noun1;
+}
+
+std::string WalkText(const Hint& hint) {
+  return hint.route.empty() ? "You are there already." : "Walk " + Joined(hint.route, ", ") + ".";
+}
+
+}  // namespace
+
+Hint ComputeHint(GameDatabase& store, int room) {
+  Hint hint;
+  if (room == kIsland) {
+    hint.kind = Hint::Kind::Finished;
+    hint.room = room;
+    hint.roomName = RoomName(store, room);
+    return hint;
+  }
+  WorldSearch search(store, room);
+  if (!search.Ok()) return hint;
+  const std::optional<std::vector<PlayerAction>> way = search.FindUsefulWay();
+  if (!way) {
+    hint.kind = Hint::Kind::NoWay;
+    return hint;
+  }
+  if (way->empty()) {
+    hint.kind = Hint::Kind::Walk;
+    hint.room = kIsland;
+  } else {
+    hint.kind = Hint::Kind::Act;
+    hint.action = way->front();
+    hint.room = hint.action.room;
+  }
+  hint.roomName = RoomName(store, hint.room);
+  hint.route = WalkingRoute(ReadExitMap(store), room, hint.room).value_or(std::vector<std::string>{});
+  return hint;
+}
+
+std::string HintLine(const Hint& hint) {
+  switch (hint.kind) {
+    case Hint::Kind::Finished:
+      return "hint none";
+    case Hint::Kind::Walk:
+      return "hint " + std::to_string(hint.room);
+    case Hint::Kind::Act:
+      // No blank is left dangling after the last bar when there is no second noun.
+      return "hint " + std::to_string(hint.room) + " " + hint.action.verb + " | " + hint.action.noun1 + " |" +
+             (hint.action.noun2.empty() ? "" : " " + hint.action.noun2);
+    case Hint::Kind::NoWay:
+      return "hint unreachable";
+    case Hint::Kind::Unavailable:
+      return "hint unavailable";
+  }
+  return "hint unavailable";
+}
+
+std::string HintText(const Hint& hint, int step) {
+  switch (hint.kind) {
+    case Hint::Kind::Finished:
+      return "You have reached the island. There is nothing left to do in this chapter.";
+    case Hint::Kind::NoWay:
+      return "The island can no longer be reached from here. RESET THE GAME starts the story again.";
+    case Hint::Kind::Unavailable:
+      return "No hint can be worked out right now: the saved game could not be read.";
+    case Hint::Kind::Walk:
+      if (step <= 1) return "Everything is done. Head for the " + hint.roomName + ".";
+      if (step == 2) return "You need nothing more: just walk to the " + hint.roomName + ".";
+      return "Go to the " + hint.roomName + ": " + WalkText(hint);
+    case Hint::Kind::Act: {
+      if (step <= 1) return "Your next step is at the " + hint.roomName + ".";
+      const std::vector<std::string> nouns = hint.action.noun2.empty()
+                                                 ? std::vector<std::string>{hint.action.noun1}
+                                                 : std::vector<std::string>{hint.action.noun1, hint.action.noun2};
+      if (step == 2) return "At the " + hint.roomName + ", think of the " + Joined(nouns, " and the ") + ".";
+      return "At the " + hint.roomName + ": " + Spoken(hint.action) + ". " + WalkText(hint);
+    }
+  }
+  return {};
+}
+
+}  // namespace brackenhollow

@@ -1,0 +1,28 @@
+#pragma once
+// Walking through the world as it stands: which directions each room offers, and the shortest walks.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "movement/RoomExits.h"
+
+namespace brackenhollow {
+
+class GameDatabase;
+
+// The direction buttons each room enables in the store's present state (DirectionBits), by the
+// game's own picture rules; 0 for a room with no rule that holds. Index 0 is unused.
+using ExitMap = std::array<unsigned, kLastRoom + 1>;
+ExitMap ReadExitMap(GameDatabase& store);
+
+// Steps from room to every room by the offered exits; -1 where it cannot be reached.
+using Distances = std::array<int, kLastRoom + 1>;
+Distances WalkingDistances(const ExitMap& exits, int from);
+
+// The directions ("N", "S", "E", "W") of a shortest walk from one room to another; an empty walk when
+// they are the same room, nothing when the second cannot be reached.
+std::optional<std::vector<std::string>> WalkingRoute(const ExitMap& exits, int from, int to);
+
+}  // namespace brackenhollow

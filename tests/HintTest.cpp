@@ -1,0 +1,136 @@
+// Hints worked out from the world as it stands: the exact action at known points of the game, the
+// three steps, the driver's line, and the player's store left as it was.
+
+#include <gtest/gtest.h>
+
+#include "hints/Hint.h"
+#include "hints/HintSteps.h"
+#include "hints/StoreCopy.h"
+#include "store/GameDatabase.h"
+#include "store/GameRecordset.h"
+#include "tests/TestSupport.h"
+#include "world/WorldBuild.h"
+
+namespace brackenhollow {
+namespace {
+
+class HintTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(BuildWorldDatabase(database)); }
+
+  // Every row of every table, to see that nothing changed.
+  std::string Dump() {
+    std::string dump;
+    GameRecordset query(database);
+    for (const char* sql : {"select * from actions", "select * from objects", "select * from descriptions",
+                            "select * from inventory", "select * from currentroom"}) {
+      if (!query.Open(sql, kCursorForwardOnly, kLockReadOnly)) return "<not open>";
+      for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) {
+        for (int field = 0; field < 6; ++field) dump += query.GetFieldText(field) + "|";
+        dump += "\n";
+      }
+    }
+    return dump;
+  }
+
+  void SetKey(const std::string& key) {
+    ASSERT_TRUE(database.Execute("UPDATE actions SET status = 1 WHERE actiontype = '" + key + "'")) << key;
+  }
+
+  testing::ScratchFolder folder;
+  GameDatabase database{folder.File("store.sqlite")};
+};
+
+TEST_F(HintTest, FirstHintOfANewGameIsTheLampOneRoomWest) {
+  const Hint hint = ComputeHint(database, 1);
+  ASSERT_EQ(hint.kind, Hint::Kind::Act);
+  EXPECT_EQ(hint.room, 2);
+  EXPECT_EQ(hint.roomName, "west side of bedroom");
+  EXPECT_EQ(hint.action, (PlayerAction{2, "Turn On the", "lamp", ""}));
+  EXPECT_EQ(hint.route, std::vector<std::string>{"W"});
+  EXPECT_EQ(HintLine(hint), "hint 2 Turn On the | lamp |");
+}
+
+TEST_F(HintTest, WithTheLeverPulledOnlyTheWalkSouthIsLeft) {
+  for (const char* key : {"use green emerald", "use red ruby", "pull lever in tunnel"}) SetKey(key);
+  const Hint hint = ComputeHint(database, 133);
+  ASSERT_EQ(hint.kind, Hint::Kind::Walk);
+  EXPECT_EQ(hint.room, 134);
+  EXPECT_EQ(hint.route, std::vector<std::string>{"S"});
+  EXPECT_EQ(HintLine(hint), "hint 134");
+  EXPECT_NE(HintText(hint, 3).find("S"), std::string::npos);
+}
+
+TEST_F(HintTest, OnTheIslandThereIsNothingLeftToHint) {
+  const Hint hint = ComputeHint(database, 134);
+  EXPECT_EQ(hint.kind, Hint::Kind::Finished);
+  EXPECT_EQ(HintLine(hint), "hint none");
+}
+
+TEST_F(HintTest, SecondNounStandsAfterTheLastBarOnlyForUseWith) {
+  Hint hint;
+  hint.kind = Hint::Kind::Act;
+  hint.room = 8;
+  hint.action = {8, "Use the __ with the __", "rope tied to teapot", "well"};
+  EXPECT_EQ(HintLine(hint), "hint 8 Use the __ with the __ | rope tied to teapot | well");
+  hint.kind = Hint::Kind::NoWay;
+  EXPECT_EQ(HintLine(hint), "hint unreachable");
+}
+
+TEST_F(HintTest, LostItemTheEndNeedsLeavesNoWayAndSaysSo) {
+  // The crowbar opens the cave, the manhole, the crack and the television; without it nothing does.
+  ASSERT_TRUE(database.Execute("UPDATE objects SET gone = 1 WHERE Objects = 'crowbar'"));
+  const Hint hint = ComputeHint(database, 1);
+  EXPECT_EQ(hint.kind, Hint::Kind::NoWay);
+  EXPECT_EQ(HintLine(hint), "hint unreachable");
+  EXPECT_NE(HintText(hint, 1).find("RESET THE GAME"), std::string::npos);
+}
+
+TEST_F(HintTest, WorkingOutAHintChangesNothingInThePlayersStore) {
+  const std::string before = Dump();
+  const std::uint64_t fingerprint = WorldFingerprint(database);
+  ComputeHint(database, 1);
+  ComputeHint(database, 47);
+  EXPECT_EQ(WorldFingerprint(database), fingerprint);
+  EXPECT_EQ(Dump(), before);
+}
+
+TEST_F(HintTest, StepsTellMoreForTheSameSituationAndStartOverElsewhere) {
+  HintSteps steps;
+  const std::string where = steps.Next(database, 1);
+  const std::string what = steps.Next(database, 1);
+  const std::string exact = steps.Next(database, 1);
+  EXPECT_NE(where.find("west side of bedroom"), std::string::npos) << where;
+  EXPECT_EQ(where.find("lamp"), std::string::npos) << "the first step names only the place: " << where;
+  EXPECT_NE(what.find("lamp"), std::string::npos) << what;
+  EXPECT_EQ(what.find("Turn On"), std::string::npos) << "the second step does not give the action away: " << what;
+  EXPECT_NE(exact.find("Turn On the lamp"), std::string::npos) << exact;
+  EXPECT_EQ(steps.Next(database, 1), exact);
+
+  // Standing elsewhere is another situation: the steps start over, and so they do once the world
+  // changed.
+  EXPECT_EQ(steps.Next(database, 2), where);
+  steps.Next(database, 2);
+  EXPECT_EQ(steps.Next(database, 2), "At the west side of bedroom: Turn On the lamp. You are there already.");
+  SetKey("Lamp On Room 1");
+  const std::string afterLamp = steps.Next(database, 2);
+  EXPECT_EQ(afterLamp.find("lamp"), std::string::npos) << afterLamp;
+  EXPECT_NE(afterLamp, exact);
+}
+
+TEST_F(HintTest, FingerprintTellsWorldsApartButNotTheOrderOfCarriedRows) {
+  const std::uint64_t start = WorldFingerprint(database);
+  ASSERT_NE(start, 0u);
+  ASSERT_TRUE(database.Execute("INSERT INTO inventory(items) VALUES ('rope')"));
+  ASSERT_TRUE(database.Execute("INSERT INTO inventory(items) VALUES ('coin')"));
+  const std::uint64_t carrying = WorldFingerprint(database);
+  EXPECT_NE(carrying, start);
+  // Carrying an item twice changes no rule: every test asks only whether it is carried.
+  ASSERT_TRUE(database.Execute("INSERT INTO inventory(items) VALUES ('rope')"));
+  EXPECT_EQ(WorldFingerprint(database), carrying);
+  ASSERT_TRUE(database.Execute("UPDATE descriptions SET NewDescr = 'changed' WHERE Roomnumber = 5"));
+  EXPECT_NE(WorldFingerprint(database), carrying);
+}
+
+}  // namespace
+}  // namespace brackenhollow

@@ -1,0 +1,90 @@
+#include "tests/ScriptedPlay.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "app/StartGame.h"
+#include "store/GameRecordset.h"
+
+namespace brackenhollow::testing {
+
+namespace {
+
+int IndexOf(const ListState& list, const std::string& text) {
+  const auto found = std::find(list.entries.begin(), list.entries.end(), text);
+  return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
+}
+
+std::string Rows(GameDatabase& database, const std::string& sql) {
+  std::string rows;
+  GameRecordset query(database);
+  if (!query.Open(sql, kCursorForwardOnly, kLockReadOnly)) return "<not open: " + sql + ">\n";
+  for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) {
+    for (int field = 0; field < 6; ++field) rows += query.GetFieldText(field) + "|";
+    rows += "\n";
+  }
+  return rows;
+}
+
+}  // namespace
+
+std::vector<std::string> ScriptLines(const std::string& name) {
+  std::ifstream file(std::filesystem::path(__FILE__).parent_path() / "scripts" / name);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) {
+    if (line == "start" || line.rfind("verb ", 0) == 0 || line.rfind("noun", 0) == 0 ||
+        line.rfind("press ", 0) == 0) {
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+bool PlayLine(GameScreen& screen, GameDatabase& database, const std::string& line) {
+  const std::size_t space = line.find(' ');
+  const std::string command = line.substr(0, space);
+  const std::string argument = space == std::string::npos ? "" : line.substr(space + 1);
+  if (command == "start") {
+    screen.PrepareStart();
+    StartGame(database, [](const std::string&) {});
+    screen.EnterGame(kStartChosen);
+    return true;
+  }
+  if (command == "verb") return screen.ChooseVerb(IndexOf(screen.Screen().verbs, argument));
+  if (command == "noun1") return screen.ChooseNoun1(IndexOf(screen.Screen().noun1, argument));
+  if (command == "noun2") return screen.ChooseNoun2(IndexOf(screen.Screen().noun2, argument));
+  if (line == "press N") screen.OnNorth();
+  else if (line == "press S") screen.OnSouth();
+  else if (line == "press E") screen.OnEast();
+  else if (line == "press W") screen.OnWest();
+  else if (line == "press Action") screen.OnAction();
+  else if (line == "press Exit") screen.OnExit();
+  else if (line == "press Toggle") screen.OnTextGraphic();
+  else return false;
+  return true;
+}
+
+bool WritesTheStore(const std::string& line) {
+  return line == "start" || line == "press Action" || line == "press Exit";
+}
+
+std::string DumpWorld(GameDatabase& database) {
+  std::string dump;
+  for (const char* sql : {"select * from actions order by rowid", "select * from objects order by rowid",
+                          "select * from descriptions order by rowid", "select * from inventory order by rowid",
+                          "select * from currentroom"}) {
+    dump += Rows(database, sql);
+  }
+  return dump;
+}
+
+std::string IntegrityOf(GameDatabase& database) {
+  std::string verdict;
+  GameRecordset query(database);
+  if (!query.Open("PRAGMA integrity_check", kCursorForwardOnly, kLockReadOnly)) return "<not open>";
+  for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) verdict += (verdict.empty() ? "" : "\n") + query.GetFieldText(0);
+  return verdict;
+}
+
+}  // namespace brackenhollow::testing

@@ -1,0 +1,18 @@
+#pragma once
+// Pictures named outside the room tables, each with its leading backslash.
+
+namespace brackenhollow {
+
+// The start dialog's picture.
+inline constexpr char kTitlePicture[] = "\\title.gif";
+
+// The close-ups that actions put on the picture control themselves.
+inline constexpr char kTrashCanInsidePicture[] = "\\alleywithtrashcaninside.gif";
+inline constexpr char kScarecrowCloseUpPicture[] = "\\scarecrowcloseup.gif";
+inline constexpr char kDrawerInsidePicture[] = "\\drawer inside.gif";
+inline constexpr char kNestWithEggsPicture[] = "\\nest with eggs.gif";
+inline constexpr char kAmuletPicture[] = "\\amulet.gif";
+inline constexpr const char* kCloseUpPictures[] = {kTrashCanInsidePicture, kScarecrowCloseUpPicture,
+                                                   kDrawerInsidePicture, kNestWithEggsPicture, kAmuletPicture};
+
+}  // namespace brackenhollow
