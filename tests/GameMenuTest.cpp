@@ -6,7 +6,6 @@
 
 #include <sys/wait.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +16,7 @@
 #include "app/GameScreen.h"
 #include "movement/RoomExits.h"
 #include "store/GameDatabase.h"
+#include "tests/ScriptedPlay.h"
 #include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
 #include "view/PictureSelection.h"
@@ -86,11 +86,6 @@ class GameMenuTest : public ::testing::Test {
 
   const ScreenState& view() const { return screen->Screen(); }
 
-  static int IndexOf(const ListState& list, const std::string& text) {
-    const auto found = std::find(list.entries.begin(), list.entries.end(), text);
-    return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
-  }
-
   BeforeAction Capture() {
     BeforeAction before;
     before.tables = World(*database);
@@ -119,34 +114,19 @@ class GameMenuTest : public ::testing::Test {
     EXPECT_TRUE(view().IsEnabled(Control::Action)) << where;
   }
 
-  // Plays the walkthrough's commands up to its stopAt-th Action press. Returns what stood before
-  // each press that changed the game.
+  // Plays the walkthrough's lines up to its stopAt-th Action press. Returns what stood before each
+  // press that changed the game.
   std::vector<BeforeAction> PlayWalkthrough(int stopAt) {
     std::vector<BeforeAction> steps;
-    std::ifstream script(std::filesystem::path(BRACKENHOLLOW_SCRIPT_DIRECTORY) / "walkthrough.txt");
     int presses = 0;
-    for (std::string line; std::getline(script, line) && presses < stopAt;) {
-      const std::size_t space = line.find(' ');
-      const std::string verb = line.substr(0, space);
-      const std::string argument = space == std::string::npos ? "" : line.substr(space + 1);
-      if (verb == "press" && argument == "Action") {
-        ++presses;
-        BeforeAction before = Capture();
-        screen->OnAction();
-        if (World(*database) != before.tables) steps.push_back(std::move(before));
-      } else if (verb == "press") {
-        if (argument == "N") screen->OnNorth();
-        if (argument == "S") screen->OnSouth();
-        if (argument == "E") screen->OnEast();
-        if (argument == "W") screen->OnWest();
-        if (argument == "Toggle") screen->OnTextGraphic();
-      } else if (verb == "verb") {
-        EXPECT_TRUE(screen->ChooseVerb(IndexOf(view().verbs, argument))) << line;
-      } else if (verb == "noun1") {
-        EXPECT_TRUE(screen->ChooseNoun1(IndexOf(view().noun1, argument.empty() ? " " : argument))) << line;
-      } else if (verb == "noun2") {
-        EXPECT_TRUE(screen->ChooseNoun2(IndexOf(view().noun2, argument.empty() ? " " : argument))) << line;
-      }
+    for (const std::string& line : testing::ScriptLines("walkthrough.txt")) {
+      if (line == "start") continue;  // the fixture has started the game
+      const bool action = line == "press Action";
+      if (action && ++presses > stopAt) break;
+      std::optional<BeforeAction> before;
+      if (action) before = Capture();
+      EXPECT_TRUE(testing::PlayLine(*screen, *database, line)) << line;
+      if (before && World(*database) != before->tables) steps.push_back(std::move(*before));
     }
     return steps;
   }
@@ -184,7 +164,7 @@ TEST_F(GameMenuTest, UndoingTheWalkthroughActionByActionReturnsEveryTableAndRoom
 TEST_F(GameMenuTest, ConfirmedResetEmptiesTheHistoryAndSaysSo) {
   PlayWalkthrough(6);
   ASSERT_TRUE(view().canUndo);
-  ASSERT_TRUE(screen->ChooseVerb(IndexOf(view().verbs, "RESET THE GAME")));
+  ASSERT_TRUE(testing::PlayLine(*screen, *database, "verb RESET THE GAME"));
   boxes.answers = {false};
   screen->OnAction();
   EXPECT_TRUE(view().canUndo);  // No keeps the game and its history
