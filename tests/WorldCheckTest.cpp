@@ -31,7 +31,7 @@ constexpr char kProgramDirectory[] = "/opt/brackenhollow/";
 constexpr int kMostHints = 400;
 
 std::vector<std::string> WalkthroughCommands() {
-  std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "scripts" / "walkthrough.txt");
+  std::ifstream in(std::filesystem::path(BRACKENHOLLOW_SCRIPT_DIRECTORY) / "walkthrough.txt");
   std::vector<std::string> commands;
   for (std::string line; std::getline(in, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
