@@ -293,6 +293,7 @@ void GameDialog::Mirror() {
   }
   NamePicture();
   m_mirroring = false;
+  emit Mirrored();
 }
 
 void GameDialog::RecordTranscript(bool afterAction) {
@@ -341,13 +342,37 @@ void GameDialog::EnterGame(const std::string& startChoice) {
   RecordTranscript(false);
 }
 
-void GameDialog::NewGame() {
+template <typename Handler>
+void GameDialog::Jump(Handler handler) {
   const unsigned before = m_screen.Screen().viewTextRevision;
-  m_screen.ResetGame();
-  // A new game starts its passage with the first room again, even when the player stood there.
+  handler();
+  // The game goes on elsewhere: its passage starts with the room again, even when the player stood
+  // there.
   if (m_screen.Screen().viewTextRevision != before) m_transcriptRecord.Restart();
   Mirror();
   RecordTranscript(false);
+}
+
+void GameDialog::NewGame() {
+  Jump([this] { m_screen.ResetGame(); });
+}
+
+void GameDialog::Undo() {
+  Route([this] { m_screen.OnUndo(); });
+}
+
+void GameDialog::Redo() {
+  Route([this] { m_screen.OnRedo(); });
+}
+
+void GameDialog::SaveGameAs(const std::string& name) {
+  Route([this, &name] { m_screen.SaveGameAs(name); });
+}
+
+bool GameDialog::OpenSavedGame(const std::string& name) {
+  bool found = false;
+  Jump([this, &name, &found] { found = m_screen.OpenSavedGame(name); });
+  return found;
 }
 
 void GameDialog::changeEvent(QEvent* event) {

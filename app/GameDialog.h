@@ -39,6 +39,13 @@ class GameDialog : public QWidget {
   void EnterGame(const std::string& startChoice);
   // Asks, then starts the world anew as a confirmed RESET THE GAME does.
   void NewGame();
+  // The Game menu's history commands: take back the newest action, or do the last one undone again.
+  void Undo();
+  void Redo();
+  // Keeps the game under name (asking first before replacing a save of that name).
+  void SaveGameAs(const std::string& name);
+  // Asks, then goes on from the save of that name. Returns false, asking nothing, when there is none.
+  bool OpenSavedGame(const std::string& name);
 
   void SetLayout(Layout layout);
   Layout CurrentLayout() const { return m_layout; }
@@ -60,6 +67,9 @@ class GameDialog : public QWidget {
  signals:
   // The game asked to be closed as with OK (Exit).
   void CloseRequested();
+  // The widgets show the game's state anew, as after every handler: what the menus offer may have
+  // changed.
+  void Mirrored();
   // A new answer was told to a screen reader, as text inserted into the text widget showing it.
   void AnswerAnnounced(QWidget* textWidget, const QString& answer);
 
@@ -87,6 +97,10 @@ class GameDialog : public QWidget {
   void Announce(QWidget* textWidget, int position, const QString& answer);
   // Names the picture after the room it shows (read anew when room or picture changed).
   void NamePicture();
+  // Runs handler, which may put the game anywhere (a new game, an opened save): the transcript then
+  // starts its passage anew.
+  template <typename Handler>
+  void Jump(Handler handler);
   // The room text reads larger than the controls: follows the window's text size.
   void UpdateTextFonts();
 

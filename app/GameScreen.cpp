@@ -19,7 +19,8 @@ namespace {
 constexpr char kTextCaption[] = "Text";
 constexpr char kGraphicCaption[] = "Graphic";
 constexpr char kResetQuestion[] =
-    "Are you sure you want to reset the game? This will reset all the progress you have made thus far.";
+    "Are you sure you want to reset the game? This will reset all the progress you have made thus far, "
+    "and your actions can no longer be undone.";
 constexpr char kResetWait[] = "Please Wait. Recreating the Database. This will take less than 1 minute.";
 constexpr char kActionNotSaved[] =
     "That could not be saved, so it did not happen. The game is as it was before.";
@@ -51,7 +52,12 @@ bool Choose(ListState& list, bool enabled, int index) {
 }  // namespace
 
 GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string programDirectory)
-    : m_database(database), m_boxes(boxes), m_state(database, boxes), m_programDirectory(std::move(programDirectory)) {
+    : m_database(database),
+      m_boxes(boxes),
+      m_state(database, boxes),
+      m_history(database, [this] { return m_currentRoom; }),
+      m_saves(database),
+      m_programDirectory(std::move(programDirectory)) {
   for (const Verb& verb : Verbs()) m_screen.verbs.entries.emplace_back(verb.text);
   SetAllControls(true);
   m_screen.Enable(Control::Noun2List, false);
@@ -69,6 +75,7 @@ void GameScreen::EnterGame(const std::string& startChoice) {
   if (!saved.empty()) m_currentRoom = ParseSavedRoom(saved);
   ShowRoomPicture();
   m_screen.verbs.selected = 0;
+  UpdateHistoryCommands();
 }
 
 void GameScreen::SetAllControls(bool enabled) { m_screen.enabled.fill(enabled); }
@@ -129,9 +136,11 @@ void GameScreen::Walk(Control button, const char* direction) {
   DoMove();
 }
 
-void GameScreen::DoMove() {
+void GameScreen::DoMove() { ArriveIn(IsRoom(m_currentRoom) ? NextRoom(m_currentRoom, m_direction) : m_currentRoom); }
+
+void GameScreen::ArriveIn(int room) {
   SetAllControls(false);
-  if (IsRoom(m_currentRoom)) m_currentRoom = NextRoom(m_currentRoom, m_direction);
+  m_currentRoom = room;
   ShowRoomPicture();
   EnableAfterHandler();
   m_screen.Enable(Control::Noun2List, UsesSecondList(m_screen.verbs.SelectedText()));
@@ -193,11 +202,14 @@ void GameScreen::OnAction() {
   }
   EnableAfterHandler();
   m_screen.Enable(Control::Noun2List, UsesSecondList(m_verbText));
+  UpdateHistoryCommands();
 }
 
 void GameScreen::ResetGame() {
   if (!m_boxes.AskYesNo(kResetQuestion)) return;
   m_resetConfirmed = true;
+  // The rebuild empties the history itself; it is no step that could be taken back.
+  m_history.ForgetAction();
   m_screen.toggleCaption = kGraphicCaption;
   m_screen.pictureShown = false;
   SetViewText(kResetWait);
@@ -205,6 +217,7 @@ void GameScreen::ResetGame() {
   BuildWorldDatabase(m_database);
   m_currentRoom = 1;
   ShowRoomPicture();
+  UpdateHistoryCommands();
 }
 
 void GameScreen::OnTextGraphic() {

@@ -4,10 +4,13 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "actions/ActionContext.h"
 #include "app/ScreenState.h"
 #include "store/GameState.h"
+#include "store/SavedGames.h"
+#include "store/UndoHistory.h"
 
 namespace brackenhollow {
 
@@ -39,6 +42,22 @@ class GameScreen : public ActionContext {
   void OnAction();
   void OnTextGraphic();
   void OnExit();
+  // Game menu. Undo takes back the newest action that changed the game, Redo does the last one undone
+  // again; either then shows the room where that action was done, as after a move into it. Each
+  // does nothing while Screen() says it cannot.
+  void OnUndo();
+  void OnRedo();
+  // Keeps the game as it is now under name, asking first before replacing a save of that name.
+  void SaveGameAs(const std::string& name);
+  // Asks, then replaces the game with the save of that name and shows the room it was saved in.
+  // Returns false, asking nothing, when there is no save of that name.
+  bool OpenSavedGame(const std::string& name);
+  // The named saves, newest first.
+  std::vector<NamedSave> SavedGamesList() const { return m_saves.List(); }
+  // The name of the room the player stands in ("bedroom"), which a new save is offered as its name;
+  // empty when the room has none.
+  std::string RoomName();
+
   // The player chooses a list entry; false (and nothing changes) when the list is disabled or the
   // index is not an entry.
   bool ChooseVerb(int index);
@@ -63,6 +82,11 @@ class GameScreen : public ActionContext {
 
  private:
   void OnVerbChanged();
+  // Shows room after the game jumped there (an undo, an opened save) as a move into it would.
+  void ArriveIn(int room);
+  // Brings what the Game menu offers up to date with the store.
+  void UpdateHistoryCommands();
+  void ShowHistoryStep(const HistoryStep& step);
   // A direction button's handler: records the direction and moves.
   void Walk(Control button, const char* direction);
   void TakeControls();
@@ -74,6 +98,8 @@ class GameScreen : public ActionContext {
   GameDatabase& m_database;
   MessageBoxes& m_boxes;
   GameState m_state;
+  UndoHistory m_history;
+  SavedGames m_saves;
   ScreenState m_screen;
   std::function<void()> m_paintNow;
   bool m_resetConfirmed = false;

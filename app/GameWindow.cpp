@@ -14,6 +14,7 @@
 
 #include "app/GameDialog.h"
 #include "app/HelpDialogs.h"
+#include "app/SavedGamesDialog.h"
 #include "app/SplashDialog.h"
 #include "store/MessageBoxes.h"
 
@@ -39,7 +40,8 @@ GameWindow::GameWindow(GameDatabase& database, MessageBoxes& boxes, const std::s
     : QMainWindow(parent),
       m_boxes(boxes),
       m_game(new GameDialog(database, boxes, programDirectory, this)),
-      m_splash(new SplashDialog(database, boxes, programDirectory, this)) {
+      m_splash(new SplashDialog(database, boxes, programDirectory, this)),
+      m_programDirectory(programDirectory) {
   setWindowTitle(QStringLiteral("Brackenhollow"));
   setObjectName(QStringLiteral("GameWindow"));
   setCentralWidget(m_game);
@@ -48,6 +50,7 @@ GameWindow::GameWindow(GameDatabase& database, MessageBoxes& boxes, const std::s
     connect(action, &QAction::triggered, this, [this, command = command] { Perform(command); });
   }
   connect(m_game, &GameDialog::CloseRequested, this, &GameWindow::close);
+  connect(m_game, &GameDialog::Mirrored, this, &GameWindow::UpdateGameMenu);
   // Escape closes an open list (the list does that itself) and leaves fullscreen; it never quits.
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
     if (isFullScreen()) Perform(MenuCommand::Fullscreen);
@@ -101,8 +104,20 @@ void GameWindow::Perform(MenuCommand command) {
     case MenuCommand::NewGame:
       m_game->NewGame();
       break;
+    case MenuCommand::OpenSavedGame:
+      if (const std::optional<std::string> name =
+              ChooseSavedGame(this, Screen().SavedGamesList(), m_programDirectory)) {
+        OpenSaved(*name);
+      }
+      break;
+    case MenuCommand::SaveAs:
+      if (const std::optional<std::string> name = AskSaveName(this, Screen().RoomName())) SaveAs(*name);
+      break;
     case MenuCommand::Undo:
-      // Stays disabled until the game keeps an undo history.
+      m_game->Undo();
+      break;
+    case MenuCommand::Redo:
+      m_game->Redo();
       break;
     case MenuCommand::Quit:
       close();
@@ -132,6 +147,15 @@ void GameWindow::Perform(MenuCommand command) {
       ShowHelpPage(this, HelpPage::About);
       break;
   }
+}
+
+void GameWindow::SaveAs(const std::string& name) { m_game->SaveGameAs(name); }
+
+bool GameWindow::OpenSaved(const std::string& name) { return m_game->OpenSavedGame(name); }
+
+void GameWindow::UpdateGameMenu() {
+  Action(MenuCommand::Undo)->setEnabled(Screen().Screen().canUndo);
+  Action(MenuCommand::Redo)->setEnabled(Screen().Screen().canRedo);
 }
 
 void GameWindow::SetTextSize(int steps) {

@@ -41,6 +41,10 @@ class GameWindow : public QMainWindow {
   GameScreen& Screen();
   SplashDialog& Splash() { return *m_splash; }
   QAction* Action(MenuCommand command) const { return m_menus->Action(command); }
+  // Game → Save As… once the name is given, and Game → Open Saved Game… once a save is chosen (the
+  // replay driver names them directly). OpenSaved returns false when there is no save of that name.
+  void SaveAs(const std::string& name);
+  bool OpenSaved(const std::string& name);
   // Steps of text size away from the desktop's (negative: smaller).
   int TextSize() const { return m_textSize; }
 
@@ -53,6 +57,8 @@ class GameWindow : public QMainWindow {
   void Perform(MenuCommand command);
   // Sets the text size, steps away from the desktop's, kept within the sizes offered.
   void SetTextSize(int steps);
+  // Offers Undo and Redo exactly while the game has a step to take back or to do again.
+  void UpdateGameMenu();
   // Takes size, place, state, layout and text size from the last run; a first run gets most of the screen.
   void RestoreSettings();
   void SaveSettings() const;
@@ -62,6 +68,7 @@ class GameWindow : public QMainWindow {
   SplashDialog* m_splash;
   HintSteps m_hintSteps;
   std::unique_ptr<WindowMenus> m_menus;
+  std::string m_programDirectory;
   QEventLoop m_loop;
   int m_result = 0;
   int m_textSize = 0;

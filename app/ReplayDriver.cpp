@@ -1,5 +1,6 @@
 #include "app/ReplayDriver.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
@@ -157,6 +158,7 @@ void ReplayDriver::RunOnSplash(SplashDialog& splash, const std::string& command)
 
 void ReplayDriver::RunOnGame(GameWindow& window, const std::string& verb, const std::string& argument) {
   GameDialog& game = window.Game();
+  if (RunGameMenu(window, verb, argument)) return;
   if (verb == "press") {
     Press(window, argument);
   } else if (verb == "verb" || verb == "noun1" || verb == "noun2") {
@@ -249,6 +251,28 @@ void ReplayDriver::Show(GameDialog& game) {
     m_out << "> " << line.toStdString() << "\n";
   }
   m_out << "end\n";
+}
+
+bool ReplayDriver::RunGameMenu(GameWindow& window, const std::string& verb, const std::string& argument) {
+  if (verb == "press" && (argument == "Undo" || argument == "Redo")) {
+    const bool undo = argument == "Undo";
+    QAction* item = window.Action(undo ? MenuCommand::Undo : MenuCommand::Redo);
+    if (item->isEnabled()) {
+      item->trigger();
+    } else {
+      Refuse(undo ? "nothing to undo" : "nothing to redo");
+    }
+    return true;
+  }
+  if (verb == "save") {
+    window.SaveAs(argument);
+    return true;
+  }
+  if (verb == "load") {
+    if (!window.OpenSaved(argument)) Refuse("no saved game named " + argument);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace brackenhollow

@@ -39,6 +39,10 @@ class ReplayDriver : public MessageBoxes {
   void RunOnSplash(SplashDialog& splash, const std::string& verb);
   void RunOnGame(GameWindow& window, const std::string& verb, const std::string& argument);
   void Press(GameWindow& window, const std::string& name);
+  // The Game menu: "press Undo" and "press Redo" as its items (refused while they are disabled),
+  // "save NAME" and "load NAME" as Save As… and Open Saved Game… once the name is chosen. Returns
+  // false for any other command.
+  bool RunGameMenu(GameWindow& window, const std::string& verb, const std::string& argument);
   // Gives the window a size of "WIDTHxHEIGHT" pixels, for screenshots.
   void Resize(GameWindow& window, const std::string& size);
   void Choose(GameDialog& game, const std::string& listName, const std::string& text);

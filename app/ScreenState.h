@@ -34,6 +34,8 @@ struct ScreenState {
   ListState noun1;
   ListState noun2;
   bool closeRequested = false;  // the screen asked to be closed with OK
+  bool canUndo = false;         // the Game menu's Undo and Redo
+  bool canRedo = false;
 
   bool IsEnabled(Control control) const { return enabled[static_cast<std::size_t>(control)]; }
   void Enable(Control control, bool on) { enabled[static_cast<std::size_t>(control)] = on; }

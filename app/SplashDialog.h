@@ -15,7 +15,8 @@ class GameDatabase;
 class MessageBoxes;
 
 inline constexpr char kNewGameQuestion[] =
-    "Start a new game? Everything you have done in the game you are playing will be lost.";
+    "Start a new game? Everything you have done in the game you are playing will be lost and can no longer "
+    "be undone.";
 
 class SplashDialog : public QDialog {
   Q_OBJECT

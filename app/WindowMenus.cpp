@@ -19,8 +19,11 @@ std::vector<MenuItem> MenuItems() {
   const QString help = Text("&Help");
   return {
       {MenuCommand::NewGame, game, Text("&New Game…"), {QKeySequence::New}},
-      // Filled in with the game's undo history.
-      {MenuCommand::Undo, game, Text("&Undo"), {QKeySequence::Undo}, false, false, true},
+      {MenuCommand::OpenSavedGame, game, Text("&Open Saved Game…"), {QKeySequence::Open}},
+      {MenuCommand::SaveAs, game, Text("Save &As…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+      // Enabled while the game's history has a step to take back, or one to do again.
+      {MenuCommand::Undo, game, Text("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, false, false, true},
+      {MenuCommand::Redo, game, Text("&Redo"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, false, false},
       {MenuCommand::Quit, game, Text("&Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, false, true, true},
       {MenuCommand::Fullscreen, view, Text("&Fullscreen"), {QKeySequence(Qt::Key_F11)}, true},
       {MenuCommand::CompactLayout, view, Text("&Compact Layout"), {}, true},

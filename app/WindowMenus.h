@@ -16,7 +16,10 @@ namespace brackenhollow {
 
 enum class MenuCommand {
   NewGame,
+  OpenSavedGame,
+  SaveAs,
   Undo,
+  Redo,
   Quit,
   Fullscreen,
   CompactLayout,

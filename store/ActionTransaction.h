@@ -26,7 +26,7 @@ class ActionObserver {
 class ActionTransaction {
  public:
   // What the transaction holds; only actions are shown to the ActionObserver.
-  enum class Kind { Action, RoomSave, WorldBuild };
+  enum class Kind { Action, RoomSave, WorldBuild, HistoryStep };
 
   // Begins a savepoint on the shared connection.
   explicit ActionTransaction(GameDatabase& database, Kind kind = Kind::Action);

@@ -34,7 +34,7 @@ fs::path DriverPath() {
   return self.parent_path() / "brackenhollow-replay";
 }
 
-fs::path ScriptDirectory() { return fs::path(__FILE__).parent_path() / "scripts"; }
+fs::path ScriptDirectory() { return fs::path(BRACKENHOLLOW_SCRIPT_DIRECTORY); }
 
 struct Expectation {
   int line;  // in the script, counted from 1
@@ -180,7 +180,7 @@ TEST_P(ReplayScriptTest, PlaysThroughWithEveryExpectationInOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ReplayScriptTest,
-                         ::testing::Values("walkthrough", "explore", "rules", "reset", "resume"),
+                         ::testing::Values("walkthrough", "explore", "rules", "reset", "resume", "undo"),
                          ScriptName);
 
 }  // namespace

@@ -30,7 +30,7 @@ std::string Rows(GameDatabase& database, const std::string& sql) {
 }  // namespace
 
 std::vector<std::string> ScriptLines(const std::string& name) {
-  std::ifstream file(std::filesystem::path(__FILE__).parent_path() / "scripts" / name);
+  std::ifstream file(std::filesystem::path(BRACKENHOLLOW_SCRIPT_DIRECTORY) / name);
   std::vector<std::string> lines;
   for (std::string line; std::getline(file, line);) {
     if (line == "start" || line.rfind("verb ", 0) == 0 || line.rfind("noun", 0) == 0 ||

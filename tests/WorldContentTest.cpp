@@ -176,14 +176,15 @@ bool WorldContentTest::s_built = false;
 TEST_F(WorldContentTest, SchemaIsTheGamesOwn) {
   const Rows tables = Query("SELECT name, sql FROM sqlite_master WHERE type = 'table' ORDER BY name");
   const std::map<std::string, std::string> expected = {
-      {"Inventory", "CREATE TABLE Inventory (Items VARCHAR(50))"},
-      {"currentroom", "CREATE TABLE currentroom (room INTEGER)"},
-      {"actions", "CREATE TABLE actions (actiontype VARCHAR(100), status INTEGER, room INTEGER)"},
+      {"Inventory", "CREATE TABLE Inventory (Items VARCHAR(50), id INTEGER PRIMARY KEY)"},
+      {"currentroom", "CREATE TABLE currentroom (room INTEGER, id INTEGER PRIMARY KEY)"},
+      {"actions", "CREATE TABLE actions (actiontype VARCHAR(100), status INTEGER, room INTEGER, id INTEGER PRIMARY KEY)"},
       {"Descriptions",
-       "CREATE TABLE Descriptions (Roomnumber INTEGER, Description TEXT, NewDescr TEXT, roomname VARCHAR(50))"},
+       "CREATE TABLE Descriptions (Roomnumber INTEGER, Description TEXT, NewDescr TEXT, roomname VARCHAR(50), "
+       "id INTEGER PRIMARY KEY)"},
       {"Objects",
        "CREATE TABLE Objects (Roomnumber INTEGER, Objects VARCHAR(50), Gettable INTEGER, description TEXT, "
-       "gone INTEGER, orig VARCHAR(1))"},
+       "gone INTEGER, orig VARCHAR(1), id INTEGER PRIMARY KEY)"},
   };
   ASSERT_EQ(tables.size(), expected.size());
   for (const auto& row : tables) {

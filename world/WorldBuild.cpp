@@ -5,6 +5,7 @@
 #include "store/ActionTransaction.h"
 #include "store/GameDatabase.h"
 #include "store/GameRecordset.h"
+#include "store/UndoHistory.h"
 
 namespace brackenhollow {
 
@@ -61,7 +62,8 @@ bool BuildWorldDatabase(GameDatabase& database, const BuildObserver& observer) {
       !database.Execute("PRAGMA user_version = " + std::to_string(kStoreFormatVersion))) {
     return false;
   }
-  return transaction.Commit();
+  // The history's steps describe the rows just replaced; it goes in the same transaction.
+  return ClearUndoHistory(database) && transaction.Commit();
 }
 
 }  // namespace brackenhollow

@@ -1,15 +1,17 @@
 -- Brackenhollow's starting world: the state written by every new game and every reset.
 -- One statement per line. Drop Tables fail harmlessly on an empty store; six actions rows and
 -- the final Objects row are deliberately malformed so the store rejects them.
+-- Each table keeps its row number as a key column (id), so that the changes an action makes can be
+-- recorded and taken back row by row (undo); the game itself never reads it.
 Drop Table Inventory;
-Create Table Inventory (Items VARCHAR(50));
+Create Table Inventory (Items VARCHAR(50), id INTEGER PRIMARY KEY);
 Create Index inv1 on Inventory(Items);
 Drop Table currentroom;
-Create Table currentroom (room INTEGER);
+Create Table currentroom (room INTEGER, id INTEGER PRIMARY KEY);
 INSERT INTO currentroom(room) VALUES (1);
 -- Puzzle flags, alphabetical by key ignoring case. A missing room value keeps a key out of the table.
 Drop Table actions;
-Create Table actions (actiontype VARCHAR(100), status INTEGER, room INTEGER);
+Create Table actions (actiontype VARCHAR(100), status INTEGER, room INTEGER, id INTEGER PRIMARY KEY);
 Create Index actions1 on actions(actiontype);
 INSERT INTO actions(actiontype, status, room) VALUES ('break tv to get large lightbulb for lighthouse', 0, 111);
 INSERT INTO actions(actiontype, status, room) VALUES ('climb tree to see eggs', 0, 52);
@@ -75,7 +77,7 @@ INSERT INTO actions(actiontype, status, room) VALUES ('wear gloves to pick up ra
 INSERT INTO actions(actiontype, status, room) VALUES ('wear waterwings', 0, 0);
 -- Rooms 1 to 134. NewDescr starts equal to Description and is what puzzles rewrite.
 Drop Table Descriptions;
-Create Table Descriptions (Roomnumber INTEGER, Description TEXT, NewDescr TEXT, roomname VARCHAR(50));
+Create Table Descriptions (Roomnumber INTEGER, Description TEXT, NewDescr TEXT, roomname VARCHAR(50), id INTEGER PRIMARY KEY);
 Create Index roomx on Descriptions (Roomnumber);
 INSERT INTO Descriptions(Roomnumber, Description, NewDescr, roomname) VALUES (1, 'You''re in your bedroom. Your comfy bed is here, and a mirror hangs on the wall to the east. The lamp on the nightstand is to the west, and you can''t reach it from here. The way out of the house is to the south, but you can''t leave before you''ve read your mail, and the mail is somewhere around here to be found.', 'You''re in your bedroom. Your comfy bed is here, and a mirror hangs on the wall to the east. The lamp on the nightstand is to the west, and you can''t reach it from here. The way out of the house is to the south, but you can''t leave before you''ve read your mail, and the mail is somewhere around here to be found.', 'bedroom');
 INSERT INTO Descriptions(Roomnumber, Description, NewDescr, roomname) VALUES (2, 'You''re on the west side of your bedroom. The kitchen is to the north and your bed is to the east. You can reach the lamp on the nightstand from here. It''s very dark in here.', 'You''re on the west side of your bedroom. The kitchen is to the north and your bed is to the east. You can reach the lamp on the nightstand from here. It''s very dark in here.', 'west side of bedroom');
@@ -213,7 +215,7 @@ INSERT INTO Descriptions(Roomnumber, Description, NewDescr, roomname) VALUES (13
 INSERT INTO Descriptions(Roomnumber, Description, NewDescr, roomname) VALUES (134, 'You''ve reached the island. This is the end of the first chapter of the story. Thank you for playing! Press Exit or OK to leave the game. To play the game again, choose "RESET THE GAME" as the action and press the Action button.', 'You''ve reached the island. This is the end of the first chapter of the story. Thank you for playing! Press Exit or OK to leave the game. To play the game again, choose "RESET THE GAME" as the action and press the Action button.', 'Island');
 -- Objects in ascending room order. The empty last row is rejected and adds nothing.
 Drop Table Objects;
-Create Table Objects (Roomnumber INTEGER, Objects VARCHAR(50), Gettable INTEGER, description TEXT, gone INTEGER, orig VARCHAR(1));
+Create Table Objects (Roomnumber INTEGER, Objects VARCHAR(50), Gettable INTEGER, description TEXT, gone INTEGER, orig VARCHAR(1), id INTEGER PRIMARY KEY);
 Create Index objectsx on Objects (Roomnumber);
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (1, 'bed', 0, 'My bed looks slept in. I never make my bed so it always looks slept in.', 0, 'Y');
 INSERT INTO Objects(Roomnumber, Objects, Gettable, description, gone, orig) VALUES (2, 'lamp', 0, 'The lamp has an easy on and off switch.', 0, 'Y');

@@ -1,0 +1,77 @@
+#include "app/SavedGamesDialog.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "view/PicturePath.h"
+
+namespace brackenhollow {
+
+namespace {
+
+constexpr QSize kThumbnail(160, 110);
+
+// The room's picture scaled down, or an empty frame when the picture cannot be found.
+QPixmap Thumbnail(const NamedSave& save, const std::string& programDirectory) {
+  QPixmap picture;
+  if (!save.picture.empty()) picture.load(QString::fromStdString(PictureFilePath(programDirectory + save.picture)));
+  if (picture.isNull()) {
+    QPixmap blank(kThumbnail);
+    blank.fill(Qt::darkGray);
+    return blank;
+  }
+  return picture.scaled(kThumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseSavedGame(QWidget* parent, const std::vector<NamedSave>& saves,
+                                           const std::string& programDirectory) {
+  QDialog dialog(parent);
+  dialog.setWindowTitle(QDialog::tr("Open Saved Game"));
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* list = new QListWidget(&dialog);
+  list->setIconSize(kThumbnail);
+  list->setAccessibleName(QDialog::tr("Saved games"));
+  for (const NamedSave& save : saves) {
+    const QString when = QLocale().toString(QDateTime::fromSecsSinceEpoch(save.savedAt), QLocale::ShortFormat);
+    const QString room = save.roomName.empty() ? QDialog::tr("room %1").arg(save.room) : QString::fromStdString(save.roomName);
+    auto* item = new QListWidgetItem(QIcon(Thumbnail(save, programDirectory)),
+                                     QStringLiteral("%1\n%2 · %3").arg(QString::fromStdString(save.name), room, when), list);
+    item->setData(Qt::UserRole, QByteArray(save.name.data(), static_cast<qsizetype>(save.name.size())));
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dialog);
+  QPushButton* open = buttons->button(QDialogButtonBox::Open);
+  if (saves.empty()) {
+    layout->addWidget(new QLabel(QDialog::tr("There are no saved games yet. Use Game → Save As… to keep one."), &dialog));
+    list->hide();
+  } else {
+    list->setCurrentRow(0);
+  }
+  open->setEnabled(!saves.empty());
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+  dialog.resize(480, 420);
+  if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr) return std::nullopt;
+  return list->currentItem()->data(Qt::UserRole).toByteArray().toStdString();
+}
+
+std::optional<std::string> AskSaveName(QWidget* parent, const std::string& suggestion) {
+  bool chosen = false;
+  const QString name = QInputDialog::getText(parent, QDialog::tr("Save As"), QDialog::tr("Name of the saved game:"),
+                                             QLineEdit::Normal, QString::fromStdString(suggestion), &chosen);
+  if (!chosen) return std::nullopt;
+  return name.toStdString();
+}
+
+}  // namespace brackenhollow

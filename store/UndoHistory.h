@@ -1,0 +1,99 @@
+#pragma once
+// Takes actions back and does them again. What each action changed in the world is recorded as a
+// changeset and kept in the store itself, so the history outlives the program and goes with a copy
+// of the store (a saved game).
+
+#include <functional>
+
+#include "store/ActionTransaction.h"
+
+struct sqlite3_session;
+
+namespace brackenhollow {
+
+class GameDatabase;
+
+// Records what one action changes in the world's tables, from the start of its transaction until
+// Keep. Destroyed without Keep, it keeps nothing.
+class ActionRecording {
+ public:
+  ActionRecording() = default;
+  ~ActionRecording();
+  ActionRecording(const ActionRecording&) = delete;
+  ActionRecording& operator=(const ActionRecording&) = delete;
+  ActionRecording(ActionRecording&& other) noexcept;
+  ActionRecording& operator=(ActionRecording&& other) noexcept;
+
+  bool IsRecording() const { return m_session != nullptr; }
+  // Stops recording and, when the action changed the world, adds it to the history as the newest
+  // step; the steps undone before it can no longer be redone. Writes inside the action's
+  // transaction. Returns false when the step could not be written.
+  bool Keep();
+  // Stops recording and keeps nothing.
+  void Discard();
+
+ private:
+  friend class UndoHistory;
+  ActionRecording(GameDatabase& database, sqlite3_session* session, int room);
+
+  GameDatabase* m_database = nullptr;
+  sqlite3_session* m_session = nullptr;
+  int m_room = 0;
+};
+
+enum class HistoryOutcome { Done, NothingToDo, Failed };
+
+struct HistoryStep {
+  HistoryOutcome outcome = HistoryOutcome::NothingToDo;
+  int room = 0;  // the room where the step's action was done; set when outcome is Done
+};
+
+struct HistoryChoices {
+  bool canUndo = false;
+  bool canRedo = false;
+};
+
+class UndoHistory : public ActionObserver {
+ public:
+  // From now on records each action's transaction (see ActionTransaction) as a step done in the room
+  // that currentRoom gives when it begins. A store without a history (none kept yet) has nothing to
+  // undo or redo.
+  UndoHistory(GameDatabase& database, std::function<int()> currentRoom);
+  ~UndoHistory() override;
+  UndoHistory(const UndoHistory&) = delete;
+  UndoHistory& operator=(const UndoHistory&) = delete;
+
+  // Stops recording the action in progress, which then leaves no step (a reset: the rebuild empties
+  // the history itself).
+  void ForgetAction() { m_recording.Discard(); }
+
+  // Whether there is a step to take back and one to do again; neither when the store has no history
+  // or cannot be read.
+  HistoryChoices Choices();
+  // Puts every table back as it was before the newest step that is not undone. Failed (with the
+  // store unchanged) when the tables no longer match what the step left.
+  HistoryStep Undo();
+  // Does the oldest undone step again; Failed (store unchanged) as for Undo.
+  HistoryStep Redo();
+
+  // ActionObserver: the step is written in the action's own transaction; when it cannot be, the
+  // action is taken back with it.
+  void ActionBegan(sqlite3* connection) override;
+  bool ActionCommitting(sqlite3* connection) override;
+  void ActionEnded(sqlite3* connection, bool committed) override;
+
+ private:
+  // Starts recording an action done in room; idle when the store cannot record.
+  ActionRecording StartAction(int room);
+  HistoryStep Apply(bool undo);
+
+  GameDatabase& m_database;
+  std::function<int()> m_currentRoom;
+  ActionRecording m_recording;
+};
+
+// Forgets every step, as a rebuild of the world must: the steps describe rows that are gone. A store
+// without a history has nothing to forget. Returns false when the history could not be emptied.
+bool ClearUndoHistory(GameDatabase& database);
+
+}  // namespace brackenhollow

@@ -1,0 +1,164 @@
+// Named saves: a save opened later is exactly that game, undo history included; names of any text
+// stay inside the saves folder; bad saves and unknown names change nothing.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "store/ActionTransaction.h"
+#include "store/GameDatabase.h"
+#include "store/GameRecordset.h"
+#include "store/GameState.h"
+#include "store/SavedGames.h"
+#include "store/UndoHistory.h"
+#include "tests/StoreDump.h"
+#include "tests/TestSupport.h"
+#include "world/WorldBuild.h"
+
+namespace brackenhollow {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SavedGamesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(BuildWorldDatabase(database)); }
+
+  std::string Dump() { return testing::DumpStore(database.Handle(), true); }
+
+  // Every file under the scratch folder, relative to it.
+  std::vector<std::string> FilesUnderScratch() const {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.Path())) {
+      files.push_back(fs::relative(entry.path(), folder.Path()).string());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+  }
+
+  testing::ScratchFolder folder;
+  GameDatabase database{folder.File("store.sqlite")};
+  testing::RecordingBoxes boxes;
+  GameState state{database, boxes};
+  UndoHistory history{database, [] { return 2; }};
+  SavedGames saves{database};
+};
+
+TEST_F(SavedGamesTest, OpenedSaveIsExactlyTheSavedGameWithItsHistory) {
+  {
+    ActionTransaction action(database);
+    state.SetActionStatus("Lamp On Room 1", "1");
+    state.AddToInventory("letter");
+    ASSERT_TRUE(action.Commit());
+  }
+  state.SaveCurrentRoom(9);
+  const std::string saved = Dump();
+  ASSERT_EQ(saves.Save("Before the mirror", "\\eastside move mirror not yet.gif"), SaveOutcome::Saved);
+  EXPECT_EQ(Dump(), saved);  // saving leaves the game as it was
+
+  ASSERT_EQ(history.Undo().outcome, HistoryOutcome::Done);
+  state.AddToInventory("crowbar");
+  state.SaveCurrentRoom(40);
+  ASSERT_NE(Dump(), saved);
+
+  ASSERT_EQ(saves.Open("Before the mirror"), OpenOutcome::Opened);
+  EXPECT_EQ(Dump(), saved);
+  // The store keeps its own journal, and with it what it promises about crashes.
+  GameRecordset mode(database);
+  ASSERT_TRUE(mode.Open("PRAGMA journal_mode", kCursorForwardOnly, kLockReadOnly));
+  EXPECT_EQ(mode.GetFieldText(0), "wal");
+  mode.Close();
+  // The history came with it: the action before the save can still be taken back.
+  const HistoryStep step = history.Undo();
+  EXPECT_EQ(step.outcome, HistoryOutcome::Done);
+  EXPECT_EQ(step.room, 2);
+  EXPECT_EQ(state.GetActionStatus("Lamp On Room 1"), "0");
+
+  const std::vector<NamedSave> listed = saves.List();
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_EQ(listed[0].name, "Before the mirror");
+  EXPECT_EQ(listed[0].room, 9);
+  EXPECT_FALSE(listed[0].roomName.empty());
+  EXPECT_EQ(listed[0].picture, "\\eastside move mirror not yet.gif");
+  EXPECT_GT(listed[0].savedAt, 1'700'000'000);
+}
+
+TEST_F(SavedGamesTest, SavingAgainUnderANameReplacesThatSaveOnly) {
+  ASSERT_EQ(saves.Save("slot", "\\a.gif"), SaveOutcome::Saved);
+  ASSERT_EQ(saves.Save("other", "\\b.gif"), SaveOutcome::Saved);
+  state.AddToInventory("crowbar");
+  const std::string second = Dump();
+  ASSERT_EQ(saves.Save("  slot ", "\\c.gif"), SaveOutcome::Saved);  // blanks at the ends do not count
+  ASSERT_EQ(saves.Open("other"), OpenOutcome::Opened);
+  EXPECT_EQ(state.IsInInventory("crowbar"), "N");
+  ASSERT_EQ(saves.Open("slot"), OpenOutcome::Opened);
+  EXPECT_EQ(Dump(), second);
+  EXPECT_EQ(saves.List().size(), 2u);
+}
+
+TEST_F(SavedGamesTest, HostileNamesAreKeptInsideTheSavesFolderUnderDistinctFiles) {
+  const std::vector<std::string> names = {
+      "../../escape",   "/etc/passwd",       "..",          ".",  "a/b",  "a%2Fb",      "a\\b",
+      "it's \"quoted\"", "`rm -rf ~`; echo", "名前のセーブ", "Ünïcödé Straße", "-dash", ".hidden",
+      std::string("nul\0inside", 10), "tab\there",
+  };
+  for (const std::string& name : names) {
+    ASSERT_EQ(saves.Save(name, "\\x.gif"), SaveOutcome::Saved) << name;
+    const fs::path file = saves.FileFor(name);
+    EXPECT_EQ(file.parent_path(), fs::path(saves.Folder())) << name;
+    EXPECT_NE(file.filename().string().front(), '.') << name;
+  }
+  std::vector<std::string> listed;
+  for (const NamedSave& save : saves.List()) listed.push_back(save.name);
+  std::vector<std::string> expected = names;
+  std::sort(expected.begin(), expected.end());
+  std::sort(listed.begin(), listed.end());
+  EXPECT_EQ(listed, expected);  // one file each, and each reads back its own name
+
+  for (const std::string& path : FilesUnderScratch()) {
+    EXPECT_TRUE(path == "saves" || path.rfind("saves/", 0) == 0 || path.rfind("store.sqlite", 0) == 0) << path;
+  }
+  EXPECT_FALSE(fs::exists(folder.Path().parent_path() / "escape"));
+  for (const std::string& name : names) EXPECT_EQ(saves.Open(name), OpenOutcome::Opened) << name;
+}
+
+TEST_F(SavedGamesTest, EmptyAndOverlongNamesAreRefusedWithoutWriting) {
+  EXPECT_EQ(saves.Save("", "\\x.gif"), SaveOutcome::NameEmpty);
+  EXPECT_EQ(saves.Save(" \t ", "\\x.gif"), SaveOutcome::NameEmpty);
+  EXPECT_EQ(saves.Save(std::string(300, 'a'), "\\x.gif"), SaveOutcome::NameTooLong);
+  // Non-Latin letters take more room in a file name than Latin ones.
+  EXPECT_EQ(saves.Save(std::string(150, 'a'), "\\x.gif"), SaveOutcome::Saved);
+  std::string longNonLatin;
+  for (int index = 0; index < 30; ++index) longNonLatin += "名";
+  EXPECT_EQ(saves.Save(longNonLatin, "\\x.gif"), SaveOutcome::NameTooLong);
+  EXPECT_EQ(saves.List().size(), 1u);
+  EXPECT_EQ(saves.Open(std::string(300, 'a')), OpenOutcome::NotFound);
+}
+
+TEST_F(SavedGamesTest, UnknownOrDamagedSavesLeaveTheGameAsItIs) {
+  state.AddToInventory("crowbar");
+  const std::string game = Dump();
+  EXPECT_EQ(saves.Open("never saved"), OpenOutcome::NotFound);
+
+  ASSERT_EQ(saves.Save("broken", "\\x.gif"), SaveOutcome::Saved);
+  {
+    std::ofstream damage(saves.FileFor("broken"), std::ios::binary | std::ios::trunc);
+    damage << "SQLite format 3" << std::string(5000, '\x7f');
+  }
+  EXPECT_EQ(saves.Open("broken"), OpenOutcome::Failed);
+  EXPECT_EQ(Dump(), game);
+  EXPECT_TRUE(saves.List().empty());  // a file that is no save is not offered
+  EXPECT_TRUE(boxes.informed.empty());
+}
+
+TEST(SavedGamesInMemory, StoreWithoutAFileHasNoSaves) {
+  GameDatabase database(":memory:");
+  SavedGames saves(database);
+  EXPECT_TRUE(saves.Folder().empty());
+  EXPECT_EQ(saves.Save("anything", "\\x.gif"), SaveOutcome::NoFolder);
+  EXPECT_TRUE(saves.List().empty());
+}
+
+}  // namespace
+}  // namespace brackenhollow
