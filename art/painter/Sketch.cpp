@@ -18,9 +18,8 @@ constexpr QRgb kShadowColour = 0x1e1a28;
 constexpr double kOutlineWidth = 2.0;
 constexpr double kThinnestOutline = 0.9;
 constexpr double kThickestOutline = 3.0;
-// How dark the far side of a shape gets; large shapes (walls, ground) are shaded more gently.
+// How dark the far side of a shape gets.
 constexpr double kFarSideShade = 0.26;
-constexpr double kLargeShapeShade = 0.10;
 
 // Mixes two colours; share 0 is the first, 1 the second.
 QRgb Mix(QRgb first, QRgb second, double share) {
@@ -66,13 +65,15 @@ void Sketch::ShadeFarSide(const QPainterPath& path) {
   const QPointF direction = LocalLightDirection();
   const QPointF centre = bounds.center();
   const double reach = (std::abs(direction.x()) * bounds.width() + std::abs(direction.y()) * bounds.height()) / 2;
-  const bool large = m_painter.worldTransform().mapRect(bounds).width() > kFrameWidth * m_pixelsPerUnit * 0.5;
+  // Walls, floors and grounds wider than half the frame are left to the light map: shading them would
+  // double the cost of filling the largest areas for a change hardly seen.
+  if (m_painter.worldTransform().mapRect(bounds).width() > kFrameWidth * m_pixelsPerUnit * 0.5) return;
   QLinearGradient gradient(centre - direction * reach, centre + direction * reach);
   QColor shade = Hazed(kShadeColour);
   shade.setAlphaF(0);
   gradient.setColorAt(0.0, shade);
   gradient.setColorAt(0.45, shade);
-  shade.setAlphaF(static_cast<float>((large ? kLargeShapeShade : kFarSideShade) * (1.0 - 0.6 * m_haze)));
+  shade.setAlphaF(static_cast<float>(kFarSideShade * (1.0 - 0.6 * m_haze)));
   gradient.setColorAt(1.0, shade);
   m_painter.setPen(Qt::NoPen);
   m_painter.setBrush(gradient);

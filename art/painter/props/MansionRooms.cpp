@@ -3,6 +3,8 @@
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
 
+#include <QLinearGradient>
+
 namespace brackenhollow::art {
 
 using namespace colours;
@@ -328,7 +330,24 @@ void PaintPool(Sketch& sketch, const Layer& layer) {
   const double depth = layer.Number("depth", 110);
   const bool murky = layer.Flag("murky", false);
   sketch.Polygon({At(-nearWidth / 2 - 20, 10), At(-farWidth / 2 - 14, -depth - 10), At(farWidth / 2 + 14, -depth - 10), At(nearWidth / 2 + 20, 10)}, kTile);
-  sketch.Polygon({At(-nearWidth / 2, 0), At(-farWidth / 2, -depth), At(farWidth / 2, -depth), At(nearWidth / 2, 0)}, murky ? kMurky : kSea);
+  const QPainterPath water = PathThrough({At(-nearWidth / 2, 0), At(-farWidth / 2, -depth), At(farWidth / 2, -depth), At(nearWidth / 2, 0)});
+  sketch.Shape(water, murky ? kMurky : kSea);
+  if (murky) {
+    // Murky water: darker where it is deep near us, a green scum drifting on it, the lamps' reflections.
+    sketch.Painter().save();
+    sketch.Painter().setClipPath(water);
+    QLinearGradient deep(0, -depth, 0, 0);
+    deep.setColorAt(0.0, QColor(0x3f, 0x7f, 0x8f, 0));
+    deep.setColorAt(1.0, QColor(0x1c, 0x3c, 0x44, 200));
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(deep);
+    sketch.Painter().drawPath(water);
+    for (int scum = 0; scum < 9; ++scum)
+      sketch.FlatOval((Scatter(scum + 41) - 0.5) * nearWidth * 0.8, -depth * Scatter(scum + 51), 20 + 30 * Scatter(scum), 5 + 4 * Scatter(scum + 3), kRottenMeatDark);
+    for (int lamp = -1; lamp <= 1; ++lamp)
+      sketch.FlatOval(lamp * farWidth * 0.3, -depth * 0.85, 18, 4, kGlowPale);
+    sketch.Painter().restore();
+  }
   for (int ripple = 0; ripple < 8; ++ripple) {
     const double y = -depth * Scatter(ripple + 21);
     const double x = (Scatter(ripple + 31) - 0.5) * farWidth;
@@ -341,6 +360,13 @@ void PaintPool(Sketch& sketch, const Layer& layer) {
 // A springy diving board reaching out from the bottom of the frame, about 120 wide; origin at its tip.
 void PaintDivingBoard(Sketch& sketch, const Layer& layer) {
   const double length = layer.Number("length", 220);
+  // Over the water its shadow falls on the surface beside it; shadow=no where there is no water below.
+  if (layer.Flag("shadow", true)) {
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.35);
+    sketch.FlatPolygon({At(-10, length), At(30, 20), At(110, 20), At(150, length)}, kInk);
+    sketch.Painter().restore();
+  }
   sketch.Polygon({At(-80, length), At(-40, 0), At(40, 0), At(80, length)}, kWhite);
   sketch.Polygon({At(-40, 0), At(40, 0), At(40, 10), At(-40, 10)}, kStoneLight);
   sketch.Painter().save();

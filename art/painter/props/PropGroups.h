@@ -19,6 +19,7 @@ void RegisterMansionRoomProps(PropRegistry& registry);    // the fittings of the
 void RegisterShipProps(PropRegistry& registry);       // the ship's altars, beams and the island
 void RegisterOrganicProps(PropRegistry& registry);    // a great trunk, a thorny bush, the bonfire
 void RegisterMazeProps(PropRegistry& registry);       // the corn maze's paths
+void RegisterIceProps(PropRegistry& registry);        // the frozen lake's ice
 void RegisterForegroundProps(PropRegistry& registry);  // leaves, grass and rocks framing outdoor views
 
 }  // namespace brackenhollow::art
