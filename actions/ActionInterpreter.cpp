@@ -66,6 +66,7 @@ class Action {
  private:
   void Say(const std::string& text) { m_context.SetActionMessage(text); }
 
+  // Hands the choice to the verb's handling.
   void RunVerb(const Verb& verb) {
     switch (verb.handling) {
       case VerbHandling::Puzzles:
@@ -89,6 +90,7 @@ class Action {
     FailUnknownCode("verb handling", static_cast<int>(verb.handling));
   }
 
+  // True when one of the verb's puzzle rows names the first noun.
   bool NamedByRowOf(const Verb& verb) const {
     for (const PuzzleRow& row : PuzzleRows()) {
       if (row.family == verb.family && row.noun == m_noun1) return true;
@@ -168,7 +170,7 @@ class Action {
       if (ChecksPass(row)) RunEffects(row);
     }
     if (!handled && verb.fallback != nullptr) {
-      Say(verb.fallback(m_noun1, m_noun2));
+      Say(FallbackAnswer(verb, m_noun1, m_noun2));
       m_messageOnly = true;
       m_picture = PictureFlag::Off;
     }

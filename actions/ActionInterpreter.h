@@ -1,7 +1,9 @@
 #pragma once
-// The Action button's rules: validation, the verb families and their puzzles, the header rule.
+// The Action button's rules: validation, the verbs (actions/Verbs.h) and their puzzles, the header rule.
 
 #include <string>
+
+#include "actions/Verbs.h"
 
 namespace brackenhollow {
 

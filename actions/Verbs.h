@@ -30,12 +30,16 @@ struct Verb {
   std::optional<Family> family;  // the verb's puzzle rows; none for LookAt and Reset
   bool pictureOnEntry;           // the picture flag goes on before the puzzles are tried
   bool usesSecondList;           // the second noun list applies; the verb checks its nouns itself
-  // The answer when none of the family's puzzles matched; nullptr: the verb has none.
-  std::string (*fallback)(const std::string& noun1, const std::string& noun2);
+  // The answer when none of the family's puzzles matched, with %1 and %2 standing for the nouns;
+  // nullptr: the verb has none.
+  const char* fallback;
 };
 
 // Every verb, in the order the verb list shows them.
 std::span<const Verb> Verbs();
+
+// The verb's fallback answer for the chosen nouns; empty when the verb has none.
+std::string FallbackAnswer(const Verb& verb, const std::string& noun1, const std::string& noun2);
 
 // The verb with that text, or nullptr for a text that is no verb (a blank choice).
 const Verb* FindVerb(const std::string& text);

@@ -16,6 +16,7 @@
 #include "app/HelpDialogs.h"
 #include "app/SavedGamesDialog.h"
 #include "app/SplashDialog.h"
+#include "store/MessageBoxes.h"
 
 namespace brackenhollow {
 
@@ -37,6 +38,7 @@ std::unique_ptr<QSettings> WindowSettings() {
 GameWindow::GameWindow(GameDatabase& database, MessageBoxes& boxes, const std::string& programDirectory,
                        QWidget* parent)
     : QMainWindow(parent),
+      m_boxes(boxes),
       m_game(new GameDialog(database, boxes, programDirectory, this)),
       m_splash(new SplashDialog(database, boxes, programDirectory, this)),
       m_programDirectory(programDirectory) {
@@ -131,6 +133,9 @@ void GameWindow::Perform(MenuCommand command) {
       break;
     case MenuCommand::SmallerText:
       SetTextSize(m_textSize - 1);
+      break;
+    case MenuCommand::Hint:
+      m_boxes.Inform(m_hintSteps.Next(Screen().Database(), Screen().CurrentRoom()));
       break;
     case MenuCommand::HowToPlay:
       ShowHelpPage(this, HelpPage::HowToPlay);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/WindowMenus.h"
+#include "hints/HintSteps.h"
 
 namespace brackenhollow {
 
@@ -62,8 +63,10 @@ class GameWindow : public QMainWindow {
   void RestoreSettings();
   void SaveSettings() const;
 
+  MessageBoxes& m_boxes;
   GameDialog* m_game;
   SplashDialog* m_splash;
+  HintSteps m_hintSteps;
   std::unique_ptr<WindowMenus> m_menus;
   std::string m_programDirectory;
   QEventLoop m_loop;

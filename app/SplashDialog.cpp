@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include "app/SavedGame.h"
 #include "app/StartGame.h"
@@ -66,6 +67,8 @@ QPushButton* SplashDialog::StartButton() const { return m_gameInProgress ? m_con
 
 void SplashDialog::showEvent(QShowEvent* event) {
   OfferSavedGame();
+  // On a small or strongly scaled screen the title picture gives way, so the buttons stay in reach.
+  if (const QScreen* shown = screen()) resize(sizeHint().boundedTo(shown->availableGeometry().size() * 0.9));
   QDialog::showEvent(event);
 }
 

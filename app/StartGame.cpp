@@ -16,6 +16,8 @@ constexpr char kRoomRestored[] =
 
 bool StartGame(GameDatabase& database, const std::function<void(const std::string&)>& showWaitText) {
   const WorldInspection inspection = InspectWorld(database);
+  // A store of ours from before it carried our id is written to only now that it is known as ours.
+  if (inspection.shape != WorldShape::Foreign) database.ClaimStore();
   switch (inspection.shape) {
     case WorldShape::Whole:
       return false;

@@ -35,6 +35,8 @@ std::vector<MenuItem> MenuItems() {
        true,
        true},
       {MenuCommand::SmallerText, view, Text("&Smaller Text"), {QKeySequence::ZoomOut}},
+      // Asked again for the same situation, it tells more: where to go, what to use, the exact action.
+      {MenuCommand::Hint, help, Text("&Hint"), {QKeySequence(Qt::CTRL | Qt::Key_H)}},
       {MenuCommand::HowToPlay, help, Text("&How to Play"), {QKeySequence(Qt::Key_F1)}},
       {MenuCommand::KeyboardShortcuts, help, Text("&Keyboard Shortcuts"), {}},
       {MenuCommand::About, help, Text("&About"), {}, false, true, true},

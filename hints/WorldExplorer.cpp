@@ -1,15 +1,11 @@
 #include "hints/WorldExplorer.h"
 
 #include <algorithm>
-#include <bitset>
 #include <deque>
 #include <functional>
-#include <set>
 #include <unordered_map>
 #include <unordered_set>
-#include <utility>
 
-#include "actions/Verbs.h"
 #include "hints/Playground.h"
 #include "hints/SafeSteps.h"
 
@@ -19,14 +15,17 @@ namespace {
 
 constexpr std::size_t kProgressEvery = 1000;
 
+// A state: the world, and the rooms within walking reach (rooms with the same reach are alike).
 struct StateKey {
   std::uint64_t world;
-  std::size_t reach;  // the rooms within walking reach, hashed: rooms with the same reach are alike
+  Reach reach;
   bool operator==(const StateKey&) const = default;
 };
 
 struct StateKeyHash {
-  std::size_t operator()(const StateKey& key) const { return key.world ^ (key.reach * 0x9e3779b97f4a7c15ull); }
+  std::size_t operator()(const StateKey& key) const {
+    return key.world ^ (std::hash<Reach>{}(key.reach) * 0x9e3779b97f4a7c15ull);
+  }
 };
 
 struct Node {
@@ -66,7 +65,7 @@ class Explorer {
   // the floor.
   std::size_t Visit(int room, std::size_t parent, const PlayerAction& action) {
     const Situation before = m_playground.Current();
-    const StateKey key{m_playground.World(), std::hash<Reach>{}(ReachOf(before, room))};
+    const StateKey key{m_playground.World(), ReachOf(before, room)};
     if (const auto found = m_index.find(key); found != m_index.end()) return found->second;
     const std::size_t index = m_nodes.size();
     m_index.emplace(key, index);

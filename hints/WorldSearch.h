@@ -29,7 +29,7 @@ class WorldSearch {
   // A way to the island: actions in order, each done in its room after walking there, and after the
   // last a walk onto the island. Empty when walking alone gets there; nothing when the island can no
   // longer be reached. Tries the nearest action that changes the world first and backs out of
-  // states from which no way goes on.
+  // states from which no way goes on; after a step that closes no way (SafeSteps.h) it tries no other.
   std::optional<std::vector<PlayerAction>> FindWay();
 
   // As FindWay, without the leading actions that the rest of the way does not need, so that its first

@@ -40,6 +40,8 @@ builtPictures="$(cd "$build/bin" && find . -maxdepth 1 -name '*.gif' | LC_ALL=C 
 installedPictures="$(cd "$prefix/$pictures" 2>/dev/null && find . -type f | LC_ALL=C sort)"
 [ -n "$builtPictures" ] || fail "the build folder holds no pictures"
 [ "$builtPictures" = "$installedPictures" ] || fail "installed pictures differ from the built ones"
+folders="$(cd "$prefix/$pictures" 2>/dev/null && find . -mindepth 1 -type d)"
+[ -z "$folders" ] || fail "the picture folder holds folders: $folders"
 for size in "${iconSizes[@]}"; do
   icon="$prefix/share/icons/hicolor/${size}x${size}/apps/brackenhollow.png"
   [ -f "$icon" ] || continue

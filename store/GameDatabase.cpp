@@ -194,39 +194,59 @@ void GameDatabase::OpenFile() {
   }
 }
 
-// Write-ahead logging: every finished write survives a crash of the program, and a write costs no
-// disk flush (flushes happen at checkpoints), which keeps each move and action quick. Then the whole
-// file is read once, indexes included, so damage is caught here and not as wrong answers in play.
+// The whole file is read once, indexes included, so damage is caught here and not as wrong answers
+// in play. A file that is neither new nor marked as ours is only read: whether it is ours is the
+// world check's to say, and another program's file is not written (see ClaimStore).
 int GameDatabase::CheckStore() {
-  std::vector<std::string> rows;
   if (sqlite3_db_readonly(m_connection, "main") == 1) return SQLITE_READONLY;
+  std::vector<std::string> rows;
+  int code = Query(m_connection, "PRAGMA application_id", rows);
+  if (code != SQLITE_OK) return code;
+  const bool ourId = !rows.empty() && rows.front() == std::to_string(kStoreApplicationId);
+  code = Query(m_connection, "SELECT count(*) FROM sqlite_schema", rows);
+  if (code != SQLITE_OK) return code;
+  m_claimed = ourId || (!rows.empty() && rows.front() == "0");
+  code = Query(m_connection, "PRAGMA integrity_check", rows);
+  if (code != SQLITE_OK) return code;
+  if (rows != std::vector<std::string>{"ok"}) {
+    if (!m_claimed || !OnlyIndexesDamaged(m_connection, rows)) return SQLITE_CORRUPT;
+    code = RunForCode("REINDEX");
+    if (code != SQLITE_OK) return CauseOf(code) == StartCause::Fine ? SQLITE_CORRUPT : code;
+    code = Query(m_connection, "PRAGMA integrity_check", rows);
+    if (code != SQLITE_OK) return code;
+    if (rows != std::vector<std::string>{"ok"}) return SQLITE_CORRUPT;
+    Notify("The saved game's indexes were damaged and have been rebuilt. Your game goes on where you left it.");
+  }
+  return m_claimed ? TakeForWriting() : SQLITE_OK;
+}
+
+// Write-ahead logging: every finished write survives a crash of the program, and a write costs no
+// disk flush (flushes happen at checkpoints), which keeps each move and action quick. Then one value
+// is written back unchanged, so a full disk or a store that takes no writes shows now, before the
+// first action, and not as a lost action later.
+int GameDatabase::TakeForWriting() {
+  std::vector<std::string> rows;
   int code = Query(m_connection, "PRAGMA journal_mode=WAL", rows);
   if (code != SQLITE_OK) return code;
   // A store that cannot take the log file beside it answers with its old mode.
   if (rows.empty() || rows.front() != "wal") return SQLITE_READONLY;
   code = Query(m_connection, "PRAGMA synchronous=NORMAL", rows);
   if (code != SQLITE_OK) return code;
-  code = Query(m_connection, "PRAGMA integrity_check", rows);
-  if (code == SQLITE_OK && rows == std::vector<std::string>{"ok"}) code = ProbeWriting();
-  if (code != SQLITE_OK || rows == std::vector<std::string>{"ok"}) return code;
-  if (!OnlyIndexesDamaged(m_connection, rows)) return SQLITE_CORRUPT;
-  code = RunForCode("REINDEX");
-  if (code != SQLITE_OK) return CauseOf(code) == StartCause::Fine ? SQLITE_CORRUPT : code;
-  code = Query(m_connection, "PRAGMA integrity_check", rows);
+  code = Query(m_connection, "PRAGMA user_version", rows);
   if (code != SQLITE_OK) return code;
-  if (rows != std::vector<std::string>{"ok"}) return SQLITE_CORRUPT;
-  Notify("The saved game's indexes were damaged and have been rebuilt. Your game goes on where you left it.");
-  return SQLITE_OK;
+  return Query(m_connection, "PRAGMA user_version = " + (rows.empty() ? std::string("0") : rows.front()), rows);
 }
 
-// Writes the store's format number back unchanged: a full disk or a store that takes no writes
-// shows now, before the first action, and not as a lost action later.
-int GameDatabase::ProbeWriting() {
-  std::vector<std::string> rows;
-  int code = Query(m_connection, "PRAGMA user_version", rows);
-  if (code != SQLITE_OK) return code;
-  code = Query(m_connection, "PRAGMA user_version = " + (rows.empty() ? std::string("0") : rows.front()), rows);
-  return code;
+bool GameDatabase::ClaimStore() {
+  if (m_claimed || m_path.empty()) return true;
+  int code = TakeForWriting();
+  if (code == SQLITE_OK) code = RunForCode("PRAGMA application_id = " + std::to_string(kStoreApplicationId));
+  if (code == SQLITE_OK) {
+    m_claimed = true;
+    return true;
+  }
+  PlayOnCopy(sqlite3_errstr(code));
+  return false;
 }
 
 void GameDatabase::RetryOpen() { OpenFile(); }

@@ -33,6 +33,7 @@ class GameDatabase {
   //   mend): the file is moved aside under a free ".damaged-<time>" name and a fresh store is made;
   // - a store that cannot be written (read-only file or folder, full disk, I/O error): the game
   //   plays on a copy in memory and the file is left as it is;
+  // - a file with tables and without our application id is only read (see ClaimStore);
   // - a store locked by another program: nothing is opened and IsBusy() holds;
   // - a folder, FIFO, device or socket at the path, or a file that could not be moved aside: the
   //   game plays in memory and leaves it alone.
@@ -61,6 +62,10 @@ class GameDatabase {
   std::string CopyAside(const std::string& label);
   // Leaves the file alone from now on and plays on an empty store in memory.
   void UseMemoryStore();
+  // Takes a file that was opened but only read (it has tables and not our application id) for
+  // writing, once the world check has found it to be a store of ours: the log mode, our id, a write.
+  // When it takes no writes, plays on a copy in memory as at start-up and returns false.
+  bool ClaimStore();
 
   // Where notices for the player go. Notices raised before a receiver existed are delivered now.
   void SetMessageBoxes(MessageBoxes* boxes);
@@ -90,10 +95,12 @@ class GameDatabase {
   // Opens name as the connection, closing the one before. Returns SQLITE_OK or the failure's code.
   int OpenConnection(const std::string& name, int flags);
   void Close();
-  // Sets the log mode and checks the whole file and that it takes writes; SQLITE_OK or the cause.
+  // Checks the whole file and, for a new store or one of ours, takes it for writing; SQLITE_OK or
+  // the cause of the failure.
   int CheckStore();
-  // Writes one header value back unchanged. Returns SQLITE_OK or why the store takes no writes.
-  int ProbeWriting();
+  // Sets the log mode and writes one header value back unchanged. Returns SQLITE_OK or why the store
+  // takes no writes.
+  int TakeForWriting();
   // Plays on a copy in memory of the file, read without writing a byte, and says why (reason).
   void PlayOnCopy(const std::string& reason);
   // Runs sql; false when it fails (noted through NoteFailure when noteFailure is set).
@@ -105,6 +112,7 @@ class GameDatabase {
   std::string m_filePath;  // the store's file, also while playing in memory
   sqlite3* m_connection = nullptr;
   bool m_busy = false;
+  bool m_claimed = false;  // new or ours: written to; otherwise only read so far
   MessageBoxes* m_boxes = nullptr;
   std::vector<std::string> m_pendingNotices;
   bool m_writeProblemReported = false;

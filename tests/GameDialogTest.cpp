@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QWheelEvent>
 
 #include "app/GameDialog.h"
+#include "app/GameWindow.h"
 #include "app/TranscriptView.h"
 #include "view/PictureFrame.h"
 #include "store/GameDatabase.h"
@@ -266,6 +268,22 @@ TEST_F(GameDialogTest, ExitAsksTheWindowToClose) {
   dialog.SetLayout(GameDialog::Layout::Compact);
   dialog.Button(Control::Exit)->click();
   EXPECT_TRUE(asked);
+}
+
+TEST(GameWindowHint, CtrlHTellsWhereThenWhatThenTheExactActionForTheSameSituation) {
+  Application();
+  testing::ScratchFolder folder;
+  GameDatabase database{folder.File("store.sqlite")};
+  ASSERT_TRUE(BuildWorldDatabase(database));
+  testing::RecordingBoxes boxes;
+  GameWindow window{database, boxes, "/nowhere/"};
+  QAction* hint = window.Action(MenuCommand::Hint);
+  EXPECT_EQ(hint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+  for (int press = 0; press < 3; ++press) hint->trigger();
+  ASSERT_EQ(boxes.informed.size(), 3U);
+  EXPECT_NE(boxes.informed[0].find("west side of bedroom"), std::string::npos) << boxes.informed[0];
+  EXPECT_NE(boxes.informed[1].find("lamp"), std::string::npos) << boxes.informed[1];
+  EXPECT_NE(boxes.informed[2].find("Turn On the lamp"), std::string::npos) << boxes.informed[2];
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "hints/HintSteps.h"
 #include "hints/StoreCopy.h"
 #include "store/GameDatabase.h"
-#include "store/GameRecordset.h"
+#include "tests/ScriptedPlay.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
 
@@ -17,21 +17,6 @@ namespace {
 class HintTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(BuildWorldDatabase(database)); }
-
-  // Every row of every table, to see that nothing changed.
-  std::string Dump() {
-    std::string dump;
-    GameRecordset query(database);
-    for (const char* sql : {"select * from actions", "select * from objects", "select * from descriptions",
-                            "select * from inventory", "select * from currentroom"}) {
-      if (!query.Open(sql, kCursorForwardOnly, kLockReadOnly)) return "<not open>";
-      for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) {
-        for (int field = 0; field < 6; ++field) dump += query.GetFieldText(field) + "|";
-        dump += "\n";
-      }
-    }
-    return dump;
-  }
 
   void SetKey(const std::string& key) {
     ASSERT_TRUE(database.Execute("UPDATE actions SET status = 1 WHERE actiontype = '" + key + "'")) << key;
@@ -87,12 +72,12 @@ TEST_F(HintTest, LostItemTheEndNeedsLeavesNoWayAndSaysSo) {
 }
 
 TEST_F(HintTest, WorkingOutAHintChangesNothingInThePlayersStore) {
-  const std::string before = Dump();
+  const std::string before = testing::DumpWorld(database);
   const std::uint64_t fingerprint = WorldFingerprint(database);
   ComputeHint(database, 1);
   ComputeHint(database, 47);
   EXPECT_EQ(WorldFingerprint(database), fingerprint);
-  EXPECT_EQ(Dump(), before);
+  EXPECT_EQ(testing::DumpWorld(database), before);
 }
 
 TEST_F(HintTest, StepsTellMoreForTheSameSituationAndStartOverElsewhere) {

@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <queue>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "actions/PuzzleRow.h"
 #include "movement/RoomExits.h"
 #include "store/GameDatabase.h"
+#include "store/GameRecordset.h"
 #include "store/GameState.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
@@ -19,14 +23,15 @@ namespace {
 
 struct Way {
   const char* text;
+  const char* word;
   unsigned bit;
   Exit RoomExits::*exit;
   const char* back;
 };
-constexpr Way kWays[] = {{"N", kNorth, &RoomExits::north, "S"},
-                         {"S", kSouth, &RoomExits::south, "N"},
-                         {"E", kEast, &RoomExits::east, "W"},
-                         {"W", kWest, &RoomExits::west, "E"}};
+constexpr Way kWays[] = {{"N", "north", kNorth, &RoomExits::north, "S"},
+                         {"S", "south", kSouth, &RoomExits::south, "N"},
+                         {"E", "east", kEast, &RoomExits::east, "W"},
+                         {"W", "west", kWest, &RoomExits::west, "E"}};
 
 // True when some state of the world offers the way.
 bool EverOffered(const Exit& exit) { return exit.to != 0 && exit.opening != Opening::MapOnly; }
@@ -89,22 +94,33 @@ TEST(Map, NoWayMeansStayingAndOddInputChangesNothing) {
   EXPECT_EQ(NextRoom(kLastRoom + 1, "N"), kLastRoom + 1);
 }
 
-// Every key a way waits for is one a puzzle sets (the dumbbell's weight is set by picking it up), so
-// no way waits for a key that never changes.
-TEST(Map, EveryWayWaitsForAKeyThatAPuzzleSets) {
-  std::set<std::string> setKeys = {key::kHaveWeight};
+// Every key a way waits for is one a puzzle sets, and at least one of its keys belongs to a puzzle solved
+// in that room or one that rewrites the room's text, so the player is told why the way opened (picking
+// up the dumbbell rewrites the icy lake's text).
+TEST(Map, EveryWayWaitsForAPuzzleThatConcernsItsRoom) {
+  std::map<std::string, std::set<int>> roomsOf = {{key::kHaveWeight, {126}}};
   for (const PuzzleRow& row : PuzzleRows()) {
-    for (const Effect& effect : row.effects) {
-      if (effect.kind == EffectKind::SetKey) setKeys.insert(effect.text);
+    for (const Effect& key : row.effects) {
+      if (key.kind != EffectKind::SetKey) continue;
+      std::set<int>& rooms = roomsOf[key.text];
+      if (row.room != 0) rooms.insert(row.room);
+      for (const Effect& effect : row.effects) {
+        if (effect.kind == EffectKind::SetDescription) rooms.insert(effect.room);
+      }
     }
   }
   for (const RoomExits& row : ExitsTable()) {
     for (const Way& way : kWays) {
-      for (const StateTest& test : (row.*way.exit).Tests()) {
+      const Exit& exit = row.*way.exit;
+      if (exit.Tests().empty()) continue;
+      bool concernsTheRoom = false;
+      for (const StateTest& test : exit.Tests()) {
         EXPECT_EQ(test.kind, StateTest::Kind::Status) << "room " << row.room << " " << way.text;
-        EXPECT_TRUE(setKeys.count(std::string(test.name))) << "room " << row.room << " " << way.text << " waits for "
-                                                           << test.name;
+        const auto found = roomsOf.find(std::string(test.name));
+        ASSERT_NE(found, roomsOf.end()) << "room " << row.room << " " << way.text << " waits for " << test.name;
+        concernsTheRoom = concernsTheRoom || found->second.count(row.room) > 0;
       }
+      EXPECT_TRUE(concernsTheRoom) << "room " << row.room << " " << way.text;
     }
   }
 }
@@ -147,6 +163,33 @@ TEST_F(OpenWaysTest, WaysOpenAndCloseWithTheirPuzzles) {
   EXPECT_TRUE(boxes.informed.empty());
   EXPECT_EQ(Open(0), kNoDirection);
   EXPECT_EQ(Open(kLastRoom + 1), kNoDirection);
+}
+
+// A way the starting text calls locked or blocked is closed until its puzzle is solved.
+TEST_F(OpenWaysTest, WaysTheStartingTextCallsLockedOrBlockedAreClosed) {
+  const std::regex shut("lock|block");
+  std::size_t checked = 0;
+  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
+    const unsigned open = Open(room);
+    std::string text;
+    {
+      GameRecordset query(database);
+      ASSERT_TRUE(query.Open("SELECT Description FROM Descriptions WHERE Roomnumber = " + std::to_string(room),
+                             kCursorForwardOnly, kLockReadOnly));
+      query.MoveFirst();
+      text = query.GetFieldText(0);
+    }
+    std::istringstream sentences(text);
+    for (std::string sentence; std::getline(sentences, sentence, '.');) {
+      if (!std::regex_search(sentence, shut)) continue;
+      for (const Way& way : kWays) {
+        if (sentence.find(way.word) == std::string::npos) continue;
+        EXPECT_EQ(open & way.bit, 0u) << "room " << room << " " << way.text << ": " << sentence;
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GT(checked, 5u);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainterPath>
+#include <QTransform>
 
 #include <algorithm>
 #include <cstdint>
@@ -22,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "art/painter/Atmosphere.h"
 #include "art/painter/ContactSheet.h"
 #include "art/painter/GifWriter.h"
 #include "art/painter/Palette.h"
@@ -459,6 +462,33 @@ TEST(PictureQuantiser, ManyColoursGetAtMost256AndKeepTheirBrightness) {
   EXPECT_NEAR(got / pixels, wanted / pixels, 1.5);
   EXPECT_TRUE(art::Quantise({}, error).empty());
   EXPECT_FALSE(error.empty());
+}
+
+// Light is laid over the finished picture: darkness dims everything, a pool cuts through it brightest at its
+// centre, and the ink of outlines is never lit brighter than it was painted.
+TEST(PictureLight, PoolsCutThroughDarknessWithoutLightingTheInk) {
+  constexpr QRgb kWall = 0xc0b090;
+  constexpr QRgb kInk = 0x2a2230;
+  QImage picture(200, 100, QImage::Format_RGB32);
+  picture.fill(kWall);
+  for (int row = 0; row < 100; ++row) picture.setPixel(100, row, kInk);
+  art::Atmosphere atmosphere;
+  atmosphere.SetAmbient(0.2, 0.2, 0.3);
+  QPainterPath disc;
+  disc.addEllipse(QPointF(100, 50), 60, 60);
+  atmosphere.AddPool(QTransform(), disc, QPointF(100, 50), 60, art::colours::kGlow, 1.0);
+  atmosphere.Light(picture);
+  const auto brightness = [&picture](int column, int row) { return qGray(picture.pixel(column, row)); };
+  EXPECT_LT(brightness(5, 5), qGray(kWall) / 3) << "far from the lamp the room is dark";
+  EXPECT_GT(brightness(96, 50), qGray(kWall)) << "next to the lamp the wall is lit above daylight";
+  EXPECT_GT(brightness(96, 50), brightness(130, 50));
+  EXPECT_GT(brightness(130, 50), brightness(175, 50)) << "the light falls off towards the pool's rim";
+  EXPECT_LE(brightness(100, 50), qGray(kInk)) << "an outline under the lamp keeps its ink";
+
+  QImage daylight(4, 4, QImage::Format_RGB32);
+  daylight.fill(kWall);
+  art::Atmosphere().Light(daylight);
+  EXPECT_EQ(daylight.pixel(2, 2) & 0xffffffu, kWall) << "plain daylight leaves the picture as painted";
 }
 
 // A five-colour picture, the kind the quantiser hands the GIF writer.

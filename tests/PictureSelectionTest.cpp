@@ -3,12 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "movement/RoomExits.h"
 #include "store/GameDatabase.h"
 #include "store/GameRecordset.h"
 #include "store/GameState.h"
 #include "tests/TestSupport.h"
 #include "view/PictureSelection.h"
-#include "movement/RoomExits.h"
 #include "view/PictureTables.h"
 #include "world/WorldBuild.h"
 
@@ -112,6 +119,38 @@ TEST_F(PictureSelectionTest, PicturesShowWhetherTheThingsOfTheStartingWorldAreSt
     }
   }
   EXPECT_GT(checked, 10u);
+}
+
+// Gone flags and statuses are "0" or "1": every mix of the values a room's cases test must choose a
+// picture, and every case must be chosen by some mix (a flipped literal leaves a state without a picture
+// or a picture that never shows).
+TEST(PictureCases, EveryStateOfARoomHasAPictureAndEveryCaseIsReachable) {
+  std::map<int, std::vector<const PictureCase*>> casesOf;
+  for (const PictureCase& pictureCase : PictureCases()) casesOf[pictureCase.room].push_back(&pictureCase);
+  EXPECT_EQ(casesOf.size(), static_cast<std::size_t>(kRoomCount));
+  for (const auto& [room, cases] : casesOf) {
+    std::vector<std::pair<StateTest::Kind, std::string_view>> tested;
+    for (const PictureCase* pictureCase : cases) {
+      for (const StateTest& test : pictureCase->tests) {
+        const auto subject = std::make_pair(test.kind, test.name);
+        if (std::find(tested.begin(), tested.end(), subject) == tested.end()) tested.push_back(subject);
+      }
+    }
+    std::set<const PictureCase*> chosen;
+    for (unsigned mix = 0; mix < (1u << tested.size()); ++mix) {
+      const auto holds = [&](const StateTest& test) {
+        const auto at = std::find(tested.begin(), tested.end(), std::make_pair(test.kind, test.name));
+        const bool one = ((mix >> (at - tested.begin())) & 1u) != 0;
+        return ((one ? "1" : "0") == test.literal) == test.equal;
+      };
+      const auto first = std::find_if(cases.begin(), cases.end(), [&](const PictureCase* pictureCase) {
+        return std::all_of(pictureCase->tests.begin(), pictureCase->tests.end(), holds);
+      });
+      EXPECT_NE(first, cases.end()) << "room " << room << " has no picture for mix " << mix;
+      if (first != cases.end()) chosen.insert(*first);
+    }
+    EXPECT_EQ(chosen.size(), cases.size()) << "room " << room << " has a case that is never chosen";
+  }
 }
 
 }  // namespace

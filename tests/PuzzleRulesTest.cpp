@@ -169,6 +169,9 @@ TEST_F(PuzzleRulesTest, VerbsWithoutAMatchingPuzzleGiveTheirOwnAnswer) {
     EXPECT_FALSE(outcome.pictureFlag) << verb.text;
   }
   EXPECT_EQ(withFallback, expected.size());
+  // A noun is shown as it stands, even when it looks like a placeholder.
+  context.Act("Climb the", "%2 sign", "x");
+  EXPECT_EQ(context.message, "Climbing the %2 sign didn't help.");
 }
 
 TEST_F(PuzzleRulesTest, EveryVerbOnTheListDoesSomething) {

@@ -382,5 +382,21 @@ TEST(PuzzleTables, FixturesCannotBeTakenAndNeededThingsCan) {
   }
 }
 
+// A thing that only one combination needs is used up by it, or it would stay in the inventory for good;
+// one that several need, like the crowbar, is kept.
+TEST(PuzzleTables, CombinationsUseUpWhatOnlyTheyNeed) {
+  std::map<std::string, int> needs;
+  for (const PuzzleRow& row : PuzzleRows()) {
+    if (row.family == Family::UseWith && !row.effects.empty()) ++needs[row.noun];
+  }
+  for (const PuzzleRow& row : PuzzleRows()) {
+    if (row.family != Family::UseWith || row.effects.empty() || needs[row.noun] > 1) continue;
+    const auto removed = EffectsOf(row, EffectKind::RemoveItem);
+    const bool usedUp =
+        std::any_of(removed.begin(), removed.end(), [&](const Effect* effect) { return effect->name == row.noun; });
+    EXPECT_TRUE(usedUp) << Describe(row);
+  }
+}
+
 }  // namespace
 }  // namespace brackenhollow

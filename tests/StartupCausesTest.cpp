@@ -183,6 +183,7 @@ TEST_F(StartupCauses, FifoAtTheStorePathIsRefusedWithoutBlocking) {
 TEST_F(StartupCauses, AnotherProgramsFileIsKeptAsideWithEveryTable) {
   fs::remove(path);
   ASSERT_EQ(RunElsewhere(path, "CREATE TABLE notes (text); INSERT INTO notes VALUES ('keep me')"), SQLITE_OK);
+  const std::string bytes = ReadFile(path);
   GameDatabase database(path);
   database.SetMessageBoxes(&boxes);
   EXPECT_TRUE(StartGame(database, [](const std::string&) {}));
@@ -194,7 +195,21 @@ TEST_F(StartupCauses, AnotherProgramsFileIsKeptAsideWithEveryTable) {
   ASSERT_NE(kept, files.end());
   ASSERT_EQ(boxes.informed.size(), 1u);
   EXPECT_NE(boxes.informed[0].find(*kept), std::string::npos) << boxes.informed[0];
+  EXPECT_EQ(ReadFile(folder.File(*kept)), bytes) << "another program's file is kept byte for byte";
   EXPECT_EQ(ValueElsewhere(folder.File(*kept), "SELECT text FROM notes"), "keep me");
+}
+
+TEST_F(StartupCauses, StoreOfOursFromBeforeTheIdIsRecognisedByItsTablesAndKept) {
+  ASSERT_EQ(RunElsewhere(path, "PRAGMA journal_mode=DELETE; PRAGMA application_id = 0"), SQLITE_OK);
+  {
+    GameDatabase database(path);
+    database.SetMessageBoxes(&boxes);
+    EXPECT_FALSE(StartGame(database, [](const std::string&) {}));
+    EXPECT_TRUE(boxes.informed.empty());
+    ExpectProgress(database);
+  }
+  EXPECT_EQ(ValueElsewhere(path, "PRAGMA application_id"), std::to_string(kStoreApplicationId));
+  EXPECT_EQ(ValueElsewhere(path, "PRAGMA journal_mode"), "wal");
 }
 
 TEST_F(StartupCauses, StoreMissingATableIsCopiedAsideBeforeTheRebuildAndThePlayerIsTold) {

@@ -7,12 +7,12 @@ namespace brackenhollow {
 
 RoomViewContent ReadRoomView(int room, GameDatabase& database, MessageBoxes& boxes) {
   RoomViewContent content;
-  const std::string roomNumber = std::to_string(room);
+  const std::vector<FieldValue> roomNumber = {static_cast<long long>(room)};
   GameRecordset query(database);
 
   std::string description;
-  if (query.Open("select newdescr,roomname from descriptions where roomnumber = " + roomNumber, kCursorForwardOnly,
-                 kLockReadOnly)) {
+  if (query.Open("select newdescr,roomname from descriptions where roomnumber = ?", kCursorForwardOnly, kLockReadOnly,
+                 roomNumber)) {
     query.MoveFirst();
     if (query.IsEOF()) {
       boxes.Inform("No records found");
@@ -24,8 +24,8 @@ RoomViewContent ReadRoomView(int room, GameDatabase& database, MessageBoxes& box
 
   std::string objectsLine = std::string(kObjectsLabel) + ": ";
   content.nounEntries = {kBlankEntry, kObjectsHeader};
-  if (query.Open("Select Objects FROM objects where roomnumber = " + roomNumber + " and gone =0",
-                 kCursorForwardOnly, kLockReadOnly)) {
+  if (query.Open("Select Objects FROM objects where roomnumber = ? and gone =0", kCursorForwardOnly, kLockReadOnly,
+                 roomNumber)) {
     for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) {
       std::string name = query.GetFieldText(0);
       objectsLine += name + ", ";

@@ -34,14 +34,20 @@ if(room_count EQUAL 0)
   message(FATAL_ERROR "${INPUT}: no room texts found")
 endif()
 
-# Action keys: rows with a room; a row without one is rejected by the store.
-string(REGEX MATCHALL "INSERT INTO actions\\([^)]*\\) VALUES \\('[^'\n]*', 0, [0-9]+\\)" key_rows "${content}")
+# Action keys: rows with a room; a row without one is rejected by the store. Every puzzle starts unsolved.
+string(REGEX MATCHALL "INSERT INTO actions\\([^)]*\\) VALUES \\('[^'\n]*', [0-9]+, [0-9]+\\)" key_rows "${content}")
 set(key_lines "")
 set(key_list "")
 set(key_names "")
 set(key_count 0)
 foreach(row IN LISTS key_rows)
-  string(REGEX REPLACE ".*VALUES \\('([^']*)', 0, ([0-9]+)\\)$" "\\1" key "${row}")
+  string(REGEX REPLACE ".*VALUES \\('([^']*)', ([0-9]+), [0-9]+\\)$" "\\1;\\2" key_and_status "${row}")
+  list(GET key_and_status 0 key)
+  list(GET key_and_status 1 status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${INPUT}: the action key \"${key}\" starts at status ${status}; "
+                        "every puzzle starts unsolved (0)")
+  endif()
   constant_name("${key}" name)
   if(name IN_LIST key_names)
     message(FATAL_ERROR "${INPUT}: two action keys make the constant ${name} (\"${key}\")")

@@ -43,6 +43,7 @@ struct Options {
   int width = 149;
   int requireRooms = 0;
   bool list = false;
+  std::string help;  // the help text, when --help was asked for
 };
 
 // Reads a whole positive number option; returns false with a message when it is something else.
@@ -59,6 +60,7 @@ bool ReadCount(const QCommandLineParser& parser, const QString& name, int& value
 bool ReadOptions(const QStringList& arguments, Options& options, std::string& error) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Paints Brackenhollow's pictures from its scene texts."));
+  const QCommandLineOption helpOption = parser.addHelpOption();
   parser.addOptions({
       {QStringLiteral("scenes"), QStringLiteral("Folder of scene texts."), QStringLiteral("folder")},
       {QStringLiteral("out"), QStringLiteral("Writes every picture at three sizes and the icons here."), QStringLiteral("folder")},
@@ -74,6 +76,10 @@ bool ReadOptions(const QStringList& arguments, Options& options, std::string& er
   if (!parser.parse(arguments)) {
     error = parser.errorText().toStdString();
     return false;
+  }
+  if (parser.isSet(helpOption)) {
+    options.help = parser.helpText().toStdString();
+    return true;
   }
   if (!parser.positionalArguments().isEmpty()) {
     error = "unexpected " + parser.positionalArguments().front().toStdString();
@@ -263,6 +269,10 @@ int main(int argc, char** argv) {
   if (!ReadOptions(QGuiApplication::arguments(), options, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
+  }
+  if (!options.help.empty()) {
+    std::printf("%s", options.help.c_str());
+    return 0;
   }
   SceneBook book;
   std::vector<Picture> pictures;

@@ -236,6 +236,16 @@ TEST_F(WindowTest, ResizingGrowsThePictureAtItsOwnProportionsAndItCoversOnlyTheP
   EXPECT_GT(frames[1].height(), frames[0].height());
 }
 
+TEST_F(WindowTest, BothLayoutsFitAScreenOf1366x768AtTwiceTheScale) {
+  const QSize screen(683, 384);  // in the window's own units at twice the scale
+  for (bool compact : {false, true}) {
+    window->SetCompact(compact);
+    const QSize smallest = window->minimumSizeHint();
+    EXPECT_LE(smallest.width(), screen.width()) << compact;
+    EXPECT_LE(smallest.height(), screen.height()) << compact;
+  }
+}
+
 TEST_F(WindowTest, TheWindowRemembersItsSizeLayoutAndTextSize) {
   Play([&] {
     window->resize(1000, 700);

@@ -40,20 +40,23 @@ void PaintSky(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// The sun with a pale ring; origin at its centre.
+// The sun with a soft halo of light round it; origin at its centre.
 void PaintSun(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 26);
-  sketch.FlatOval(0, 0, radius * 1.5, radius * 1.5, kSunGlow);
+  sketch.Glow(0, 0, radius * 4, kSunGlow, 0.35);
   sketch.Oval(0, 0, radius, radius, kSun);
 }
 
-// A puffy cloud about 120 wide; origin at its bottom middle.
+// A puffy cloud about 120 wide, its lobes shaped by seed so no two skies repeat; origin at its bottom middle.
 void PaintCloud(Sketch& sketch, const Layer& layer) {
   const QRgb colour = layer.Colour("colour", kCloud);
+  const int seed = static_cast<int>(layer.Number("seed", 0));
+  const auto vary = [seed](int lobe) { return seed == 0 ? 1.0 : 0.7 + 0.6 * Scatter(seed * 7 + lobe); };
   QPainterPath path;
-  path.addEllipse(QPointF(-30, -14), 30, 16);
-  path.addEllipse(QPointF(5, -24), 30, 24);
-  path.addEllipse(QPointF(38, -12), 26, 13);
+  path.addEllipse(QPointF(-30 * vary(1), -14), 30 * vary(2), 16 * vary(3));
+  path.addEllipse(QPointF(5, -24 * vary(4)), 30 * vary(5), 24 * vary(6));
+  path.addEllipse(QPointF(38 * vary(7), -12), 26 * vary(8), 13 * vary(9));
+  if (seed % 2 == 1) path.addEllipse(QPointF(-58 * vary(10), -8), 18, 9);
   path.addRoundedRect(QRectF(-60, -16, 122, 16), 8, 8);
   sketch.Shape(Merged(path), colour);
 }

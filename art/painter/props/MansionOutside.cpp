@@ -9,19 +9,39 @@ using namespace colours;
 
 namespace {
 
-// The huge blue mansion seen from the front, about 460 x 200 under a grey roof; origin at the bottom middle.
+// The huge blue mansion seen from the front: a main block of storeys floors under a grey roof with a
+// pediment and columns, wings running on either side; about w x h; origin at the bottom middle.
 void PaintMansion(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 460);
   const double height = layer.Number("h", 190);
+  const int storeys = static_cast<int>(layer.Number("storeys", 2));
+  const double wing = layer.Number("wings", 0);
+  const double floorHeight = (height - 30) / storeys;
+  // Wings: lower blocks reaching out to both sides, each with its own row of windows per floor.
+  for (const double side : {-1.0, 1.0}) {
+    if (wing <= 0) break;
+    const double inner = side * width / 2;
+    const double outer = side * (width / 2 + wing);
+    const double wingHeight = height - floorHeight;
+    sketch.Polygon({At(inner, -wingHeight), At(inner, -wingHeight - 40), At(outer - side * 20, -wingHeight - 40), At(outer, -wingHeight)}, kRoofGrey);
+    sketch.Box(std::min(inner, outer), -wingHeight, wing, wingHeight, kMansionBlueDark);
+    for (int row = 0; row < storeys - 1; ++row)
+      for (double x = 30; x < wing - 20; x += 52) {
+        const double windowX = inner + side * x;
+        const double y = -wingHeight + 30 + row * floorHeight;
+        sketch.Box(windowX - 12, y - 20, 24, 40, kSkyPale);
+        sketch.Box(windowX - 16, y + 20, 32, 5, kHouseWhite);
+      }
+  }
   sketch.Polygon({At(-width / 2 - 14, -height), At(-width * 0.4, -height - 70), At(width * 0.4, -height - 70), At(width / 2 + 14, -height)}, kRoofGrey);
   for (int chimney = -1; chimney <= 1; chimney += 2) sketch.Box(chimney * width * 0.32 - 12, -height - 96, 24, 40, kBrick);
   sketch.Box(-width / 2, -height, width, height, kMansionBlue);
   sketch.Polygon({At(-70, -height), At(0, -height - 56), At(70, -height)}, kMansionBlueDark);
-  for (int row = 0; row < 2; ++row) {
+  for (int row = 0; row < storeys; ++row) {
     for (int column = 0; column < 6; ++column) {
-      if (row == 1 && (column == 2 || column == 3)) continue;
+      if (row == storeys - 1 && (column == 2 || column == 3)) continue;
       const double x = -width / 2 + 36 + column * (width - 72) / 5;
-      const double y = -height + 48 + row * 78;
+      const double y = -height + 48 + row * floorHeight;
       sketch.Box(x - 15, y - 24, 30, 48, kSkyPale);
       sketch.InkLine(x, y - 24, x, y + 24);
       sketch.Box(x - 20, y + 24, 40, 6, kHouseWhite);

@@ -131,10 +131,13 @@ void PaintSideDoor(Sketch& sketch, const Layer& layer) {
     const double doorWidth = std::abs(pointAt(front, 0).x() - pointAt(back, 0).x());
     sketch.LightPool(foot.x() + (left ? doorWidth * 0.6 : -doorWidth * 0.6), foot.y() + 4, doorWidth * 1.3, doorWidth * 0.35,
                      kGlow, 0.7);
-    const QPointF swing(left ? doorWidth * 0.95 : -doorWidth * 0.95, doorWidth * 0.25);
-    sketch.Shape(PathThrough({pointAt(front, 0), pointAt(front, doorHeight), pointAt(front, doorHeight) + swing - QPointF(0, doorWidth * 0.1),
-                              pointAt(front, 0) + swing}),
+    // Hinged at the far edge, the leaf stands out from the wall towards the middle of the hallway.
+    const QPointF swing(left ? doorWidth * 0.9 : -doorWidth * 0.9, doorWidth * 0.3);
+    sketch.Shape(PathThrough({pointAt(back, 0), pointAt(back, doorHeight), pointAt(back, doorHeight) + swing - QPointF(0, doorWidth * 0.25),
+                              pointAt(back, 0) + swing}),
                  colour);
+    const QPointF knob = pointAt(back, doorHeight * 0.45) + swing * 0.85;
+    sketch.Oval(knob.x(), knob.y(), 3, 4, kGold);
   } else {
     sketch.Shape(opening, colour);
     const QPointF knob = pointAt(front + span * 0.15, doorHeight * 0.45);
@@ -186,9 +189,15 @@ void PaintRug(Sketch& sketch, const Layer& layer) {
   sketch.Oval(0, 0, width * 0.38, width * 0.1, layer.Colour("inner", kCarpetDark));
 }
 
-// A ceiling lamp hanging from the top of the frame down to the origin; lit adds a warm glow.
+// A ceiling lamp hanging from the top of the frame down to the origin; lit sends a cone of warm light down
+// to a pool on the floor, floor below it.
 void PaintHangingLamp(Sketch& sketch, const Layer& layer) {
-  if (layer.Flag("lit", true)) sketch.Glow(0, 6, 110, kGlow, 0.4);
+  if (layer.Flag("lit", true)) {
+    const double floor = layer.Number("floor", 200);
+    sketch.Glow(0, 6, 110, kGlow, 0.4);
+    sketch.LightCone(0, 0, 22, floor, floor * 0.7, kGlow, 0.35);
+    sketch.LightPool(0, floor, floor * 0.9, floor * 0.25, kGlow, 0.45);
+  }
   sketch.Line(0, -400, 0, -20, kInk, 2);
   sketch.Polygon({At(-26, 0), At(-12, -22), At(12, -22), At(26, 0)}, kLampShade);
   sketch.Oval(0, 2, 7, 5, kGlowPale);

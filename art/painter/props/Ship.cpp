@@ -19,7 +19,9 @@ void PaintLightBeam(Sketch& sketch, const Layer& layer) {
   sketch.Painter().setOpacity(0.9);
   sketch.FlatPolygon({At(-width / 2, 0), At(-width * 0.6, -kFrameHeight * 2), At(width * 0.6, -kFrameHeight * 2), At(width / 2, 0)}, kWhite);
   sketch.Painter().restore();
-  sketch.Glow(0, 0, width * 2.2, colour, 0.6);
+  // The beam lights the room round it: a column of light up the wall behind and a pool round its foot.
+  sketch.LightCone(0, 0, width, -kFrameHeight, width * 4, colour, 0.5);
+  sketch.Glow(0, 0, width * 6, colour, 0.7);
 }
 
 // An altar of red ruby, green emerald or white stone, about 140 x 150, with a hollow in its top; origin at
@@ -68,9 +70,42 @@ void PaintRailing(Sketch& sketch, const Layer&) {
   sketch.Box(-4, 26, kFrameWidth + 8, 8, kWoodDark);
 }
 
+// A small island w wide seen across the water, its waterline on the origin: a ring of pale turquoise
+// shallows, a line of surf, wet and dry sand rising to a grassy crown.
+void PaintIsland(Sketch& sketch, const Layer& layer) {
+  const double half = layer.Number("w", 340) / 2;
+  QPainterPath shallows;
+  shallows.addEllipse(QPointF(0, 2), half * 1.25, 18);
+  sketch.Fill(shallows, 0x6fd0d0);
+  QPainterPath surf;
+  surf.addEllipse(QPointF(0, 1), half * 1.04, 9);
+  sketch.Stroke(surf, kFoam, 3);
+  QPainterPath sand;
+  sand.moveTo(-half, 2);
+  sand.cubicTo(-half * 0.8, -10, -half * 0.55, -22, -half * 0.2, -24);
+  sand.cubicTo(half * 0.2, -30, half * 0.6, -20, half * 0.95, 2);
+  sand.quadTo(0, 12, -half, 2);
+  sand.closeSubpath();
+  sketch.Shape(sand, kSand);
+  QPainterPath wet;
+  wet.moveTo(-half, 2);
+  wet.quadTo(0, 12, half * 0.95, 2);
+  wet.quadTo(0, 4, -half, 2);
+  sketch.Fill(wet, kSandDark);
+  QPainterPath crown;
+  crown.moveTo(-half * 0.55, -18);
+  crown.cubicTo(-half * 0.4, -46, half * 0.3, -52, half * 0.55, -16);
+  crown.quadTo(0, -26, -half * 0.55, -18);
+  crown.closeSubpath();
+  sketch.Shape(crown, kGrass);
+  for (int shell = 0; shell < 6; ++shell)
+    sketch.FlatOval(-half * 0.7 + shell * half * 0.28, -4 - 6 * Scatter(shell + 3), 2.5, 1.5, kWhite);
+}
+
 }  // namespace
 
 void RegisterShipProps(PropRegistry& registry) {
+  registry.Add("island", PaintIsland);
   registry.Add("light-beam", PaintLightBeam);
   registry.Add("altar", PaintAltar, 60);
   registry.Add("railing", PaintRailing);

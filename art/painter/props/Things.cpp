@@ -339,18 +339,52 @@ void PaintRottenMeat(Sketch& sketch, const Layer&) {
   for (int fly = 0; fly < 3; ++fly) sketch.FlatOval(-30 + fly * 28, -42 - fly * 6, 3, 2, kInk);
 }
 
-// Scattered litter (cans, bottles, paper) across w; origin at the left.
+// Scattered litter across w, different in every place it lies: crushed cans, bottles on their sides,
+// crumpled paper, newspaper, wrappers and crusts, each turned its own way; origin at the left.
 void PaintLitter(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 300);
   const int seed = static_cast<int>(layer.Number("seed", 5));
-  for (int item = 0; item < static_cast<int>(width / 30); ++item) {
-    const double x = item * 30 + Scatter(seed + item) * 20;
+  const QRgb canColours[] = {kPaintRed, kPaintBlue, kSilver, kPaintYellow, kEmeraldDark, kOrange};
+  const QRgb glassColours[] = {0x3f7a3a, 0x8a5a2a, 0x9ab8c0};
+  constexpr int kKinds = 6;
+  const int count = static_cast<int>(width / 34) + 1;
+  for (int item = 0; item < count; ++item) {
+    const double x = item * width / count + Scatter(seed + item) * 20;
     const double y = (Scatter(seed * 3 + item) - 0.5) * 30;
-    switch (item % 3) {
-      case 0: sketch.Box(x, y - 10, 12, 18, kPaintRed); break;
-      case 1: sketch.Polygon({At(x, y), At(x + 18, y - 6), At(x + 22, y + 4), At(x + 4, y + 8)}, kPaper); break;
-      default: sketch.Box(x, y - 20, 9, 22, kGraffitiGreen); break;
+    const int kind = static_cast<int>(Scatter(seed * 7 + item * 13) * kKinds);
+    const QRgb colour = canColours[static_cast<int>(Scatter(seed * 11 + item) * 6)];
+    sketch.Painter().save();
+    sketch.Painter().translate(x, y);
+    sketch.Painter().rotate((Scatter(seed * 5 + item) - 0.5) * 140);
+    switch (kind) {
+      case 0:  // a crushed can on its side
+        sketch.Polygon({At(-10, -6), At(-2, -4), At(2, -7), At(10, -6), At(10, 6), At(2, 4), At(-2, 7), At(-10, 6)}, colour);
+        sketch.Oval(10, 0, 3, 6, kMetal);
+        break;
+      case 1: {  // a bottle lying down
+        const QRgb glass = glassColours[static_cast<int>(Scatter(seed + item * 3) * 3)];
+        sketch.Shape(RoundedBox(-14, -6, 20, 12, 5), glass);
+        sketch.Box(6, -3, 10, 6, glass);
+        sketch.FlatBox(-10, -4, 12, 2, kWhite);
+        break;
+      }
+      case 2:  // a crumpled ball of paper
+        sketch.Polygon({At(-8, -2), At(-4, -8), At(3, -7), At(8, -2), At(6, 6), At(-2, 8), At(-8, 4)}, kPaper);
+        sketch.InkLine(-4, -2, 2, 2);
+        break;
+      case 3:  // a sheet of newspaper
+        sketch.Polygon({At(-16, -10), At(14, -12), At(18, 8), At(-12, 10)}, kPaperShade);
+        for (int line = 0; line < 3; ++line) sketch.Line(-10, -5 + line * 5, 10, -6 + line * 5, kStoneDark, 1.2);
+        break;
+      case 4:  // a torn wrapper
+        sketch.Polygon({At(-10, -5), At(10, -7), At(12, 2), At(6, 6), At(-8, 5)}, colour);
+        sketch.FlatBox(-4, -3, 8, 5, kWhite);
+        break;
+      default:  // a crust or a peel
+        sketch.Shape(RoundedBox(-10, -3, 20, 7, 3), kCardboard);
+        break;
     }
+    sketch.Painter().restore();
   }
 }
 

@@ -3,6 +3,8 @@
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
 
+#include <QLinearGradient>
+
 namespace brackenhollow::art {
 
 using namespace colours;
@@ -149,15 +151,35 @@ void PaintGrave(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 180);
   const std::string state = layer.Word("state", "fresh");
   if (state == "dug") {
-    sketch.Polygon({At(-width / 2, -20), At(width / 2, -20), At(width / 2 + 20, 30), At(-width / 2 - 20, 30)}, kDirtDark);
-    sketch.Polygon({At(-width / 2 + 14, -12), At(width / 2 - 14, -12), At(width / 2, 22), At(-width / 2, 22)}, kBlack);
-    sketch.FlatPolygon({At(-width / 2 + 14, -12), At(width / 2 - 14, -12), At(width / 2 - 20, 0), At(-width / 2 + 20, 0)}, kDirtDark);
+    // The hole seen from above at a slant: its far inside wall lit, side walls darker, the bottom in shadow.
+    const double near = width / 2 + 20;
+    const double far = width / 2;
+    sketch.Polygon({At(-far - 8, -26), At(far + 8, -26), At(near + 8, 36), At(-near - 8, 36)}, kDirtDark);
+    const QPainterPath mouth = PathThrough({At(-far, -20), At(far, -20), At(near, 30), At(-near, 30)});
+    sketch.Fill(mouth, kBlack);
+    sketch.Painter().save();
+    sketch.Painter().setClipPath(mouth);
+    QLinearGradient wall(0, -20, 0, 30);
+    wall.setColorAt(0.0, QColor::fromRgb(kDirt));
+    wall.setColorAt(0.75, QColor::fromRgb(0x2a1c12));
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(wall);
+    sketch.Painter().drawPolygon(QPolygonF({At(-far, -20), At(far, -20), At(far * 0.8, 24), At(-far * 0.8, 24)}));
+    sketch.FlatPolygon({At(-far, -20), At(-far * 0.8, 24), At(-near, 30)}, kDirtDark);
+    sketch.FlatPolygon({At(far, -20), At(far * 0.8, 24), At(near, 30)}, 0x4a3020);
+    for (int mark = 0; mark < 5; ++mark) {
+      const double x = -far * 0.7 + mark * far * 0.35;
+      sketch.Line(x, -16, x + 6, 4, kDirtDark, 3);
+    }
+    sketch.Painter().restore();
+    sketch.Outline(mouth);
     QPainterPath pile;
-    pile.moveTo(width / 2 + 10, 40);
-    pile.quadTo(width / 2 + 60, -80, width / 2 + 130, 40);
+    pile.moveTo(width / 2 + 10, 44);
+    pile.cubicTo(width / 2 + 30, -60, width / 2 + 110, -90, width / 2 + 160, 44);
     pile.closeSubpath();
     sketch.Shape(pile, kDirt);
-    for (int clod = 0; clod < 6; ++clod) sketch.FlatOval(width / 2 + 40 + clod * 14, 10 - (clod % 3) * 12, 5, 4, kDirtDark);
+    for (int clod = 0; clod < 10; ++clod)
+      sketch.Oval(width / 2 + 40 + clod * 10, 20 - (clod % 4) * 16, 6, 4, clod % 2 ? kDirtDark : kDirtLight);
     return;
   }
   QPainterPath mound;
@@ -168,33 +190,54 @@ void PaintGrave(Sketch& sketch, const Layer& layer) {
   for (int clod = 0; clod < 10; ++clod) sketch.FlatOval(-width * 0.4 + clod * width * 0.09, -4 + (clod % 3) * 8, 5, 3, kDirt);
 }
 
+// The heavy iron cover in perspective, r across, its thickness showing as an edge, a grid cast on top.
+void PaintManholeCover(Sketch& sketch, double x, double y, double radius) {
+  sketch.Oval(x, y + radius * 0.06, radius, radius * 0.42, kIron);
+  sketch.Oval(x, y, radius, radius * 0.42, kMetalDark);
+  QPainterPath top;
+  top.addEllipse(QPointF(x, y), radius * 0.86, radius * 0.36);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(top);
+  for (int bar = -4; bar <= 4; ++bar) {
+    sketch.Line(x + bar * radius * 0.2, y - radius * 0.4, x + bar * radius * 0.2, y + radius * 0.4, kIron, radius * 0.04 + 1);
+    sketch.Line(x - radius, y + bar * radius * 0.09, x + radius, y + bar * radius * 0.09, kIron, radius * 0.02 + 1);
+  }
+  sketch.Painter().restore();
+  sketch.Outline(top);
+  sketch.Oval(x - radius * 0.55, y, 4, 3, kBlack);
+}
+
 // A manhole r across in the ground, in perspective; state=closed shows the heavy cover, state=open the
 // shaft with a ladder going down and the cover pushed aside; origin at the centre.
 void PaintManhole(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 80);
   const bool open = layer.Word("state", "closed") == "open";
   if (!open) {
-    sketch.Oval(0, 0, radius, radius * 0.42, kIron);
-    sketch.Oval(0, 0, radius * 0.8, radius * 0.32, kRoadDark);
-    sketch.Painter().save();
-    sketch.Painter().setOpacity(0.6);
-    for (int bar = -3; bar <= 3; ++bar) sketch.InkLine(bar * radius * 0.2, -radius * 0.28, bar * radius * 0.2, radius * 0.28);
-    sketch.Painter().restore();
-    sketch.Oval(-radius * 0.5, 0, 4, 3, kBlack);
+    PaintManholeCover(sketch, 0, 0, radius);
     return;
   }
-  sketch.Oval(0, 0, radius, radius * 0.42, kIron);
-  sketch.Oval(0, 0, radius * 0.86, radius * 0.34, kBlack);
-  sketch.Painter().save();
+  // The open shaft, its rim, the ladder going down into the dark, and the cover dragged aside.
+  sketch.Oval(0, 0, radius, radius * 0.42, kRoadDark);
   QPainterPath shaft;
   shaft.addEllipse(QPointF(0, 0), radius * 0.86, radius * 0.34);
+  sketch.Fill(shaft, kBlack);
+  sketch.Painter().save();
   sketch.Painter().setClipPath(shaft);
-  sketch.Line(-radius * 0.3, -radius * 0.3, -radius * 0.3, radius * 0.4, kMetal, 4);
-  sketch.Line(radius * 0.3, -radius * 0.3, radius * 0.3, radius * 0.4, kMetal, 4);
-  for (int rung = 0; rung < 4; ++rung) sketch.Line(-radius * 0.3, -radius * 0.18 + rung * radius * 0.14, radius * 0.3, -radius * 0.18 + rung * radius * 0.14, kMetal, 3);
+  QLinearGradient wall(0, -radius * 0.34, 0, radius * 0.34);
+  wall.setColorAt(0.0, QColor::fromRgb(kStoneDark));
+  wall.setColorAt(0.8, QColor::fromRgb(kBlack));
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(wall);
+  sketch.Painter().drawEllipse(QPointF(0, -radius * 0.1), radius * 0.86, radius * 0.3);
+  sketch.Line(-radius * 0.3, -radius * 0.36, -radius * 0.24, radius * 0.4, kMetal, 5);
+  sketch.Line(radius * 0.3, -radius * 0.36, radius * 0.24, radius * 0.4, kMetal, 5);
+  for (int rung = 0; rung < 4; ++rung) {
+    const double y = -radius * 0.26 + rung * radius * 0.13;
+    sketch.Line(-radius * 0.29 + rung * 2, y, radius * 0.29 - rung * 2, y, rung < 2 ? kMetal : kMetalDark, 4);
+  }
   sketch.Painter().restore();
-  sketch.Oval(radius * 1.5, radius * 0.35, radius * 0.8, radius * 0.32, kIron);
-  sketch.Oval(radius * 1.5, radius * 0.35, radius * 0.62, radius * 0.24, kRoadDark);
+  sketch.Outline(shaft);
+  PaintManholeCover(sketch, radius * 1.55, radius * 0.45, radius * 0.85);
 }
 
 // A metal trash can about 90 x 120; state=closed keeps the lid on; meat and empty show it open from above,
@@ -323,25 +366,80 @@ void PaintWell(Sketch& sketch, const Layer& layer) {
 
 // Looking down into the well: a ring of stones closing in on dark water far below, with a coin glinting.
 void PaintWellShaft(Sketch& sketch, const Layer&) {
-  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kStoneDark);
-  const QPointF centre(kFrameWidth / 2.0, kFrameHeight / 2.0 + 10);
-  for (int ring = 0; ring < 6; ++ring) {
-    const double size = 1 - ring * 0.15;
-    sketch.Oval(centre.x(), centre.y(), 280 * size, 190 * size, ring % 2 == 0 ? kStone : kStoneDark);
-    for (int block = 0; block < 16; ++block) {
-      const double angle = block * 6.28318 / 16 + ring * 0.2;
-      sketch.InkLine(centre.x() + std::cos(angle) * 280 * size, centre.y() + std::sin(angle) * 190 * size,
-                     centre.x() + std::cos(angle) * 280 * (size - 0.15), centre.y() + std::sin(angle) * 190 * (size - 0.15));
+  // Grass round the well, seen from beside it and above.
+  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kGrassDark);
+  for (int tuft = 0; tuft < 30; ++tuft) {
+    const double x = Scatter(tuft + 300) * kFrameWidth;
+    const double y = Scatter(tuft + 400) * 120;
+    sketch.Line(x, y, x - 4, y - 10, kGrass, 2);
+    sketch.Line(x, y, x + 3, y - 11, kGrass, 2);
+  }
+  const QPointF centre(kFrameWidth / 2.0, 190);
+  const double outerX = 250;
+  const double outerY = 100;
+  const double innerX = 196;
+  const double innerY = 74;
+  // The round stone wall coming towards us, down out of the frame, in courses of blocks.
+  QPainterPath body;
+  body.moveTo(centre.x() - outerX, centre.y());
+  body.lineTo(centre.x() - outerX, kFrameHeight + 10);
+  body.lineTo(centre.x() + outerX, kFrameHeight + 10);
+  body.lineTo(centre.x() + outerX, centre.y());
+  body.arcTo(QRectF(centre.x() - outerX, centre.y() - outerY, outerX * 2, outerY * 2), 0, -180);
+  body.closeSubpath();
+  sketch.Shape(body, kStone);
+  for (int course = 1; course < 5; ++course) {
+    const double drop = course * 46;
+    QPainterPath joint;
+    joint.moveTo(centre.x() - outerX, centre.y() + drop);
+    joint.quadTo(centre.x(), centre.y() + drop + outerY * 2, centre.x() + outerX, centre.y() + drop);
+    sketch.Stroke(joint, kStoneDark, 2);
+    for (int block = 0; block < 7; ++block) {
+      const double along = (block + (course % 2) * 0.5) / 7.0;
+      const double x = centre.x() - outerX + along * outerX * 2;
+      const double bulge = std::sin(along * 3.14159) * outerY * 0.9;
+      sketch.Line(x, centre.y() + drop - 46 + bulge, x, centre.y() + drop + bulge, kStoneDark, 2);
     }
   }
-  sketch.Oval(centre.x(), centre.y(), 60, 40, kDeepWater);
-  sketch.FlatOval(centre.x() - 12, centre.y() - 8, 18, 6, kMurky);
-  sketch.Oval(centre.x() + 14, centre.y() + 8, 5, 3, kGold);
-  sketch.Box(0, kFrameHeight - 60, kFrameWidth, 60, kStoneLight);
+  // The rim's top, a ring of capstones.
+  QPainterPath rim;
+  rim.addEllipse(centre, outerX, outerY);
+  QPainterPath mouth;
+  mouth.addEllipse(centre + QPointF(0, 4), innerX, innerY);
+  sketch.Shape(rim.subtracted(mouth), kStoneLight);
+  for (int stone = 0; stone < 18; ++stone) {
+    const double angle = stone * 6.28318 / 18;
+    sketch.InkLine(centre.x() + std::cos(angle) * innerX, centre.y() + 4 + std::sin(angle) * innerY,
+                   centre.x() + std::cos(angle) * outerX, centre.y() + std::sin(angle) * outerY);
+  }
+  // Down the shaft: the far inside wall in courses that shrink and darken with depth to black, and far
+  // below a small disc of dark water catching a glint of sky.
   sketch.Painter().save();
-  sketch.Painter().setOpacity(0.5);
-  for (double x = 30; x < kFrameWidth; x += 70) sketch.InkLine(x, kFrameHeight - 60, x - 10, kFrameHeight);
+  sketch.Painter().setClipPath(mouth);
+  QLinearGradient depth(0, centre.y() - innerY, 0, centre.y() + innerY);
+  depth.setColorAt(0.0, QColor::fromRgb(kStoneDark));
+  depth.setColorAt(0.55, QColor::fromRgb(0x2a2824));
+  depth.setColorAt(1.0, QColor::fromRgb(kBlack));
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(depth);
+  sketch.Painter().drawEllipse(centre + QPointF(0, 4), innerX, innerY);
+  for (int course = 1; course <= 7; ++course) {
+    const double shrink = 1.0 - course * 0.1;
+    QPainterPath ring;
+    ring.addEllipse(centre + QPointF(0, 4 + course * 9), innerX * shrink, innerY * shrink);
+    sketch.Painter().setOpacity(1.0 - course * 0.12);
+    sketch.Stroke(ring, kStone, 1.6);
+  }
+  sketch.Painter().setOpacity(1.0);
+  sketch.Oval(centre.x(), centre.y() + 70, 56, 18, kDeepWater);
+  sketch.FlatOval(centre.x() - 14, centre.y() + 66, 20, 4, kSeaLight);
   sketch.Painter().restore();
+  sketch.Outline(mouth);
+  // The posts of the well's little roof and its crank axle, with no rope and no bucket.
+  for (const double side : {-1.0, 1.0}) sketch.Box(centre.x() + side * (outerX - 20) - 14, -10, 28, centre.y() - 10, kWood);
+  sketch.Box(centre.x() - outerX + 6, 30, outerX * 2 - 12, 16, kWoodDark);
+  sketch.Line(centre.x() + outerX + 14, 38, centre.x() + outerX + 30, 70, kIron, 7);
+  sketch.Box(centre.x() + outerX + 24, 64, 24, 12, kWoodDark);
 }
 
 }  // namespace

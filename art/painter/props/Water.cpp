@@ -3,6 +3,8 @@
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
 
+#include <QLinearGradient>
+
 namespace brackenhollow::art {
 
 using namespace colours;
@@ -39,6 +41,39 @@ void PaintShip(Sketch& sketch, double width) {
 
 namespace {
 
+// The strange water of this coast: a syrupy violet-blue, deeper towards the horizon, lying in slow glossy
+// bulges rather than waves, with gel-like lumps of foam where it meets the sand.
+void PaintThickWater(Sketch& sketch, double top, double height, bool foam) {
+  QLinearGradient body(0, top, 0, top + height);
+  body.setColorAt(0.0, QColor::fromRgb(0x1f1c6e));
+  body.setColorAt(0.5, QColor::fromRgb(0x3531b8));
+  body.setColorAt(1.0, QColor::fromRgb(0x4f5cf0));
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(body);
+  sketch.Painter().drawRect(QRectF(0, top, kFrameWidth, height));
+  sketch.InkLine(0, top, kFrameWidth, top);
+  for (int bulge = 0; bulge < 16; ++bulge) {
+    const double depth = Scatter(bulge + 21);
+    const double x = Scatter(bulge + 71) * kFrameWidth;
+    const double y = top + 8 + depth * (height - 16);
+    const double width = 24 + depth * 60;
+    sketch.FlatOval(x, y, width, 3 + depth * 7, 0x2a269a);
+    QPainterPath gloss;
+    gloss.moveTo(x - width * 0.7, y - 1);
+    gloss.quadTo(x, y - 4 - depth * 8, x + width * 0.7, y - 1);
+    sketch.Stroke(gloss, 0x9aa4ff, 1.2 + depth * 2.5);
+  }
+  if (!foam) return;
+  QPainterPath lumps;
+  for (int lump = 0; lump < 22; ++lump) {
+    const double x = lump * kFrameWidth / 21.0 + (Scatter(lump + 5) - 0.5) * 12;
+    lumps.addEllipse(QPointF(x, top + height - 2), 14 + 8 * Scatter(lump + 9), 7 + 3 * Scatter(lump + 13));
+  }
+  sketch.Shape(Merged(lumps), 0xc8c8ff);
+  for (int shine = 0; shine < 22; shine += 2)
+    sketch.FlatOval(shine * kFrameWidth / 21.0 - 4, top + height - 5, 5, 2, kWhite);
+}
+
 // Water from the horizon line top down to top+h (the frame's bottom by default); thick=yes makes it the
 // strange, deep blue water of this coast; foam=yes edges it with surf.
 void PaintSea(Sketch& sketch, const Layer& layer) {
@@ -47,9 +82,13 @@ void PaintSea(Sketch& sketch, const Layer& layer) {
   const bool thick = layer.Flag("thick", false);
   const QRgb colour = layer.Colour("colour", thick ? kThickWater : kSea);
   const QRgb light = thick ? kThickWaterLight : kSeaLight;
+  const int waves = static_cast<int>(layer.Number("waves", 18));
+  if (thick) {
+    PaintThickWater(sketch, top, height, layer.Flag("foam", false));
+    return;
+  }
   sketch.FlatBox(0, top, kFrameWidth, height, colour);
   sketch.InkLine(0, top, kFrameWidth, top);
-  const int waves = static_cast<int>(layer.Number("waves", 18));
   for (int wave = 0; wave < waves; ++wave) {
     const double depth = Scatter(wave + 11);
     const double x = Scatter(wave + 51) * kFrameWidth;
@@ -144,12 +183,20 @@ void PaintTowerWall(Sketch& sketch, const Layer& layer) {
 void PaintLighthouseLamp(Sketch& sketch, const Layer& layer) {
   const bool lit = layer.Flag("lit", false);
   if (lit) {
+    // The beams leave through the windows (window-x from the lamp, window-y its middle's height above
+    // the lamp's foot), so the light stops at the walls instead of passing through them.
+    const double windowX = layer.Number("window-x", 188);
+    const double windowY = -layer.Number("window-y", 250);
+    const double windowHalf = layer.Number("window-h", 80) / 2;
     sketch.Painter().save();
-    sketch.Painter().setOpacity(0.6);
-    sketch.FlatPolygon({At(0, -170), At(-420, -260), At(-420, -80)}, kBeam);
-    sketch.FlatPolygon({At(0, -170), At(420, -260), At(420, -80)}, kBeam);
+    sketch.Painter().setOpacity(0.55);
+    for (const double side : {-1.0, 1.0})
+      sketch.FlatPolygon({At(side * 40, -190), At(side * windowX, windowY - windowHalf), At(side * windowX, windowY + windowHalf),
+                          At(side * 40, -150)},
+                         kBeam);
     sketch.Painter().restore();
-    sketch.Glow(0, -170, 220, kGlow, 0.8);
+    sketch.Glow(0, -170, 260, kGlow, 0.8);
+    sketch.LightPool(0, 0, 240, 60, kGlow, 0.5);
   }
   sketch.Polygon({At(-60, 0), At(-40, -70), At(40, -70), At(60, 0)}, kIron);
   sketch.Box(-80, -90, 160, 20, kMetalDark);
