@@ -24,7 +24,6 @@ class ActionRecording {
   ActionRecording(ActionRecording&& other) noexcept;
   ActionRecording& operator=(ActionRecording&& other) noexcept;
 
-  bool IsRecording() const { return m_session != nullptr; }
   // Stops recording and, when the action changed the world, adds it to the history as the newest
   // step; the steps undone before it can no longer be redone. Writes inside the action's
   // transaction. Returns false when the step could not be written.

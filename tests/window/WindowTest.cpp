@@ -132,6 +132,28 @@ TEST_F(WindowTest, FocusStartsOnTheVerbListAndTabWalksVerbObjectsActionDirection
   EXPECT_EQ(walked, expected);
 }
 
+TEST_F(WindowTest, CtrlZTakesBackTheLastActionAndCtrlShiftZDoesItAgainAsTheMenuOffers) {
+  Play([&] {
+    EXPECT_FALSE(window->Action(MenuCommand::Undo)->isEnabled());
+    Game().Button(Control::West)->click();
+    Choose(Control::VerbList, "Turn On the");
+    Choose(Control::Noun1List, "lamp");
+    Game().Button(Control::Action)->click();
+    EXPECT_TRUE(window->Action(MenuCommand::Undo)->isEnabled());
+    EXPECT_FALSE(window->Action(MenuCommand::Redo)->isEnabled());
+
+    QTest::keyClick(Focus(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->Screen().State().GetActionStatus("Lamp On Room 1"), "0");
+    EXPECT_EQ(window->Screen().CurrentRoom(), 2);
+    EXPECT_FALSE(window->Action(MenuCommand::Undo)->isEnabled());
+    EXPECT_TRUE(window->Action(MenuCommand::Redo)->isEnabled());
+
+    QTest::keyClick(Focus(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->Screen().State().GetActionStatus("Lamp On Room 1"), "1");
+    EXPECT_TRUE(window->Action(MenuCommand::Undo)->isEnabled());
+  });
+}
+
 TEST_F(WindowTest, ReturnPressesActionWhereverTheFocusIsAndNeverTypesIntoTheText) {
   Play([&] {
     Choose(Control::VerbList, "Look at");
@@ -251,8 +273,8 @@ TEST_F(WindowTest, MenusAndTheStartWindowCarryTheNamesAScreenReaderFinds) {
     ASSERT_NE(accessible, nullptr);
     for (int child = 0; child < accessible->childCount(); ++child) items << accessible->child(child)->text(QAccessible::Name);
   }
-  for (const char* name : {"New Game…", "Undo", "Quit", "Fullscreen", "Compact Layout", "How to Play",
-                           "Keyboard Shortcuts", "About"}) {
+  for (const char* name : {"New Game…", "Open Saved Game…", "Save As…", "Undo", "Redo", "Quit", "Fullscreen",
+                           "Compact Layout", "How to Play", "Keyboard Shortcuts", "About"}) {
     EXPECT_TRUE(items.contains(QString::fromUtf8(name))) << name;
   }
   EXPECT_FALSE(window->Action(MenuCommand::Undo)->isEnabled());
