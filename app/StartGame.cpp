@@ -12,14 +12,31 @@ constexpr char kRoomRestored[] =
     "Your saved game had lost the room you were in, so you start again in your bedroom. Everything else you "
     "did is kept.";
 
+// Brings a store of an earlier release to this format before anything reads it. When the file cannot
+// take it, the game plays on a copy in memory, brought up to date there, and the file stays as it
+// was. Returns what the store holds afterwards.
+WorldInspection UpgradeStore(GameDatabase& database) {
+  if (!UpgradeOlderFormat(database)) {
+    database.PlayOnCopy("it could not be brought up to this version's format");
+    UpgradeOlderFormat(database);
+  }
+  return InspectWorld(database);
+}
+
 }  // namespace
 
 bool StartGame(GameDatabase& database, const std::function<void(const std::string&)>& showWaitText) {
-  const WorldInspection inspection = InspectWorld(database);
+  WorldInspection inspection = InspectWorld(database);
+  // Upgraded before it is claimed: a store that cannot take the upgrade is left byte for byte.
+  if (inspection.shape == WorldShape::OlderFormat) inspection = UpgradeStore(database);
   // A store of ours from before it carried our id is written to only now that it is known as ours.
   if (inspection.shape != WorldShape::Foreign) database.ClaimStore();
   switch (inspection.shape) {
     case WorldShape::Whole:
+      return false;
+    case WorldShape::OlderFormat:
+      // Not even the copy in memory took the upgrade: the game reads no key column and plays on as
+      // it is, only without undo.
       return false;
     case WorldShape::RoomMissing:
       // The rest of the game is whole: only the room goes back to where a new game starts.

@@ -11,8 +11,9 @@ class GameDatabase;
 inline constexpr char kFirstRunText[] =
     "Creating Database for the First Time. This only needs to be done once. Please Wait...";
 
-// Looks at what the store holds of the world. A whole world is left as it is; a lost saved room is
-// put back to room 1, keeping the rest. Otherwise shows the first-run text through showWaitText
+// Looks at what the store holds of the world. A store of an earlier release is first brought up to
+// this format, every row kept (on a copy in memory, with a notice, when the file cannot take it). A
+// whole world is left as it is; a lost saved room is put back to room 1, keeping the rest. Otherwise shows the first-run text through showWaitText
 // (which must paint it at once) and builds the world: into a new store when the file belongs to
 // another program (moved aside) or is missing part of the world (copied aside first), and into
 // memory, with a notice, when the build cannot be written. Returns true when a world was built.

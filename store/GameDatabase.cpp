@@ -275,6 +275,8 @@ void GameDatabase::PlayOnCopy(const std::string& reason) {
   }
   sqlite3_close_v2(source);
   if (!copied) UseMemoryStore();
+  // The player hears once of a store that takes no writes, as long as the game goes on from there.
+  if (m_writeProblemReported && copied) return;
   Notify("The saved game at " + m_filePath + " cannot be written (" + reason + "), so it is left as it is. " +
          (copied ? "You can play on from where you were, but your progress will be lost when you leave."
                  : "It could not be read either: a new game starts, and it will be lost when you leave."));

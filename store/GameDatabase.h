@@ -60,6 +60,10 @@ class GameDatabase {
   // Copies the whole store, unchanged, to a free "<path>.<label>-<time>" name. Returns that name, or
   // "" when no copy could be made.
   std::string CopyAside(const std::string& label);
+  // Leaves the file alone from now on and plays on a copy in memory of it, read without writing a
+  // byte, and says why (reason) unless a failed write was told already. When the file cannot be read
+  // either, plays on an empty store in memory and says so.
+  void PlayOnCopy(const std::string& reason);
   // Leaves the file alone from now on and plays on an empty store in memory.
   void UseMemoryStore();
   // Takes a file that was opened but only read (it has tables and not our application id) for
@@ -101,8 +105,6 @@ class GameDatabase {
   // Sets the log mode and writes one header value back unchanged. Returns SQLITE_OK or why the store
   // takes no writes.
   int TakeForWriting();
-  // Plays on a copy in memory of the file, read without writing a byte, and says why (reason).
-  void PlayOnCopy(const std::string& reason);
   // Runs sql; false when it fails (noted through NoteFailure when noteFailure is set).
   bool Run(const std::string& sql, bool noteFailure);
   // Runs sql and returns SQLITE_OK or the code of its failure, which is not noted.

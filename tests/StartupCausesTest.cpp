@@ -15,11 +15,14 @@
 
 #include "app/GameApp.h"
 #include "app/StartGame.h"
+#include "store/ActionTransaction.h"
 #include "store/GameDatabase.h"
 #include "store/GameState.h"
 #include "store/StoreFiles.h"
+#include "store/UndoHistory.h"
 #include "tests/FaultVfs.h"
 #include "tests/ScriptedPlay.h"
+#include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
 #include "world/WorldCheck.h"
@@ -75,6 +78,37 @@ std::string ValueElsewhere(const std::string& path, const std::string& sql) {
       &value, nullptr);
   sqlite3_close(connection);
   return value;
+}
+
+// Every world table of the store at path as its own connection reads it.
+std::string DumpElsewhere(const std::string& path) {
+  sqlite3* connection = nullptr;
+  sqlite3_open_v2(path.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr);
+  const std::string dump = testing::DumpStore(connection);
+  sqlite3_close(connection);
+  return dump;
+}
+
+// Turns the store at path into one the earlier release wrote: the same tables, rows, row numbers and
+// indexes, without the key column, our id or a format version, and a single file.
+void MakeOlderFormat(const std::string& path) {
+  constexpr char kKey[] = ", id INTEGER PRIMARY KEY";
+  std::string sql = "PRAGMA journal_mode=DELETE; PRAGMA application_id = 0; PRAGMA user_version = 0;";
+  for (const std::string& statement : WorldStatements()) {
+    const std::size_t create = statement.find("Create Table ");
+    if (create == std::string::npos) continue;
+    std::string older = statement.substr(create);
+    older.erase(older.find(kKey), sizeof kKey - 1);
+    const std::string table = older.substr(13, older.find(' ', 13) - 13);
+    const std::string columns = ValueElsewhere(
+        path, "SELECT group_concat(name, ', ') FROM pragma_table_info('" + table + "') WHERE name <> 'id'");
+    sql += "ALTER TABLE " + table + " RENAME TO newer; " + older + "INSERT INTO " + table + " (rowid, " + columns +
+           ") SELECT id, " + columns + " FROM newer; DROP TABLE newer;";
+  }
+  for (const std::string& statement : WorldStatements()) {
+    if (statement.find("Create Index") != std::string::npos) sql += statement;
+  }
+  ASSERT_EQ(RunElsewhere(path, sql), SQLITE_OK);
 }
 
 class StartupCauses : public ::testing::Test {
@@ -210,6 +244,88 @@ TEST_F(StartupCauses, StoreOfOursFromBeforeTheIdIsRecognisedByItsTablesAndKept) 
   }
   EXPECT_EQ(ValueElsewhere(path, "PRAGMA application_id"), std::to_string(kStoreApplicationId));
   EXPECT_EQ(ValueElsewhere(path, "PRAGMA journal_mode"), "wal");
+}
+
+TEST_F(StartupCauses, StoreOfTheEarlierReleaseIsUpgradedKeepingEveryRowAndUndoWorksOnIt) {
+  // A gap in the row numbers: each row must keep its own as its key.
+  ASSERT_EQ(RunElsewhere(path, "INSERT INTO Inventory (Items) VALUES ('lamp'), ('coin'); "
+                               "DELETE FROM Inventory WHERE Items = 'lamp'"),
+            SQLITE_OK);
+  const std::string before = DumpElsewhere(path);
+  constexpr char kIndexes[] = "SELECT group_concat(sql) FROM (SELECT sql FROM sqlite_schema WHERE type = 'index' "
+                              "ORDER BY name)";
+  const std::string indexes = ValueElsewhere(path, kIndexes);
+  MakeOlderFormat(path);
+  GameDatabase database(path);
+  database.SetMessageBoxes(&boxes);
+  EXPECT_EQ(InspectWorld(database).shape, WorldShape::OlderFormat);
+  EXPECT_FALSE(StartGame(database, [](const std::string&) {}));
+  EXPECT_TRUE(boxes.informed.empty()) << boxes.informed.front();
+  EXPECT_EQ(DumpElsewhere(path), before);
+  EXPECT_EQ(ValueElsewhere(path, "PRAGMA user_version"), std::to_string(kStoreFormatVersion));
+  EXPECT_EQ(ValueElsewhere(path, "PRAGMA application_id"), std::to_string(kStoreApplicationId));
+  EXPECT_EQ(ValueElsewhere(path, kIndexes), indexes);
+  ExpectProgress(database);
+
+  UndoHistory history(database, [] { return 9; });
+  {
+    ActionTransaction action(database);
+    GameState(database, boxes).AddToInventory("teapot");
+    GameState(database, boxes).SetActionStatus("open safe", "1");
+    ASSERT_TRUE(action.Commit());
+  }
+  ASSERT_NE(DumpElsewhere(path), before);
+  EXPECT_EQ(history.Undo().outcome, HistoryOutcome::Done);
+  EXPECT_EQ(DumpElsewhere(path), before);
+}
+
+TEST_F(StartupCauses, StoreOfTheEarlierReleaseThatTakesNoWritesIsLeftAsItIsAndPlayedUpgradedInMemory) {
+  const std::string before = DumpElsewhere(path);
+  MakeOlderFormat(path);
+  const std::string bytes = ReadFile(path);
+  const std::vector<std::string> files = FilesIn(folder.Path());
+  for (const testing::FaultPlan plan : {testing::FaultPlan{testing::FaultPlan::Mode::ReadOnly, 0, 0},
+                                        testing::FaultPlan{testing::FaultPlan::Mode::Fail, 1, SQLITE_FULL}}) {
+    testing::FaultVfs vfs(plan);
+    GameDatabase database(path);
+    testing::RecordingBoxes told;
+    database.SetMessageBoxes(&told);
+    EXPECT_FALSE(StartGame(database, [](const std::string&) {}));
+    EXPECT_EQ(database.Path(), "");
+    EXPECT_EQ(testing::DumpStore(database.Handle()), before);
+    ExpectProgress(database);
+    EXPECT_EQ(told.informed.size(), 1u) << "a store that takes no writes is told once";
+  }
+  EXPECT_EQ(ReadFile(path), bytes);
+  EXPECT_EQ(FilesIn(folder.Path()), files);
+  ExpectNextStartResumes();
+}
+
+
+TEST_F(StartupCauses, StoreOfTheEarlierReleaseOnADiskFillingAtAnyWriteOfTheUpgradeLosesNoRow) {
+  const std::string before = DumpElsewhere(path);
+  MakeOlderFormat(path);
+  const std::string bytes = ReadFile(path);
+  bool upgradedOnTheFile = false;
+  for (int from = 2; !upgradedOnTheFile; from += 11) {
+    for (const std::string& name : FilesIn(folder.Path())) fs::remove(folder.File(name));
+    std::ofstream(path, std::ios::binary) << bytes;
+    {
+      testing::FaultVfs vfs({testing::FaultPlan::Mode::Fail, from, SQLITE_FULL});
+      GameDatabase database(path);
+      testing::RecordingBoxes told;
+      database.SetMessageBoxes(&told);
+      // A disk that takes not even the taking back of the upgrade leaves the file unreadable until
+      // the next start rolls it back: only then does this start begin afresh in memory.
+      if (!StartGame(database, [](const std::string&) {})) {
+        EXPECT_EQ(testing::DumpStore(database.Handle()), before) << "full from write " << from;
+      }
+      upgradedOnTheFile = !database.Path().empty();
+      EXPECT_EQ(told.informed.empty(), upgradedOnTheFile) << "full from write " << from;
+    }
+    ExpectNextStartResumes();
+    EXPECT_EQ(DumpElsewhere(path), before) << "full from write " << from;
+  }
 }
 
 TEST_F(StartupCauses, StoreMissingATableIsCopiedAsideBeforeTheRebuildAndThePlayerIsTold) {

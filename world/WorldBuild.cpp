@@ -57,13 +57,14 @@ bool BuildWorldDatabase(GameDatabase& database, const BuildObserver& observer) {
     if (observer) observer(index);
   }
   recordset.Close();
-  // Marks the store as ours and of this format, in the same commit as the world.
-  if (!database.Execute("PRAGMA application_id = " + std::to_string(kStoreApplicationId)) ||
-      !database.Execute("PRAGMA user_version = " + std::to_string(kStoreFormatVersion))) {
-    return false;
-  }
-  // The history's steps describe the rows just replaced; it goes in the same transaction.
-  return ClearUndoHistory(database) && transaction.Commit();
+  // The marks go in the same commit as the world; so does the history, whose steps describe the
+  // rows just replaced.
+  return StampWorldFormat(database) && ClearUndoHistory(database) && transaction.Commit();
+}
+
+bool StampWorldFormat(GameDatabase& database) {
+  return database.Execute("PRAGMA application_id = " + std::to_string(kStoreApplicationId)) &&
+         database.Execute("PRAGMA user_version = " + std::to_string(kStoreFormatVersion));
 }
 
 }  // namespace brackenhollow

@@ -23,4 +23,8 @@ using BuildObserver = std::function<void(std::size_t statementIndex)>;
 // Returns false when the world could not be written.
 bool BuildWorldDatabase(GameDatabase& database, const BuildObserver& observer = {});
 
+// Marks the store as ours and of this format, inside the caller's transaction. Returns false when
+// the marks could not be written.
+bool StampWorldFormat(GameDatabase& database);
+
 }  // namespace brackenhollow
