@@ -27,7 +27,7 @@ WorldInspection UpgradeStore(GameDatabase& database) {
 
 bool StartGame(GameDatabase& database, const std::function<void(const std::string&)>& showWaitText) {
   WorldInspection inspection = InspectWorld(database);
-  // Upgraded before it is claimed: a store that cannot take the upgrade is left byte for byte.
+  // Upgraded before it is claimed, so a file that cannot take the upgrade keeps everything as it was.
   if (inspection.shape == WorldShape::OlderFormat) inspection = UpgradeStore(database);
   // A store of ours from before it carried our id is written to only now that it is known as ours.
   if (inspection.shape != WorldShape::Foreign) database.ClaimStore();
