@@ -45,7 +45,7 @@ QString KeyboardShortcuts() {
   row(QDialog::tr("Return"), QDialog::tr("Press Action"));
   row(QDialog::tr("Ctrl+Up, Ctrl+Down, Ctrl+Left, Ctrl+Right"), QDialog::tr("Walk north, south, west, east"));
   row(QDialog::tr("Tab, Shift+Tab"), QDialog::tr("Verb → first object → second object → Action → directions"));
-  row(QDialog::tr("Alt+V, Alt+F, Alt+S"), QDialog::tr("Go to the verb, first object, second object list"));
+  row(QDialog::tr("Alt+E, Alt+F, Alt+S"), QDialog::tr("Go to the verb, first object, second object list"));
   row(QDialog::tr("Up, Down, Space"), QDialog::tr("Change or open the list that has the focus"));
   row(QDialog::tr("Escape"), QDialog::tr("Close an open list; leave fullscreen"));
   for (const MenuItem& item : MenuItems()) {
