@@ -7,7 +7,7 @@
 
 #include "app/GameScreen.h"
 #include "store/GameDatabase.h"
-#include "store/GameRecordset.h"
+#include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
 
@@ -55,21 +55,6 @@ class GameScreenTest : public ::testing::Test {
   bool TextEndsWith(const std::string& ending) const {
     return view().viewText.size() >= ending.size() &&
            view().viewText.compare(view().viewText.size() - ending.size(), ending.size(), ending) == 0;
-  }
-
-  // Every row of every table, to see that nothing changed.
-  std::string Dump() {
-    std::string dump;
-    GameRecordset query(database);
-    for (const char* sql : {"select * from actions", "select * from objects", "select * from descriptions",
-                            "select * from inventory", "select * from currentroom"}) {
-      if (!query.Open(sql, kCursorForwardOnly, kLockReadOnly)) return "<not open>";
-      for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) {
-        for (int field = 0; field < 6; ++field) dump += query.GetFieldText(field) + "|";
-        dump += "\n";
-      }
-    }
-    return dump;
   }
 
   testing::ScratchFolder folder;
@@ -154,12 +139,12 @@ TEST_F(GameScreenTest, IncompleteChoiceKeepsSelectionsAndDirections) {
 
 TEST_F(GameScreenTest, HeaderRuleReplacesTheHandlersAnswer) {
   StartIn(1);
-  const std::string before = Dump();
+  const std::string before = testing::DumpWorld(database);
   Act("Get the", "OBJECTS IN ROOM -------");
   EXPECT_TRUE(TextEndsWith("You can't choose OBJECTS IN ROOM or INVENTORY ITEMS"));
   Act("Use the __ with the __", "bed", "INVENTORY ITEMS -------");
   EXPECT_TRUE(TextEndsWith("You can't choose OBJECTS IN ROOM or INVENTORY ITEMS"));
-  EXPECT_EQ(Dump(), before);
+  EXPECT_EQ(testing::DumpWorld(database), before);
 }
 
 TEST_F(GameScreenTest, MessageOnlyOutcomeKeepsTheChosenNouns) {
@@ -196,11 +181,11 @@ TEST_F(GameScreenTest, ActionOpensADirectionOnlyThroughTheRoomPicture) {
 TEST_F(GameScreenTest, ResetAnsweredNoChangesNoTable) {
   StartIn(2);
   Act("Turn On the", "lamp");
-  const std::string before = Dump();
+  const std::string before = testing::DumpWorld(database);
   boxes.answers = {false};
   Act("RESET THE GAME", " ");
   EXPECT_EQ(boxes.asked.size(), 1u);
-  EXPECT_EQ(Dump(), before);
+  EXPECT_EQ(testing::DumpWorld(database), before);
   EXPECT_EQ(screen.CurrentRoom(), 2);
   EXPECT_EQ(Directions(), "NE");
 }

@@ -16,17 +16,6 @@ int IndexOf(const ListState& list, const std::string& text) {
   return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
 }
 
-std::string Rows(GameDatabase& database, const std::string& sql) {
-  std::string rows;
-  GameRecordset query(database);
-  if (!query.Open(sql, kCursorForwardOnly, kLockReadOnly)) return "<not open: " + sql + ">\n";
-  for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) {
-    for (int field = 0; field < 6; ++field) rows += query.GetFieldText(field) + "|";
-    rows += "\n";
-  }
-  return rows;
-}
-
 }  // namespace
 
 std::vector<std::string> ScriptLines(const std::string& name) {
@@ -67,16 +56,6 @@ bool PlayLine(GameScreen& screen, GameDatabase& database, const std::string& lin
 
 bool WritesTheStore(const std::string& line) {
   return line == "start" || line == "press Action" || line == "press Exit";
-}
-
-std::string DumpWorld(GameDatabase& database) {
-  std::string dump;
-  for (const char* sql : {"select * from actions order by rowid", "select * from objects order by rowid",
-                          "select * from descriptions order by rowid", "select * from inventory order by rowid",
-                          "select * from currentroom"}) {
-    dump += Rows(database, sql);
-  }
-  return dump;
 }
 
 std::string IntegrityOf(GameDatabase& database) {
