@@ -16,11 +16,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTextBrowser>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "app/GameDialog.h"
 #include "app/GameWindow.h"
+#include "app/HelpDialogs.h"
 #include "app/TranscriptView.h"
 #include "view/PictureFrame.h"
 #include "store/GameDatabase.h"
@@ -299,6 +301,20 @@ TEST(GameWindowKeys, EveryAltLetterReachesOneMenuOrListOnly) {
     if (label->buddy() != nullptr) claim(label->text());
   }
   EXPECT_GE(taken.size(), 6U) << "three menus and three lists";
+}
+
+TEST(HelpPages, HowToPlayTellsOfEveryGameCommandAndTheHint) {
+  testing::Application();
+  QWidget parent;
+  QWidget* page = ShowHelpPage(&parent, HelpPage::HowToPlay);
+  const auto* text = page->findChild<QTextBrowser*>();
+  ASSERT_NE(text, nullptr);
+  const QString shown = text->toPlainText();
+  for (const MenuItem& item : MenuItems()) {
+    if (item.menu != MenuItems().front().menu && item.command != MenuCommand::Hint) continue;
+    const QString name = QString(item.text).remove(QLatin1Char('&')).remove(QStringLiteral("…"));
+    EXPECT_TRUE(shown.contains(name)) << name.toStdString() << " is not explained";
+  }
 }
 
 }  // namespace
