@@ -8,7 +8,7 @@
 
 #include "app/GameScreen.h"
 #include "hints/Hint.h"
-#include "hints/SilentBoxes.h"
+#include "store/SilentBoxes.h"
 #include "hints/WorldExplorer.h"
 #include "hints/WorldSearch.h"
 #include "store/GameDatabase.h"
