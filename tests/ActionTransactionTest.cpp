@@ -49,15 +49,10 @@ class ActionTransactionTest : public ::testing::Test {
     observer.heard.clear();
   }
 
-  static int IndexOf(const ListState& list, const std::string& text) {
-    const auto found = std::find(list.entries.begin(), list.entries.end(), text);
-    return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
-  }
-
   void Act(const std::string& verb, const std::string& noun1) {
-    ASSERT_TRUE(screen.ChooseVerb(IndexOf(screen.Screen().verbs, verb))) << verb;
+    ASSERT_TRUE(screen.ChooseVerb(screen.Screen().verbs.IndexOf(verb))) << verb;
     if (!noun1.empty()) {
-      ASSERT_TRUE(screen.ChooseNoun1(IndexOf(screen.Screen().noun1, noun1))) << noun1;
+      ASSERT_TRUE(screen.ChooseNoun1(screen.Screen().noun1.IndexOf(noun1))) << noun1;
     }
     screen.OnAction();
   }
@@ -77,7 +72,7 @@ TEST_F(ActionTransactionTest, RefusedCommitLeavesEveryTableAndTheScreenAsBeforeT
   Act("Get the", "dumbbell");
   EXPECT_EQ(testing::DumpWorld(database), before);
   EXPECT_EQ(observer.heard, "began;committing;taken back;");
-  EXPECT_NE(IndexOf(screen.Screen().noun1, "dumbbell"), -1) << "the screen must show the dumbbell still lying there";
+  EXPECT_NE(screen.Screen().noun1.IndexOf("dumbbell"), -1) << "the screen must show the dumbbell still lying there";
   EXPECT_NE(screen.Screen().viewText.find("could not be saved"), std::string::npos) << screen.Screen().viewText;
   EXPECT_EQ(screen.CurrentRoom(), kDumbbellRoom);
 

@@ -27,16 +27,11 @@ class GameScreenTest : public ::testing::Test {
     screen.EnterGame(kStartChosen);
   }
 
-  static int IndexOf(const ListState& list, const std::string& text) {
-    const auto found = std::find(list.entries.begin(), list.entries.end(), text);
-    return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
-  }
-
   void Act(const std::string& verb, const std::string& noun1, const std::string& noun2 = " ") {
-    ASSERT_TRUE(screen.ChooseVerb(IndexOf(view().verbs, verb))) << verb;
-    ASSERT_TRUE(screen.ChooseNoun1(IndexOf(view().noun1, noun1))) << noun1;
+    ASSERT_TRUE(screen.ChooseVerb(view().verbs.IndexOf(verb))) << verb;
+    ASSERT_TRUE(screen.ChooseNoun1(view().noun1.IndexOf(noun1))) << noun1;
     if (view().IsEnabled(Control::Noun2List)) {
-      ASSERT_TRUE(screen.ChooseNoun2(IndexOf(view().noun2, noun2))) << noun2;
+      ASSERT_TRUE(screen.ChooseNoun2(view().noun2.IndexOf(noun2))) << noun2;
     }
     screen.OnAction();
   }
@@ -100,10 +95,10 @@ TEST_F(GameScreenTest, LeavingFromTheStartDialogClosesTheScreen) {
 
 TEST_F(GameScreenTest, SecondNounListFollowsTheVerb) {
   StartIn(1);
-  ASSERT_TRUE(screen.ChooseVerb(IndexOf(view().verbs, "Use the __ with the __")));
+  ASSERT_TRUE(screen.ChooseVerb(view().verbs.IndexOf("Use the __ with the __")));
   EXPECT_TRUE(view().IsEnabled(Control::Noun2List));
-  ASSERT_TRUE(screen.ChooseNoun2(IndexOf(view().noun2, "bed")));
-  ASSERT_TRUE(screen.ChooseVerb(IndexOf(view().verbs, "Look at")));
+  ASSERT_TRUE(screen.ChooseNoun2(view().noun2.IndexOf("bed")));
+  ASSERT_TRUE(screen.ChooseVerb(view().verbs.IndexOf("Look at")));
   EXPECT_FALSE(view().IsEnabled(Control::Noun2List));
   EXPECT_EQ(view().noun2.SelectedText(), " ");
   EXPECT_FALSE(screen.ChooseNoun2(2));
@@ -128,7 +123,7 @@ TEST_F(GameScreenTest, MovesKeepTheViewModeAndStillSetThePicture) {
 
 TEST_F(GameScreenTest, IncompleteChoiceKeepsSelectionsAndDirections) {
   StartIn(1);
-  ASSERT_TRUE(screen.ChooseVerb(IndexOf(view().verbs, "Look at")));
+  ASSERT_TRUE(screen.ChooseVerb(view().verbs.IndexOf("Look at")));
   screen.OnAction();
   EXPECT_TRUE(TextEndsWith("\r\n\r\nYou must enter an action and at least one noun."));
   EXPECT_EQ(view().verbs.SelectedText(), "Look at");
