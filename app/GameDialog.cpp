@@ -66,7 +66,8 @@ struct ListControl {
 };
 
 constexpr std::array<ListControl, 3> kListControls = {{
-    {Control::VerbList, "&Verb", "Verb"},
+    // Alt+V belongs to the View menu.
+    {Control::VerbList, "V&erb", "Verb"},
     {Control::Noun1List, "&First object", "First object"},
     {Control::Noun2List, "&Second object", "Second object"},
 }};

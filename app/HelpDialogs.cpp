@@ -32,6 +32,14 @@ QString HowToPlay() {
       "<p>Everything you do is saved the moment it happens, and the room you stand in when you "
       "leave. Quit whenever you like; <b>Continue</b> on the start window takes you back. "
       "<b>Game → New Game…</b> (or the verb \"RESET THE GAME\") starts over after asking.</p>"
+      "<h3>Taking back and keeping a copy</h3>"
+      "<p><b>Game → Undo</b> (Ctrl+Z) takes back the last action that changed the game, as often as you "
+      "like, also after you left and came back; <b>Redo</b> (Ctrl+Shift+Z) does it again. "
+      "<b>Game → Save As…</b> (Ctrl+Shift+S) keeps a copy of the game under a name of your choice, and "
+      "<b>Open Saved Game…</b> (Ctrl+O) goes on from a copy after asking.</p>"
+      "<h3>Stuck?</h3>"
+      "<p><b>Help → Hint</b> (Ctrl+H) tells where to go next; asked again, what to use; the third time, "
+      "the exact action.</p>"
       "<h3>Layouts</h3>"
       "<p>The picture and the text stand side by side. <b>View → Compact Layout</b> shows the "
       "picture over the text instead, with a Text/Graphic button to switch between them.</p>");
@@ -45,7 +53,7 @@ QString KeyboardShortcuts() {
   row(QDialog::tr("Return"), QDialog::tr("Press Action"));
   row(QDialog::tr("Ctrl+Up, Ctrl+Down, Ctrl+Left, Ctrl+Right"), QDialog::tr("Walk north, south, west, east"));
   row(QDialog::tr("Tab, Shift+Tab"), QDialog::tr("Verb → first object → second object → Action → directions"));
-  row(QDialog::tr("Alt+V, Alt+F, Alt+S"), QDialog::tr("Go to the verb, first object, second object list"));
+  row(QDialog::tr("Alt+E, Alt+F, Alt+S"), QDialog::tr("Go to the verb, first object, second object list"));
   row(QDialog::tr("Up, Down, Space"), QDialog::tr("Change or open the list that has the focus"));
   row(QDialog::tr("Escape"), QDialog::tr("Close an open list; leave fullscreen"));
   for (const MenuItem& item : MenuItems()) {

@@ -2,6 +2,7 @@
 // Everything the game screen shows, as plain data: the Qt dialog mirrors it into its widgets, and
 // tests read it without any.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
@@ -15,6 +16,12 @@ inline constexpr std::size_t kControlCount = 10;
 struct ListState {
   std::vector<std::string> entries;
   int selected = -1;  // -1: nothing selected
+
+  // The row of the entry whose text is exactly text; -1 when there is none.
+  int IndexOf(const std::string& text) const {
+    const auto found = std::find(entries.begin(), entries.end(), text);
+    return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+  }
 
   // The selected entry's text; empty when nothing is selected.
   std::string SelectedText() const {

@@ -25,16 +25,19 @@ class GameCommandLine {
         "in your data folder (see --paths)."));
     m_parser.addOption(m_store);
     m_parser.addOption(m_paths);
+    // -platform, -style, ...: the window system's options are words after one dash.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   }
 
   // Reads the arguments, answering --help, --help-all and --version at once and reporting a mistake
   // other than an unknown option (the process then ends). Returns false when an option was not known:
-  // it may be one the window system reads.
+  // it may be one the window system reads. With no display in reach and no platform named, the window
+  // system would only abort, so an unknown option is reported here instead.
   bool Read(const QCoreApplication& application) {
     const bool understood = m_parser.parse(QCoreApplication::arguments());
     if (m_parser.isSet(m_help)) m_parser.showHelp();
     if (m_parser.isSet(m_version)) m_parser.showVersion();
-    if (understood || m_parser.unknownOptionNames().isEmpty()) ReadOrEnd(application);
+    if (understood || m_parser.unknownOptionNames().isEmpty() || !WindowSystemReachable()) ReadOrEnd(application);
     return understood;
   }
 
@@ -70,6 +73,14 @@ class GameCommandLine {
     }
     std::cout << "saved game: " << StorePath() << "\n";
     return search.found ? 0 : 1;
+  }
+
+  // True when a window system could start: a display, or a platform chosen by option or environment.
+  bool WindowSystemReachable() const {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           QCoreApplication::arguments().contains(QStringLiteral("-platform")) ||
+           QCoreApplication::arguments().contains(QStringLiteral("--platform"));
   }
 
   QCommandLineParser m_parser;

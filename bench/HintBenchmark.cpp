@@ -8,7 +8,7 @@
 
 #include "app/GameScreen.h"
 #include "hints/Hint.h"
-#include "hints/SilentBoxes.h"
+#include "store/SilentBoxes.h"
 #include "hints/WorldExplorer.h"
 #include "hints/WorldSearch.h"
 #include "store/GameDatabase.h"
@@ -20,11 +20,6 @@ using namespace brackenhollow;
 
 // Actions done before the mid-game hint: about half of the way from a new game.
 constexpr int kMidGameActions = 38;
-
-int IndexOf(const ListState& list, const std::string& text) {
-  const auto found = std::find(list.entries.begin(), list.entries.end(), text);
-  return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
-}
 
 // A new game in memory, or one played on by following the hints for so many actions.
 class Game {
@@ -42,9 +37,9 @@ class Game {
         if (direction == "E") m_screen.OnEast();
         if (direction == "W") m_screen.OnWest();
       }
-      m_screen.ChooseVerb(IndexOf(m_screen.Screen().verbs, hint.action.verb));
-      m_screen.ChooseNoun1(IndexOf(m_screen.Screen().noun1, hint.action.noun1));
-      if (!hint.action.noun2.empty()) m_screen.ChooseNoun2(IndexOf(m_screen.Screen().noun2, hint.action.noun2));
+      m_screen.ChooseVerb(m_screen.Screen().verbs.IndexOf(hint.action.verb));
+      m_screen.ChooseNoun1(m_screen.Screen().noun1.IndexOf(hint.action.noun1));
+      if (!hint.action.noun2.empty()) m_screen.ChooseNoun2(m_screen.Screen().noun2.IndexOf(hint.action.noun2));
       m_screen.OnAction();
     }
   }

@@ -37,14 +37,10 @@ struct Game {
   }
   ~Game() { fs::remove_all(folder); }
 
-  static int IndexOf(const brackenhollow::ListState& list, const std::string& text) {
-    return static_cast<int>(std::find(list.entries.begin(), list.entries.end(), text) - list.entries.begin());
-  }
-
   // Chooses "Turn On the" "lamp", ready for Action.
   void ChooseLamp() {
-    screen.ChooseVerb(IndexOf(screen.Screen().verbs, "Turn On the"));
-    screen.ChooseNoun1(IndexOf(screen.Screen().noun1, "lamp"));
+    screen.ChooseVerb(screen.Screen().verbs.IndexOf("Turn On the"));
+    screen.ChooseNoun1(screen.Screen().noun1.IndexOf("lamp"));
   }
 
   fs::path folder;

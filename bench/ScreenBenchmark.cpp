@@ -26,19 +26,13 @@
 #include "app/GameWindow.h"
 #include "app/SplashDialog.h"
 #include "store/GameDatabase.h"
-#include "store/MessageBoxes.h"
+#include "store/SilentBoxes.h"
 #include "world/WorldBuild.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using brackenhollow::Control;
-
-class SilentBoxes : public brackenhollow::MessageBoxes {
- public:
-  void Inform(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-};
 
 // Counts the statements the store runs, to report queries per operation.
 int CountStatement(unsigned, void* counter, void*, void*) {
@@ -67,7 +61,7 @@ struct Game {
   static void Choose(QComboBox* list, const char* text) { list->setCurrentIndex(list->findText(text)); }
 
   fs::path path;
-  SilentBoxes boxes;
+  brackenhollow::SilentBoxes boxes;
   brackenhollow::GameDatabase database;
   long statements = 0;
 };
@@ -181,7 +175,7 @@ int RunFirstPaintChild(const char* storePath) {
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                      QString::fromStdString((fs::path(storePath).parent_path() / "bench-settings").string()));
   brackenhollow::GameApp game(storePath);
-  SilentBoxes boxes;
+  brackenhollow::SilentBoxes boxes;
   game.Run(&boxes, brackenhollow::ProgramDirectory());
   return 0;
 }

@@ -15,18 +15,12 @@
 #include "store/GameDatabase.h"
 #include "store/GameRecordset.h"
 #include "store/GameState.h"
-#include "store/MessageBoxes.h"
+#include "store/SilentBoxes.h"
 #include "world/WorldBuild.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class SilentBoxes : public brackenhollow::MessageBoxes {
- public:
-  void Inform(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-};
 
 fs::path Scratch(const std::string& name) {
   const fs::path folder = fs::temp_directory_path() / ("brackenhollow-bench-" + std::to_string(::getpid()));
@@ -80,7 +74,7 @@ struct BuiltWorld {
   }
   ~BuiltWorld() { RemoveStore(path); }
   fs::path path;
-  SilentBoxes boxes;
+  brackenhollow::SilentBoxes boxes;
   brackenhollow::GameDatabase database;
   brackenhollow::GameState state;
 };
@@ -168,7 +162,7 @@ fs::path MidGameStore() {
   RemoveStore(path);
   brackenhollow::GameDatabase database(path.string());
   brackenhollow::BuildWorldDatabase(database);
-  SilentBoxes boxes;
+  brackenhollow::SilentBoxes boxes;
   brackenhollow::GameState state(database, boxes);
   brackenhollow::GameRecordset keys(database);
   std::vector<std::string> names;

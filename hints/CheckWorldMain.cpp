@@ -11,7 +11,7 @@
 #include "movement/RoomExits.h"
 #include "store/GameDatabase.h"
 #include "store/GameState.h"
-#include "hints/SilentBoxes.h"
+#include "store/SilentBoxes.h"
 #include "world/WorldBuild.h"
 
 namespace {

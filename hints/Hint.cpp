@@ -100,7 +100,9 @@ std::string HintText(const Hint& hint, int step) {
                                                  ? std::vector<std::string>{hint.action.noun1}
                                                  : std::vector<std::string>{hint.action.noun1, hint.action.noun2};
       if (step == 2) return "At the " + hint.roomName + ", think of the " + Joined(nouns, " and the ") + ".";
-      return "At the " + hint.roomName + ": " + Spoken(hint.action) + ". " + WalkText(hint);
+      // The way there comes first, as the player will take it.
+      if (hint.route.empty()) return "Here, at the " + hint.roomName + ": " + Spoken(hint.action) + ".";
+      return WalkText(hint) + " Then, at the " + hint.roomName + ": " + Spoken(hint.action) + ".";
     }
   }
   return {};

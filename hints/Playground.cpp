@@ -9,7 +9,7 @@
 #include "actions/ActionContext.h"
 #include "actions/ActionInterpreter.h"
 #include "actions/Verbs.h"
-#include "hints/SilentBoxes.h"
+#include "store/SilentBoxes.h"
 #include "store/GameDatabase.h"
 #include "store/GameState.h"
 #include "store/detail/Statement.h"

@@ -3,7 +3,7 @@
 #include <deque>
 #include <utility>
 
-#include "hints/SilentBoxes.h"
+#include "store/SilentBoxes.h"
 #include "store/GameState.h"
 #include "world/StateTest.h"
 

@@ -80,6 +80,9 @@ headless "$prefix/bin/brackenhollow" -platform offscreen --paths > /dev/null || 
 mistake="$(headless env QT_QPA_PLATFORM=offscreen "$prefix/bin/brackenhollow" --no-such-option 2>&1)" \
   && fail "an unknown option was accepted"
 grep -q "no-such-option" <<< "$mistake" || fail "an unknown option was reported as: $mistake"
+mistake="$(headless "$prefix/bin/brackenhollow" --no-such-option 2>&1)"
+[ $? -eq 1 ] || fail "an unknown option without a display did not end with status 1: $mistake"
+grep -q "no-such-option" <<< "$mistake" || fail "an unknown option without a display was reported as: $mistake"
 
 # --- The installed game finds its pictures from its own folder, away from the build folder.
 paths="$(headless "$prefix/bin/brackenhollow" --paths)" || fail "--paths found no pictures: $paths"

@@ -9,8 +9,8 @@
 #include "app/GameScreen.h"
 #include "store/ActionTransaction.h"
 #include "store/GameDatabase.h"
-#include "store/GameRecordset.h"
 #include "store/GameState.h"
+#include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
 
@@ -49,31 +49,12 @@ class ActionTransactionTest : public ::testing::Test {
     observer.heard.clear();
   }
 
-  static int IndexOf(const ListState& list, const std::string& text) {
-    const auto found = std::find(list.entries.begin(), list.entries.end(), text);
-    return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
-  }
-
   void Act(const std::string& verb, const std::string& noun1) {
-    ASSERT_TRUE(screen.ChooseVerb(IndexOf(screen.Screen().verbs, verb))) << verb;
+    ASSERT_TRUE(screen.ChooseVerb(screen.Screen().verbs.IndexOf(verb))) << verb;
     if (!noun1.empty()) {
-      ASSERT_TRUE(screen.ChooseNoun1(IndexOf(screen.Screen().noun1, noun1))) << noun1;
+      ASSERT_TRUE(screen.ChooseNoun1(screen.Screen().noun1.IndexOf(noun1))) << noun1;
     }
     screen.OnAction();
-  }
-
-  std::string Dump() {
-    std::string dump;
-    GameRecordset query(database);
-    for (const char* sql : {"select * from actions", "select * from objects", "select * from descriptions",
-                            "select * from inventory", "select * from currentroom"}) {
-      if (!query.Open(sql, kCursorForwardOnly, kLockReadOnly)) return "<not open>";
-      for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) {
-        for (int field = 0; field < 6; ++field) dump += query.GetFieldText(field) + "|";
-        dump += "\n";
-      }
-    }
-    return dump;
   }
 
   testing::ScratchFolder folder;
@@ -85,13 +66,13 @@ class ActionTransactionTest : public ::testing::Test {
 
 TEST_F(ActionTransactionTest, RefusedCommitLeavesEveryTableAndTheScreenAsBeforeTheAction) {
   StartIn(kDumbbellRoom);
-  const std::string before = Dump();
+  const std::string before = testing::DumpWorld(database);
   observer.acceptCommit = false;
   // Four writes: the weight key, the icy lake's text, the inventory row, the gone flag.
   Act("Get the", "dumbbell");
-  EXPECT_EQ(Dump(), before);
+  EXPECT_EQ(testing::DumpWorld(database), before);
   EXPECT_EQ(observer.heard, "began;committing;taken back;");
-  EXPECT_NE(IndexOf(screen.Screen().noun1, "dumbbell"), -1) << "the screen must show the dumbbell still lying there";
+  EXPECT_NE(screen.Screen().noun1.IndexOf("dumbbell"), -1) << "the screen must show the dumbbell still lying there";
   EXPECT_NE(screen.Screen().viewText.find("could not be saved"), std::string::npos) << screen.Screen().viewText;
   EXPECT_EQ(screen.CurrentRoom(), kDumbbellRoom);
 
@@ -128,11 +109,11 @@ TEST_F(ActionTransactionTest, ConfirmedResetNestsTheWorldBuildInTheActionsTransa
 TEST_F(ActionTransactionTest, ResetTakenBackLeavesTheGameAndThePlayersRoom) {
   StartIn(kDumbbellRoom);
   Act("Get the", "dumbbell");
-  const std::string before = Dump();
+  const std::string before = testing::DumpWorld(database);
   boxes.answers = {true};
   observer.acceptCommit = false;
   Act("RESET THE GAME", "");
-  EXPECT_EQ(Dump(), before);
+  EXPECT_EQ(testing::DumpWorld(database), before);
   EXPECT_EQ(screen.CurrentRoom(), kDumbbellRoom);
 }
 
@@ -147,7 +128,7 @@ TEST_F(ActionTransactionTest, UncommittedTransactionIsTakenBackAtTheEndOfItsScop
 }
 
 TEST_F(ActionTransactionTest, WriteRefusedByTheStoreTakesTheWholeActionBackAndTellsOnce) {
-  const std::string before = Dump();
+  const std::string before = testing::DumpWorld(database);
   database.SetMessageBoxes(&boxes);
   ActionTransaction transaction(database);
   screen.State().SetActionStatus("have weight", "1");
@@ -157,7 +138,7 @@ TEST_F(ActionTransactionTest, WriteRefusedByTheStoreTakesTheWholeActionBackAndTe
   screen.State().SetObjectGone("dumbbell");
   ASSERT_TRUE(database.Execute("PRAGMA query_only = 0"));
   EXPECT_FALSE(transaction.Commit());
-  EXPECT_EQ(Dump(), before);
+  EXPECT_EQ(testing::DumpWorld(database), before);
   EXPECT_EQ(boxes.informed.size(), 1u);
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -10,14 +12,17 @@
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTextBrowser>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "app/GameDialog.h"
 #include "app/GameWindow.h"
+#include "app/HelpDialogs.h"
 #include "app/TranscriptView.h"
 #include "view/PictureFrame.h"
 #include "store/GameDatabase.h"
@@ -36,16 +41,6 @@ constexpr unsigned char kTinyGif[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 
                                       0x00, 0x2C, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02,
                                       0x44, 0x01, 0x00, 0x3B};
 
-// The one application object of the test process; other tests may have made it already.
-QApplication& Application() {
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  static int argc = 1;
-  static char name[] = "brackenhollow_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application = new QApplication(argc, argv);
-  return *application;
-}
-
 TEST(PicturePath, BackslashNamesAndDoubledSeparatorsBecomeOnePath) {
   EXPECT_EQ(PictureFilePath("/opt/game/\\bedroom left lit.gif"), "/opt/game/bedroom left lit.gif");
   EXPECT_EQ(PictureFilePath("/opt//game\\\\x.gif"), "/opt/game/x.gif");
@@ -53,7 +48,7 @@ TEST(PicturePath, BackslashNamesAndDoubledSeparatorsBecomeOnePath) {
 }
 
 TEST(PictureBox, ShowsTheFileTheGameNamesAndAPlaceholderOtherwise) {
-  Application();
+  testing::Application();
   testing::ScratchFolder folder;
   QFile file(QString::fromStdString(folder.File("tiny picture.gif")));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -80,7 +75,7 @@ class GameDialogTest : public ::testing::Test {
     dialog.EnterGame("N");
   }
 
-  QApplication& application = Application();  // first: the dialog below needs it
+  QApplication& application = testing::Application();  // first: the dialog below needs it
   testing::ScratchFolder folder;
   GameDatabase database{folder.File("store.sqlite")};
   testing::RecordingBoxes boxes;
@@ -271,7 +266,7 @@ TEST_F(GameDialogTest, ExitAsksTheWindowToClose) {
 }
 
 TEST(GameWindowHint, CtrlHTellsWhereThenWhatThenTheExactActionForTheSameSituation) {
-  Application();
+  testing::Application();
   testing::ScratchFolder folder;
   GameDatabase database{folder.File("store.sqlite")};
   ASSERT_TRUE(BuildWorldDatabase(database));
@@ -284,6 +279,42 @@ TEST(GameWindowHint, CtrlHTellsWhereThenWhatThenTheExactActionForTheSameSituatio
   EXPECT_NE(boxes.informed[0].find("west side of bedroom"), std::string::npos) << boxes.informed[0];
   EXPECT_NE(boxes.informed[1].find("lamp"), std::string::npos) << boxes.informed[1];
   EXPECT_NE(boxes.informed[2].find("Turn On the lamp"), std::string::npos) << boxes.informed[2];
+}
+
+TEST(GameWindowKeys, EveryAltLetterReachesOneMenuOrListOnly) {
+  testing::Application();
+  testing::ScratchFolder folder;
+  GameDatabase database{folder.File("store.sqlite")};
+  ASSERT_TRUE(BuildWorldDatabase(database));
+  testing::RecordingBoxes boxes;
+  GameWindow window{database, boxes, "/nowhere/"};
+  std::map<QKeySequence, QString> taken;
+  auto claim = [&taken](const QString& text) {
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    if (key.isEmpty()) return;
+    const auto [where, added] = taken.emplace(key, text);
+    EXPECT_TRUE(added) << key.toString().toStdString() << " opens both " << where->second.toStdString() << " and "
+                       << text.toStdString();
+  };
+  for (const QAction* menu : window.menuBar()->actions()) claim(menu->text());
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->buddy() != nullptr) claim(label->text());
+  }
+  EXPECT_GE(taken.size(), 6U) << "three menus and three lists";
+}
+
+TEST(HelpPages, HowToPlayTellsOfEveryGameCommandAndTheHint) {
+  testing::Application();
+  QWidget parent;
+  QWidget* page = ShowHelpPage(&parent, HelpPage::HowToPlay);
+  const auto* text = page->findChild<QTextBrowser*>();
+  ASSERT_NE(text, nullptr);
+  const QString shown = text->toPlainText();
+  for (const MenuItem& item : MenuItems()) {
+    if (item.menu != MenuItems().front().menu && item.command != MenuCommand::Hint) continue;
+    const QString name = QString(item.text).remove(QLatin1Char('&')).remove(QStringLiteral("…"));
+    EXPECT_TRUE(shown.contains(name)) << name.toStdString() << " is not explained";
+  }
 }
 
 }  // namespace

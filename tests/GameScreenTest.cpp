@@ -7,7 +7,7 @@
 
 #include "app/GameScreen.h"
 #include "store/GameDatabase.h"
-#include "store/GameRecordset.h"
+#include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
 
@@ -27,16 +27,11 @@ class GameScreenTest : public ::testing::Test {
     screen.EnterGame(kStartChosen);
   }
 
-  static int IndexOf(const ListState& list, const std::string& text) {
-    const auto found = std::find(list.entries.begin(), list.entries.end(), text);
-    return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
-  }
-
   void Act(const std::string& verb, const std::string& noun1, const std::string& noun2 = " ") {
-    ASSERT_TRUE(screen.ChooseVerb(IndexOf(view().verbs, verb))) << verb;
-    ASSERT_TRUE(screen.ChooseNoun1(IndexOf(view().noun1, noun1))) << noun1;
+    ASSERT_TRUE(screen.ChooseVerb(view().verbs.IndexOf(verb))) << verb;
+    ASSERT_TRUE(screen.ChooseNoun1(view().noun1.IndexOf(noun1))) << noun1;
     if (view().IsEnabled(Control::Noun2List)) {
-      ASSERT_TRUE(screen.ChooseNoun2(IndexOf(view().noun2, noun2))) << noun2;
+      ASSERT_TRUE(screen.ChooseNoun2(view().noun2.IndexOf(noun2))) << noun2;
     }
     screen.OnAction();
   }
@@ -55,21 +50,6 @@ class GameScreenTest : public ::testing::Test {
   bool TextEndsWith(const std::string& ending) const {
     return view().viewText.size() >= ending.size() &&
            view().viewText.compare(view().viewText.size() - ending.size(), ending.size(), ending) == 0;
-  }
-
-  // Every row of every table, to see that nothing changed.
-  std::string Dump() {
-    std::string dump;
-    GameRecordset query(database);
-    for (const char* sql : {"select * from actions", "select * from objects", "select * from descriptions",
-                            "select * from inventory", "select * from currentroom"}) {
-      if (!query.Open(sql, kCursorForwardOnly, kLockReadOnly)) return "<not open>";
-      for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) {
-        for (int field = 0; field < 6; ++field) dump += query.GetFieldText(field) + "|";
-        dump += "\n";
-      }
-    }
-    return dump;
   }
 
   testing::ScratchFolder folder;
@@ -115,10 +95,10 @@ TEST_F(GameScreenTest, LeavingFromTheStartDialogClosesTheScreen) {
 
 TEST_F(GameScreenTest, SecondNounListFollowsTheVerb) {
   StartIn(1);
-  ASSERT_TRUE(screen.ChooseVerb(IndexOf(view().verbs, "Use the __ with the __")));
+  ASSERT_TRUE(screen.ChooseVerb(view().verbs.IndexOf("Use the __ with the __")));
   EXPECT_TRUE(view().IsEnabled(Control::Noun2List));
-  ASSERT_TRUE(screen.ChooseNoun2(IndexOf(view().noun2, "bed")));
-  ASSERT_TRUE(screen.ChooseVerb(IndexOf(view().verbs, "Look at")));
+  ASSERT_TRUE(screen.ChooseNoun2(view().noun2.IndexOf("bed")));
+  ASSERT_TRUE(screen.ChooseVerb(view().verbs.IndexOf("Look at")));
   EXPECT_FALSE(view().IsEnabled(Control::Noun2List));
   EXPECT_EQ(view().noun2.SelectedText(), " ");
   EXPECT_FALSE(screen.ChooseNoun2(2));
@@ -143,7 +123,7 @@ TEST_F(GameScreenTest, MovesKeepTheViewModeAndStillSetThePicture) {
 
 TEST_F(GameScreenTest, IncompleteChoiceKeepsSelectionsAndDirections) {
   StartIn(1);
-  ASSERT_TRUE(screen.ChooseVerb(IndexOf(view().verbs, "Look at")));
+  ASSERT_TRUE(screen.ChooseVerb(view().verbs.IndexOf("Look at")));
   screen.OnAction();
   EXPECT_TRUE(TextEndsWith("\r\n\r\nYou must enter an action and at least one noun."));
   EXPECT_EQ(view().verbs.SelectedText(), "Look at");
@@ -154,12 +134,12 @@ TEST_F(GameScreenTest, IncompleteChoiceKeepsSelectionsAndDirections) {
 
 TEST_F(GameScreenTest, HeaderRuleReplacesTheHandlersAnswer) {
   StartIn(1);
-  const std::string before = Dump();
+  const std::string before = testing::DumpWorld(database);
   Act("Get the", "OBJECTS IN ROOM -------");
   EXPECT_TRUE(TextEndsWith("You can't choose OBJECTS IN ROOM or INVENTORY ITEMS"));
   Act("Use the __ with the __", "bed", "INVENTORY ITEMS -------");
   EXPECT_TRUE(TextEndsWith("You can't choose OBJECTS IN ROOM or INVENTORY ITEMS"));
-  EXPECT_EQ(Dump(), before);
+  EXPECT_EQ(testing::DumpWorld(database), before);
 }
 
 TEST_F(GameScreenTest, MessageOnlyOutcomeKeepsTheChosenNouns) {
@@ -196,11 +176,11 @@ TEST_F(GameScreenTest, ActionOpensADirectionOnlyThroughTheRoomPicture) {
 TEST_F(GameScreenTest, ResetAnsweredNoChangesNoTable) {
   StartIn(2);
   Act("Turn On the", "lamp");
-  const std::string before = Dump();
+  const std::string before = testing::DumpWorld(database);
   boxes.answers = {false};
   Act("RESET THE GAME", " ");
   EXPECT_EQ(boxes.asked.size(), 1u);
-  EXPECT_EQ(Dump(), before);
+  EXPECT_EQ(testing::DumpWorld(database), before);
   EXPECT_EQ(screen.CurrentRoom(), 2);
   EXPECT_EQ(Directions(), "NE");
 }

@@ -11,22 +11,6 @@ namespace brackenhollow::testing {
 
 namespace {
 
-int IndexOf(const ListState& list, const std::string& text) {
-  const auto found = std::find(list.entries.begin(), list.entries.end(), text);
-  return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
-}
-
-std::string Rows(GameDatabase& database, const std::string& sql) {
-  std::string rows;
-  GameRecordset query(database);
-  if (!query.Open(sql, kCursorForwardOnly, kLockReadOnly)) return "<not open: " + sql + ">\n";
-  for (query.MoveFirst(); !query.IsEOF(); query.MoveNext()) {
-    for (int field = 0; field < 6; ++field) rows += query.GetFieldText(field) + "|";
-    rows += "\n";
-  }
-  return rows;
-}
-
 }  // namespace
 
 std::vector<std::string> ScriptLines(const std::string& name) {
@@ -51,9 +35,9 @@ bool PlayLine(GameScreen& screen, GameDatabase& database, const std::string& lin
     screen.EnterGame(kStartChosen);
     return true;
   }
-  if (command == "verb") return screen.ChooseVerb(IndexOf(screen.Screen().verbs, argument));
-  if (command == "noun1") return screen.ChooseNoun1(IndexOf(screen.Screen().noun1, argument));
-  if (command == "noun2") return screen.ChooseNoun2(IndexOf(screen.Screen().noun2, argument));
+  if (command == "verb") return screen.ChooseVerb(screen.Screen().verbs.IndexOf(argument));
+  if (command == "noun1") return screen.ChooseNoun1(screen.Screen().noun1.IndexOf(argument));
+  if (command == "noun2") return screen.ChooseNoun2(screen.Screen().noun2.IndexOf(argument));
   if (line == "press N") screen.OnNorth();
   else if (line == "press S") screen.OnSouth();
   else if (line == "press E") screen.OnEast();
@@ -67,16 +51,6 @@ bool PlayLine(GameScreen& screen, GameDatabase& database, const std::string& lin
 
 bool WritesTheStore(const std::string& line) {
   return line == "start" || line == "press Action" || line == "press Exit";
-}
-
-std::string DumpWorld(GameDatabase& database) {
-  std::string dump;
-  for (const char* sql : {"select * from actions order by rowid", "select * from objects order by rowid",
-                          "select * from descriptions order by rowid", "select * from inventory order by rowid",
-                          "select * from currentroom"}) {
-    dump += Rows(database, sql);
-  }
-  return dump;
 }
 
 std::string IntegrityOf(GameDatabase& database) {

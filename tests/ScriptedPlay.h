@@ -20,9 +20,6 @@ bool PlayLine(GameScreen& screen, GameDatabase& database, const std::string& lin
 // True for the lines after which the store may hold something new.
 bool WritesTheStore(const std::string& line);
 
-// Every row of every table of the world, in a stable order: what the game's state is.
-std::string DumpWorld(GameDatabase& database);
-
 // "ok" when PRAGMA integrity_check finds the store whole, else its complaints.
 std::string IntegrityOf(GameDatabase& database);
 

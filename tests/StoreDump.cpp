@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "store/GameDatabase.h"
+
 namespace brackenhollow::testing {
 
 std::string DumpStore(sqlite3* connection, bool withHistory) {
@@ -35,5 +37,7 @@ std::string DumpStore(sqlite3* connection, bool withHistory) {
   }
   return dump;
 }
+
+std::string DumpWorld(GameDatabase& database) { return DumpStore(database.Handle()); }
 
 }  // namespace brackenhollow::testing

@@ -18,6 +18,7 @@
 #include "store/GameState.h"
 #include "tests/FaultVfs.h"
 #include "tests/ScriptedPlay.h"
+#include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
 #include "world/WorldCheck.h"

@@ -7,12 +7,17 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
 #include <QString>
 #include <QTemporaryDir>
 
 #include "store/MessageBoxes.h"
 
 namespace brackenhollow::testing {
+
+// The one application object of the test process, made on first use; other tests may have made it
+// already.
+QApplication& Application();
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class ScratchFolder {

@@ -29,11 +29,6 @@ constexpr char kProgramDirectory[] = "/opt/brackenhollow/";
 // More hints than any way from the start needs: following them must end before this.
 constexpr int kMostHints = 400;
 
-int IndexOf(const ListState& list, const std::string& text) {
-  const auto found = std::find(list.entries.begin(), list.entries.end(), text);
-  return found == list.entries.end() ? -1 : static_cast<int>(found - list.entries.begin());
-}
-
 class WorldCheckTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -71,10 +66,10 @@ class WorldCheckTest : public ::testing::Test {
       ASSERT_EQ(screen.CurrentRoom(), hint.room) << HintLine(hint);
       if (hint.kind == Hint::Kind::Walk) continue;
       const ScreenState& view = screen.Screen();
-      ASSERT_TRUE(screen.ChooseVerb(IndexOf(view.verbs, hint.action.verb))) << HintLine(hint);
-      ASSERT_TRUE(screen.ChooseNoun1(IndexOf(view.noun1, hint.action.noun1))) << HintLine(hint);
+      ASSERT_TRUE(screen.ChooseVerb(view.verbs.IndexOf(hint.action.verb))) << HintLine(hint);
+      ASSERT_TRUE(screen.ChooseNoun1(view.noun1.IndexOf(hint.action.noun1))) << HintLine(hint);
       if (!hint.action.noun2.empty()) {
-        ASSERT_TRUE(screen.ChooseNoun2(IndexOf(view.noun2, hint.action.noun2))) << HintLine(hint);
+        ASSERT_TRUE(screen.ChooseNoun2(view.noun2.IndexOf(hint.action.noun2))) << HintLine(hint);
       }
       const std::uint64_t before = WorldFingerprint(database);
       screen.OnAction();

@@ -38,15 +38,6 @@
 namespace brackenhollow {
 namespace {
 
-QApplication& Application() {
-  if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-  static int argc = 1;
-  static char name[] = "brackenhollow_window_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application = new QApplication(argc, argv);
-  return *application;
-}
-
 bool HaveDisplay() { return !qEnvironmentVariableIsEmpty("DISPLAY"); }
 
 QString AccessibleName(QObject* object) {
@@ -58,7 +49,7 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!HaveDisplay()) GTEST_SKIP() << "needs an X server; scripts/test.sh starts Xvfb";
-    Application();
+    testing::Application();
     // The window's settings go to the scratch folder, never to the tester's own.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(folder.File("config")));
     database = std::make_unique<GameDatabase>(folder.File("store.sqlite"));
@@ -318,7 +309,7 @@ class PictureScaleTest : public ::testing::Test {
 
   void SetUp() override {
     if (!HaveDisplay()) GTEST_SKIP() << "needs an X server; scripts/test.sh starts Xvfb";
-    Application();
+    testing::Application();
     picture = new CS309PictureBox;
     frame = std::make_unique<PictureFrame>(picture);
   }

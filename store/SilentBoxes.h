@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes for actions only tried on a copy of the world: nobody is there to read them.
+// Message boxes nobody reads: for actions only tried on a copy of the world, and for benchmarks.
+// Every question is answered No.
 
 #include <string>
 
