@@ -366,8 +366,10 @@ void GameDialog::Redo() {
   Route([this] { m_screen.OnRedo(); });
 }
 
-void GameDialog::SaveGameAs(const std::string& name) {
-  Route([this, &name] { m_screen.SaveGameAs(name); });
+bool GameDialog::SaveGameAs(const std::string& name) {
+  bool saved = false;
+  Route([this, &name, &saved] { saved = m_screen.SaveGameAs(name); });
+  return saved;
 }
 
 bool GameDialog::OpenSavedGame(const std::string& name) {

@@ -42,8 +42,9 @@ class GameDialog : public QWidget {
   // The Game menu's history commands: take back the newest action, or do the last one undone again.
   void Undo();
   void Redo();
-  // Keeps the game under name (asking first before replacing a save of that name).
-  void SaveGameAs(const std::string& name);
+  // Keeps the game under name (asking first before replacing a save of that name). Returns true when
+  // the save was written.
+  bool SaveGameAs(const std::string& name);
   // Asks, then goes on from the save of that name. Returns false, asking nothing, when there is none.
   bool OpenSavedGame(const std::string& name);
 

@@ -53,18 +53,18 @@ void GameScreen::ShowHistoryStep(const HistoryStep& step) {
   UpdateHistoryCommands();
 }
 
-void GameScreen::SaveGameAs(const std::string& name) {
+bool GameScreen::SaveGameAs(const std::string& name) {
   const std::string trimmed = TrimSaveName(name);
   if (!trimmed.empty() && m_saves.Exists(trimmed) &&
       !m_boxes.AskYesNo("A saved game named " + Quoted(trimmed) + " already exists. Replace it with this game?")) {
-    return;
+    return false;
   }
   // The save resumes where the player stands, and its thumbnail shows that room as it is now.
   SaveCurrentRoom();
   const std::optional<RoomPicture> picture = SelectRoomPicture(m_currentRoom, m_state);
   switch (m_saves.Save(trimmed, picture ? picture->picture : std::string())) {
     case SaveOutcome::Saved:
-      break;
+      return true;
     case SaveOutcome::NameEmpty:
       m_boxes.Inform(kSaveNameEmpty);
       break;
@@ -79,6 +79,7 @@ void GameScreen::SaveGameAs(const std::string& name) {
                      ". Check that the disk has room and that the folder may be written to.");
       break;
   }
+  return false;
 }
 
 bool GameScreen::OpenSavedGame(const std::string& name) {

@@ -48,7 +48,8 @@ class GameScreen : public ActionContext {
   void OnUndo();
   void OnRedo();
   // Keeps the game as it is now under name, asking first before replacing a save of that name.
-  void SaveGameAs(const std::string& name);
+  // Returns true when the save was written.
+  bool SaveGameAs(const std::string& name);
   // Asks, then replaces the game with the save of that name and shows the room it was saved in.
   // Returns false, asking nothing, when there is no save of that name.
   bool OpenSavedGame(const std::string& name);

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -24,6 +25,7 @@ namespace {
 
 constexpr int kSmallestTextSize = -3;
 constexpr int kLargestTextSize = 8;
+constexpr int kSavedMessageMilliseconds = 5000;
 // Each step of text size changes the desktop's font by this share.
 constexpr double kTextStep = 0.12;
 
@@ -149,7 +151,13 @@ void GameWindow::Perform(MenuCommand command) {
   }
 }
 
-void GameWindow::SaveAs(const std::string& name) { m_game->SaveGameAs(name); }
+void GameWindow::SaveAs(const std::string& name) {
+  // A save changes nothing on screen, so the status bar tells the player it was made.
+  if (m_game->SaveGameAs(name)) {
+    statusBar()->showMessage(tr("Game saved as \u201c%1\u201d.").arg(QString::fromStdString(name).trimmed()),
+                             kSavedMessageMilliseconds);
+  }
+}
 
 bool GameWindow::OpenSaved(const std::string& name) { return m_game->OpenSavedGame(name); }
 

@@ -14,6 +14,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTextBrowser>
@@ -279,6 +280,21 @@ TEST(GameWindowHint, CtrlHTellsWhereThenWhatThenTheExactActionForTheSameSituatio
   EXPECT_NE(boxes.informed[0].find("west side of bedroom"), std::string::npos) << boxes.informed[0];
   EXPECT_NE(boxes.informed[1].find("lamp"), std::string::npos) << boxes.informed[1];
   EXPECT_NE(boxes.informed[2].find("Turn On the lamp"), std::string::npos) << boxes.informed[2];
+}
+
+TEST(GameWindowSave, SaveAsConfirmsInTheStatusBarOnlyWhenTheSaveWasWritten) {
+  testing::Application();
+  testing::ScratchFolder folder;
+  GameDatabase database{folder.File("store.sqlite")};
+  ASSERT_TRUE(BuildWorldDatabase(database));
+  testing::RecordingBoxes boxes;
+  GameWindow window{database, boxes, "/nowhere/"};
+  window.SaveAs("before the mirror");
+  EXPECT_NE(window.statusBar()->currentMessage().toStdString().find("before the mirror"), std::string::npos);
+  window.statusBar()->clearMessage();
+  window.SaveAs("   ");  // an empty name is refused with a box, not confirmed
+  EXPECT_TRUE(window.statusBar()->currentMessage().isEmpty());
+  EXPECT_EQ(boxes.informed.size(), 1U);
 }
 
 TEST(GameWindowKeys, EveryAltLetterReachesOneMenuOrListOnly) {
