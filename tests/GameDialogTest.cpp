@@ -14,9 +14,9 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QStatusBar>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QTest>
 #include <QWheelEvent>
