@@ -223,18 +223,29 @@ void PaintManhole(Sketch& sketch, const Layer& layer) {
   sketch.Fill(shaft, kBlack);
   sketch.Painter().save();
   sketch.Painter().setClipPath(shaft);
-  QLinearGradient wall(0, -radius * 0.34, 0, radius * 0.34);
-  wall.setColorAt(0.0, QColor::fromRgb(kStoneDark));
-  wall.setColorAt(0.8, QColor::fromRgb(kBlack));
+  // The shaft's far wall going down: courses of brick curving round it, fading into the dark.
+  QLinearGradient wall(0, -radius * 0.34, 0, radius * 0.3);
+  wall.setColorAt(0.0, QColor::fromRgb(kBrick));
+  wall.setColorAt(0.55, QColor::fromRgb(kBrickDark).darker(160));
+  wall.setColorAt(1.0, QColor::fromRgb(kBlack));
   sketch.Painter().setPen(Qt::NoPen);
   sketch.Painter().setBrush(wall);
-  sketch.Painter().drawEllipse(QPointF(0, -radius * 0.1), radius * 0.86, radius * 0.3);
+  sketch.Painter().drawRect(QRectF(-radius, -radius * 0.4, radius * 2, radius * 0.8));
+  for (int course = 1; course < 8; ++course) {
+    QPainterPath ring;
+    ring.addEllipse(QPointF(0, course * radius * 0.075), radius * 0.86, radius * 0.34);
+    sketch.Painter().setOpacity(0.6 * (1.0 - course / 8.0));
+    sketch.Stroke(ring, kInk, 1.5);
+  }
+  sketch.Painter().setOpacity(1.0);
   sketch.Line(-radius * 0.3, -radius * 0.36, -radius * 0.24, radius * 0.4, kMetal, 5);
   sketch.Line(radius * 0.3, -radius * 0.36, radius * 0.24, radius * 0.4, kMetal, 5);
-  for (int rung = 0; rung < 4; ++rung) {
-    const double y = -radius * 0.26 + rung * radius * 0.13;
+  for (int rung = 0; rung < 5; ++rung) {
+    const double y = -radius * 0.26 + rung * radius * 0.12;
+    sketch.Painter().setOpacity(1.0 - rung * 0.18);
     sketch.Line(-radius * 0.29 + rung * 2, y, radius * 0.29 - rung * 2, y, rung < 2 ? kMetal : kMetalDark, 4);
   }
+  sketch.Painter().setOpacity(1.0);
   sketch.Painter().restore();
   sketch.Outline(shaft);
   PaintManholeCover(sketch, radius * 1.55, radius * 0.45, radius * 0.85);
