@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QPainterPath>
 #include <QTransform>
 
@@ -28,6 +29,7 @@
 #include "art/painter/ContactSheet.h"
 #include "art/painter/GifWriter.h"
 #include "art/painter/Palette.h"
+#include "art/painter/PaletteMapper.h"
 #include "art/painter/Quantiser.h"
 #include "art/painter/PropRegistry.h"
 #include "art/painter/Renderer.h"
@@ -462,6 +464,84 @@ TEST(PictureQuantiser, ManyColoursGetAtMost256AndKeepTheirBrightness) {
   EXPECT_NEAR(got / pixels, wanted / pixels, 1.5);
   EXPECT_TRUE(art::Quantise({}, error).empty());
   EXPECT_FALSE(error.empty());
+}
+
+// The nearest palette colour by trying every one; ties go to the lower index.
+int NearestByTryingAll(const QList<QRgb>& palette, int red, int green, int blue) {
+  int best = 0;
+  int bestDistance = 1 << 30;
+  for (int index = 0; index < palette.size(); ++index) {
+    const int distance = (red - qRed(palette[index])) * (red - qRed(palette[index])) +
+                         (green - qGreen(palette[index])) * (green - qGreen(palette[index])) +
+                         (blue - qBlue(palette[index])) * (blue - qBlue(palette[index]));
+    if (distance < bestDistance) {
+      best = index;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+// The shortcut through the colour cube must never pick a farther colour than trying them all would, even with
+// the palette's colours crowded a level or two apart as a gradient's are.
+TEST(PicturePaletteMapper, FindsTheSameNearestColourAsTryingEveryOne) {
+  QRandomGenerator random(7);
+  QList<QRgb> palette;
+  for (int shade = 0; shade < 128; ++shade) palette.push_back(qRgb(90 + shade / 2, 100 + shade / 3, 60 + shade));
+  while (palette.size() < 256) palette.push_back(random.generate() & 0xffffffu);
+  art::NearestColour nearest(palette);
+  for (int trial = 0; trial < 20000; ++trial) {
+    const int red = random.bounded(256);
+    const int green = random.bounded(256);
+    const int blue = random.bounded(256);
+    // Near the crowded shades too, where cells hold many candidates.
+    const int shade = trial % 2 == 0 ? random.bounded(128) : -1;
+    const int r = shade < 0 ? red : std::min(255, 90 + shade / 2 + random.bounded(3));
+    const int g = shade < 0 ? green : std::min(255, 100 + shade / 3 + random.bounded(3));
+    const int b = shade < 0 ? blue : std::min(255, 60 + shade + random.bounded(3));
+    const int found = nearest.Find(r, g, b);
+    const int wanted = NearestByTryingAll(palette, r, g, b);
+    // Two colours at the same distance are equally right.
+    const auto distance = [&](int index) {
+      return (r - qRed(palette[index])) * (r - qRed(palette[index])) +
+             (g - qGreen(palette[index])) * (g - qGreen(palette[index])) +
+             (b - qBlue(palette[index])) * (b - qBlue(palette[index]));
+    };
+    ASSERT_EQ(distance(found), distance(wanted)) << r << "," << g << "," << b;
+    // Asked again, the remembered answer is the same.
+    ASSERT_EQ(nearest.Find(r, g, b), found);
+  }
+}
+
+// A gradient over a few shades must be dithered into its in-between values, not cut into bands, and the
+// palette's own colours must come through untouched.
+TEST(PicturePaletteMapper, GradientsKeepTheirShadeAndPaletteColoursStayExact) {
+  const QList<QRgb> greys = {qRgb(0, 0, 0), qRgb(85, 85, 85), qRgb(170, 170, 170), qRgb(255, 255, 255)};
+  QImage gradient(256, 60, QImage::Format_RGB32);
+  for (int row = 0; row < gradient.height(); ++row)
+    for (int column = 0; column < gradient.width(); ++column)
+      gradient.setPixel(column, row, row < 10 ? greys[column / 64] : qRgb(column, column, column));
+  const QImage mapped = art::MapOntoPalette(gradient, greys);
+  ASSERT_EQ(mapped.format(), QImage::Format_Indexed8);
+  ASSERT_EQ(mapped.size(), gradient.size());
+  EXPECT_EQ(mapped.colorTable(), greys);
+  for (int row = 0; row < 10; ++row)
+    for (int column = 0; column < gradient.width(); ++column)
+      ASSERT_EQ(mapped.pixelIndex(column, row), column / 64) << column << "," << row;
+  // Each 16-column strip of the gradient averages close to the shade it stands for.
+  for (int strip = 0; strip < 16; ++strip) {
+    double got = 0;
+    double wanted = 0;
+    for (int row = 20; row < gradient.height(); ++row)
+      for (int column = strip * 16; column < (strip + 1) * 16; ++column) {
+        got += qRed(greys[mapped.pixelIndex(column, row)]);
+        wanted += column;
+      }
+    EXPECT_NEAR(got / (16 * 40), wanted / (16 * 40), 8.0) << "strip " << strip;
+  }
+  EXPECT_TRUE(art::MapOntoPalette(QImage(), greys).isNull());
+  EXPECT_TRUE(art::MapOntoPalette(gradient, {}).isNull());
+  EXPECT_TRUE(art::MapOntoPalette(gradient, QList<QRgb>(257, qRgb(1, 2, 3))).isNull());
 }
 
 // Light is laid over the finished picture: darkness dims everything, a pool cuts through it brightest at its

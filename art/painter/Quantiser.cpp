@@ -1,7 +1,10 @@
 #include "art/painter/Quantiser.h"
 
+#include "art/painter/PaletteMapper.h"
+
 #include <libimagequant.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace brackenhollow::art {
@@ -47,9 +50,8 @@ std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& erro
   liq_set_max_colors(attributes.get(), kMostColours);
   liq_set_speed(attributes.get(), kQuantiserSpeed);
 
-  std::vector<QImage> rgbaSizes;
-  for (const QImage& size : sizes) rgbaSizes.push_back(size.convertToFormat(QImage::Format_RGBA8888));
-  const QuantiserImage first = ReadPixels(attributes.get(), rgbaSizes.front());
+  const QImage rgba = sizes.front().convertToFormat(QImage::Format_RGBA8888);
+  const QuantiserImage first = ReadPixels(attributes.get(), rgba);
   liq_result* quantised = nullptr;
   if (!first || liq_image_quantize(first.get(), attributes.get(), &quantised) != LIQ_OK) {
     error = "the quantiser found no palette";
@@ -57,27 +59,32 @@ std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& erro
   }
   const Result result(quantised);
   liq_set_dithering_level(result.get(), kDithering);
+  std::vector<unsigned char> pixels(static_cast<std::size_t>(rgba.width()) * rgba.height());
+  if (liq_write_remapped_image(result.get(), first.get(), pixels.data(), pixels.size()) != LIQ_OK) {
+    error = "the quantiser cannot map the picture";
+    return {};
+  }
+  // The palette is refined while mapping, so it is read afterwards.
+  const liq_palette* palette = liq_get_palette(result.get());
+  QList<QRgb> colourTable;
+  for (unsigned int index = 0; index < palette->count; ++index) {
+    const liq_color& colour = palette->entries[index];
+    colourTable.push_back(qRgb(colour.r, colour.g, colour.b));
+  }
+  QImage smallest(rgba.width(), rgba.height(), QImage::Format_Indexed8);
+  smallest.setColorTable(colourTable);
+  for (int row = 0; row < smallest.height(); ++row)
+    std::copy_n(pixels.data() + static_cast<std::size_t>(row) * smallest.width(), smallest.width(), smallest.scanLine(row));
 
-  std::vector<QImage> indexed;
-  for (const QImage& rgba : rgbaSizes) {
-    const QuantiserImage image = ReadPixels(attributes.get(), rgba);
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(rgba.width()) * rgba.height());
-    if (!image || liq_write_remapped_image(result.get(), image.get(), pixels.data(), pixels.size()) != LIQ_OK) {
-      error = "the quantiser cannot map the picture";
+  std::vector<QImage> indexed = {smallest};
+  // The larger sizes show the same colours over more pixels: they keep the palette and are only mapped onto
+  // it, which the quantiser's own mapping did at several times the cost.
+  for (std::size_t size = 1; size < sizes.size(); ++size) {
+    indexed.push_back(MapOntoPalette(sizes[size], colourTable));
+    if (indexed.back().isNull()) {
+      error = "a larger size cannot be mapped onto the palette";
       return {};
     }
-    // The palette is refined while mapping, so it is read after each size is mapped.
-    const liq_palette* palette = liq_get_palette(result.get());
-    QList<QRgb> colourTable;
-    for (unsigned int index = 0; index < palette->count; ++index) {
-      const liq_color& colour = palette->entries[index];
-      colourTable.push_back(qRgb(colour.r, colour.g, colour.b));
-    }
-    QImage picture(rgba.width(), rgba.height(), QImage::Format_Indexed8);
-    picture.setColorTable(colourTable);
-    for (int row = 0; row < picture.height(); ++row)
-      std::copy_n(pixels.data() + static_cast<std::size_t>(row) * picture.width(), picture.width(), picture.scanLine(row));
-    indexed.push_back(std::move(picture));
   }
   return indexed;
 }

@@ -8,8 +8,8 @@
 
 namespace brackenhollow::art {
 
-// Chooses one palette of at most 256 colours for the sizes of one picture (from the first, smallest size)
-// and maps every size onto it with dithering. Returns Indexed8 images in the given order, or an empty list
+// Chooses one palette of at most 256 colours for the sizes of one picture from the first, smallest size, and
+// maps every size onto it with dithering: the first by the quantiser, the larger ones by MapOntoPalette. Returns Indexed8 images in the given order, or an empty list
 // with the quantiser's complaint in error.
 std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& error);
 

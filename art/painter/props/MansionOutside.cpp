@@ -52,12 +52,31 @@ void PaintMansion(Sketch& sketch, const Layer& layer) {
   sketch.Box(-90, 0, 180, 8, kStoneLight);
 }
 
-// crack, state=broken bursts it open into a crawl hole at the foot.
+// A stretch of the mansion's blue block wall, w x h from its top-left corner; state=crack splits it with a deep
+// crack, state=broken bursts it open into a crawl hole at the foot. far=left or far=right makes it recede in
+// perspective, that end far-scale times as tall around the eye line at eye (from the top), for a corner seen
+// in two-point view; cornice=yes caps it with the roof's edge.
 void PaintMansionWall(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 400);
   const double height = layer.Number("h", 260);
   const std::string state = layer.Word("state", "plain");
-  sketch.Box(0, 0, width, height, kMansionBlueDark);
+  const std::string far = layer.Word("far", "none");
+  const double farScale = layer.Number("far-scale", 0.7);
+  const double eye = layer.Number("eye", height * 0.85);
+  const bool cornice = layer.Flag("cornice", false);
+  const QRgb colour = layer.Colour("colour", kMansionBlueDark);
+  QTransform receding;
+  if (far == "left" || far == "right") {
+    const double nearX = far == "left" ? width : 0;
+    const double farX = width - nearX;
+    const QPolygonF flat({QPointF(farX, 0), QPointF(nearX, 0), QPointF(nearX, height), QPointF(farX, height)});
+    const QPolygonF seen({QPointF(farX, eye - eye * farScale), QPointF(nearX, 0), QPointF(nearX, height),
+                          QPointF(farX, eye + (height - eye) * farScale)});
+    QTransform::quadToQuad(flat, seen, receding);
+  }
+  sketch.Painter().save();
+  sketch.Painter().setTransform(receding, true);
+  sketch.Box(0, 0, width, height, colour);
   sketch.Painter().save();
   sketch.Painter().setOpacity(0.45);
   int row = 0;
@@ -98,6 +117,8 @@ void PaintMansionWall(Sketch& sketch, const Layer& layer) {
       sketch.Polygon({At(x, height + 14), At(x + 10, height - 6), At(x + 26, height + 2), At(x + 22, height + 16)}, kMansionBlue);
     }
   }
+  if (cornice) sketch.Box(-6, -18, width + 12, 20, kRoofGrey);
+  sketch.Painter().restore();
 }
 
 // A tall wall of stone topped with iron spikes, top-left origin, w x h.

@@ -297,11 +297,46 @@ void PaintCaveMouth(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// A dark hole in the ground, an ellipse rx wide; origin at its centre.
+// A burrow going down into the ground, r across: a lip of dug-out dirt, the far wall inside lit at the top
+// and lost in darkness below, roots hanging from it, clods scattered round; origin at its centre.
 void PaintGroundHole(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 40);
-  sketch.Oval(0, 0, radius * 1.2, radius * 0.5, kDirt);
-  sketch.Oval(0, 2, radius, radius * 0.38, kBlack);
+  QPainterPath lip;
+  for (int point = 0; point < 16; ++point) {
+    const double angle = point * 6.28318 / 16;
+    const double reach = 1.25 + 0.12 * Scatter(point + 31);
+    const QPointF spot(std::cos(angle) * radius * reach, std::sin(angle) * radius * 0.52 * reach);
+    if (point == 0) lip.moveTo(spot);
+    else lip.lineTo(spot);
+  }
+  lip.closeSubpath();
+  sketch.Shape(lip, kDirt);
+  QPainterPath opening;
+  opening.addEllipse(QPointF(0, 2), radius, radius * 0.38);
+  sketch.Fill(opening, kBlack);
+  // The far wall, seen over the near rim, darkening as it goes down.
+  QPainterPath below;
+  below.addEllipse(QPointF(0, 2 + radius * 0.2), radius * 0.92, radius * 0.34);
+  QLinearGradient wall(0, -radius * 0.36, 0, radius * 0.2);
+  wall.setColorAt(0.0, QColor(kDirtDark));
+  wall.setColorAt(1.0, QColor(kBlack));
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(wall);
+  sketch.Painter().drawPath(opening.subtracted(below));
+  for (int root = 0; root < 3; ++root) {
+    const double x = (root - 1) * radius * 0.45;
+    QPainterPath hanging;
+    hanging.moveTo(x, -radius * 0.3);
+    hanging.quadTo(x + radius * 0.12, -radius * 0.12, x - radius * 0.04, radius * 0.02);
+    sketch.Stroke(hanging, kBark, 2);
+  }
+  sketch.Outline(opening);
+  for (int clod = 0; clod < 9; ++clod) {
+    const double angle = clod * 0.7 + 0.3;
+    const double reach = radius * (1.45 + 0.5 * Scatter(clod + 11));
+    sketch.FlatOval(std::cos(angle) * reach, std::sin(angle) * reach * 0.45, 3 + 3 * Scatter(clod), 2 + 2 * Scatter(clod + 5),
+                    kDirtDark);
+  }
 }
 
 // A mound of loose dirt about w wide; origin at its foot.

@@ -145,40 +145,87 @@ void PaintSideDoor(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// A jagged hole knocked through a wall, about r across, centred on the origin; view shows what is behind.
+// A hole knocked through a wall, centred on the origin: plaster broken away round it baring the bricks, the
+// wall's thickness inside the rim, darkness (view=dark) or the outside (view=outside) beyond, cracks, and
+// rubble=N broken pieces on the floor floor= below the centre.
 void PaintWallHole(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 60);
   const std::string view = layer.Word("view", "dark");
-  QPainterPath hole;
-  for (int point = 0; point < 14; ++point) {
-    const double angle = point * 6.28318 / 14;
-    const double reach = radius * (0.75 + 0.35 * Scatter(point + 17));
-    const QPointF spot(std::cos(angle) * reach, std::sin(angle) * reach * 0.85);
-    if (point == 0) hole.moveTo(spot);
-    else hole.lineTo(spot);
+  const int rubble = static_cast<int>(layer.Number("rubble", 0));
+  const double floor = layer.Number("floor", radius * 1.6);
+  const auto jagged = [&](double size, int seed) {
+    QPainterPath edge;
+    for (int point = 0; point < 18; ++point) {
+      const double angle = point * 6.28318 / 18;
+      const double reach = size * (0.78 + 0.32 * Scatter(point + seed));
+      const QPointF spot(std::cos(angle) * reach, std::sin(angle) * reach * 0.85);
+      if (point == 0) edge.moveTo(spot);
+      else edge.lineTo(spot);
+    }
+    edge.closeSubpath();
+    return edge;
+  };
+  const QPainterPath hole = jagged(radius, 17);
+  const QPainterPath bared = jagged(radius * 1.32, 41).united(hole);
+
+  // Bricks where the plaster fell, in courses with staggered joints.
+  sketch.Fill(bared, kBrick);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(bared);
+  const double course = std::max(6.0, radius * 0.17);
+  for (int row = 0; row * course < radius * 2.6; ++row) {
+    const double y = -radius * 1.3 + row * course;
+    sketch.Line(-radius * 1.5, y, radius * 1.5, y, kStoneLight, 1.6);
+    for (double x = -radius * 1.5 + (row % 2) * course; x < radius * 1.5; x += course * 2)
+      sketch.Line(x, y, x, y + course, kStoneLight, 1.6);
   }
-  hole.closeSubpath();
+  sketch.Painter().restore();
+  sketch.Outline(bared);
+
   if (view == "outside") {
-    sketch.Shape(hole, kSky);
+    sketch.Fill(hole, kSky);
     sketch.Painter().save();
     sketch.Painter().setClipPath(hole);
     sketch.FlatBox(-radius * 2, radius * 0.2, radius * 4, radius * 2, kGrass);
     sketch.FlatOval(-radius * 0.4, radius * 0.2, radius * 0.5, radius * 0.3, kLeaf);
     sketch.Painter().restore();
-    sketch.Outline(hole);
   } else {
-    sketch.Shape(hole, kGloom);
+    // Darkness deepening away from the rim.
+    QRadialGradient depth(QPointF(radius * 0.1, radius * 0.1), radius);
+    depth.setColorAt(0.0, QColor(kBlack));
+    depth.setColorAt(1.0, QColor(kGloom).lighter(160));
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(depth);
+    sketch.Painter().drawPath(hole);
   }
+  // The wall's broken thickness, seen along the upper and left rim.
+  const QPainterPath thickness = hole.subtracted(hole.translated(radius * 0.1, radius * 0.13));
+  sketch.Fill(thickness, kBrickDark);
+  sketch.Outline(hole);
+
   for (int crack = 0; crack < 7; ++crack) {
     const double angle = crack * 6.28318 / 7 + 0.3;
-    const double start = radius * 0.95;
-    sketch.InkLine(std::cos(angle) * start, std::sin(angle) * start * 0.85, std::cos(angle + 0.1) * radius * 1.45,
-                   std::sin(angle + 0.1) * radius * 1.25);
+    const double start = radius * 1.2;
+    sketch.InkLine(std::cos(angle) * start, std::sin(angle) * start * 0.85, std::cos(angle + 0.1) * radius * 1.6,
+                   std::sin(angle + 0.1) * radius * 1.36);
   }
-  for (int chunk = 0; chunk < 6; ++chunk)
-    sketch.Polygon({At(-radius + chunk * radius * 0.4, radius * 1.7), At(-radius + chunk * radius * 0.4 + 10, radius * 1.55),
-                    At(-radius + chunk * radius * 0.4 + 18, radius * 1.7)},
-                   kWallGrey);
+  // Broken plaster and brick lying where they fell.
+  for (int piece = 0; piece < rubble; ++piece) {
+    const double x = (Scatter(piece * 3 + 5) - 0.5) * radius * 2.6;
+    const double size = radius * (0.08 + 0.1 * Scatter(piece * 7 + 2));
+    const double y = floor + Scatter(piece * 5 + 9) * radius * 0.2;
+    sketch.Painter().save();
+    sketch.Painter().translate(x, y);
+    sketch.ContactShadow(size);
+    if (piece % 3 == 0) {
+      sketch.Box(-size, -size * 0.8, size * 2, size * 0.8, kBrick);
+    } else {
+      sketch.Polygon({At(-size, 0), At(-size * 0.3, -size * (0.7 + 0.5 * Scatter(piece))), At(size * 0.6, -size * 0.5),
+                      At(size, 0)},
+                     piece % 3 == 1 ? kWallGrey : kStoneLight);
+    }
+    sketch.Painter().restore();
+  }
 }
 
 // An oval rug on the floor, centred on the origin.

@@ -298,24 +298,61 @@ void PaintGloves(Sketch& sketch, const Layer&) {
   }
 }
 
-// A bird's nest of twigs of radius r holding eggs; origin at the centre.
+// A bird's nest woven of twigs, radius r, holding eggs speckled and lying in two rows deep in its hollow, the
+// front rim over them; origin at the centre.
 void PaintNest(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 80);
   const int eggs = static_cast<int>(layer.Number("eggs", 5));
-  sketch.Oval(0, 0, radius, radius * 0.42, kDirtLight);
-  sketch.Oval(0, -radius * 0.06, radius * 0.78, radius * 0.28, kDirtDark);
+  const double depth = radius * 0.42;
+  QPainterPath body;
+  body.addEllipse(QPointF(0, 0), radius, depth);
+  QPainterPath hollow;
+  hollow.addEllipse(QPointF(0, -radius * 0.1), radius * 0.76, radius * 0.25);
+  sketch.Shape(body, kDirtLight);
+  sketch.Fill(hollow, kDirtDark);
+
+  // The back row lies higher in the hollow than the front one.
+  const int backRow = eggs / 2;
   for (int egg = 0; egg < eggs; ++egg) {
-    const double x = (egg - (eggs - 1) / 2.0) * radius * 0.28;
-    const double y = -radius * 0.1 + (egg % 2) * radius * 0.1;
-    sketch.Oval(x, y, radius * 0.13, radius * 0.17, kSkyPale);
-    sketch.FlatOval(x - radius * 0.04, y - radius * 0.06, radius * 0.03, radius * 0.03, kSeaLight);
+    const bool back = egg < backRow;
+    const int inRow = back ? egg : egg - backRow;
+    const int rowCount = back ? backRow : eggs - backRow;
+    const double x = (inRow - (rowCount - 1) / 2.0) * radius * 0.27;
+    const double y = back ? -radius * 0.2 : -radius * 0.07;
+    sketch.Painter().save();
+    sketch.Painter().translate(x, y);
+    sketch.Painter().rotate((Scatter(egg + 3) - 0.5) * 40);
+    sketch.Oval(0, 0, radius * 0.12, radius * 0.16, kSkyPale);
+    for (int speck = 0; speck < 5; ++speck)
+      sketch.FlatOval((Scatter(egg * 9 + speck) - 0.5) * radius * 0.16, (Scatter(egg * 5 + speck + 40) - 0.5) * radius * 0.22,
+                      radius * 0.012, radius * 0.01, kDirt);
+    sketch.FlatOval(-radius * 0.04, -radius * 0.07, radius * 0.03, radius * 0.04, kWhite);
+    sketch.Painter().restore();
   }
-  for (int twig = 0; twig < 22; ++twig) {
-    const double angle = twig * 0.29;
-    const double x = std::cos(angle) * radius * 0.9;
-    const double y = std::sin(angle) * radius * 0.38;
-    if (y < -radius * 0.1) continue;
-    sketch.Line(x - 12, y - 2, x + 14, y + 3, kWoodDark, 2.5);
+
+  // The front rim hides the bottoms of the eggs.
+  QPainterPath above;
+  above.addEllipse(QPointF(0, -radius * 0.17), radius * 0.8, radius * 0.27);
+  QPainterPath lowerHalf;
+  lowerHalf.addRect(QRectF(-radius * 1.1, -radius * 0.12, radius * 2.2, radius));
+  sketch.Shape(body.subtracted(above).intersected(lowerHalf), kDirtLight);
+
+  // Twigs woven round the rim, and a few sticking out.
+  for (int twig = 0; twig < 48; ++twig) {
+    const double angle = twig * 6.28318 / 48 + Scatter(twig) * 0.1;
+    const double reach = 0.84 + 0.12 * Scatter(twig + 60);
+    const double x = std::cos(angle) * radius * reach;
+    const double y = std::sin(angle) * depth * reach;
+    if (y < -depth * 0.35) continue;  // the back rim's top is hidden by the eggs' hollow
+    const double along = radius * (0.08 + 0.06 * Scatter(twig + 7));
+    sketch.Line(x - std::sin(angle) * along, y + std::cos(angle) * along * 0.4, x + std::sin(angle) * along,
+                y - std::cos(angle) * along * 0.4, twig % 3 == 0 ? kBark : kWoodDark, 2.2);
+  }
+  for (int twig = 0; twig < 9; ++twig) {
+    const double angle = 0.2 + twig * 0.75;
+    const double x = std::cos(angle) * radius;
+    const double y = std::sin(angle) * depth;
+    sketch.Line(x, y, x * 1.12 + (Scatter(twig) - 0.5) * radius * 0.1, y * 1.2 - radius * 0.03, kBark, 2.4);
   }
 }
 

@@ -223,18 +223,29 @@ void PaintManhole(Sketch& sketch, const Layer& layer) {
   sketch.Fill(shaft, kBlack);
   sketch.Painter().save();
   sketch.Painter().setClipPath(shaft);
-  QLinearGradient wall(0, -radius * 0.34, 0, radius * 0.34);
-  wall.setColorAt(0.0, QColor::fromRgb(kStoneDark));
-  wall.setColorAt(0.8, QColor::fromRgb(kBlack));
+  // The shaft's far wall going down: courses of brick curving round it, fading into the dark.
+  QLinearGradient wall(0, -radius * 0.34, 0, radius * 0.3);
+  wall.setColorAt(0.0, QColor::fromRgb(kBrick));
+  wall.setColorAt(0.55, QColor::fromRgb(kBrickDark).darker(160));
+  wall.setColorAt(1.0, QColor::fromRgb(kBlack));
   sketch.Painter().setPen(Qt::NoPen);
   sketch.Painter().setBrush(wall);
-  sketch.Painter().drawEllipse(QPointF(0, -radius * 0.1), radius * 0.86, radius * 0.3);
+  sketch.Painter().drawRect(QRectF(-radius, -radius * 0.4, radius * 2, radius * 0.8));
+  for (int course = 1; course < 8; ++course) {
+    QPainterPath ring;
+    ring.addEllipse(QPointF(0, course * radius * 0.075), radius * 0.86, radius * 0.34);
+    sketch.Painter().setOpacity(0.6 * (1.0 - course / 8.0));
+    sketch.Stroke(ring, kInk, 1.5);
+  }
+  sketch.Painter().setOpacity(1.0);
   sketch.Line(-radius * 0.3, -radius * 0.36, -radius * 0.24, radius * 0.4, kMetal, 5);
   sketch.Line(radius * 0.3, -radius * 0.36, radius * 0.24, radius * 0.4, kMetal, 5);
-  for (int rung = 0; rung < 4; ++rung) {
-    const double y = -radius * 0.26 + rung * radius * 0.13;
+  for (int rung = 0; rung < 5; ++rung) {
+    const double y = -radius * 0.26 + rung * radius * 0.12;
+    sketch.Painter().setOpacity(1.0 - rung * 0.18);
     sketch.Line(-radius * 0.29 + rung * 2, y, radius * 0.29 - rung * 2, y, rung < 2 ? kMetal : kMetalDark, 4);
   }
+  sketch.Painter().setOpacity(1.0);
   sketch.Painter().restore();
   sketch.Outline(shaft);
   PaintManholeCover(sketch, radius * 1.55, radius * 0.45, radius * 0.85);
@@ -267,33 +278,86 @@ void PaintTrashCan(Sketch& sketch, const Layer& layer) {
   sketch.Painter().restore();
 }
 
-// The inside of a round sewer pipe filling the frame. opening=top lets daylight in through a shaft above;
-// exit=north shows the light of a way out far ahead.
+// The inside of a round sewer pipe filling the frame, running away from the eye: the concrete darkening with
+// distance, its joints closing up, slime along the sewage line and streaks where it drips. opening=top lets
+// daylight down a shaft with a ladder; exit=north shows the light of a way out far ahead.
 void PaintSewer(Sketch& sketch, const Layer& layer) {
-  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kShadow);
   const QPointF centre(kFrameWidth / 2.0, kFrameHeight * 0.48);
-  for (int ring = 0; ring < 7; ++ring) {
-    const double size = 1 - ring * 0.14;
-    const QRgb colour = ring % 2 == 0 ? kStoneDark : kWallGreyDark;
-    sketch.Oval(centre.x(), centre.y(), kFrameWidth * 0.62 * size, kFrameHeight * 0.62 * size, colour);
-  }
   const bool exit = layer.Word("exit", "") == "north";
-  sketch.Oval(centre.x(), centre.y(), 40, 32, exit ? kSkyPale : kBlack);
-  if (exit) sketch.Glow(centre.x(), centre.y(), 90, kGlowPale, 0.5);
-  sketch.FlatPolygon({At(0, kFrameHeight), At(centre.x() - 30, centre.y() + 26), At(centre.x() + 30, centre.y() + 26), At(kFrameWidth, kFrameHeight)}, kSewage);
-  for (int ripple = 0; ripple < 6; ++ripple) {
-    const double y = centre.y() + 40 + ripple * ripple * 5;
-    sketch.Line(centre.x() - 20 - ripple * 30, y, centre.x() + 20 + ripple * 30, y, kFilthDark, 2);
+  const bool opening = layer.Word("opening", "") == "top";
+  QPainter& painter = sketch.Painter();
+
+  // The pipe wall: pale near the eye, black where it runs out of sight.
+  painter.save();
+  painter.translate(centre);
+  painter.scale(1.0, 0.78);
+  QRadialGradient wall(QPointF(0, 0), kFrameWidth * 0.62);
+  wall.setColorAt(0.0, QColor(exit ? kStoneDark : kBlack));
+  wall.setColorAt(0.1, QColor(kGloom));
+  wall.setColorAt(0.45, QColor(kStoneDark).darker(130));
+  wall.setColorAt(1.0, QColor(kStone));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(wall);
+  painter.drawRect(QRectF(-kFrameWidth, -kFrameHeight, kFrameWidth * 2, kFrameHeight * 2));
+  painter.restore();
+
+  // Joints between the pipe's sections, closer together as they go.
+  for (int joint = 0; joint < 9; ++joint) {
+    const double scale = 1.0 / (1.0 + joint * 0.55);
+    QPainterPath ring;
+    ring.addEllipse(centre, kFrameWidth * 0.6 * scale, kFrameWidth * 0.6 * 0.78 * scale);
+    sketch.Stroke(ring, joint < 4 ? kInk : kShadow, std::max(1.0, 3.0 * scale));
   }
-  if (layer.Word("opening", "") == "top") {
-    sketch.Painter().save();
-    sketch.Painter().setOpacity(0.6);
-    sketch.FlatPolygon({At(centre.x() - 50, 0), At(centre.x() + 50, 0), At(centre.x() + 90, kFrameHeight * 0.8), At(centre.x() - 90, kFrameHeight * 0.8)}, kGlowPale);
-    sketch.Painter().restore();
-    sketch.Oval(centre.x(), 6, 60, 22, kSkyPale);
-    sketch.Line(centre.x() - 24, 0, centre.x() - 24, 150, kMetal, 5);
-    sketch.Line(centre.x() + 24, 0, centre.x() + 24, 150, kMetal, 5);
-    for (int rung = 0; rung < 6; ++rung) sketch.Line(centre.x() - 24, 20 + rung * 24, centre.x() + 24, 20 + rung * 24, kMetal, 4);
+  // Stains where water drips down the upper wall.
+  painter.save();
+  painter.setOpacity(0.45);
+  for (int streak = 0; streak < 12; ++streak) {
+    const double angle = 3.5 + streak * 0.22;
+    const double scale = 0.55 + 0.4 * Scatter(streak + 3);
+    const double x = centre.x() + std::cos(angle) * kFrameWidth * 0.6 * scale;
+    const double y = centre.y() + std::sin(angle) * kFrameWidth * 0.47 * scale;
+    sketch.Line(x, y, x + (centre.x() - x) * 0.06, y + 30 * scale + 20 * Scatter(streak), kFilthDark, 6 * scale);
+  }
+  painter.restore();
+
+  // The far end: black, or the daylight of the way out.
+  if (exit) {
+    sketch.Oval(centre.x(), centre.y(), 34, 27, kSkyPale);
+    sketch.Glow(centre.x(), centre.y(), 150, kGlowPale, 0.6);
+  } else {
+    sketch.FlatOval(centre.x(), centre.y(), 30, 24, kBlack);
+  }
+
+  // Sewage along the bottom, with slime at its edge and ripples closing up in the distance.
+  const QPointF nearLeft(-40, kFrameHeight);
+  const QPointF nearRight(kFrameWidth + 40, kFrameHeight);
+  sketch.FlatPolygon({nearLeft, At(centre.x() - 26, centre.y() + 22), At(centre.x() + 26, centre.y() + 22), nearRight}, kSewage);
+  sketch.Line(nearLeft.x(), nearLeft.y(), centre.x() - 26, centre.y() + 22, kFilth, 8);
+  sketch.Line(nearRight.x(), nearRight.y(), centre.x() + 26, centre.y() + 22, kFilth, 8);
+  for (int ripple = 0; ripple < 7; ++ripple) {
+    const double y = centre.y() + 30 + ripple * ripple * 4.2;
+    const double half = 14 + (y - centre.y()) * 1.5;
+    sketch.Line(centre.x() - half * (0.3 + 0.3 * Scatter(ripple)), y, centre.x() + half * (0.2 + 0.35 * Scatter(ripple + 9)), y,
+                kFilthDark, 1 + ripple * 0.4);
+  }
+  // The way out's light glinting on the sewage, in broken strokes wider as they come nearer.
+  for (int glint = 0; exit && glint < 7; ++glint) {
+    const double y = centre.y() + 30 + glint * glint * 4.2 + 6;
+    const double half = 3 + glint * 3.5;
+    sketch.Line(centre.x() - half, y, centre.x() + half * 0.6, y, kGlowPale, 1.5 + glint * 0.4);
+  }
+
+  if (opening) {
+    // A round shaft in the roof near the eye, daylight falling down it onto the sewage.
+    sketch.Oval(centre.x(), 14, 70, 26, kSkyPale);
+    sketch.LightCone(centre.x(), 14, 60, kFrameHeight * 0.82, 110, kGlowPale, 0.7);
+    sketch.LightPool(centre.x(), kFrameHeight * 0.82, 120, 26, kGlowPale, 0.6);
+    for (int side = -1; side <= 1; side += 2)
+      sketch.Line(centre.x() + side * 26, 0, centre.x() + side * 30, kFrameHeight * 0.8, kMetalDark, 6);
+    for (int rung = 0; rung < 8; ++rung) {
+      const double y = 24 + rung * 36;
+      sketch.Line(centre.x() - 27 - rung * 0.5, y, centre.x() + 27 + rung * 0.5, y, kMetal, 4);
+    }
   }
 }
 

@@ -278,6 +278,48 @@ void PaintStoneBridge(Sketch& sketch, const Layer& layer) {
   sketch.Box(-width / 2, -height - 16, width, 16, kStoneLight);
 }
 
+// The frame under deep water, looking up: the surface a bright rippled ceiling, shafts of daylight slanting
+// down from it and the water darkening to black below; origin at the top-left.
+void PaintUnderwater(Sketch& sketch, const Layer&) {
+  QLinearGradient depth(0, 0, 0, kFrameHeight);
+  depth.setColorAt(0.0, QColor(kSeaLight));
+  depth.setColorAt(0.15, QColor(kSea));
+  depth.setColorAt(0.55, QColor(kDeepWater));
+  depth.setColorAt(1.0, QColor(kGloom));
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(depth);
+  sketch.Painter().drawRect(QRectF(0, 0, kFrameWidth, kFrameHeight));
+  // The surface from below, a wavering band of light.
+  QPainterPath surface;
+  surface.moveTo(0, 0);
+  for (int wave = 0; wave <= 12; ++wave) {
+    const double x = wave * kFrameWidth / 12.0;
+    surface.quadTo(x - kFrameWidth / 24.0, 14 + 10 * Scatter(wave + 70), x, 10 + 6 * Scatter(wave + 90));
+  }
+  surface.lineTo(kFrameWidth, 0);
+  surface.closeSubpath();
+  sketch.Fill(surface, kFoam);
+  // Daylight in shafts, slanting with the light and fading as they go down.
+  sketch.Painter().save();
+  for (int shaft = 0; shaft < 6; ++shaft) {
+    const double x = 40 + shaft * 100 + 30 * Scatter(shaft + 12);
+    const double width = 14 + 22 * Scatter(shaft + 30);
+    QLinearGradient fade(0, 0, 0, kFrameHeight * 0.8);
+    QColor light(kSeaLight);
+    light.setAlphaF(0.5f);
+    fade.setColorAt(0.0, light);
+    light.setAlphaF(0.0f);
+    fade.setColorAt(1.0, light);
+    sketch.Painter().setBrush(fade);
+    sketch.Painter().drawPolygon(QPolygonF({QPointF(x, 0), QPointF(x + width, 0), QPointF(x + width * 2.2 + 90, kFrameHeight * 0.8),
+                                            QPointF(x + 90, kFrameHeight * 0.8)}));
+  }
+  sketch.Painter().restore();
+  // Specks drifting in the water.
+  for (int speck = 0; speck < 30; ++speck)
+    sketch.FlatOval(Scatter(speck + 400) * kFrameWidth, 60 + Scatter(speck + 500) * (kFrameHeight - 60), 1.5, 1.5, kSeaLight);
+}
+
 // Air bubbles rising in deep water over a band w wide; origin at the bottom-left.
 void PaintBubbles(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 300);
@@ -312,6 +354,7 @@ void RegisterWaterProps(PropRegistry& registry) {
   registry.Add("lighthouse-lamp", PaintLighthouseLamp);
   registry.Add("rope-bridge", PaintRopeBridge);
   registry.Add("stone-bridge", PaintStoneBridge);
+  registry.Add("underwater", PaintUnderwater);
   registry.Add("bubbles", PaintBubbles);
   registry.Add("ripples", PaintRipples);
 }
