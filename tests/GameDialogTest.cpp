@@ -266,13 +266,19 @@ TEST_F(GameDialogTest, ExitAsksTheWindowToClose) {
   EXPECT_TRUE(asked);
 }
 
-TEST(GameWindowHint, CtrlHTellsWhereThenWhatThenTheExactActionForTheSameSituation) {
-  testing::Application();
+// The whole window on a new world, for the menu commands.
+class GameWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(BuildWorldDatabase(database)); }
+
+  QApplication& application = testing::Application();  // first: the window below needs it
   testing::ScratchFolder folder;
   GameDatabase database{folder.File("store.sqlite")};
-  ASSERT_TRUE(BuildWorldDatabase(database));
   testing::RecordingBoxes boxes;
   GameWindow window{database, boxes, "/nowhere/"};
+};
+
+TEST_F(GameWindowTest, CtrlHTellsWhereThenWhatThenTheExactActionForTheSameSituation) {
   QAction* hint = window.Action(MenuCommand::Hint);
   EXPECT_EQ(hint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
   for (int press = 0; press < 3; ++press) hint->trigger();
@@ -282,13 +288,7 @@ TEST(GameWindowHint, CtrlHTellsWhereThenWhatThenTheExactActionForTheSameSituatio
   EXPECT_NE(boxes.informed[2].find("Turn On the lamp"), std::string::npos) << boxes.informed[2];
 }
 
-TEST(GameWindowSave, SaveAsConfirmsInTheStatusBarOnlyWhenTheSaveWasWritten) {
-  testing::Application();
-  testing::ScratchFolder folder;
-  GameDatabase database{folder.File("store.sqlite")};
-  ASSERT_TRUE(BuildWorldDatabase(database));
-  testing::RecordingBoxes boxes;
-  GameWindow window{database, boxes, "/nowhere/"};
+TEST_F(GameWindowTest, SaveAsConfirmsInTheStatusBarOnlyWhenTheSaveWasWritten) {
   window.SaveAs("before the mirror");
   EXPECT_NE(window.statusBar()->currentMessage().toStdString().find("before the mirror"), std::string::npos);
   window.statusBar()->clearMessage();
@@ -297,13 +297,7 @@ TEST(GameWindowSave, SaveAsConfirmsInTheStatusBarOnlyWhenTheSaveWasWritten) {
   EXPECT_EQ(boxes.informed.size(), 1U);
 }
 
-TEST(GameWindowKeys, EveryAltLetterReachesOneMenuOrListOnly) {
-  testing::Application();
-  testing::ScratchFolder folder;
-  GameDatabase database{folder.File("store.sqlite")};
-  ASSERT_TRUE(BuildWorldDatabase(database));
-  testing::RecordingBoxes boxes;
-  GameWindow window{database, boxes, "/nowhere/"};
+TEST_F(GameWindowTest, EveryAltLetterReachesOneMenuOrListOnly) {
   std::map<QKeySequence, QString> taken;
   auto claim = [&taken](const QString& text) {
     const QKeySequence key = QKeySequence::mnemonic(text);
