@@ -9,6 +9,13 @@ namespace brackenhollow {
 class GameDatabase;
 class GameState;
 
+// "Y" when the chosen nouns first and second are a and b, in either order; otherwise "N". The one
+// rule behind IsPairSelected, for every context.
+inline std::string PairAnswer(const std::string& first, const std::string& second, const std::string& a,
+                              const std::string& b) {
+  return (first == a && second == b) || (first == b && second == a) ? "Y" : "N";
+}
+
 class ActionContext {
  public:
   virtual ~ActionContext() = default;

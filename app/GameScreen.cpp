@@ -270,7 +270,7 @@ void GameScreen::OnVerbChanged() {
 
 std::string GameScreen::IsPairSelected(const std::string& a, const std::string& b) {
   TakeControls();
-  return (m_noun1Text == a && m_noun2Text == b) || (m_noun2Text == a && m_noun1Text == b) ? "Y" : "N";
+  return PairAnswer(m_noun1Text, m_noun2Text, a, b);
 }
 
 std::string GameScreen::IsPairSelectedInRoom(const std::string& a, const std::string& b, int room) {

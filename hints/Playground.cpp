@@ -47,7 +47,7 @@ class Playground::Context : public ActionContext {
   GameState& State() override { return m_state; }
   int CurrentRoom() const override { return m_room; }
   std::string IsPairSelected(const std::string& a, const std::string& b) override {
-    return (m_noun1 == a && m_noun2 == b) || (m_noun2 == a && m_noun1 == b) ? "Y" : "N";
+    return PairAnswer(m_noun1, m_noun2, a, b);
   }
   std::string IsPairSelectedInRoom(const std::string& a, const std::string& b, int room) override {
     return m_room == room ? IsPairSelected(a, b) : "N";

@@ -31,7 +31,7 @@ class ChoiceContext : public ActionContext {
   GameState& State() override { return m_state; }
   int CurrentRoom() const override { return room; }
   std::string IsPairSelected(const std::string& a, const std::string& b) override {
-    return (noun1 == a && noun2 == b) || (noun1 == b && noun2 == a) ? "Y" : "N";
+    return PairAnswer(noun1, noun2, a, b);
   }
   std::string IsPairSelectedInRoom(const std::string& a, const std::string& b, int inRoom) override {
     return room == inRoom ? IsPairSelected(a, b) : "N";
