@@ -67,4 +67,9 @@ bool UsesSecondList(const std::string& text) {
   return verb != nullptr && verb->usesSecondList;
 }
 
+std::string SpokenAction(const std::string& verb, const std::string& noun1, const std::string& noun2) {
+  if (verb == kVerbUseWith) return "Use the " + noun1 + " with the " + noun2;
+  return verb + " " + noun1;
+}
+
 }  // namespace brackenhollow

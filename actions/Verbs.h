@@ -50,4 +50,8 @@ const Verb& VerbOf(Family family);
 // True when the verb with that text takes a second noun.
 bool UsesSecondList(const std::string& text);
 
+// The choice as the player would say it: "Turn On the lamp", "Use the rope with the teapot"; the
+// second noun only for a verb that takes one.
+std::string SpokenAction(const std::string& verb, const std::string& noun1, const std::string& noun2);
+
 }  // namespace brackenhollow

@@ -5,10 +5,13 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <algorithm>
 
 #include "app/GameList.h"
 #include "app/SavedGame.h"
@@ -32,16 +35,8 @@ constexpr QColor kStageColour(0x2a, 0x2d, 0x33);
 // The room text reads a little larger than the controls around it.
 constexpr double kTextScale = 1.2;
 
-// A direction button of the compass pad: square, as high as a push button.
-class CompassButton : public QPushButton {
- public:
-  using QPushButton::QPushButton;
-  QSize sizeHint() const override {
-    const int side = QPushButton::sizeHint().height() * 5 / 4;
-    return {side, side};
-  }
-  QSize minimumSizeHint() const override { return sizeHint(); }
-};
+// The gap between the rows of lists, and between the compass's rows beside them.
+constexpr int kRowSpacing = 6;
 
 struct DirectionControl {
   Control control;
@@ -127,9 +122,9 @@ void GameDialog::CreateCompass() {
   m_compass = new QWidget(this);
   auto* grid = new QGridLayout(m_compass);
   grid->setContentsMargins(0, 0, 0, 0);
-  grid->setSpacing(2);
+  grid->setSpacing(kRowSpacing);
   for (const DirectionControl& direction : kDirectionControls) {
-    auto* created = new CompassButton(ToQt(direction.caption), m_compass);
+    auto* created = new QPushButton(ToQt(direction.caption), m_compass);
     created->setAutoDefault(false);
     created->setAccessibleName(tr(direction.name));
     created->setToolTip(tr("%1 (Ctrl+%2)").arg(tr(direction.name), QKeySequence(direction.key).toString()));
@@ -174,11 +169,6 @@ void GameDialog::ConnectControls() {
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | direction.key), this);
     connect(shortcut, &QShortcut::activated, Button(direction.control), &QPushButton::click);
   }
-  // Return presses Action wherever the focus is in the window: the quickest way to try a choice.
-  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-    auto* shortcut = new QShortcut(QKeySequence(key), this);
-    connect(shortcut, &QShortcut::activated, Button(Control::Action), &QPushButton::click);
-  }
   connect(List(Control::VerbList), &QComboBox::currentIndexChanged, this, [this](int index) {
     if (!m_mirroring) Route([this, index] { m_screen.ChooseVerb(index); });
   });
@@ -210,6 +200,7 @@ void GameDialog::SetLayout(Layout layout) {
   Button(Control::Exit)->setVisible(compact);
 
   auto* lists = new QGridLayout;
+  lists->setVerticalSpacing(kRowSpacing);
   int row = 0;
   for (const ListControl& list : kListControls) {
     lists->addWidget(ListLabel(list.control), row, 0);
@@ -218,12 +209,12 @@ void GameDialog::SetLayout(Layout layout) {
   }
   lists->setColumnStretch(1, 1);
 
-  auto* main = new QVBoxLayout(this);
-  auto* bar = new QHBoxLayout;
-  bar->setSpacing(16);
-  bar->addWidget(m_compass, 0, Qt::AlignTop);
+  auto* controls = new QHBoxLayout;
+  controls->setSpacing(16);
+  controls->addWidget(m_compass, 0, Qt::AlignBottom);
   QPushButton* action = Button(Control::Action);
   if (compact) {
+    auto* main = new QVBoxLayout(this);
     // The picture lies over the text in the same place; hiding it uncovers the text.
     auto* view = new QGridLayout;
     view->addWidget(m_textView, 0, 0);
@@ -232,29 +223,36 @@ void GameDialog::SetLayout(Layout layout) {
     auto* buttons = new QHBoxLayout;
     for (Control control : {Control::Toggle, Control::Action, Control::Exit}) buttons->addWidget(Button(control));
     auto* right = new QVBoxLayout;
+    right->setSpacing(kRowSpacing);
     right->addLayout(buttons);
     right->addLayout(lists);
-    bar->addLayout(right, 2);
-    bar->addStretch(1);
+    controls->addLayout(right, 1);
+    main->addLayout(controls);
     action->setMinimumHeight(0);
+    action->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     m_pictureFrame->setPalette(palette());
   } else {
-    auto* view = new QHBoxLayout;
-    view->addWidget(m_pictureFrame, 7);
-    view->addWidget(m_transcript, 3);
-    main->addLayout(view, 1);
-    bar->addLayout(lists, 2);
-    bar->addWidget(action, 0, Qt::AlignVCenter);
-    bar->addStretch(1);
+    // The controls stand in the picture's column and Action in the text's, so the row uses the
+    // window's whole width at any size.
+    auto* main = new QGridLayout(this);
+    main->addWidget(m_pictureFrame, 0, 0);
+    main->addWidget(m_transcript, 0, 1);
+    controls->addLayout(lists, 1);
+    main->addLayout(controls, 1, 0);
+    main->addWidget(action, 1, 1, Qt::AlignVCenter);
+    main->setColumnStretch(0, 7);
+    main->setColumnStretch(1, 3);
+    main->setRowStretch(0, 1);
     // The one button pressed after every choice: large enough to find at a glance.
     action->setMinimumSize(fontMetrics().averageCharWidth() * 16, fontMetrics().height() * 3);
+    action->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // The picture stands on a dark stage, whatever its margins.
     QPalette stage = m_pictureFrame->palette();
     stage.setColor(QPalette::Window, kStageColour);
     m_pictureFrame->setPalette(stage);
   }
-  main->addLayout(bar);
   m_pictureFrame->raise();
+  SizeCompass();
   Mirror();
 }
 
@@ -299,17 +297,37 @@ void GameDialog::Mirror() {
 
 void GameDialog::RecordTranscript(bool afterAction) {
   const ScreenState& screen = m_screen.Screen();
-  if (screen.viewTextRevision == m_recordedTextRevision) return;
+  // The game goes on elsewhere: its passage starts with the room again, even when the player stood
+  // there.
+  if (screen.worldRevision != m_recordedWorldRevision) {
+    m_recordedWorldRevision = screen.worldRevision;
+    m_transcriptRecord.Restart();
+  }
+  const bool told = screen.toldRevision != m_recordedToldRevision;
+  if (screen.viewTextRevision == m_recordedTextRevision && !told) return;
   m_recordedTextRevision = screen.viewTextRevision;
-  const std::vector<Transcript::Entry> added = m_transcriptRecord.Record(screen.viewText, afterAction);
+  m_recordedToldRevision = screen.toldRevision;
+  const std::vector<Transcript::Entry> added = m_transcriptRecord.Record(
+      m_screen.CurrentRoom(), screen.viewText, afterAction, told ? screen.toldAnswer : std::string());
   const int answerStart = m_transcript->Append(added);
   if (answerStart < 0) return;
+  if (told) emit Told(ToQt(screen.toldAnswer));
   if (m_layout == Layout::Together) {
     Announce(m_transcript, answerStart, m_transcript->NewestAnswer());
-  } else {
-    // The compact screen shows the answer at the end of its text.
-    const QString answer = ViewText(added.back().text);
-    Announce(m_textView, static_cast<int>(m_textView->toPlainText().size() - answer.size()), answer);
+  } else if (!told) {
+    // The compact screen shows an action's answer at the end of its text.
+    const auto answer = std::find_if(added.begin(), added.end(), [](const Transcript::Entry& entry) {
+      return entry.kind == Transcript::Kind::Answer;
+    });
+    const QString shown = ViewText(answer->text);
+    Announce(m_textView, static_cast<int>(m_textView->toPlainText().size() - shown.size()), shown);
+  }
+}
+
+void GameDialog::Tell(const std::string& answer) {
+  const int answerStart = m_transcript->Append({{Transcript::Kind::Answer, answer}});
+  if (answerStart >= 0 && m_layout == Layout::Together) {
+    Announce(m_transcript, answerStart, m_transcript->NewestAnswer());
   }
 }
 
@@ -343,19 +361,8 @@ void GameDialog::EnterGame(const std::string& startChoice) {
   RecordTranscript(false);
 }
 
-template <typename Handler>
-void GameDialog::Jump(Handler handler) {
-  const unsigned before = m_screen.Screen().viewTextRevision;
-  handler();
-  // The game goes on elsewhere: its passage starts with the room again, even when the player stood
-  // there.
-  if (m_screen.Screen().viewTextRevision != before) m_transcriptRecord.Restart();
-  Mirror();
-  RecordTranscript(false);
-}
-
 void GameDialog::NewGame() {
-  Jump([this] { m_screen.ResetGame(); });
+  Route([this] { m_screen.ResetGame(); });
 }
 
 void GameDialog::Undo() {
@@ -374,13 +381,38 @@ bool GameDialog::SaveGameAs(const std::string& name) {
 
 bool GameDialog::OpenSavedGame(const std::string& name) {
   bool found = false;
-  Jump([this, &name, &found] { found = m_screen.OpenSavedGame(name); });
+  Route([this, &name, &found] { found = m_screen.OpenSavedGame(name); });
   return found;
 }
 
 void GameDialog::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::FontChange) UpdateTextFonts();
+  if (event->type() == QEvent::FontChange) {
+    UpdateTextFonts();
+    SizeCompass();
+  }
+}
+
+void GameDialog::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // Return comes here only when the widget with the focus passed it on: a closed list or the text,
+  // where it presses Action, or a button, which does its own job. An open list keeps it for itself.
+  if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+    button->click();
+  } else {
+    Button(Control::Action)->click();
+  }
+}
+
+void GameDialog::SizeCompass() {
+  // Each button as high as a list, so the compass's rows stand beside the lists' rows and keep their
+  // size whichever ways are open.
+  const int side = List(Control::VerbList)->sizeHint().height();
+  for (QWidget* part : m_compass->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) part->setFixedSize(side, side);
 }
 
 void GameDialog::UpdateTextFonts() {

@@ -48,6 +48,9 @@ class GameDialog : public QWidget {
   // Asks, then goes on from the save of that name. Returns false, asking nothing, when there is none.
   bool OpenSavedGame(const std::string& name);
 
+  // Adds an answer the window itself gives (a hint) to the running text, as the newest answer.
+  void Tell(const std::string& answer);
+
   void SetLayout(Layout layout);
   Layout CurrentLayout() const { return m_layout; }
 
@@ -73,16 +76,20 @@ class GameDialog : public QWidget {
   void Mirrored();
   // A new answer was told to a screen reader, as text inserted into the text widget showing it.
   void AnswerAnnounced(QWidget* textWidget, const QString& answer);
+  // An undo or redo told what it did; the compact screen's text shows only the room.
+  void Told(const QString& answer);
 
  protected:
   void changeEvent(QEvent* event) override;
+  // Return on a closed list or the text presses Action; on a button, that button.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // Creates every widget once; the layouts only place them.
   void CreateControls();
   // The four direction buttons on a compass grid.
   void CreateCompass();
-  // Routes the widgets' events and the keys (Return, Ctrl+arrows) to the screen's handlers.
+  // Routes the widgets' events and the Ctrl+arrow keys to the screen's handlers.
   void ConnectControls();
   // Verb, objects, Action, directions, then the text.
   void SetTabOrder();
@@ -92,18 +99,17 @@ class GameDialog : public QWidget {
   void Route(Handler handler, bool action = false);
   // Shows the screen's state in the widgets.
   void Mirror();
-  // Adds the room text and answer the last handler wrote to the transcript, and announces an answer.
+  // Adds what the last handler showed anew (room text, answer, what an undo did) to the transcript, and
+  // announces an answer.
   void RecordTranscript(bool afterAction);
   // Tells a screen reader of the answer inserted at position in textWidget.
   void Announce(QWidget* textWidget, int position, const QString& answer);
   // Names the picture after the room it shows (read anew when room or picture changed).
   void NamePicture();
-  // Runs handler, which may put the game anywhere (a new game, an opened save): the transcript then
-  // starts its passage anew.
-  template <typename Handler>
-  void Jump(Handler handler);
   // The room text reads larger than the controls: follows the window's text size.
   void UpdateTextFonts();
+  // Sizes the compass's buttons to the lists' rows.
+  void SizeCompass();
 
   GameScreen m_screen;
   GameDatabase& m_database;
@@ -119,6 +125,8 @@ class GameDialog : public QWidget {
   brackenhollow::Transcript m_transcriptRecord;
   unsigned m_shownTextRevision = 0;
   unsigned m_recordedTextRevision = 0;
+  unsigned m_recordedToldRevision = 0;
+  unsigned m_recordedWorldRevision = 0;
   int m_namedPictureRoom = 0;
   QString m_namedPicture;
   bool m_mirroring = false;

@@ -1,6 +1,7 @@
 // The game screen's Game menu: taking actions back and doing them again, and named saves.
 
 #include <optional>
+#include <string>
 
 #include "app/GameScreen.h"
 #include "app/SavedGame.h"
@@ -14,6 +15,9 @@ namespace {
 constexpr char kHistoryFailed[] =
     "That step cannot be taken back or done again: the saved game no longer matches its history. "
     "Nothing was changed.";
+// What an undo and a redo tell, before the action's words.
+constexpr char kTakenBack[] = "Taken back: ";
+constexpr char kDoneAgain[] = "Done again: ";
 constexpr char kSaveNameEmpty[] = "Please give the saved game a name.";
 constexpr char kSaveNameTooLong[] = "That name is too long for a saved game. Please choose a shorter one.";
 constexpr char kSaveNoFolder[] = "This game is kept only in memory, so it cannot be saved under a name.";
@@ -32,11 +36,51 @@ void GameScreen::UpdateHistoryCommands() {
 }
 
 void GameScreen::OnUndo() {
-  if (m_screen.canUndo) ShowHistoryStep(m_history.Undo());
+  if (!m_screen.canUndo) return;
+  const HistoryStep step = m_history.Undo();
+  if (step.outcome == HistoryOutcome::Done) {
+    std::optional<std::string> words;
+    if (!m_keptSteps.empty()) {
+      words = std::move(m_keptSteps.back());
+      m_keptSteps.pop_back();
+    }
+    m_undoneSteps.push_back(words);
+    TellHistoryStep(kTakenBack, words, step.room);
+  }
+  ShowHistoryStep(step);
 }
 
 void GameScreen::OnRedo() {
-  if (m_screen.canRedo) ShowHistoryStep(m_history.Redo());
+  if (!m_screen.canRedo) return;
+  const HistoryStep step = m_history.Redo();
+  if (step.outcome == HistoryOutcome::Done) {
+    // A step taken back before this session is not among the undone steps it knows.
+    std::optional<std::string> words;
+    if (!m_undoneSteps.empty()) {
+      words = std::move(m_undoneSteps.back());
+      m_undoneSteps.pop_back();
+    }
+    if (words) m_keptSteps.push_back(*words);
+    TellHistoryStep(kDoneAgain, words, step.room);
+  }
+  ShowHistoryStep(step);
+}
+
+void GameScreen::TellHistoryStep(const std::string& what, const std::optional<std::string>& words, int room) {
+  if (words) {
+    m_screen.toldAnswer = what + *words + ".";
+  } else {
+    const std::string name = ReadRoomName(m_database, room);
+    const std::string where = name.empty() ? "room " + std::to_string(room) : "the room " + Quoted(name);
+    m_screen.toldAnswer = what + "an action from " + m_earlierSteps + ", in " + where + ".";
+  }
+  ++m_screen.toldRevision;
+}
+
+void GameScreen::ForgetSessionSteps(const std::string& earlierSteps) {
+  m_keptSteps.clear();
+  m_undoneSteps.clear();
+  m_earlierSteps = earlierSteps;
 }
 
 void GameScreen::ShowHistoryStep(const HistoryStep& step) {
@@ -90,6 +134,8 @@ bool GameScreen::OpenSavedGame(const std::string& name) {
   }
   switch (m_saves.Open(trimmed)) {
     case OpenOutcome::Opened:
+      ForgetSessionSteps("the saved game " + Quoted(trimmed));
+      ++m_screen.worldRevision;
       ArriveIn(ParseSavedRoom(m_state.ReadSavedRoom()));
       break;
     case OpenOutcome::NotFound:

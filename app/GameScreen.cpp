@@ -1,6 +1,7 @@
 #include "app/GameScreen.h"
 
 #include <array>
+#include <cstdint>
 
 #include "actions/ActionInterpreter.h"
 #include "actions/Verbs.h"
@@ -24,6 +25,8 @@ constexpr char kResetQuestion[] =
 constexpr char kResetWait[] = "Please Wait. Recreating the Database. This will take less than 1 minute.";
 constexpr char kActionNotSaved[] =
     "That could not be saved, so it did not happen. The game is as it was before.";
+// Whose the history's steps are that this session did not keep itself, when it starts.
+constexpr char kPreviousSession[] = "your previous session";
 constexpr std::array<Control, 4> kDirections = {Control::North, Control::South, Control::East, Control::West};
 
 // Selects the entry equal to text, or else the first that begins with it; leaves the selection as
@@ -57,6 +60,7 @@ GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string 
       m_state(database, boxes),
       m_history(database, [this] { return m_currentRoom; }),
       m_saves(database),
+      m_earlierSteps(kPreviousSession),
       m_programDirectory(std::move(programDirectory)) {
   for (const Verb& verb : Verbs()) m_screen.verbs.entries.emplace_back(verb.text);
   SetAllControls(true);
@@ -169,10 +173,17 @@ void GameScreen::OnAction() {
   const std::string noun2 = m_noun2Text;
 
   const int roomBefore = m_currentRoom;
+  const std::int64_t newestStep = m_history.NewestStep();
 
   ActionTransaction transaction(m_database);
   ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
-  if (!transaction.Commit()) {
+  const bool committed = transaction.Commit();
+  // Undo will tell this action by its words; a reset began a history of its own.
+  if (committed && !m_resetConfirmed && m_history.NewestStep() != newestStep) {
+    m_keptSteps.push_back(SpokenAction(verb, noun1, noun2));
+    m_undoneSteps.clear();
+  }
+  if (!committed) {
     // The store holds the game as it was before the action, and so must the screen.
     m_currentRoom = roomBefore;
     m_resetConfirmed = false;
@@ -215,6 +226,8 @@ void GameScreen::ResetGame() {
   SetViewText(kResetWait);
   if (m_paintNow) m_paintNow();
   BuildWorldDatabase(m_database);
+  ForgetSessionSteps(kPreviousSession);
+  ++m_screen.worldRevision;
   m_currentRoom = 1;
   ShowRoomPicture();
   UpdateHistoryCommands();

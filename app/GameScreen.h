@@ -3,6 +3,7 @@
 // parts of the game reach it by. The Qt dialog routes events here and mirrors Screen() into widgets.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,8 @@ class GameScreen : public ActionContext {
   void OnTextGraphic();
   void OnExit();
   // Game menu. Undo takes back the newest action that changed the game, Redo does the last one undone
-  // again; either then shows the room where that action was done, as after a move into it. Each
-  // does nothing while Screen() says it cannot.
+  // again; either then shows the room where that action was done, as after a move into it, and tells
+  // which action it was (Screen().toldAnswer). Each does nothing while Screen() says it cannot.
   void OnUndo();
   void OnRedo();
   // Keeps the game as it is now under name, asking first before replacing a save of that name.
@@ -88,6 +89,11 @@ class GameScreen : public ActionContext {
   // Brings what the Game menu offers up to date with the store.
   void UpdateHistoryCommands();
   void ShowHistoryStep(const HistoryStep& step);
+  // Tells what an undo or redo did: what ("Taken back: ") and the action's words, or, for a step kept
+  // before this session, where it was done.
+  void TellHistoryStep(const std::string& what, const std::optional<std::string>& words, int room);
+  // The history is another's from now on (a new world, an opened save): this session kept none of it.
+  void ForgetSessionSteps(const std::string& earlierSteps);
   // A direction button's handler: records the direction and moves.
   void Walk(Control button, const char* direction);
   void TakeControls();
@@ -104,6 +110,12 @@ class GameScreen : public ActionContext {
   ScreenState m_screen;
   std::function<void()> m_paintNow;
   bool m_resetConfirmed = false;
+  // What this session knows of the history: the words of the steps it kept, newest last, and of the
+  // steps it took back, the next to do again last (none for a step kept before the session). The
+  // steps beyond them were kept earlier, as m_earlierSteps says ("your previous session").
+  std::vector<std::string> m_keptSteps;
+  std::vector<std::optional<std::string>> m_undoneSteps;
+  std::string m_earlierSteps;
 
   // The members the game's parts share.
   int m_currentRoom = 1;

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
@@ -26,6 +27,7 @@ namespace {
 constexpr int kSmallestTextSize = -3;
 constexpr int kLargestTextSize = 8;
 constexpr int kSavedMessageMilliseconds = 5000;
+constexpr int kToldMessageMilliseconds = 8000;
 // Each step of text size changes the desktop's font by this share.
 constexpr double kTextStep = 0.12;
 
@@ -53,6 +55,19 @@ GameWindow::GameWindow(GameDatabase& database, MessageBoxes& boxes, const std::s
   }
   connect(m_game, &GameDialog::CloseRequested, this, &GameWindow::close);
   connect(m_game, &GameDialog::Mirrored, this, &GameWindow::UpdateGameMenu);
+  connect(m_game, &GameDialog::Mirrored, this, &GameWindow::UpdateRoomName);
+  // Beside the picture the running text tells what an undo did; the compact screen tells it here.
+  connect(m_game, &GameDialog::Told, this, [this](const QString& answer) {
+    if (m_game->CurrentLayout() == GameDialog::Layout::Compact) {
+      statusBar()->showMessage(answer, kToldMessageMilliseconds);
+    }
+  });
+  // The status bar is always there, so a message showing or going never moves the picture.
+  m_roomName = new QLabel(this);
+  m_roomName->setObjectName(QStringLiteral("roomName"));
+  m_roomName->setAccessibleName(tr("Room"));
+  statusBar()->addPermanentWidget(m_roomName);
+  statusBar()->setSizeGripEnabled(false);
   // Escape closes an open list (the list does that itself) and leaves fullscreen; it never quits.
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
     if (isFullScreen()) Perform(MenuCommand::Fullscreen);
@@ -136,9 +151,14 @@ void GameWindow::Perform(MenuCommand command) {
     case MenuCommand::SmallerText:
       SetTextSize(m_textSize - 1);
       break;
-    case MenuCommand::Hint:
-      m_boxes.Inform(m_hintSteps.Next(Screen().Database(), Screen().CurrentRoom()));
+    case MenuCommand::Hint: {
+      // A hint is an answer like any other; the compact screen's text has no room for it, so a box
+      // tells it there.
+      const std::string hint = m_hintSteps.Next(Screen().Database(), Screen().CurrentRoom());
+      m_game->Tell("Hint: " + hint);
+      if (m_game->CurrentLayout() == GameDialog::Layout::Compact) m_boxes.Inform(hint);
       break;
+    }
     case MenuCommand::HowToPlay:
       ShowHelpPage(this, HelpPage::HowToPlay);
       break;
@@ -164,6 +184,11 @@ bool GameWindow::OpenSaved(const std::string& name) { return m_game->OpenSavedGa
 void GameWindow::UpdateGameMenu() {
   Action(MenuCommand::Undo)->setEnabled(Screen().Screen().canUndo);
   Action(MenuCommand::Redo)->setEnabled(Screen().Screen().canRedo);
+}
+
+void GameWindow::UpdateRoomName() {
+  const std::string name = Screen().RoomName();
+  m_roomName->setText(QString::fromStdString(name));
 }
 
 void GameWindow::SetTextSize(int steps) {

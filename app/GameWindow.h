@@ -10,6 +10,8 @@
 #include "app/WindowMenus.h"
 #include "hints/HintSteps.h"
 
+class QLabel;
+
 namespace brackenhollow {
 
 class GameDatabase;
@@ -59,6 +61,8 @@ class GameWindow : public QMainWindow {
   void SetTextSize(int steps);
   // Offers Undo and Redo exactly while the game has a step to take back or to do again.
   void UpdateGameMenu();
+  // The status bar names the room the player stands in, as the hints name it.
+  void UpdateRoomName();
   // Takes size, place, state, layout and text size from the last run; a first run gets most of the screen.
   void RestoreSettings();
   void SaveSettings() const;
@@ -68,6 +72,7 @@ class GameWindow : public QMainWindow {
   SplashDialog* m_splash;
   HintSteps m_hintSteps;
   std::unique_ptr<WindowMenus> m_menus;
+  QLabel* m_roomName = nullptr;
   std::string m_programDirectory;
   QEventLoop m_loop;
   int m_result = 0;

@@ -4,15 +4,23 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QtGlobal>
+
+#include <algorithm>
+#include <cmath>
 
 #include "app/WindowMenus.h"
 
 namespace brackenhollow {
 
 namespace {
+
+// A page's line length, in average characters, and the longest it may grow to on a low screen.
+constexpr int kPageCharacters = 72;
+constexpr int kWidestPageCharacters = 132;
 
 // The pages' texts, as rich text.
 QString HowToPlay() {
@@ -24,7 +32,8 @@ QString HowToPlay() {
       "<p>Choose a <b>verb</b> (\"Get the\", \"Look at\", \"Talk to\", …), then the <b>first object</b> "
       "and press <b>Action</b> (or Return). For \"Use the __ with the __\" choose a <b>second object</b> "
       "as well. The object lists hold what lies in the room and, under their own heading, what you "
-      "carry. The answer appears under the room text; the newest answer is marked.</p>"
+      "carry. The answer appears in the running text beside the picture, the newest marked. A room's "
+      "description appears there when you enter the room and again when it changes.</p>"
       "<h3>Walking</h3>"
       "<p>Press a direction on the compass (N, S, E, W) or hold Ctrl and press an arrow key. A "
       "direction that is closed cannot be taken: many ways open only once a puzzle is solved.</p>"
@@ -34,12 +43,13 @@ QString HowToPlay() {
       "<b>Game → New Game…</b> (or the verb \"RESET THE GAME\") starts over after asking.</p>"
       "<h3>Taking back and keeping a copy</h3>"
       "<p><b>Game → Undo</b> (Ctrl+Z) takes back the last action that changed the game, as often as you "
-      "like, also after you left and came back; <b>Redo</b> (Ctrl+Shift+Z) does it again. "
+      "like, also after you left and came back; <b>Redo</b> (Ctrl+Shift+Z) does it again. Each says "
+      "which action it took back or did again, and whether it was done in your previous session. "
       "<b>Game → Save As…</b> (Ctrl+Shift+S) keeps a copy of the game under a name of your choice, and "
       "<b>Open Saved Game…</b> (Ctrl+O) goes on from a copy after asking.</p>"
       "<h3>Stuck?</h3>"
       "<p><b>Help → Hint</b> (Ctrl+H) tells where to go next; asked again, what to use; the third time, "
-      "the exact action.</p>"
+      "the exact action. The hint appears in the running text.</p>"
       "<h3>Layouts</h3>"
       "<p>The picture and the text stand side by side. <b>View → Compact Layout</b> shows the "
       "picture over the text instead, with a Text/Graphic button to switch between them.</p>");
@@ -50,9 +60,12 @@ QString KeyboardShortcuts() {
   auto row = [&rows](const QString& keys, const QString& what) {
     rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys.toHtmlEscaped(), what.toHtmlEscaped());
   };
-  row(QDialog::tr("Return"), QDialog::tr("Press Action"));
+  row(QDialog::tr("Return"),
+      QDialog::tr("Press Action; on a button, press that button; in an open list, choose the entry"));
   row(QDialog::tr("Ctrl+Up, Ctrl+Down, Ctrl+Left, Ctrl+Right"), QDialog::tr("Walk north, south, west, east"));
-  row(QDialog::tr("Tab, Shift+Tab"), QDialog::tr("Verb → first object → second object → Action → directions"));
+  row(QDialog::tr("Tab, Shift+Tab"),
+      QDialog::tr("Verb → first object → second object → Action → directions (→ Text, Exit in the compact layout) "
+                  "→ the running text, to read back with the arrow keys"));
   row(QDialog::tr("Alt+E, Alt+F, Alt+S"), QDialog::tr("Go to the verb, first object, second object list"));
   row(QDialog::tr("Up, Down, Space"), QDialog::tr("Change or open the list that has the focus"));
   row(QDialog::tr("Escape"), QDialog::tr("Close an open list; leave fullscreen"));
@@ -76,6 +89,29 @@ QString About() {
              "<li>SQLite %3, in the public domain</li></ul>")
       .arg(QStringLiteral(BRACKENHOLLOW_VERSION), QString::fromLatin1(qVersion()),
            QString::fromLatin1(sqlite3_libversion()));
+}
+
+// Sizes the dialog to show the whole page without scrolling: a comfortable line length first, wider
+// lines when the screen is too low for the page, and never larger than the screen leaves room for.
+void FitToPage(QDialog& dialog, QTextBrowser& text) {
+  const QScreen* screen = dialog.parentWidget() != nullptr ? dialog.parentWidget()->screen() : dialog.screen();
+  const QSize room = screen != nullptr ? screen->availableGeometry().size() * 0.9 : QSize(1152, 720);
+  const QMargins margins = dialog.layout()->contentsMargins();
+  const int frame = 2 * text.frameWidth();
+  const int character = dialog.fontMetrics().averageCharWidth();
+  for (int characters = kPageCharacters;; characters += 10) {
+    const int width = std::min(character * characters + frame + margins.left() + margins.right(), room.width());
+    dialog.resize(width, room.height());
+    dialog.layout()->activate();
+    // The page laid out as the text will show it, without a scroll bar.
+    text.document()->setTextWidth(text.width() - frame);
+    const int height =
+        dialog.height() - text.height() + frame + static_cast<int>(std::ceil(text.document()->size().height()));
+    if (height <= room.height() || characters >= kWidestPageCharacters || width == room.width()) {
+      dialog.resize(width, std::min(height, room.height()));
+      return;
+    }
+  }
 }
 
 }  // namespace
@@ -112,7 +148,7 @@ QWidget* ShowHelpPage(QWidget* parent, HelpPage page) {
       break;
   }
   text->setAccessibleName(dialog->windowTitle());
-  dialog->resize(dialog->fontMetrics().averageCharWidth() * 70, dialog->fontMetrics().height() * 30);
+  FitToPage(*dialog, *text);
   dialog->show();
   return dialog;
 }

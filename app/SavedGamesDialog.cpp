@@ -8,7 +8,11 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "view/PicturePath.h"
 
@@ -17,6 +21,9 @@ namespace brackenhollow {
 namespace {
 
 constexpr QSize kThumbnail(160, 110);
+// The saves shown without scrolling, and the characters a name's field shows.
+constexpr int kRowsShown = 4;
+constexpr int kNameCharacters = 56;
 
 // The room's picture scaled down, or an empty frame when the picture cannot be found.
 QPixmap Thumbnail(const NamedSave& save, const std::string& programDirectory) {
@@ -61,17 +68,33 @@ std::optional<std::string> ChooseSavedGame(QWidget* parent, const std::vector<Na
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
-  dialog.resize(480, 420);
+  // Wide enough for the longest name and its room, high enough for a few saves; within the screen.
+  dialog.adjustSize();
+  if (!saves.empty()) {
+    const int rows = std::min(static_cast<int>(saves.size()), kRowsShown);
+    const int frame = 2 * list->frameWidth();
+    list->setMinimumSize(list->sizeHintForColumn(0) + frame + list->verticalScrollBar()->sizeHint().width(),
+                         list->sizeHintForRow(0) * rows + frame);
+    dialog.adjustSize();
+    list->setMinimumSize(0, 0);
+  }
+  if (const QScreen* screen = dialog.screen()) {
+    dialog.resize(dialog.size().boundedTo(screen->availableGeometry().size() * 0.9));
+  }
   if (dialog.exec() != QDialog::Accepted || list->currentItem() == nullptr) return std::nullopt;
   return list->currentItem()->data(Qt::UserRole).toByteArray().toStdString();
 }
 
 std::optional<std::string> AskSaveName(QWidget* parent, const std::string& suggestion) {
-  bool chosen = false;
-  const QString name = QInputDialog::getText(parent, QDialog::tr("Save As"), QDialog::tr("Name of the saved game:"),
-                                             QLineEdit::Normal, QString::fromStdString(suggestion), &chosen);
-  if (!chosen) return std::nullopt;
-  return name.toStdString();
+  QInputDialog dialog(parent);
+  dialog.setWindowTitle(QDialog::tr("Save As"));
+  dialog.setLabelText(QDialog::tr("Name of the saved game:"));
+  dialog.setTextValue(QString::fromStdString(suggestion));
+  // Room for a long name, and for the title, which the window manager cuts in a narrow window.
+  dialog.resize(std::max(dialog.sizeHint().width(), dialog.fontMetrics().averageCharWidth() * kNameCharacters),
+                dialog.sizeHint().height());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue().toStdString();
 }
 
 }  // namespace brackenhollow

@@ -37,6 +37,9 @@ struct ScreenState {
   std::string pictureFile;      // the full path last put on the picture control; empty before the first
   std::string viewText;         // the text view, lines separated by "\r\n"
   unsigned viewTextRevision = 0;  // grows whenever the game writes the text view
+  std::string toldAnswer;       // what the last Undo or Redo did, told beside the text view
+  unsigned toldRevision = 0;    // grows with each told answer
+  unsigned worldRevision = 0;   // grows whenever the game goes on elsewhere: a new world, an opened save
   ListState verbs;
   ListState noun1;
   ListState noun2;

@@ -10,6 +10,8 @@ namespace {
 
 // Old entries beyond this many paragraphs leave the top, so a long game stays quick to show.
 constexpr int kMaximumParagraphs = 20000;
+// The paragraphs of an answer carry its number; room texts after it carry none.
+constexpr int kAnswerProperty = QTextFormat::UserProperty + 1;
 
 // The text's lines that hold anything, one paragraph each.
 QStringList Paragraphs(const std::string& text) {
@@ -46,7 +48,10 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
   const QStringList paragraphs = Paragraphs(WithoutGraphicHints(entry.text));
   if (paragraphs.isEmpty()) return -1;
   const bool answer = entry.kind == Transcript::Kind::Answer;
-  if (answer) MarkNewestAnswer(false);
+  if (answer) {
+    MarkNewestAnswer(false);
+    ++m_answerCount;
+  }
 
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
@@ -56,8 +61,13 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
     QTextBlockFormat format;
     format.setBottomMargin(fontMetrics().height() * 0.5);
     // A new room starts with a wider gap above it, so each visit reads as its own passage.
-    if (index == 0 && !answer && !empty) format.setTopMargin(fontMetrics().height() * 1.2);
-    if (answer) format.setLeftMargin(fontMetrics().averageCharWidth() * 2.0);
+    if (index == 0 && entry.kind == Transcript::Kind::Room && !empty) {
+      format.setTopMargin(fontMetrics().height() * 1.2);
+    }
+    if (answer) {
+      format.setLeftMargin(fontMetrics().averageCharWidth() * 2.0);
+      format.setProperty(kAnswerProperty, m_answerCount);
+    }
     if (empty && index == 0) {
       cursor.setBlockFormat(format);
     } else {
@@ -70,13 +80,22 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
   if (!answer) return -1;
   m_newestAnswer = QTextCursor(document());
   m_newestAnswer.setPosition(start);
-  m_newestAnswer.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
   MarkNewestAnswer(true);
   return start;
 }
 
+QString TranscriptView::NewestAnswer() const {
+  if (m_newestAnswer.isNull()) return {};
+  QStringList paragraphs;
+  for (QTextBlock block = m_newestAnswer.block();
+       block.isValid() && block.blockFormat().intProperty(kAnswerProperty) == m_answerCount; block = block.next()) {
+    paragraphs.push_back(block.text());
+  }
+  return paragraphs.join(QLatin1Char('\n'));
+}
+
 void TranscriptView::MarkNewestAnswer(bool marked) {
-  if (m_newestAnswer.isNull() || !m_newestAnswer.hasSelection()) return;
+  if (m_newestAnswer.isNull()) return;
   QTextBlockFormat format;
   if (marked) {
     QColor tint = palette().color(QPalette::Highlight);
@@ -85,10 +104,17 @@ void TranscriptView::MarkNewestAnswer(bool marked) {
   } else {
     format.setBackground(Qt::NoBrush);
   }
-  m_newestAnswer.mergeBlockFormat(format);
   QTextCharFormat characters;
   characters.setFontWeight(marked ? QFont::DemiBold : QFont::Normal);
-  m_newestAnswer.mergeCharFormat(characters);
+  // The answer's own paragraphs only: a room text added after it keeps its look.
+  QTextCursor paragraphs = m_newestAnswer;
+  for (QTextBlock block = m_newestAnswer.block();
+       block.isValid() && block.blockFormat().intProperty(kAnswerProperty) == m_answerCount; block = block.next()) {
+    paragraphs.setPosition(block.position());
+    paragraphs.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    paragraphs.mergeBlockFormat(format);
+    paragraphs.mergeCharFormat(characters);
+  }
 }
 
 void TranscriptView::changeEvent(QEvent* event) {

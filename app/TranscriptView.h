@@ -19,8 +19,8 @@ class TranscriptView : public QTextEdit {
   // Adds the entries at the end. Returns where the last answer among them starts in the text, or -1
   // when they hold none.
   int Append(const std::vector<Transcript::Entry>& entries);
-  // The newest answer as shown; empty before the first.
-  QString NewestAnswer() const { return m_newestAnswer.selectedText(); }
+  // The newest answer as shown, its paragraphs separated by new lines; empty before the first.
+  QString NewestAnswer() const;
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -31,7 +31,8 @@ class TranscriptView : public QTextEdit {
   // Gives the newest answer its mark (tint and weight), or takes it away.
   void MarkNewestAnswer(bool marked);
 
-  QTextCursor m_newestAnswer;  // spans the newest answer's paragraphs
+  QTextCursor m_newestAnswer;  // at the start of the newest answer's first paragraph
+  int m_answerCount = 0;       // numbers each answer's paragraphs, so that the newest is told apart
 };
 
 }  // namespace brackenhollow

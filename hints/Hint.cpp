@@ -24,11 +24,8 @@ std::string Joined(const std::vector<std::string>& parts, const std::string& sep
   return text;
 }
 
-// The action as the player would say it: "Turn On the lamp", "Use the rope with the teapot".
-std::string Spoken(const PlayerAction& action) {
-  if (action.verb == kVerbUseWith) return "Use the " + action.noun1 + " with the " + action.noun2;
-  return action.verb + " " + action.noun1;
-}
+// The action as the player would say it.
+std::string Spoken(const PlayerAction& action) { return SpokenAction(action.verb, action.noun1, action.noun2); }
 
 std::string WalkText(const Hint& hint) {
   return hint.route.empty() ? "You are there already." : "Walk " + Joined(hint.route, ", ") + ".";
@@ -95,14 +92,25 @@ std::string HintText(const Hint& hint, int step) {
       if (step == 2) return "You need nothing more: just walk to the " + hint.roomName + ".";
       return "Go to the " + hint.roomName + ": " + WalkText(hint);
     case Hint::Kind::Act: {
-      if (step <= 1) return "Your next step is at the " + hint.roomName + ".";
+      // A room's name is a label ("east side of bedroom"), so it is quoted rather than put in a sentence.
+      const std::string room = "the room \u201c" + hint.roomName + "\u201d";
+      const bool here = hint.route.empty();
+      if (step <= 1) {
+        if (here) return "Your next step is here, where you stand.";
+        const std::size_t moves = hint.route.size();
+        return "Your next step is in " + room + ", " + std::to_string(moves) + (moves == 1 ? " move" : " moves") +
+               " away.";
+      }
       const std::vector<std::string> nouns = hint.action.noun2.empty()
                                                  ? std::vector<std::string>{hint.action.noun1}
                                                  : std::vector<std::string>{hint.action.noun1, hint.action.noun2};
-      if (step == 2) return "At the " + hint.roomName + ", think of the " + Joined(nouns, " and the ") + ".";
+      if (step == 2) {
+        const std::string things = "the " + Joined(nouns, " and the ");
+        return here ? "Think of " + things + ", here where you stand." : "In " + room + ", think of " + things + ".";
+      }
       // The way there comes first, as the player will take it.
-      if (hint.route.empty()) return "Here, at the " + hint.roomName + ": " + Spoken(hint.action) + ".";
-      return WalkText(hint) + " Then, at the " + hint.roomName + ": " + Spoken(hint.action) + ".";
+      if (here) return "Here: " + Spoken(hint.action) + ".";
+      return WalkText(hint) + " Then, in " + room + ": " + Spoken(hint.action) + ".";
     }
   }
   return {};

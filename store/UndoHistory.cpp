@@ -142,6 +142,14 @@ HistoryStep UndoHistory::Undo() { return Apply(true); }
 
 HistoryStep UndoHistory::Redo() { return Apply(false); }
 
+std::int64_t UndoHistory::NewestStep() {
+  // A store without the table has kept no step; that is no failure to report.
+  detail::Prepared query =
+      detail::Prepare(m_database.Handle(), "SELECT ifnull(max(step), 0) FROM undo_history WHERE undone = 0");
+  if (!query.statement || sqlite3_step(query.statement.get()) != SQLITE_ROW) return 0;
+  return sqlite3_column_int64(query.statement.get(), 0);
+}
+
 HistoryStep UndoHistory::Apply(bool undo) {
   // Undo takes the newest step still done, Redo the oldest one undone (the one undone last).
   detail::Statement query = PrepareNoted(

@@ -3,6 +3,7 @@
 // changeset and kept in the store itself, so the history outlives the program and goes with a copy
 // of the store (a saved game).
 
+#include <cstdint>
 #include <functional>
 
 #include "store/ActionTransaction.h"
@@ -74,6 +75,9 @@ class UndoHistory : public ActionObserver {
   HistoryStep Undo();
   // Does the oldest undone step again; Failed (store unchanged) as for Undo.
   HistoryStep Redo();
+  // The number of the newest step still done: it changes exactly when an action keeps a step. 0 when
+  // there is none or the store has no history.
+  std::int64_t NewestStep();
 
   // ActionObserver: the step is written in the action's own transaction; when it cannot be, the
   // action is taken back with it.

@@ -135,6 +135,76 @@ TEST_F(GameDialogTest, AnswersInTheTranscriptLeaveOutTheGraphicHintButTheGameTex
   EXPECT_EQ(dialog.Transcript()->toPlainText().count(lampAnswer), 2);
 }
 
+TEST_F(GameDialogTest, TheRunningTextTellsARoomOnEnteringAndWhenItChangesNotAfterEveryAnswer) {
+  auto choose = [this](Control list, const char* text) {
+    dialog.List(list)->setCurrentIndex(dialog.List(list)->findText(QString::fromUtf8(text)));
+  };
+  dialog.Button(Control::West)->click();
+  choose(Control::VerbList, "Turn On the");
+  choose(Control::Noun1List, "lamp");
+  dialog.Button(Control::Action)->click();  // the room's description changes: it is told again
+  choose(Control::VerbList, "Get the");
+  choose(Control::Noun1List, "letter");
+  dialog.Button(Control::Action)->click();  // only its objects change
+  choose(Control::VerbList, "Look at");
+  choose(Control::Noun1List, "lamp");
+  dialog.Button(Control::Action)->click();  // nothing changes
+  const QString text = dialog.Transcript()->toPlainText();
+  EXPECT_EQ(text.count("You're on the west side of your bedroom."), 2) << text.toStdString();
+  // The new objects line follows the answer that changed it, and is not marked as an answer.
+  EXPECT_TRUE(text.contains("You picked up the letter\nObjects in Room: lamp\n")) << text.toStdString();
+  EXPECT_FALSE(dialog.Transcript()->NewestAnswer().contains("Objects in Room"));
+  // Walking back into a room tells it again.
+  dialog.Button(Control::East)->click();
+  dialog.Button(Control::West)->click();
+  EXPECT_EQ(dialog.Transcript()->toPlainText().count("You're on the west side of your bedroom."), 3);
+}
+
+TEST_F(GameDialogTest, UndoAndRedoEnterTheRunningTextAsTheNewestAnswer) {
+  std::vector<QString> announced;
+  QObject::connect(&dialog, &GameDialog::AnswerAnnounced,
+                   [&announced](QWidget*, const QString& answer) { announced.push_back(answer); });
+  dialog.Button(Control::West)->click();
+  dialog.List(Control::VerbList)->setCurrentIndex(dialog.List(Control::VerbList)->findText("Turn On the"));
+  dialog.List(Control::Noun1List)->setCurrentIndex(dialog.List(Control::Noun1List)->findText("lamp"));
+  dialog.Button(Control::Action)->click();
+  dialog.Button(Control::East)->click();
+  dialog.Undo();
+  // The player is back where the action was done: that room first, then what was taken back.
+  EXPECT_EQ(dialog.Transcript()->NewestAnswer(), "Taken back: Turn On the lamp.");
+  EXPECT_TRUE(dialog.Transcript()->toPlainText().endsWith("Taken back: Turn On the lamp."));
+  ASSERT_FALSE(announced.empty());
+  EXPECT_EQ(announced.back(), "Taken back: Turn On the lamp.");
+  dialog.Redo();
+  EXPECT_EQ(dialog.Transcript()->NewestAnswer(), "Done again: Turn On the lamp.");
+  // The lamp's light is told after it, since the redo changed the room's description.
+  EXPECT_TRUE(
+      dialog.Transcript()->toPlainText().endsWith("It's nice and bright in here.\nObjects in Room: lamp, letter"));
+  // The compact screen's text stays the game's own; the window hears of the answer to show it.
+  std::vector<QString> told;
+  QObject::connect(&dialog, &GameDialog::Told, [&told](const QString& answer) { told.push_back(answer); });
+  dialog.SetLayout(GameDialog::Layout::Compact);
+  dialog.Undo();
+  EXPECT_EQ(told, std::vector<QString>{"Taken back: Turn On the lamp."});
+  EXPECT_FALSE(dialog.TextView()->toPlainText().contains("Taken back"));
+}
+
+TEST_F(GameDialogTest, TheCompassKeepsItsSizeWhicheverWaysAreOpenAndStandsBesideTheLists) {
+  dialog.resize(1280, 760);
+  dialog.show();
+  const QSize side = dialog.Button(Control::North)->size();
+  EXPECT_EQ(side.width(), side.height());
+  EXPECT_EQ(side.height(), dialog.List(Control::VerbList)->height());
+  for (Control direction : {Control::South, Control::East, Control::West}) {
+    EXPECT_EQ(dialog.Button(direction)->size(), side);
+  }
+  dialog.Button(Control::East)->click();  // other ways open here
+  QApplication::processEvents();
+  for (Control direction : {Control::North, Control::South, Control::East, Control::West}) {
+    EXPECT_EQ(dialog.Button(direction)->size(), side);
+  }
+}
+
 TEST_F(GameDialogTest, ARoomTextCannotBeEdited) {
   EXPECT_TRUE(dialog.TextView()->isReadOnly());
   EXPECT_TRUE(dialog.Transcript()->isReadOnly());
@@ -278,14 +348,42 @@ class GameWindowTest : public ::testing::Test {
   GameWindow window{database, boxes, "/nowhere/"};
 };
 
-TEST_F(GameWindowTest, CtrlHTellsWhereThenWhatThenTheExactActionForTheSameSituation) {
+TEST_F(GameWindowTest, CtrlHTellsWhereThenWhatThenTheExactActionInTheRunningText) {
   QAction* hint = window.Action(MenuCommand::Hint);
   EXPECT_EQ(hint->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
-  for (int press = 0; press < 3; ++press) hint->trigger();
-  ASSERT_EQ(boxes.informed.size(), 3U);
-  EXPECT_NE(boxes.informed[0].find("west side of bedroom"), std::string::npos) << boxes.informed[0];
-  EXPECT_NE(boxes.informed[1].find("lamp"), std::string::npos) << boxes.informed[1];
-  EXPECT_NE(boxes.informed[2].find("Turn On the lamp"), std::string::npos) << boxes.informed[2];
+  window.Game().EnterGame("N");
+  std::vector<QString> hints;
+  for (int press = 0; press < 3; ++press) {
+    hint->trigger();
+    hints.push_back(window.Game().Transcript()->NewestAnswer());
+  }
+  EXPECT_TRUE(boxes.informed.empty()) << "beside the picture a hint needs no box";
+  EXPECT_TRUE(hints[0].startsWith("Hint: ") && hints[0].contains("west side of bedroom")) << hints[0].toStdString();
+  EXPECT_TRUE(hints[1].contains("lamp")) << hints[1].toStdString();
+  EXPECT_TRUE(hints[2].contains("Turn On the lamp")) << hints[2].toStdString();
+  // The compact screen's text has no place for it: a box tells it there as well.
+  window.SetCompact(true);
+  hint->trigger();
+  ASSERT_EQ(boxes.informed.size(), 1U);
+  EXPECT_NE(boxes.informed[0].find("Turn On the lamp"), std::string::npos) << boxes.informed[0];
+}
+
+TEST_F(GameWindowTest, TheStatusBarIsThereFromTheStartAndNamesTheRoom) {
+  window.Game().EnterGame("N");
+  window.resize(1280, 800);
+  window.show();
+  QApplication::processEvents();
+  const int pictureHeight = window.Game().PictureArea()->height();
+  EXPECT_TRUE(window.statusBar()->isVisible());
+  EXPECT_TRUE(window.statusBar()->findChild<QLabel*>("roomName")->text() == "bedroom");
+  window.SaveAs("first");
+  QApplication::processEvents();
+  EXPECT_EQ(window.Game().PictureArea()->height(), pictureHeight);
+  window.statusBar()->clearMessage();
+  QApplication::processEvents();
+  EXPECT_EQ(window.Game().PictureArea()->height(), pictureHeight);
+  window.Game().Button(Control::West)->click();
+  EXPECT_TRUE(window.statusBar()->findChild<QLabel*>("roomName")->text() == "west side of bedroom");
 }
 
 TEST_F(GameWindowTest, SaveAsConfirmsInTheStatusBarOnlyWhenTheSaveWasWritten) {

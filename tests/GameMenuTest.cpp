@@ -213,6 +213,86 @@ TEST_F(GameMenuTest, SaveOpenedLaterIsThatGameInItsRoom) {
   EXPECT_EQ(testing::DumpStore(database->Handle()), saved);
 }
 
+// Plays lines on the screen, failing the test for a line it cannot play.
+void Play(GameScreen& screen, GameDatabase& database, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) EXPECT_TRUE(testing::PlayLine(screen, database, line)) << line;
+}
+
+const std::vector<std::string> kLampAndLetter = {"press W", "verb Turn On the", "noun1 lamp", "press Action",
+                                                 "verb Get the", "noun1 letter", "press Action"};
+
+TEST_F(GameMenuTest, UndoAndRedoTellWhichActionTheyTookBackOrDidAgain) {
+  Play(*screen, *database, kLampAndLetter);
+  // Looking changes nothing, so it is no step of its own.
+  Play(*screen, *database, {"verb Look at", "noun1 lamp", "press Action"});
+  const unsigned told = view().toldRevision;
+  screen->OnUndo();
+  EXPECT_EQ(view().toldAnswer, "Taken back: Get the letter.");
+  EXPECT_EQ(view().toldRevision, told + 1);
+  screen->OnUndo();
+  EXPECT_EQ(view().toldAnswer, "Taken back: Turn On the lamp.");
+  screen->OnRedo();
+  EXPECT_EQ(view().toldAnswer, "Done again: Turn On the lamp.");
+  screen->OnUndo();
+  EXPECT_EQ(view().toldAnswer, "Taken back: Turn On the lamp.");
+  screen->OnRedo();
+  screen->OnRedo();
+  EXPECT_EQ(view().toldAnswer, "Done again: Get the letter.");
+  // Nothing left to redo: nothing is told.
+  screen->OnRedo();
+  EXPECT_EQ(view().toldRevision, told + 6);
+  // A step kept after undoing is told by its own words; the one undone before it is gone.
+  screen->OnUndo();
+  screen->OnUndo();
+  Play(*screen, *database, {"verb Turn On the", "noun1 lamp", "press Action"});
+  EXPECT_FALSE(view().canRedo);
+  screen->OnUndo();
+  EXPECT_EQ(view().toldAnswer, "Taken back: Turn On the lamp.");
+}
+
+TEST_F(GameMenuTest, AfterARestartUndoSaysTheStepBelongsToThePreviousSession) {
+  Play(*screen, *database, kLampAndLetter);
+  Play(*screen, *database, {"press E"});
+  Restart();
+  Play(*screen, *database, {"press W", "verb Look at", "noun1 lamp", "press Action"});
+  screen->OnUndo();
+  EXPECT_EQ(view().toldAnswer,
+            "Taken back: an action from your previous session, in the room \u201cwest side of bedroom\u201d.");
+  EXPECT_EQ(screen->CurrentRoom(), 2);
+  // One of this session's own after it is told by its words, the earlier one still as earlier.
+  Play(*screen, *database, {"verb Get the", "noun1 letter", "press Action"});
+  screen->OnUndo();
+  EXPECT_EQ(view().toldAnswer, "Taken back: Get the letter.");
+  screen->OnUndo();
+  EXPECT_NE(view().toldAnswer.find("from your previous session"), std::string::npos) << view().toldAnswer;
+  screen->OnRedo();
+  EXPECT_NE(view().toldAnswer.find("Done again: an action from your previous session"), std::string::npos)
+      << view().toldAnswer;
+  // A step taken back in the previous session and done again in this one is still an earlier one.
+  screen->OnUndo();
+  Restart();
+  screen->OnRedo();
+  EXPECT_NE(view().toldAnswer.find("Done again: an action from your previous session"), std::string::npos)
+      << view().toldAnswer;
+}
+
+TEST_F(GameMenuTest, AnOpenedSavesStepsAreToldAsTheSavesAndANewWorldStartsANewPassage) {
+  Play(*screen, *database, kLampAndLetter);
+  ASSERT_TRUE(screen->SaveGameAs("Letter found"));
+  const unsigned world = view().worldRevision;
+  boxes.answers = {true};
+  ASSERT_TRUE(screen->OpenSavedGame("Letter found"));
+  EXPECT_EQ(view().worldRevision, world + 1);
+  screen->OnUndo();
+  EXPECT_EQ(view().toldAnswer,
+            "Taken back: an action from the saved game \u201cLetter found\u201d, in the room "
+            "\u201cwest side of bedroom\u201d.");
+  boxes.answers = {true};
+  screen->ResetGame();
+  EXPECT_EQ(view().worldRevision, world + 2);
+  EXPECT_FALSE(view().canUndo);
+}
+
 // The replay driver refuses what the Game menu does not offer, as it refuses a disabled button.
 TEST(GameMenuReplay, NothingToUndoOrRedoAndAnUnknownSaveAreRefused) {
   const testing::ScratchFolder scratch;

@@ -33,35 +33,79 @@ TEST(WithoutGraphicHints, RemovesEveryWordingOfTheHintAndKeepsTheRest) {
   EXPECT_EQ(WithoutGraphicHints("A note (torn) lies here."), "A note (torn) lies here.");
 }
 
+std::vector<Transcript::Kind> Kinds(const std::vector<Transcript::Entry>& entries) {
+  std::vector<Transcript::Kind> kinds;
+  for (const Transcript::Entry& entry : entries) kinds.push_back(entry.kind);
+  return kinds;
+}
+
+using Kind = Transcript::Kind;
+
+TEST(SplitRoomText, SeparatesTheDescriptionFromTheObjectsLine) {
+  EXPECT_EQ(SplitRoomText(kRoom).description, "You're in your bedroom.");
+  EXPECT_EQ(SplitRoomText(kRoom).objectsLine, "Objects in Room: lamp, letter");
+  EXPECT_EQ(SplitRoomText(kEmptyRoom).objectsLine, "Objects in Room");
+  // A room without a description row starts with the blank line.
+  EXPECT_EQ(SplitRoomText("\r\n\r\nObjects in Room").description, "");
+}
+
 TEST(Transcript, AddsARoomTextOnceAndEveryAnswerEvenARepeatedOne) {
   Transcript transcript;
-  auto added = transcript.Record(kRoom, false);
-  ASSERT_EQ(added.size(), 1U);
-  EXPECT_EQ(added[0].kind, Transcript::Kind::Room);
+  auto added = transcript.Record(1, kRoom, false);
+  ASSERT_EQ(Kinds(added), std::vector<Kind>{Kind::Room});
   // Choosing another verb writes the same text again: nothing new for the player.
-  EXPECT_TRUE(transcript.Record(kRoom, false).empty());
+  EXPECT_TRUE(transcript.Record(1, kRoom, false).empty());
   const std::string answered = std::string(kRoom) + "\r\n\r\nIt's a lamp.";
   for (int time = 0; time < 2; ++time) {
-    added = transcript.Record(answered, true);
-    ASSERT_EQ(added.size(), 1U);
-    EXPECT_EQ(added[0].kind, Transcript::Kind::Answer);
+    added = transcript.Record(1, answered, true);
+    ASSERT_EQ(Kinds(added), std::vector<Kind>{Kind::Answer});
     EXPECT_EQ(added[0].text, "It's a lamp.");
   }
   // The same text after a verb change keeps its old answer out.
-  EXPECT_TRUE(transcript.Record(answered, false).empty());
+  EXPECT_TRUE(transcript.Record(1, answered, false).empty());
 }
 
-TEST(Transcript, AnActionThatChangesTheRoomAddsTheNewRoomTextBeforeItsAnswer) {
+TEST(Transcript, TakingAnObjectAddsTheAnswerThenOnlyTheNewObjectsLineNotTheWholeRoomAgain) {
   Transcript transcript;
-  transcript.Record(kRoom, false);
-  const auto added = transcript.Record("You're in your bedroom.\r\n\r\nObjects in Room: lamp\r\n\r\nTaken.", true);
-  ASSERT_EQ(added.size(), 2U);
-  EXPECT_EQ(added[0].kind, Transcript::Kind::Room);
-  EXPECT_EQ(added[0].text, "You're in your bedroom.\r\n\r\nObjects in Room: lamp");
-  EXPECT_EQ(added[1].text, "Taken.");
-  // A new game shows its first room again even when it reads the same.
+  transcript.Record(2, kRoom, false);
+  const auto added = transcript.Record(2, "You're in your bedroom.\r\n\r\nObjects in Room: lamp\r\n\r\nTaken.", true);
+  ASSERT_EQ(Kinds(added), (std::vector<Kind>{Kind::Answer, Kind::Objects}));
+  EXPECT_EQ(added[0].text, "Taken.");
+  EXPECT_EQ(added[1].text, "Objects in Room: lamp");
+}
+
+TEST(Transcript, AChangedDescriptionFollowsTheAnswerThatChangedIt) {
+  Transcript transcript;
+  transcript.Record(2, kRoom, false);
+  const auto added = transcript.Record(2, "The lamp is on.\r\n\r\nObjects in Room: lamp, letter\r\n\r\nClick.", true);
+  ASSERT_EQ(Kinds(added), (std::vector<Kind>{Kind::Answer, Kind::Room}));
+  EXPECT_EQ(added[1].text, "The lamp is on.\r\n\r\nObjects in Room: lamp, letter");
+}
+
+TEST(Transcript, EnteringARoomShowsItsTextFirstEvenWhenItReadsAsTheLastRoomDid) {
+  Transcript transcript;
+  transcript.Record(18, kEmptyRoom, false);
+  // The cornfield's rooms read alike; walking into the next is still a new room.
+  EXPECT_EQ(Kinds(transcript.Record(19, kEmptyRoom, false)), std::vector<Kind>{Kind::Room});
+  // An undo that brings the player back tells the room first, then what it took back.
+  const auto added = transcript.Record(18, kRoom, false, "Taken back: Get the lamp.");
+  ASSERT_EQ(Kinds(added), (std::vector<Kind>{Kind::Room, Kind::Answer}));
+  EXPECT_EQ(added[1].text, "Taken back: Get the lamp.");
+  // A told answer in the same room stands alone; an action's own answer is not taken from the text
+  // unless the handler was an action.
+  EXPECT_EQ(Kinds(transcript.Record(18, kRoom, false, "Done again: Get the lamp.")), std::vector<Kind>{Kind::Answer});
+  EXPECT_TRUE(transcript.Record(18, std::string(kRoom) + "\r\n\r\nOld answer.", false).empty());
+  // A new game shows its first room again even when the player stood there.
   transcript.Restart();
-  EXPECT_EQ(transcript.Record("You're in your bedroom.\r\n\r\nObjects in Room: lamp", false).size(), 1U);
+  EXPECT_EQ(Kinds(transcript.Record(18, kRoom, false)), std::vector<Kind>{Kind::Room});
+}
+
+TEST(Transcript, TheResetWaitTextIsNoAnswer) {
+  Transcript transcript;
+  transcript.Record(1, kRoom, false);
+  EXPECT_TRUE(transcript.Record(1, "Please Wait. Recreating the Database.", false).empty());
+  // A room text with an empty answer (a reset answered No) adds nothing either.
+  EXPECT_TRUE(transcript.Record(1, std::string(kRoom) + "\r\n\r\n", true).empty());
 }
 
 }  // namespace

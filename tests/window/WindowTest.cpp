@@ -15,6 +15,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QLineEdit>
+#include <QListView>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +30,8 @@
 #include "app/GameDialog.h"
 #include "app/GameScreen.h"
 #include "app/GameWindow.h"
+#include "app/HelpDialogs.h"
+#include "app/SavedGamesDialog.h"
 #include "app/SplashDialog.h"
 #include "app/TranscriptView.h"
 #include "art/painter/GifWriter.h"
@@ -104,7 +111,7 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<GameWindow> window;
 };
 
-TEST_F(WindowTest, FocusStartsOnTheVerbListAndTabWalksVerbObjectsActionDirections) {
+TEST_F(WindowTest, FocusStartsOnTheVerbListAndTabWalksVerbObjectsActionDirectionsAndTheText) {
   std::vector<QWidget*> walked;
   std::vector<QWidget*> expected;
   Play([&] {
@@ -115,6 +122,9 @@ TEST_F(WindowTest, FocusStartsOnTheVerbListAndTabWalksVerbObjectsActionDirection
     for (Control direction : {Control::North, Control::West, Control::East, Control::South}) {
       if (Game().Button(direction)->isEnabled()) expected.push_back(Game().Button(direction));
     }
+    // The running text last, for reading back, as the shortcut list says; then round to the verb.
+    expected.push_back(Game().Transcript());
+    expected.push_back(Game().List(Control::VerbList));
     for (std::size_t step = 0; step < expected.size(); ++step) {
       walked.push_back(Focus());
       QTest::keyClick(Focus(), Qt::Key_Tab);
@@ -145,7 +155,7 @@ TEST_F(WindowTest, CtrlZTakesBackTheLastActionAndCtrlShiftZDoesItAgainAsTheMenuO
   });
 }
 
-TEST_F(WindowTest, ReturnPressesActionWhereverTheFocusIsAndNeverTypesIntoTheText) {
+TEST_F(WindowTest, ReturnPressesActionOnAClosedListOrTheTextAndAFocusedButtonDoesItsOwnJob) {
   Play([&] {
     Choose(Control::VerbList, "Look at");
     Choose(Control::Noun1List, "bed");
@@ -153,17 +163,119 @@ TEST_F(WindowTest, ReturnPressesActionWhereverTheFocusIsAndNeverTypesIntoTheText
     QTest::keyClick(Focus(), Qt::Key_Return);
     const QString answer = Game().Transcript()->NewestAnswer();
     EXPECT_FALSE(answer.isEmpty());
-    // On a direction button Return is still Action: the player stays in the room.
+    // In the running text Return presses Action too, and typing changes nothing.
     Choose(Control::Noun1List, "bed");
-    Game().Button(Control::East)->setFocus();
-    QTest::keyClick(Focus(), Qt::Key_Return);
-    EXPECT_EQ(window->Screen().CurrentRoom(), 1);
-    EXPECT_EQ(Game().Transcript()->toPlainText().count(answer), 2);
-    // In the room text Return presses Action too, and typing changes nothing.
     Game().Transcript()->setFocus();
+    QTest::keyClick(Focus(), Qt::Key_Return);
+    EXPECT_EQ(Game().Transcript()->toPlainText().count(answer), 2);
     const QString before = Game().Transcript()->toPlainText();
     QTest::keyClicks(Focus(), "xyz");
     EXPECT_EQ(Game().Transcript()->toPlainText(), before);
+    // On a direction button Return walks, as Space does; on Action it presses Action once.
+    Game().Button(Control::East)->setFocus();
+    QTest::keyClick(Focus(), Qt::Key_Return);
+    EXPECT_EQ(window->Screen().CurrentRoom(), 9);
+    Choose(Control::Noun1List, "mirror");
+    Game().Button(Control::Action)->setFocus();
+    QTest::keyClick(Focus(), Qt::Key_Return);
+    EXPECT_EQ(Game().Transcript()->NewestAnswer().isEmpty(), false);
+    EXPECT_EQ(Game().Transcript()->toPlainText().count(Game().Transcript()->NewestAnswer()), 1);
+  });
+}
+
+TEST_F(WindowTest, ReturnInAnOpenListChoosesTheEntryAndClosesTheListAndNothingMore) {
+  // Opens the list with Alt+Down, goes down to text with the arrow keys and chooses it with Return.
+  auto chooseInOpenList = [this](Control control, const QString& text) {
+    QComboBox* list = Game().List(control);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    const int wanted = list->findText(text);
+    ASSERT_GE(wanted, 0) << text.toStdString();
+    for (int step = 0; step < list->count() && list->view()->currentIndex().row() != wanted; ++step) {
+      QTest::keyClick(list->view(), list->view()->currentIndex().row() < wanted ? Qt::Key_Down : Qt::Key_Up);
+    }
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    QApplication::processEvents();
+    EXPECT_EQ(list->currentText(), text);
+  };
+  Play([&] {
+    const QString before = Game().Transcript()->toPlainText();
+    chooseInOpenList(Control::VerbList, "Use the __ with the __");
+    EXPECT_TRUE(Game().List(Control::Noun2List)->isEnabled());
+    chooseInOpenList(Control::Noun1List, "bed");
+    EXPECT_EQ(Focus(), Game().List(Control::Noun1List));
+    // No action ran: no answer, and the second object can still be chosen.
+    EXPECT_EQ(Game().Transcript()->toPlainText(), before);
+    EXPECT_TRUE(Game().Transcript()->NewestAnswer().isEmpty());
+    // Return on the closed list then presses Action.
+    QTest::keyClick(Focus(), Qt::Key_Return);
+    EXPECT_FALSE(Game().Transcript()->NewestAnswer().isEmpty());
+  });
+}
+
+TEST_F(WindowTest, TheCompassHasTheSameSizeInEverySessionWhicheverWaysAreOpen) {
+  ASSERT_TRUE(BuildWorldDatabase(*database));
+  std::vector<QSize> sides;
+  for (int room : {2, 9, 3}) {
+    GameState(*database, boxes).SaveCurrentRoom(room);
+    OpenWindow();
+    Play([&] {
+      QApplication::processEvents();
+      sides.push_back(Game().Button(Control::North)->size());
+      for (Control direction : {Control::South, Control::East, Control::West}) {
+        EXPECT_EQ(Game().Button(direction)->size(), sides.back()) << room;
+      }
+    });
+  }
+  ASSERT_EQ(sides.size(), 3U);
+  EXPECT_EQ(sides[0], sides[1]);
+  EXPECT_EQ(sides[0], sides[2]);
+}
+
+TEST_F(WindowTest, At1280TheControlRowReachesAcrossUnderTheText) {
+  Play([&] {
+    window->resize(1280, 800);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(1280, 800); }));
+    QApplication::processEvents();
+    const QRect action = Game().Button(Control::Action)->geometry();
+    const QRect text = Game().Transcript()->geometry();
+    // Action fills the column under the running text; the lists reach to it.
+    EXPECT_EQ(action.left(), text.left());
+    EXPECT_EQ(action.right(), text.right());
+    EXPECT_GE(Game().List(Control::VerbList)->geometry().right(), Game().PictureArea()->geometry().right() - 1);
+  });
+}
+
+TEST_F(WindowTest, DialogsFitTheirContentAndTitle) {
+  Play([&] {
+    // The help pages show whole, within what the screen leaves (run on a 1280x800 screen too).
+    const QSize room = window->screen()->availableGeometry().size() * 0.9;
+    for (HelpPage page : {HelpPage::HowToPlay, HelpPage::KeyboardShortcuts}) {
+      QWidget* dialog = ShowHelpPage(window.get(), page);
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+      QApplication::processEvents();
+      auto* text = dialog->findChild<QTextBrowser*>();
+      EXPECT_EQ(text->verticalScrollBar()->maximum(), 0) << dialog->windowTitle().toStdString();
+      EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0) << dialog->windowTitle().toStdString();
+      EXPECT_LE(dialog->height(), room.height()) << dialog->windowTitle().toStdString();
+      EXPECT_LE(dialog->width(), room.width()) << dialog->windowTitle().toStdString();
+      dialog->close();
+    }
+    // Save As is wide enough for its title and a long name.
+    int width = 0;
+    int fieldWidth = 0;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      width = dialog->width();
+      fieldWidth = dialog->findChild<QLineEdit*>()->width();
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(AskSaveName(window.get(), "bedroom").has_value());
+    EXPECT_GE(width, window->fontMetrics().averageCharWidth() * 50);
+    EXPECT_GE(fieldWidth, window->fontMetrics().horizontalAdvance(QStringLiteral("A long name for a saved game")));
   });
 }
 
