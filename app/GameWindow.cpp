@@ -66,6 +66,7 @@ GameWindow::GameWindow(GameDatabase& database, MessageBoxes& boxes, const std::s
   m_roomName = new QLabel(this);
   m_roomName->setObjectName(QStringLiteral("roomName"));
   m_roomName->setAccessibleName(tr("Room"));
+  m_roomName->setContentsMargins(0, 0, fontMetrics().averageCharWidth(), 0);
   statusBar()->addPermanentWidget(m_roomName);
   statusBar()->setSizeGripEnabled(false);
   // Escape closes an open list (the list does that itself) and leaves fullscreen; it never quits.

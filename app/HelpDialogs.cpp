@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QtGlobal>
@@ -103,8 +104,9 @@ void FitToPage(QDialog& dialog, QTextBrowser& text) {
     const int width = std::min(character * characters + frame + margins.left() + margins.right(), room.width());
     dialog.resize(width, room.height());
     dialog.layout()->activate();
-    // The page laid out as the text will show it, without a scroll bar.
-    text.document()->setTextWidth(text.width() - frame);
+    // The page laid out as narrow as the text shows it while a scroll bar is still up from an
+    // earlier layout: it then fits either way.
+    text.document()->setTextWidth(text.width() - frame - text.verticalScrollBar()->sizeHint().width());
     const int height =
         dialog.height() - text.height() + frame + static_cast<int>(std::ceil(text.document()->size().height()));
     if (height <= room.height() || characters >= kWidestPageCharacters || width == room.width()) {

@@ -109,7 +109,7 @@ std::string HintText(const Hint& hint, int step) {
         return here ? "Think of " + things + ", here where you stand." : "In " + room + ", think of " + things + ".";
       }
       // The way there comes first, as the player will take it.
-      if (here) return "Here: " + Spoken(hint.action) + ".";
+      if (here) return Spoken(hint.action) + ", here where you stand.";
       return WalkText(hint) + " Then, in " + room + ": " + Spoken(hint.action) + ".";
     }
   }

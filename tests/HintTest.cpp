@@ -98,7 +98,7 @@ TEST_F(HintTest, StepsTellMoreForTheSameSituationAndStartOverElsewhere) {
   // changed. Standing where the step is done, the hint says so rather than naming the room.
   EXPECT_EQ(steps.Next(database, 2), "Your next step is here, where you stand.");
   EXPECT_EQ(steps.Next(database, 2), "Think of the lamp, here where you stand.");
-  EXPECT_EQ(steps.Next(database, 2), "Here: Turn On the lamp.");
+  EXPECT_EQ(steps.Next(database, 2), "Turn On the lamp, here where you stand.");
   SetKey("Lamp On Room 1");
   const std::string afterLamp = steps.Next(database, 2);
   EXPECT_EQ(afterLamp.find("lamp"), std::string::npos) << afterLamp;

@@ -255,7 +255,7 @@ TEST_F(WindowTest, DialogsFitTheirContentAndTitle) {
     for (HelpPage page : {HelpPage::HowToPlay, HelpPage::KeyboardShortcuts}) {
       QWidget* dialog = ShowHelpPage(window.get(), page);
       ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-      QApplication::processEvents();
+      QTest::qWait(200);  // the text lays out its page in steps
       auto* text = dialog->findChild<QTextBrowser*>();
       EXPECT_EQ(text->verticalScrollBar()->maximum(), 0) << dialog->windowTitle().toStdString();
       EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0) << dialog->windowTitle().toStdString();
