@@ -384,6 +384,16 @@ TEST_F(GameWindowTest, TheStatusBarIsThereFromTheStartAndNamesTheRoom) {
   EXPECT_EQ(window.Game().PictureArea()->height(), pictureHeight);
   window.Game().Button(Control::West)->click();
   EXPECT_TRUE(window.statusBar()->findChild<QLabel*>("roomName")->text() == "west side of bedroom");
+  // The compact screen's text stays the game's own: what an undo did shows in the status bar, and
+  // the room's name stays beside it.
+  window.SetCompact(true);
+  GameDialog& game = window.Game();
+  game.List(Control::VerbList)->setCurrentIndex(game.List(Control::VerbList)->findText("Turn On the"));
+  game.List(Control::Noun1List)->setCurrentIndex(game.List(Control::Noun1List)->findText("lamp"));
+  game.Button(Control::Action)->click();
+  window.Action(MenuCommand::Undo)->trigger();
+  EXPECT_EQ(window.statusBar()->currentMessage(), "Taken back: Turn On the lamp.");
+  EXPECT_TRUE(window.statusBar()->findChild<QLabel*>("roomName")->isVisible());
 }
 
 TEST_F(GameWindowTest, SaveAsConfirmsInTheStatusBarOnlyWhenTheSaveWasWritten) {
