@@ -20,6 +20,7 @@
 #include <QTextBrowser>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -276,6 +277,20 @@ TEST_F(WindowTest, DialogsFitTheirContentAndTitle) {
     EXPECT_FALSE(AskSaveName(window.get(), "bedroom").has_value());
     EXPECT_GE(width, window->fontMetrics().averageCharWidth() * 50);
     EXPECT_GE(fieldWidth, window->fontMetrics().horizontalAdvance(QStringLiteral("A long name for a saved game")));
+    // Open Saved Game shows its few saves whole, long names too.
+    window->SaveAs("Before the letter, with a name longer than most players would give");
+    window->SaveAs("kitchen");
+    ASSERT_EQ(window->Screen().SavedGamesList().size(), 2U);
+    bool whole = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      ASSERT_NE(dialog, nullptr);
+      auto* list = dialog->findChild<QListWidget*>();
+      whole = list->verticalScrollBar()->maximum() == 0 && list->horizontalScrollBar()->maximum() == 0;
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(ChooseSavedGame(window.get(), window->Screen().SavedGamesList(), "/nowhere/").has_value());
+    EXPECT_TRUE(whole);
   });
 }
 
