@@ -1,6 +1,5 @@
 #include "app/GameDialog.h"
 
-#include <QAccessible>
 #include <QBoxLayout>
 #include <QEvent>
 #include <QFileInfo>
@@ -9,9 +8,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 #include "app/GameList.h"
 #include "app/SavedGame.h"
+#include "app/ScreenReaderNotice.h"
 #include "app/TranscriptView.h"
 #include "view/CS309PictureBox.h"
 #include "view/PictureFrame.h"
@@ -97,6 +98,7 @@ void GameDialog::CreateControls() {
   m_textView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   m_textView->setAccessibleName(tr("Room description"));
   m_transcript = new TranscriptView(this);
+  m_notice = new ScreenReaderNotice(this);
   m_picture = new CS309PictureBox;
   m_pictureFrame = new PictureFrame(m_picture, this);
 
@@ -119,7 +121,7 @@ void GameDialog::CreateControls() {
   button(Control::Exit, "Exit")->setToolTip(tr("Leave the game; it is saved (Ctrl+Q)"));
   Button(Control::Action)->setAccessibleName(tr("Action"));
   CreateCompass();
-  for (const std::string& verb : m_screen.Screen().verbs.entries) List(Control::VerbList)->addItem(ToQt(verb));
+  m_lists[static_cast<std::size_t>(Control::VerbList)]->SetEntries(m_screen.Screen().verbs.entries);
   UpdateTextFonts();
 }
 
@@ -140,6 +142,7 @@ void GameDialog::CreateCompass() {
     m_buttons[static_cast<std::size_t>(direction.control)] = created;
   }
   auto* rose = new QLabel(QStringLiteral("✦"), m_compass);
+  rose->setAccessibleName(tr("Compass"));
   rose->setAlignment(Qt::AlignCenter);
   rose->setEnabled(false);
   grid->addWidget(rose, 1, 1);
@@ -180,13 +183,19 @@ void GameDialog::ConnectControls() {
     connect(shortcut, &QShortcut::activated, Button(Control::Action), &QPushButton::click);
   }
   connect(List(Control::VerbList), &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (!m_mirroring) Route([this, index] { m_screen.ChooseVerb(index); });
+    if (m_mirroring) return;
+    Route([this, index] { m_screen.ChooseVerb(index); });
+    AnnounceChoice(Control::VerbList);
   });
   connect(List(Control::Noun1List), &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (!m_mirroring) Route([this, index] { m_screen.ChooseNoun1(index); });
+    if (m_mirroring) return;
+    Route([this, index] { m_screen.ChooseNoun1(index); });
+    AnnounceChoice(Control::Noun1List);
   });
   connect(List(Control::Noun2List), &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (!m_mirroring) Route([this, index] { m_screen.ChooseNoun2(index); });
+    if (m_mirroring) return;
+    Route([this, index] { m_screen.ChooseNoun2(index); });
+    AnnounceChoice(Control::Noun2List);
   });
 }
 
@@ -280,7 +289,13 @@ void GameDialog::Mirror() {
   if (m_picture->isHidden() == pictureShown) m_picture->SetPictureShown(pictureShown);
   m_pictureFrame->setVisible(pictureShown);
   if (screen.viewTextRevision != m_shownTextRevision) {
-    m_textView->setPlainText(ViewText(screen.viewText));
+    const QString text = ViewText(screen.viewText);
+    // A choice rewrites the same text: only a change is shown. The change reaches a screen reader
+    // through the notice, once, not as the text view's removal and insertion of all its text.
+    if (text != m_textView->toPlainText()) {
+      const QSignalBlocker quiet(m_textView->document());
+      m_textView->setPlainText(text);
+    }
     // The newest words (an action's answer) stand last: keep them in sight when the text is long.
     m_textView->moveCursor(QTextCursor::End);
     m_shownTextRevision = screen.viewTextRevision;
@@ -299,24 +314,30 @@ void GameDialog::Mirror() {
 
 void GameDialog::RecordTranscript(bool afterAction) {
   const ScreenState& screen = m_screen.Screen();
+  const bool entered = m_screen.CurrentRoom() != m_recordedRoom;
+  m_recordedRoom = m_screen.CurrentRoom();
   if (screen.viewTextRevision == m_recordedTextRevision) return;
   m_recordedTextRevision = screen.viewTextRevision;
   const std::vector<Transcript::Entry> added = m_transcriptRecord.Record(screen.viewText, afterAction);
-  const int answerStart = m_transcript->Append(added);
-  if (answerStart < 0) return;
-  if (m_layout == Layout::Together) {
-    Announce(m_transcript, answerStart, m_transcript->NewestAnswer());
-  } else {
-    // The compact screen shows the answer at the end of its text.
-    const QString answer = ViewText(added.back().text);
-    Announce(m_textView, static_cast<int>(m_textView->toPlainText().size() - answer.size()), answer);
+  m_transcript->Append(added);
+  // Told as shown: beside the picture without the hints to press Graphic, in the compact text with them.
+  QStringList told;
+  for (const Transcript::Entry& entry : added) {
+    if (entry.kind == Transcript::Kind::Room && !entered) continue;
+    told << ViewText(m_layout == Layout::Together ? WithoutGraphicHints(entry.text) : entry.text).trimmed();
   }
+  Announce(told.join(QLatin1Char('\n')));
 }
 
-void GameDialog::Announce(QWidget* textWidget, int position, const QString& answer) {
-  QAccessibleTextInsertEvent event(textWidget, position, answer);
-  QAccessible::updateAccessibility(&event);
-  emit AnswerAnnounced(textWidget, answer);
+void GameDialog::AnnounceChoice(Control list) {
+  const GameList* chosen = m_lists[static_cast<std::size_t>(list)];
+  Announce(chosen->SpokenText(chosen->currentIndex()));
+}
+
+void GameDialog::Announce(const QString& text) {
+  if (text.trimmed().isEmpty()) return;
+  m_notice->Announce(text);
+  emit Announced(text);
 }
 
 void GameDialog::NamePicture() {
@@ -349,7 +370,10 @@ void GameDialog::Jump(Handler handler) {
   handler();
   // The game goes on elsewhere: its passage starts with the room again, even when the player stood
   // there.
-  if (m_screen.Screen().viewTextRevision != before) m_transcriptRecord.Restart();
+  if (m_screen.Screen().viewTextRevision != before) {
+    m_transcriptRecord.Restart();
+    m_recordedRoom = 0;
+  }
   Mirror();
   RecordTranscript(false);
 }
