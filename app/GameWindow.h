@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ReadAloud.h"
 #include "app/WindowMenus.h"
 #include "hints/HintSteps.h"
 
@@ -47,6 +48,8 @@ class GameWindow : public QMainWindow {
   bool OpenSaved(const std::string& name);
   // Steps of text size away from the desktop's (negative: smaller).
   int TextSize() const { return m_textSize; }
+  // The voice View → Read Aloud speaks with (tests give one that only records what it would say).
+  void SetSpeech(std::unique_ptr<Speech> speech);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -59,6 +62,9 @@ class GameWindow : public QMainWindow {
   void SetTextSize(int steps);
   // Offers Undo and Redo exactly while the game has a step to take back or to do again.
   void UpdateGameMenu();
+  // Switches Read Aloud on or off. Without a voice it stays off and the item says why, greyed when no
+  // engine is installed at all.
+  void SetReadAloud(bool on);
   // Takes size, place, state, layout and text size from the last run; a first run gets most of the screen.
   void RestoreSettings();
   void SaveSettings() const;
@@ -68,6 +74,7 @@ class GameWindow : public QMainWindow {
   SplashDialog* m_splash;
   HintSteps m_hintSteps;
   std::unique_ptr<WindowMenus> m_menus;
+  std::unique_ptr<ReadAloud> m_readAloud;
   std::string m_programDirectory;
   QEventLoop m_loop;
   int m_result = 0;
