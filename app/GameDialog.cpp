@@ -321,11 +321,17 @@ void GameDialog::RecordTranscript(bool afterAction) {
   const std::vector<Transcript::Entry> added = m_transcriptRecord.Record(screen.viewText, afterAction);
   m_transcript->Append(added);
   // Told as shown: beside the picture without the hints to press Graphic, in the compact text with them.
+  auto shown = [this](const std::string& text) {
+    return ViewText(m_layout == Layout::Together ? WithoutGraphicHints(text) : text).trimmed();
+  };
   QStringList told;
+  // A room entered is told even when its text reads as the last one shown (rooms alike): the player
+  // moved, and hears where to.
+  if (entered) told << shown(SplitViewText(screen.viewText).roomText);
   for (const Transcript::Entry& entry : added) {
-    if (entry.kind == Transcript::Kind::Room && !entered) continue;
-    told << ViewText(m_layout == Layout::Together ? WithoutGraphicHints(entry.text) : entry.text).trimmed();
+    if (entry.kind == Transcript::Kind::Answer) told << shown(entry.text);
   }
+  told.removeAll(QString());
   Announce(told.join(QLatin1Char('\n')));
 }
 
