@@ -2,7 +2,7 @@
 # Plays a few steps of a first session with the Orca screen reader listening, on a virtual display,
 # and prints what Orca said and which accessibility events the game sent: focus on the Verb list, an
 # arrow changing the verb, Action and its answer, walking into the kitchen. Needs xvfb, openbox,
-# xdotool, orca, python3-pyatspi and at-spi2-core (scripts/setup.sh does not install them: this is a
+# xdotool, orca and at-spi2-core (scripts/setup.sh installs only at-spi2-core: this is a
 # developer's tool, not a test). Usage: scripts/screen-reader.sh [GAME] [OUTPUT-FOLDER]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
