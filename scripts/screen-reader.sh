@@ -28,7 +28,7 @@ export HOME="$out/home" XDG_CONFIG_HOME="$out/home/config" XDG_DATA_HOME="$out/h
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/brackenhollow"
 # The pictures, when the game's folder has none (a build without them): PICTURES=folder.
 [ -n "${PICTURES:-}" ] && ln -s "$(realpath "$PICTURES")" "$XDG_DATA_HOME/brackenhollow/pictures"
-orca --replace --debug-file="$out/orca.log" >/dev/null 2>&1 & pids+=($!)
+orca --replace --debug-file="$out/orca.log" >/dev/null 2>&1 & orca_pid=$! && pids+=($!)
 sleep 4
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$game" --store "$out/store.sqlite" >"$out/game.txt" 2>&1 & pids+=($!)
@@ -52,11 +52,18 @@ mark "Ctrl+Up: into the kitchen"
 key ctrl+Up
 sleep 4
 mark "end"
+# Orca is busy with the last events for a while; its log is whole once it has quit.
+sleep 4
+kill "$orca_pid" 2>/dev/null || true
+sleep 2
+# One entry a line: a text of several lines continues on lines without a time.
+awk '/^[0-9][0-9]:[0-9][0-9]:/ { if (entry != "") print entry; entry = $0; next } { sub(/^ +/, " "); entry = entry $0 }
+     END { if (entry != "") print entry }' "$out/orca.log" >"$out/orca-entries.txt"
 echo "--- The game's events, as Orca received them:"
-grep -E "^[0-9:.]+ - EVENT MANAGER: [a-z:-]+ for .* in \[application \| brackenhollow\]" "$out/orca.log" |
+grep -E "^[0-9:.]+ - EVENT MANAGER: [a-z:-]+ for .* in \[application \| brackenhollow\]" "$out/orca-entries.txt" |
   sed -e 's/EVENT MANAGER: //' -e 's/ in \[application | brackenhollow\]//' | cat - "$out/marks.txt" | sort |
   cut -c18-220
 echo "--- Orca said:"
-grep -E "^[0-9:.]+ - SPEECH OUTPUT" "$out/orca.log" | sed -e 's/SPEECH OUTPUT: //' -e "s/'{'established.*$/'/" |
+grep -E "^[0-9:.]+ - SPEECH OUTPUT" "$out/orca-entries.txt" | sed -e 's/SPEECH OUTPUT: //' -e "s/'{'established.*$/'/" |
   cat - "$out/marks.txt" | sort | cut -c18-400
 echo "(logs in $out)"
