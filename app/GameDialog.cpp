@@ -1,6 +1,5 @@
 #include "app/GameDialog.h"
 
-#include <QAccessible>
 #include <QBoxLayout>
 #include <QEvent>
 #include <QFileInfo>
@@ -10,11 +9,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
 #include "app/GameList.h"
 #include "app/SavedGame.h"
+#include "app/ScreenReaderNotice.h"
 #include "app/TranscriptView.h"
 #include "view/CS309PictureBox.h"
 #include "view/PictureFrame.h"
@@ -92,6 +93,7 @@ void GameDialog::CreateControls() {
   m_textView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   m_textView->setAccessibleName(tr("Room description"));
   m_transcript = new TranscriptView(this);
+  m_notice = new ScreenReaderNotice(this);
   m_picture = new CS309PictureBox;
   m_pictureFrame = new PictureFrame(m_picture, this);
 
@@ -114,7 +116,7 @@ void GameDialog::CreateControls() {
   button(Control::Exit, "Exit")->setToolTip(tr("Leave the game; it is saved (Ctrl+Q)"));
   Button(Control::Action)->setAccessibleName(tr("Action"));
   CreateCompass();
-  for (const std::string& verb : m_screen.Screen().verbs.entries) List(Control::VerbList)->addItem(ToQt(verb));
+  m_lists[static_cast<std::size_t>(Control::VerbList)]->SetEntries(m_screen.Screen().verbs.entries);
   UpdateTextFonts();
 }
 
@@ -135,6 +137,7 @@ void GameDialog::CreateCompass() {
     m_buttons[static_cast<std::size_t>(direction.control)] = created;
   }
   auto* rose = new QLabel(QStringLiteral("✦"), m_compass);
+  rose->setAccessibleName(tr("Compass"));
   rose->setAlignment(Qt::AlignCenter);
   rose->setEnabled(false);
   grid->addWidget(rose, 1, 1);
@@ -170,13 +173,19 @@ void GameDialog::ConnectControls() {
     connect(shortcut, &QShortcut::activated, Button(direction.control), &QPushButton::click);
   }
   connect(List(Control::VerbList), &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (!m_mirroring) Route([this, index] { m_screen.ChooseVerb(index); });
+    if (m_mirroring) return;
+    Route([this, index] { m_screen.ChooseVerb(index); });
+    AnnounceChoice(Control::VerbList);
   });
   connect(List(Control::Noun1List), &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (!m_mirroring) Route([this, index] { m_screen.ChooseNoun1(index); });
+    if (m_mirroring) return;
+    Route([this, index] { m_screen.ChooseNoun1(index); });
+    AnnounceChoice(Control::Noun1List);
   });
   connect(List(Control::Noun2List), &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (!m_mirroring) Route([this, index] { m_screen.ChooseNoun2(index); });
+    if (m_mirroring) return;
+    Route([this, index] { m_screen.ChooseNoun2(index); });
+    AnnounceChoice(Control::Noun2List);
   });
 }
 
@@ -278,7 +287,13 @@ void GameDialog::Mirror() {
   if (m_picture->isHidden() == pictureShown) m_picture->SetPictureShown(pictureShown);
   m_pictureFrame->setVisible(pictureShown);
   if (screen.viewTextRevision != m_shownTextRevision) {
-    m_textView->setPlainText(ViewText(screen.viewText));
+    const QString text = ViewText(screen.viewText);
+    // A choice rewrites the same text: only a change is shown. The change reaches a screen reader
+    // through the notice, once, not as the text view's removal and insertion of all its text.
+    if (text != m_textView->toPlainText()) {
+      const QSignalBlocker quiet(m_textView->document());
+      m_textView->setPlainText(text);
+    }
     // The newest words (an action's answer) stand last: keep them in sight when the text is long.
     m_textView->moveCursor(QTextCursor::End);
     m_shownTextRevision = screen.viewTextRevision;
@@ -302,39 +317,48 @@ void GameDialog::RecordTranscript(bool afterAction) {
   if (screen.worldRevision != m_recordedWorldRevision) {
     m_recordedWorldRevision = screen.worldRevision;
     m_transcriptRecord.Restart();
+    m_recordedRoom = 0;
   }
+  const bool entered = m_screen.CurrentRoom() != m_recordedRoom;
+  m_recordedRoom = m_screen.CurrentRoom();
   const bool told = screen.toldRevision != m_recordedToldRevision;
   if (screen.viewTextRevision == m_recordedTextRevision && !told) return;
   m_recordedTextRevision = screen.viewTextRevision;
   m_recordedToldRevision = screen.toldRevision;
   const std::vector<Transcript::Entry> added = m_transcriptRecord.Record(
       m_screen.CurrentRoom(), screen.viewText, afterAction, told ? screen.toldAnswer : std::string());
-  const int answerStart = m_transcript->Append(added);
-  if (answerStart < 0) return;
+  m_transcript->Append(added);
   if (told) emit Told(ToQt(screen.toldAnswer));
-  if (m_layout == Layout::Together) {
-    Announce(m_transcript, answerStart, m_transcript->NewestAnswer());
-  } else if (!told) {
-    // The compact screen shows an action's answer at the end of its text.
-    const auto answer = std::find_if(added.begin(), added.end(), [](const Transcript::Entry& entry) {
-      return entry.kind == Transcript::Kind::Answer;
-    });
-    const QString shown = ViewText(answer->text);
-    Announce(m_textView, static_cast<int>(m_textView->toPlainText().size() - shown.size()), shown);
+  // Told as shown: beside the picture without the hints to press Graphic, in the compact text with them.
+  auto shown = [this](const std::string& text) {
+    return ViewText(m_layout == Layout::Together ? WithoutGraphicHints(text) : text).trimmed();
+  };
+  QStringList spoken;
+  // A room entered is told even when its text reads as the last one shown (rooms alike): the player
+  // moved, and hears where to.
+  if (entered) spoken << shown(SplitViewText(screen.viewText).roomText);
+  for (const Transcript::Entry& entry : added) {
+    if (entry.kind == Transcript::Kind::Answer) spoken << shown(entry.text);
   }
+  spoken.removeAll(QString());
+  Announce(spoken.join(QLatin1Char('\n')));
 }
 
 void GameDialog::Tell(const std::string& answer) {
   const int answerStart = m_transcript->Append({{Transcript::Kind::Answer, answer}});
-  if (answerStart >= 0 && m_layout == Layout::Together) {
-    Announce(m_transcript, answerStart, m_transcript->NewestAnswer());
-  }
+  // The compact screen tells it in a box of its own, which a screen reader reads.
+  if (answerStart >= 0 && m_layout == Layout::Together) Announce(ViewText(answer).trimmed());
 }
 
-void GameDialog::Announce(QWidget* textWidget, int position, const QString& answer) {
-  QAccessibleTextInsertEvent event(textWidget, position, answer);
-  QAccessible::updateAccessibility(&event);
-  emit AnswerAnnounced(textWidget, answer);
+void GameDialog::AnnounceChoice(Control list) {
+  const GameList* chosen = m_lists[static_cast<std::size_t>(list)];
+  Announce(chosen->SpokenText(chosen->currentIndex()));
+}
+
+void GameDialog::Announce(const QString& text) {
+  if (text.trimmed().isEmpty()) return;
+  m_notice->Announce(text);
+  emit Announced(text);
 }
 
 void GameDialog::NamePicture() {

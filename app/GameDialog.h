@@ -22,6 +22,7 @@ class GameDatabase;
 class GameList;
 class MessageBoxes;
 class PictureFrame;
+class ScreenReaderNotice;
 class TranscriptView;
 
 class GameDialog : public QWidget {
@@ -65,6 +66,8 @@ class GameDialog : public QWidget {
   // The compact layout's text view: the text the game wrote last, as the game wrote it.
   QPlainTextEdit* TextView() const { return m_textView; }
   TranscriptView* Transcript() const { return m_transcript; }
+  // The one object through which the game tells a screen reader what happened.
+  ScreenReaderNotice* Notice() const { return m_notice; }
   CS309PictureBox* Picture() const { return m_picture; }
   PictureFrame* PictureArea() const { return m_pictureFrame; }
 
@@ -74,10 +77,11 @@ class GameDialog : public QWidget {
   // The widgets show the game's state anew, as after every handler: what the menus offer may have
   // changed.
   void Mirrored();
-  // A new answer was told to a screen reader, as text inserted into the text widget showing it.
-  void AnswerAnnounced(QWidget* textWidget, const QString& answer);
   // An undo or redo told what it did; the compact screen's text shows only the room.
   void Told(const QString& answer);
+  // The game told the player text of its own accord (a new answer, the room entered, a changed
+  // choice), through the screen reader's notice; Read Aloud reads the same.
+  void Announced(const QString& text);
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -100,10 +104,12 @@ class GameDialog : public QWidget {
   // Shows the screen's state in the widgets.
   void Mirror();
   // Adds what the last handler showed anew (room text, answer, what an undo did) to the transcript, and
-  // announces an answer.
+  // announces the answer and, when the player came into a room, its text.
   void RecordTranscript(bool afterAction);
-  // Tells a screen reader of the answer inserted at position in textWidget.
-  void Announce(QWidget* textWidget, int position, const QString& answer);
+  // The player chose an entry of the list: announces it as it reads.
+  void AnnounceChoice(Control list);
+  // Tells text to the screen reader and to Read Aloud, once; nothing for an empty text.
+  void Announce(const QString& text);
   // Names the picture after the room it shows (read anew when room or picture changed).
   void NamePicture();
   // The room text reads larger than the controls: follows the window's text size.
@@ -118,6 +124,7 @@ class GameDialog : public QWidget {
   PictureFrame* m_pictureFrame = nullptr;
   QPlainTextEdit* m_textView = nullptr;
   TranscriptView* m_transcript = nullptr;
+  ScreenReaderNotice* m_notice = nullptr;
   QWidget* m_compass = nullptr;
   std::array<QPushButton*, kControlCount> m_buttons{};
   std::array<GameList*, kControlCount> m_lists{};
@@ -127,6 +134,7 @@ class GameDialog : public QWidget {
   unsigned m_recordedTextRevision = 0;
   unsigned m_recordedToldRevision = 0;
   unsigned m_recordedWorldRevision = 0;
+  int m_recordedRoom = 0;  // the room of the text recorded last; 0 before the first, or after a jump
   int m_namedPictureRoom = 0;
   QString m_namedPicture;
   bool m_mirroring = false;

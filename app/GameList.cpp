@@ -4,6 +4,7 @@
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
 
+#include "app/GameAccessibility.h"
 #include "view/RoomView.h"
 
 namespace brackenhollow {
@@ -34,6 +35,7 @@ class HeadingDelegate : public QStyledItemDelegate {
 }  // namespace
 
 GameList::GameList(QWidget* parent) : QComboBox(parent) {
+  InstallGameAccessibility();
   setFocusPolicy(Qt::StrongFocus);
   setMaxVisibleItems(16);
   setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -42,17 +44,37 @@ GameList::GameList(QWidget* parent) : QComboBox(parent) {
 }
 
 void GameList::SetEntries(const std::vector<std::string>& entries) {
-  clear();
-  auto* items = qobject_cast<QStandardItemModel*>(model());
+  // Built aside and put in at once, so a screen reader hears of one change, not of every row.
+  auto* items = new QStandardItemModel(this);
   for (const std::string& entry : entries) {
     const QString text = QString::fromStdString(entry);
-    addItem(text);
-    if (IsHeading(text) && items != nullptr) {
-      QStandardItem* item = items->item(count() - 1);
+    auto* item = new QStandardItem(text);
+    // The open list reads its entries as the closed one reads its value.
+    const QString spoken = SpokenEntry(text);
+    if (spoken != text) item->setData(spoken, Qt::AccessibleTextRole);
+    if (IsHeading(text)) {
       // A heading is for reading: the player cannot choose it, and the keys and the wheel pass over it.
       item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
+      item->setData(tr("heading"), Qt::AccessibleDescriptionRole);
     }
+    items->appendRow(item);
   }
+  setModel(items);  // deletes the list's previous model
+}
+
+QString GameList::SpokenText(int index) const {
+  return index >= 0 && index < count() ? SpokenEntry(itemText(index)) : SpokenEntry(QString());
+}
+
+QString GameList::SpokenEntry(const QString& text) {
+  if (text.trimmed().isEmpty()) return tr("nothing");
+  if (IsHeading(text)) {
+    // "OBJECTS IN ROOM -------" reads "Objects in room".
+    const QString words = text.section(QLatin1Char(' '), 0, -2).trimmed().toLower();
+    return words.left(1).toUpper() + words.mid(1);
+  }
+  // "Use the __ with the __" reads "Use the blank with the blank".
+  return QString(text).replace(QStringLiteral("__"), tr("blank"));
 }
 
 bool GameList::Holds(const std::vector<std::string>& entries) const {

@@ -19,6 +19,10 @@ class GameList : public QComboBox {
   void SetEntries(const std::vector<std::string>& entries);
   // Whether entries holds exactly these texts, in order.
   bool Holds(const std::vector<std::string>& entries) const;
+  // The entry at index as a screen reader or the game's voice reads it: a heading as its words
+  // ("Objects in room"), a blank as "nothing", a verb's gaps as "blank". "nothing" for no entry.
+  QString SpokenText(int index) const;
+  static QString SpokenEntry(const QString& text);
 
  protected:
   // The wheel changes the list only while it has the focus; otherwise it scrolls what lies beneath.

@@ -18,6 +18,7 @@
 #include "app/HelpDialogs.h"
 #include "app/SavedGamesDialog.h"
 #include "app/SplashDialog.h"
+#include "app/TextToSpeech.h"
 #include "store/MessageBoxes.h"
 
 namespace brackenhollow {
@@ -69,6 +70,8 @@ GameWindow::GameWindow(GameDatabase& database, MessageBoxes& boxes, const std::s
   m_roomName->setContentsMargins(0, 0, fontMetrics().averageCharWidth(), 0);
   statusBar()->addPermanentWidget(m_roomName);
   statusBar()->setSizeGripEnabled(false);
+  connect(m_game, &GameDialog::Announced, this, [this](const QString& text) { m_readAloud->Read(text); });
+  SetSpeech(std::make_unique<TextToSpeech>());
   // Escape closes an open list (the list does that itself) and leaves fullscreen; it never quits.
   connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
     if (isFullScreen()) Perform(MenuCommand::Fullscreen);
@@ -152,6 +155,10 @@ void GameWindow::Perform(MenuCommand command) {
     case MenuCommand::SmallerText:
       SetTextSize(m_textSize - 1);
       break;
+    case MenuCommand::ReadAloud:
+      SetReadAloud(Action(MenuCommand::ReadAloud)->isChecked());
+      if (m_remember) WindowSettings()->setValue(QStringLiteral("readAloud"), m_readAloud->IsOn());
+      break;
     case MenuCommand::Hint: {
       // A hint is an answer like any other; the compact screen's text has no room for it, so a box
       // tells it there.
@@ -192,6 +199,32 @@ void GameWindow::UpdateRoomName() {
   m_roomName->setText(QString::fromStdString(name));
 }
 
+void GameWindow::SetSpeech(std::unique_ptr<Speech> speech) {
+  const bool on = m_readAloud != nullptr && m_readAloud->IsOn();
+  if (m_readAloud != nullptr) m_readAloud->SetOn(false);
+  m_readAloud = std::make_unique<ReadAloud>(std::move(speech));
+  QAction* item = Action(MenuCommand::ReadAloud);
+  const QString missing = m_readAloud->Missing();
+  item->setEnabled(missing.isEmpty());
+  item->setToolTip(missing.isEmpty() ? tr("Read each new answer, the room entered and the chosen words aloud")
+                                     : missing);
+  item->setStatusTip(item->toolTip());
+  SetReadAloud(on);
+}
+
+void GameWindow::SetReadAloud(bool on) {
+  QAction* item = Action(MenuCommand::ReadAloud);
+  const QString problem = m_readAloud->SetOn(on && item->isEnabled());
+  item->setChecked(m_readAloud->IsOn());
+  // A voice that fails to start is told once, quietly: the game goes on without it.
+  if (!problem.isEmpty()) {
+    item->setEnabled(false);
+    item->setToolTip(problem);
+    item->setStatusTip(problem);
+    statusBar()->showMessage(problem, kSavedMessageMilliseconds);
+  }
+}
+
 void GameWindow::SetTextSize(int steps) {
   m_textSize = std::clamp(steps, kSmallestTextSize, kLargestTextSize);
   QFont font = QApplication::font();
@@ -215,6 +248,7 @@ void GameWindow::RestoreSettings() {
   const std::unique_ptr<QSettings> settings = WindowSettings();
   SetTextSize(settings->value(QStringLiteral("textSize"), 0).toInt());
   SetCompact(settings->value(QStringLiteral("compact"), false).toBool());
+  SetReadAloud(settings->value(QStringLiteral("readAloud"), false).toBool());
   if (!restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray())) {
     // First run: most of the screen, up to a size the pictures and text fill well.
     const QRect screen = QApplication::primaryScreen() != nullptr ? QApplication::primaryScreen()->availableGeometry()

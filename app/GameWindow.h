@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ReadAloud.h"
 #include "app/WindowMenus.h"
 #include "hints/HintSteps.h"
 
@@ -49,6 +50,8 @@ class GameWindow : public QMainWindow {
   bool OpenSaved(const std::string& name);
   // Steps of text size away from the desktop's (negative: smaller).
   int TextSize() const { return m_textSize; }
+  // The voice View → Read Aloud speaks with (tests give one that only records what it would say).
+  void SetSpeech(std::unique_ptr<Speech> speech);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -63,6 +66,9 @@ class GameWindow : public QMainWindow {
   void UpdateGameMenu();
   // The status bar names the room the player stands in, as the hints name it.
   void UpdateRoomName();
+  // Switches Read Aloud on or off. Without a voice it stays off and the item says why, greyed when no
+  // engine is installed at all.
+  void SetReadAloud(bool on);
   // Takes size, place, state, layout and text size from the last run; a first run gets most of the screen.
   void RestoreSettings();
   void SaveSettings() const;
@@ -73,6 +79,7 @@ class GameWindow : public QMainWindow {
   HintSteps m_hintSteps;
   std::unique_ptr<WindowMenus> m_menus;
   QLabel* m_roomName = nullptr;
+  std::unique_ptr<ReadAloud> m_readAloud;
   std::string m_programDirectory;
   QEventLoop m_loop;
   int m_result = 0;

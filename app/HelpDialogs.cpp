@@ -53,7 +53,11 @@ QString HowToPlay() {
       "the exact action. The hint appears in the running text.</p>"
       "<h3>Layouts</h3>"
       "<p>The picture and the text stand side by side. <b>View → Compact Layout</b> shows the "
-      "picture over the text instead, with a Text/Graphic button to switch between them.</p>");
+      "picture over the text instead, with a Text/Graphic button to switch between them.</p>"
+      "<h3>Heard as well as seen</h3>"
+      "<p>A screen reader hears each changed choice, each answer and each room you enter. "
+      "<b>View → Read Aloud</b> (Ctrl+R) has the game read them aloud itself, through the desktop's "
+      "speech engine.</p>");
 }
 
 QString KeyboardShortcuts() {

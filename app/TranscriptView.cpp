@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 
 namespace brackenhollow {
@@ -35,6 +36,9 @@ TranscriptView::TranscriptView(QWidget* parent) : QTextEdit(parent) {
 }
 
 int TranscriptView::Append(const std::vector<Transcript::Entry>& entries) {
+  // Each paragraph and mark would reach a screen reader as its own insertion; the game tells what is
+  // new once, through its notice, so the document keeps quiet while it grows.
+  const QSignalBlocker quiet(document());
   int answer = -1;
   for (const Transcript::Entry& entry : entries) {
     const int start = AppendEntry(entry);
@@ -96,6 +100,8 @@ QString TranscriptView::NewestAnswer() const {
 
 void TranscriptView::MarkNewestAnswer(bool marked) {
   if (m_newestAnswer.isNull()) return;
+  // A change of look only: nothing for a screen reader to hear.
+  const QSignalBlocker quiet(document());
   QTextBlockFormat format;
   if (marked) {
     QColor tint = palette().color(QPalette::Highlight);

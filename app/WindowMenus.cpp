@@ -35,6 +35,8 @@ std::vector<MenuItem> MenuItems() {
        true,
        true},
       {MenuCommand::SmallerText, view, Text("&Smaller Text"), {QKeySequence::ZoomOut}},
+      // The game's own voice reads each new answer, the room entered and the chosen words.
+      {MenuCommand::ReadAloud, view, Text("&Read Aloud"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, true, true, true},
       // Asked again for the same situation, it tells more: where to go, what to use, the exact action.
       {MenuCommand::Hint, help, Text("&Hint"), {QKeySequence(Qt::CTRL | Qt::Key_H)}},
       {MenuCommand::HowToPlay, help, Text("&How to Play"), {QKeySequence(Qt::Key_F1)}},
@@ -47,7 +49,11 @@ WindowMenus::WindowMenus(QMenuBar& bar) {
   std::map<QString, QMenu*> menus;
   for (const MenuItem& item : MenuItems()) {
     QMenu*& menu = menus[item.menu];
-    if (menu == nullptr) menu = bar.addMenu(item.menu);
+    if (menu == nullptr) {
+      menu = bar.addMenu(item.menu);
+      // An item that cannot be had (Read Aloud without a speech engine) says why when pointed at.
+      menu->setToolTipsVisible(true);
+    }
     if (item.separatorBefore) menu->addSeparator();
     QAction* action = menu->addAction(item.text);
     action->setShortcuts(item.shortcuts);

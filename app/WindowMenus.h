@@ -25,6 +25,7 @@ enum class MenuCommand {
   CompactLayout,
   LargerText,
   SmallerText,
+  ReadAloud,
   Hint,
   HowToPlay,
   KeyboardShortcuts,

@@ -22,9 +22,10 @@ packed="$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||
 [ "$installed" = "$packed" ] || fail "package and install differ:"$'\n'"$(diff <(echo "$installed") <(echo "$packed"))"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libsqlite3-0 libc6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6texttospeech6 libsqlite3-0 libc6; do
   grep -q "\b$library\b" <<< "$depends" || fail "Depends lacks $library: $depends"
 done
+grep -q "qt6-speech-speechd-plugin" <<< "$(dpkg-deb -f "$deb" Recommends)" || fail "Recommends lacks the speech plugin"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section is not games"
 
 mkdir -p "$scratch/unpacked"

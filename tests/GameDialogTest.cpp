@@ -162,8 +162,8 @@ TEST_F(GameDialogTest, TheRunningTextTellsARoomOnEnteringAndWhenItChangesNotAfte
 
 TEST_F(GameDialogTest, UndoAndRedoEnterTheRunningTextAsTheNewestAnswer) {
   std::vector<QString> announced;
-  QObject::connect(&dialog, &GameDialog::AnswerAnnounced,
-                   [&announced](QWidget*, const QString& answer) { announced.push_back(answer); });
+  QObject::connect(&dialog, &GameDialog::Announced,
+                   [&announced](const QString& text) { announced.push_back(text); });
   dialog.Button(Control::West)->click();
   dialog.List(Control::VerbList)->setCurrentIndex(dialog.List(Control::VerbList)->findText("Turn On the"));
   dialog.List(Control::Noun1List)->setCurrentIndex(dialog.List(Control::Noun1List)->findText("lamp"));
@@ -174,7 +174,8 @@ TEST_F(GameDialogTest, UndoAndRedoEnterTheRunningTextAsTheNewestAnswer) {
   EXPECT_EQ(dialog.Transcript()->NewestAnswer(), "Taken back: Turn On the lamp.");
   EXPECT_TRUE(dialog.Transcript()->toPlainText().endsWith("Taken back: Turn On the lamp."));
   ASSERT_FALSE(announced.empty());
-  EXPECT_EQ(announced.back(), "Taken back: Turn On the lamp.");
+  // Heard after the room the player is back in.
+  EXPECT_TRUE(announced.back().endsWith("\nTaken back: Turn On the lamp.")) << announced.back().toStdString();
   dialog.Redo();
   EXPECT_EQ(dialog.Transcript()->NewestAnswer(), "Done again: Turn On the lamp.");
   // The lamp's light is told after it, since the redo changed the room's description.
@@ -209,28 +210,6 @@ TEST_F(GameDialogTest, ARoomTextCannotBeEdited) {
   EXPECT_TRUE(dialog.TextView()->isReadOnly());
   EXPECT_TRUE(dialog.Transcript()->isReadOnly());
   EXPECT_TRUE(dialog.TextView()->tabChangesFocus());
-}
-
-TEST_F(GameDialogTest, AScreenReaderHearsOfANewAnswerInEitherLayout) {
-  // The accessibility event itself reaches only a running screen reader; its signal shows it was sent.
-  std::vector<std::pair<QWidget*, QString>> announced;
-  QObject::connect(&dialog, &GameDialog::AnswerAnnounced,
-                   [&announced](QWidget* widget, const QString& answer) { announced.emplace_back(widget, answer); });
-  dialog.List(Control::VerbList)->setCurrentIndex(dialog.List(Control::VerbList)->findText("Look at"));
-  dialog.List(Control::Noun1List)->setCurrentIndex(dialog.List(Control::Noun1List)->findText("bed"));
-  dialog.Button(Control::Action)->click();
-  ASSERT_EQ(announced.size(), 1U);
-  EXPECT_EQ(announced[0].first, dialog.Transcript());
-  EXPECT_EQ(announced[0].second, dialog.Transcript()->NewestAnswer());
-  dialog.SetLayout(GameDialog::Layout::Compact);
-  dialog.Button(Control::East)->click();  // a move answers nothing
-  EXPECT_EQ(announced.size(), 1U);
-  dialog.Button(Control::West)->click();
-  dialog.List(Control::Noun1List)->setCurrentIndex(dialog.List(Control::Noun1List)->findText("bed"));
-  dialog.Button(Control::Action)->click();
-  ASSERT_EQ(announced.size(), 2U);
-  EXPECT_EQ(announced[1].first, dialog.TextView());
-  EXPECT_TRUE(dialog.TextView()->toPlainText().endsWith(announced[1].second));
 }
 
 TEST_F(GameDialogTest, HeadingRowsCannotBeChosenByKeysOrWheelAndTheWheelNeedsFocus) {

@@ -38,6 +38,7 @@
 #include "art/painter/GifWriter.h"
 #include "store/GameDatabase.h"
 #include "store/GameState.h"
+#include "tests/FakeSpeech.h"
 #include "tests/TestSupport.h"
 #include "view/CS309PictureBox.h"
 #include "view/PictureFrame.h"
@@ -384,6 +385,28 @@ TEST_F(WindowTest, TheWindowRemembersItsSizeLayoutAndTextSize) {
   });
 }
 
+TEST_F(WindowTest, CtrlRTurnsReadAloudOnForTheNextRunToo) {
+  auto log = std::make_shared<testing::FakeSpeech::Log>();
+  window->SetSpeech(std::make_unique<testing::FakeSpeech>(log));
+  Play([&] {
+    QTest::keyClick(Focus(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(window->Action(MenuCommand::ReadAloud)->isChecked());
+    QTest::keyClick(Focus(), Qt::Key_Down);  // the verb list has the focus: the next verb is read
+    window->close();
+  });
+  EXPECT_EQ(log->Said(), QStringList{"Get the"});
+  OpenWindow();
+  window->SetSpeech(std::make_unique<testing::FakeSpeech>(log));
+  Play([&] {
+    EXPECT_TRUE(window->Action(MenuCommand::ReadAloud)->isChecked());
+    QTest::keyClick(Focus(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_FALSE(window->Action(MenuCommand::ReadAloud)->isChecked());
+    window->close();
+  });
+  OpenWindow();
+  Play([&] { EXPECT_FALSE(window->Action(MenuCommand::ReadAloud)->isChecked()); });
+}
+
 TEST_F(WindowTest, MenusAndTheStartWindowCarryTheNamesAScreenReaderFinds) {
   QStringList items;
   for (QAction* menu : window->menuBar()->actions()) {
@@ -392,7 +415,7 @@ TEST_F(WindowTest, MenusAndTheStartWindowCarryTheNamesAScreenReaderFinds) {
     for (int child = 0; child < accessible->childCount(); ++child) items << accessible->child(child)->text(QAccessible::Name);
   }
   for (const char* name : {"New Game…", "Open Saved Game…", "Save As…", "Undo", "Redo", "Quit", "Fullscreen",
-                           "Compact Layout", "How to Play", "Keyboard Shortcuts", "About"}) {
+                           "Compact Layout", "Read Aloud", "How to Play", "Keyboard Shortcuts", "About"}) {
     EXPECT_TRUE(items.contains(QString::fromUtf8(name))) << name;
   }
   EXPECT_FALSE(window->Action(MenuCommand::Undo)->isEnabled());
