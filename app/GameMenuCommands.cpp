@@ -11,9 +11,8 @@ namespace brackenhollow {
 
 namespace {
 
-constexpr char kHistoryFailed[] =
-    "That step cannot be taken back or done again: the saved game no longer matches its history. "
-    "Nothing was changed.";
+constexpr char kUndoRefused[] = "That step cannot be taken back.";
+constexpr char kRedoRefused[] = "That step cannot be done again.";
 constexpr char kSaveNameEmpty[] = "Please give the saved game a name.";
 constexpr char kSaveNameTooLong[] = "That name is too long for a saved game. Please choose a shorter one.";
 constexpr char kSaveNoFolder[] = "This game is kept only in memory, so it cannot be saved under a name.";
@@ -32,22 +31,26 @@ void GameScreen::UpdateHistoryCommands() {
 }
 
 void GameScreen::OnUndo() {
-  if (m_screen.canUndo) ShowHistoryStep(m_history.Undo());
+  if (m_screen.canUndo) ShowHistoryStep(m_history.Undo(), true);
 }
 
 void GameScreen::OnRedo() {
-  if (m_screen.canRedo) ShowHistoryStep(m_history.Redo());
+  if (m_screen.canRedo) ShowHistoryStep(m_history.Redo(), false);
 }
 
-void GameScreen::ShowHistoryStep(const HistoryStep& step) {
+void GameScreen::ShowHistoryStep(const HistoryStep& step, bool undo) {
   switch (step.outcome) {
     case HistoryOutcome::Done:
       ArriveIn(step.room);
       break;
     case HistoryOutcome::NothingToDo:
       break;
+    case HistoryOutcome::Refused:
+      m_boxes.Inform(undo ? kUndoRefused : kRedoRefused);
+      break;
     case HistoryOutcome::Failed:
-      m_boxes.Inform(kHistoryFailed);
+      m_boxes.Inform(std::string(undo ? "That step could not be taken back (" : "That step could not be done again (") +
+                     step.cause + "). Nothing was changed.");
       break;
   }
   UpdateHistoryCommands();
@@ -88,14 +91,18 @@ bool GameScreen::OpenSavedGame(const std::string& name) {
   if (!m_boxes.AskYesNo("Open the saved game " + Quoted(trimmed) + "? It replaces the game you are playing now.")) {
     return true;
   }
-  switch (m_saves.Open(trimmed)) {
+  const SaveOpening opening = m_saves.Open(trimmed);
+  switch (opening.outcome) {
     case OpenOutcome::Opened:
       ArriveIn(ParseSavedRoom(m_state.ReadSavedRoom()));
       break;
     case OpenOutcome::NotFound:
+      m_boxes.Inform("The saved game " + Quoted(trimmed) + " is no longer there. Your game goes on as it was.");
+      break;
+    case OpenOutcome::Refused:
     case OpenOutcome::Failed:
-      m_boxes.Inform("The saved game " + Quoted(trimmed) +
-                     " could not be opened: its file is damaged or holds no game. Your game goes on as it was.");
+      m_boxes.Inform("The saved game " + Quoted(trimmed) + " could not be opened: " + opening.reason +
+                     ". Your game goes on as it was.");
       break;
   }
   UpdateHistoryCommands();

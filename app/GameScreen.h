@@ -87,7 +87,7 @@ class GameScreen : public ActionContext {
   void ArriveIn(int room);
   // Brings what the Game menu offers up to date with the store.
   void UpdateHistoryCommands();
-  void ShowHistoryStep(const HistoryStep& step);
+  void ShowHistoryStep(const HistoryStep& step, bool undo);
   // A direction button's handler: records the direction and moves.
   void Walk(Control button, const char* direction);
   void TakeControls();
