@@ -30,7 +30,11 @@ WorldInspection UpgradeStore(GameDatabase& database) {
 // Checks a store that holds a game; one that fails is moved aside (a new world follows). Returns false
 // when it was moved or could not be kept.
 bool KeepsTrust(GameDatabase& database) {
-  const StoreCheck check = CheckStoreFile(database.Handle(), GameStoreRules());
+  StoreCheck check = CheckStoreFile(database.Handle(), GameStoreRules());
+  // A damaged history costs only the history: the game itself is kept.
+  if (check.verdict == StoreVerdict::Rows && check.table == "undo_history" && ClearUndoHistory(database)) {
+    check = CheckStoreFile(database.Handle(), GameStoreRules());
+  }
   // A file that cannot be read now says nothing about its content; the reads of play report it.
   if (check.Sound() || check.verdict == StoreVerdict::Unreadable) return true;
   database.MoveAside("damaged", "The saved game at " + database.Path() + " cannot be played on, because " + check.reason);

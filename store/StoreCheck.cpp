@@ -156,8 +156,10 @@ StoreCheck CheckBound(sqlite3* connection, const ColumnBound& bound) {
     }
     if (!inBounds) {
       const std::string value = type == SQLITE_NULL ? std::string("nothing") : Quoted(ColumnText(statement, 0).substr(0, 60));
-      return {StoreVerdict::Rows, "its table " + Quoted(bound.table) + " holds " + value + " as " +
-                                      Quoted(bound.column) + ", which no game of ours has"};
+      return {StoreVerdict::Rows,
+              "its table " + Quoted(bound.table) + " holds " + value + " as " + Quoted(bound.column) +
+                  ", which no game of ours has",
+              bound.table};
     }
   }
   if (code != SQLITE_DONE) return ReadFailure(sqlite3_extended_errcode(connection));

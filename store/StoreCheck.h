@@ -58,6 +58,7 @@ struct StoreCheck {
   // For the player, a clause: "it holds a trigger named “wipe”", "it could not be read (disk I/O
   // error)". Empty when sound.
   std::string reason;
+  std::string table;  // for Rows: the table that holds the row out of bounds
   bool Sound() const { return verdict == StoreVerdict::Sound; }
 };
 

@@ -99,12 +99,93 @@ bool ValuesReadable(sqlite3_changeset_iter* iterator, int columns, int operation
   return true;
 }
 
+// Reads a varint as SQLite writes them (big-endian groups of seven bits, a ninth byte of eight) at
+// at, moving it past. Returns false when it runs past end.
+bool ReadVarint(const unsigned char*& at, const unsigned char* end, std::uint64_t& value) {
+  value = 0;
+  for (int index = 0; index < 9; ++index) {
+    if (at >= end) return false;
+    const unsigned char byte = *at++;
+    if (index == 8) {
+      value = (value << 8) | byte;
+      return true;
+    }
+    value = (value << 7) | (byte & 0x7f);
+    if ((byte & 0x80) == 0) return true;
+  }
+  return true;
+}
+
+// Steps over one value of a change record. Returns false when it is no value or runs past end.
+bool SkipValue(const unsigned char*& at, const unsigned char* end, bool mayBeUndefined) {
+  if (at >= end) return false;
+  std::uint64_t length = 0;
+  switch (*at++) {
+    case 0:  // a column an update leaves as it is
+      return mayBeUndefined;
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+      length = 8;
+      break;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB:
+      if (!ReadVarint(at, end, length)) return false;
+      break;
+    case SQLITE_NULL:
+      return true;
+    default:
+      return false;
+  }
+  if (length > static_cast<std::uint64_t>(end - at)) return false;
+  at += length;
+  return true;
+}
+
+// Reads the changeset's layout, every byte accounted for, before any SQLite code parses it: SQLite's
+// own reader trusts the sizes written in it and can read past its end or run for ever on a damaged
+// one. True when it is table headers (a column count, a key flag per column, a name) each followed by
+// inserts, deletes and updates carrying a whole record per column.
+bool WellFormed(const std::vector<unsigned char>& changes) {
+  constexpr std::uint64_t kMostColumns = 2000;  // SQLite's own limit on a table's columns
+  const unsigned char* at = changes.data();
+  const unsigned char* const end = at + changes.size();
+  std::uint64_t columns = 0;
+  while (at < end) {
+    const unsigned char kind = *at++;
+    if (kind == 'T') {
+      if (!ReadVarint(at, end, columns) || columns == 0 || columns > kMostColumns ||
+          columns > static_cast<std::uint64_t>(end - at)) {
+        return false;
+      }
+      for (std::uint64_t column = 0; column < columns; ++column) {
+        if (*at > 1) return false;
+        ++at;
+      }
+      const unsigned char* name = at;
+      while (at < end && *at != 0) ++at;
+      if (at == end || at == name) return false;
+      ++at;
+      continue;
+    }
+    if (columns == 0 || (kind != SQLITE_INSERT && kind != SQLITE_DELETE && kind != SQLITE_UPDATE)) return false;
+    if (at >= end || *at > 1) return false;  // the indirect flag
+    ++at;
+    const int records = kind == SQLITE_UPDATE ? 2 : 1;
+    for (int record = 0; record < records; ++record) {
+      for (std::uint64_t column = 0; column < columns; ++column) {
+        if (!SkipValue(at, end, kind == SQLITE_UPDATE)) return false;
+      }
+    }
+  }
+  return columns != 0;
+}
+
 // Reads the whole changeset, change by change, before SQLite is asked to invert or apply it: true when
 // it reads to its end and every change is an insert, update or delete of a recorded table of the
 // store, with that table's columns and key. Counts the changes into count.
 bool ChangesFitTables(sqlite3* connection, std::vector<unsigned char>& changes, int& count) {
   count = 0;
-  if (changes.empty()) return false;
+  if (!WellFormed(changes)) return false;
   sqlite3_changeset_iter* iterator = nullptr;
   if (sqlite3changeset_start(&iterator, static_cast<int>(changes.size()), changes.data()) != SQLITE_OK) {
     sqlite3changeset_finalize(iterator);
