@@ -45,15 +45,21 @@ std::string ColumnText(sqlite3_stmt* statement, int column) {
                          : std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
 }
 
-// What a failure to read says about the file.
+// What a failure to read says about the file: the disk, the system or another program kept it from
+// being read, or SQLite cannot make sense of what it holds.
 StoreCheck ReadFailure(int code) {
   switch (code & 0xff) {
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-    case SQLITE_FORMAT:
-      return {StoreVerdict::Damaged, std::string("it is damaged (") + sqlite3_errstr(code) + ")"};
-    default:
+    case SQLITE_IOERR:
+    case SQLITE_NOMEM:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_AUTH:
+    case SQLITE_INTERRUPT:
       return {StoreVerdict::Unreadable, std::string("it could not be read (") + sqlite3_errstr(code) + ")"};
+    default:
+      return {StoreVerdict::Damaged, std::string("it is damaged (") + sqlite3_errstr(code) + ")"};
   }
 }
 
