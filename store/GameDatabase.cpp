@@ -359,6 +359,7 @@ bool GameDatabase::TransactionLost() const {
 
 void GameDatabase::NoteFailure(int code, const std::string& error) {
   if (DebugOutputWanted()) std::fprintf(stderr, "store: %s\n", error.c_str());
+  m_lastFailure = code;
   if (!IsStoreProblem(code)) return;
   if (m_openTransactions > 0) m_storeFailedInTransaction = true;
   if (!m_reportedCauses.insert(code & 0xff).second) return;

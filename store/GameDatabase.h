@@ -85,6 +85,8 @@ class GameDatabase {
   // cause, so one cause told never hides another;
   // an SQL error (a missing table, a malformed statement) is the caller's to ignore.
   void NoteFailure(int code, const std::string& error);
+  // The code of the last failure NoteFailure heard of (SQLITE_OK before any).
+  int LastFailure() const { return m_lastFailure; }
 
   // Who hears of each action's transaction (see ActionTransaction); null for nobody.
   void SetActionObserver(ActionObserver* observer) { m_actionObserver = observer; }
@@ -121,6 +123,7 @@ class GameDatabase {
   std::vector<std::string> m_pendingNotices;
   bool m_writeProblemReported = false;
   std::set<int> m_reportedCauses;  // SQLite's primary codes already told by NoteFailure
+  int m_lastFailure = 0;
   ActionObserver* m_actionObserver = nullptr;
   int m_openTransactions = 0;
   // A write inside the open transaction failed for lack of a usable store.

@@ -419,7 +419,8 @@ HistoryStep UndoHistory::Apply(bool undo) {
       sqlite3_bind_int(mark.statement.get(), 1, undo ? 1 : 0);
       sqlite3_bind_int64(mark.statement.get(), 2, step);
       if (sqlite3_step(mark.statement.get()) != SQLITE_DONE) return FailedStep(connection);
-      if (!transaction.Commit()) return FailedStep(connection);
+      // The commit's failure was heard by the store (and the transaction then taken back).
+      if (!transaction.Commit()) return {HistoryOutcome::Failed, 0, sqlite3_errstr(m_database.LastFailure())};
       return {HistoryOutcome::Done, static_cast<int>(room)};
     }
     // A conflict or a change passed over: the transaction takes back whatever part went in.

@@ -215,5 +215,33 @@ TEST_F(HistoryDamageTest, DamagedStepRaisesNoFalseAlarmAndSilencesNoRealOne) {
   EXPECT_NE(boxes.informed[2].find("disk I/O error"), std::string::npos) << boxes.informed[2];
 }
 
+// A disk error while a step is taken back is told as a disk error, changes nothing and keeps the step.
+TEST(HistoryDiskError, IsToldAsADiskErrorAndTheStepStays) {
+  testing::ScratchFolder folder;
+  testing::FaultVfs vfs;
+  GameDatabase database(folder.File("store.sqlite"));
+  testing::RecordingBoxes boxes;
+  database.SetMessageBoxes(&boxes);
+  GameScreen screen(database, boxes, "/opt/brackenhollow/");
+  std::vector<std::string> lines = testing::ScriptLines("walkthrough.txt");
+  lines.resize(kOpeningLines);
+  for (const std::string& line : lines) ASSERT_TRUE(testing::PlayLine(screen, database, line)) << line;
+  const std::string before = testing::DumpStore(database.Handle(), true);
+  vfs.SetPlan({testing::FaultPlan::Mode::Fail, 1, SQLITE_IOERR});
+  screen.OnUndo();
+  ASSERT_GT(vfs.Failed(), 0);
+  vfs.SetPlan({});
+  EXPECT_EQ(testing::DumpStore(database.Handle(), true), before);
+  ASSERT_FALSE(boxes.informed.empty());
+  for (const std::string& told : boxes.informed) {
+    EXPECT_NE(told.find("disk I/O error"), std::string::npos) << told;
+    EXPECT_EQ(told.find("cannot be taken back"), std::string::npos) << told;
+  }
+  boxes.informed.clear();
+  screen.OnUndo();
+  EXPECT_TRUE(boxes.informed.empty()) << boxes.informed.front();
+  EXPECT_NE(testing::DumpStore(database.Handle(), true), before);
+}
+
 }  // namespace
 }  // namespace brackenhollow
