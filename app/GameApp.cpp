@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include "app/GameScreen.h"
 #include "app/GameWindow.h"
 #include "app/QtMessageBoxes.h"
+#include "app/StartGame.h"
 #include "store/GameDatabase.h"
 
 namespace brackenhollow {
@@ -24,12 +26,30 @@ constexpr char kStoreBusy[] =
 }  // namespace
 
 GameApp::GameApp(const std::string& storePath) : m_lock(QString::fromStdString(storePath + ".lock")) {
-  // A lock is stale only when its process is gone, however long a game has been running.
-  m_lock.setStaleLockTime(0);
   // A folder that takes no lock file (read-only) is no second game: the store's own checks follow.
-  if (m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError) {
+  if (TakeLock(m_lock) || m_lock.error() != QLockFile::LockFailedError) {
     m_database = std::make_unique<GameDatabase>(storePath);
   }
+}
+
+bool TakeLock(QLockFile& lock) {
+  // A lock is stale only when its process is gone, however long a game has been running.
+  lock.setStaleLockTime(0);
+  if (lock.tryLock(0)) return true;
+  if (lock.error() != QLockFile::LockFailedError) return false;
+  qint64 process = 0;
+  QString host;
+  QString application;
+  if (lock.getLockInfo(&process, &host, &application)) return false;
+  // The lock names no process: a game killed between making the file and writing its id into it, or
+  // a file that cannot be read. Qt takes it away only while no running game holds it; a file that
+  // cannot even be read, which no game of this player made, is removed by name.
+  if (!lock.removeStaleLockFile()) {
+    QFile file(lock.fileName());
+    if (file.open(QIODevice::ReadOnly)) return false;
+    QFile::remove(lock.fileName());
+  }
+  return lock.tryLock(0);
 }
 
 GameApp::~GameApp() = default;
@@ -45,6 +65,8 @@ int GameApp::Run(MessageBoxes* boxes, const std::string& programDirectory) {
     if (!used.AskYesNo(kStoreBusy)) return 1;
     m_database->RetryOpen();
   }
+  // Checked before any window reads it, and told through the boxes once they exist.
+  VetStartingStore(*m_database);
   GameWindow window(*m_database, used, programDirectory);
   qtBoxes.SetParent(&window);
   m_database->SetMessageBoxes(&used);

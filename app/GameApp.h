@@ -29,6 +29,11 @@ class GameApp {
   std::unique_ptr<GameDatabase> m_database;  // null while another game holds the store
 };
 
+// Takes the lock for this process: a lock of a game that is no longer running is taken over, and so
+// is one that names no process (empty, unreadable) unless a running game holds it. Returns false when
+// a running game holds it or the lock could not be made (see QLockFile::error).
+bool TakeLock(QLockFile& lock);
+
 // The store's file in the user's data folder (the folder is created when missing).
 std::string DefaultStorePath();
 

@@ -12,9 +12,8 @@ namespace brackenhollow {
 
 namespace {
 
-constexpr char kHistoryFailed[] =
-    "That step cannot be taken back or done again: the saved game no longer matches its history. "
-    "Nothing was changed.";
+constexpr char kUndoRefused[] = "That step cannot be taken back.";
+constexpr char kRedoRefused[] = "That step cannot be done again.";
 // What an undo and a redo tell, before the action's words.
 constexpr char kTakenBack[] = "Taken back: ";
 constexpr char kDoneAgain[] = "Done again: ";
@@ -46,8 +45,11 @@ void GameScreen::OnUndo() {
     }
     m_undoneSteps.push_back(words);
     TellHistoryStep(kTakenBack, words, step.room);
+  } else if (step.outcome == HistoryOutcome::Refused) {
+    // The refused step went with every older one.
+    m_keptSteps.clear();
   }
-  ShowHistoryStep(step);
+  ShowHistoryStep(step, true);
 }
 
 void GameScreen::OnRedo() {
@@ -62,8 +64,11 @@ void GameScreen::OnRedo() {
     }
     if (words) m_keptSteps.push_back(*words);
     TellHistoryStep(kDoneAgain, words, step.room);
+  } else if (step.outcome == HistoryOutcome::Refused) {
+    // The refused step went with every newer one.
+    m_undoneSteps.clear();
   }
-  ShowHistoryStep(step);
+  ShowHistoryStep(step, false);
 }
 
 void GameScreen::TellHistoryStep(const std::string& what, const std::optional<std::string>& words, int room) {
@@ -83,15 +88,19 @@ void GameScreen::ForgetSessionSteps(const std::string& earlierSteps) {
   m_earlierSteps = earlierSteps;
 }
 
-void GameScreen::ShowHistoryStep(const HistoryStep& step) {
+void GameScreen::ShowHistoryStep(const HistoryStep& step, bool undo) {
   switch (step.outcome) {
     case HistoryOutcome::Done:
       ArriveIn(step.room);
       break;
     case HistoryOutcome::NothingToDo:
       break;
+    case HistoryOutcome::Refused:
+      m_boxes.Inform(undo ? kUndoRefused : kRedoRefused);
+      break;
     case HistoryOutcome::Failed:
-      m_boxes.Inform(kHistoryFailed);
+      m_boxes.Inform(std::string(undo ? "That step could not be taken back (" : "That step could not be done again (") +
+                     step.cause + "). Nothing was changed.");
       break;
   }
   UpdateHistoryCommands();
@@ -132,16 +141,20 @@ bool GameScreen::OpenSavedGame(const std::string& name) {
   if (!m_boxes.AskYesNo("Open the saved game " + Quoted(trimmed) + "? It replaces the game you are playing now.")) {
     return true;
   }
-  switch (m_saves.Open(trimmed)) {
+  const SaveOpening opening = m_saves.Open(trimmed);
+  switch (opening.outcome) {
     case OpenOutcome::Opened:
       ForgetSessionSteps("the saved game " + Quoted(trimmed));
       ++m_screen.worldRevision;
       ArriveIn(ParseSavedRoom(m_state.ReadSavedRoom()));
       break;
     case OpenOutcome::NotFound:
+      m_boxes.Inform("The saved game " + Quoted(trimmed) + " is no longer there. Your game goes on as it was.");
+      break;
+    case OpenOutcome::Refused:
     case OpenOutcome::Failed:
-      m_boxes.Inform("The saved game " + Quoted(trimmed) +
-                     " could not be opened: its file is damaged or holds no game. Your game goes on as it was.");
+      m_boxes.Inform("The saved game " + Quoted(trimmed) + " could not be opened: " + opening.reason +
+                     ". Your game goes on as it was.");
       break;
   }
   UpdateHistoryCommands();

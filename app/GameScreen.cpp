@@ -12,6 +12,7 @@
 #include "view/PictureSelection.h"
 #include "view/RoomView.h"
 #include "world/WorldBuild.h"
+#include "world/StoreRules.h"
 
 namespace brackenhollow {
 
@@ -59,7 +60,7 @@ GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string 
       m_boxes(boxes),
       m_state(database, boxes),
       m_history(database, [this] { return m_currentRoom; }),
-      m_saves(database),
+      m_saves(database, GameStoreRules()),
       m_earlierSteps(kPreviousSession),
       m_programDirectory(std::move(programDirectory)) {
   for (const Verb& verb : Verbs()) m_screen.verbs.entries.emplace_back(verb.text);

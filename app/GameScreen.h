@@ -88,7 +88,7 @@ class GameScreen : public ActionContext {
   void ArriveIn(int room);
   // Brings what the Game menu offers up to date with the store.
   void UpdateHistoryCommands();
-  void ShowHistoryStep(const HistoryStep& step);
+  void ShowHistoryStep(const HistoryStep& step, bool undo);
   // Tells what an undo or redo did: what ("Taken back: ") and the action's words, or, for a step kept
   // before this session, where it was done.
   void TellHistoryStep(const std::string& what, const std::optional<std::string>& words, int room);

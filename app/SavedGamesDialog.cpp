@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDialog>
+#include <QFileInfo>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <algorithm>
 
 #include "view/PicturePath.h"
+#include "view/PictureTables.h"
 
 namespace brackenhollow {
 
@@ -28,7 +30,8 @@ constexpr int kNameCharacters = 56;
 // The room's picture scaled down, or an empty frame when the picture cannot be found.
 QPixmap Thumbnail(const NamedSave& save, const std::string& programDirectory) {
   QPixmap picture;
-  if (!save.picture.empty()) picture.load(QString::fromStdString(PictureFilePath(programDirectory + save.picture)));
+  const std::string file = ThumbnailFile(save, programDirectory);
+  if (!file.empty()) picture.load(QString::fromStdString(file));
   if (picture.isNull()) {
     QPixmap blank(kThumbnail);
     blank.fill(Qt::darkGray);
@@ -38,6 +41,15 @@ QPixmap Thumbnail(const NamedSave& save, const std::string& programDirectory) {
 }
 
 }  // namespace
+
+std::string ThumbnailFile(const NamedSave& save, const std::string& pictureFolder) {
+  // The name in the file is only a choice among the room's own pictures, never a path of its own.
+  const std::vector<std::string> names = RoomPictureNames(save.room);
+  if (names.empty()) return {};
+  const bool known = std::find(names.begin(), names.end(), save.picture) != names.end();
+  const std::string file = PictureFilePath(pictureFolder + (known ? save.picture : names.front()));
+  return QFileInfo(QString::fromStdString(file)).isFile() ? file : std::string();
+}
 
 std::optional<std::string> ChooseSavedGame(QWidget* parent, const std::vector<NamedSave>& saves,
                                            const std::string& programDirectory) {
@@ -50,9 +62,13 @@ std::optional<std::string> ChooseSavedGame(QWidget* parent, const std::vector<Na
   for (const NamedSave& save : saves) {
     const QString when = QLocale().toString(QDateTime::fromSecsSinceEpoch(save.savedAt), QLocale::ShortFormat);
     const QString room = save.roomName.empty() ? QDialog::tr("room %1").arg(save.room) : QString::fromStdString(save.roomName);
+    const QString about = save.problem.empty()
+                              ? QStringLiteral("%1 · %2").arg(room, when)
+                              : QDialog::tr("Cannot be opened: %1").arg(QString::fromStdString(save.problem));
     auto* item = new QListWidgetItem(QIcon(Thumbnail(save, programDirectory)),
-                                     QStringLiteral("%1\n%2 · %3").arg(QString::fromStdString(save.name), room, when), list);
+                                     QStringLiteral("%1\n%2").arg(QString::fromStdString(save.name), about), list);
     item->setData(Qt::UserRole, QByteArray(save.name.data(), static_cast<qsizetype>(save.name.size())));
+    if (!save.problem.empty()) item->setFlags(item->flags() & ~(Qt::ItemIsSelectable | Qt::ItemIsEnabled));
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dialog);
   QPushButton* open = buttons->button(QDialogButtonBox::Open);
@@ -60,9 +76,10 @@ std::optional<std::string> ChooseSavedGame(QWidget* parent, const std::vector<Na
     layout->addWidget(new QLabel(QDialog::tr("There are no saved games yet. Use Game → Save As… to keep one."), &dialog));
     list->hide();
   } else {
-    list->setCurrentRow(0);
+    const auto openable = std::find_if(saves.begin(), saves.end(), [](const NamedSave& save) { return save.problem.empty(); });
+    if (openable != saves.end()) list->setCurrentRow(static_cast<int>(openable - saves.begin()));
   }
-  open->setEnabled(!saves.empty());
+  open->setEnabled(list->currentItem() != nullptr);
   layout->addWidget(list);
   layout->addWidget(buttons);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -1,6 +1,10 @@
 #include "app/StartGame.h"
 
 #include "store/GameDatabase.h"
+#include "store/SavedGames.h"
+#include "store/StoreCheck.h"
+#include "store/UndoHistory.h"
+#include "world/StoreRules.h"
 #include "world/WorldBuild.h"
 #include "world/WorldCheck.h"
 
@@ -23,7 +27,32 @@ WorldInspection UpgradeStore(GameDatabase& database) {
   return InspectWorld(database);
 }
 
+// Checks a store that holds a game; one that fails is moved aside (a new world follows). Returns false
+// when it was moved or could not be kept.
+bool KeepsTrust(GameDatabase& database) {
+  StoreCheck check = CheckStoreFile(database.Handle(), GameStoreRules());
+  // A damaged history costs only the history: the game itself is kept.
+  if (check.verdict == StoreVerdict::Rows && check.table == "undo_history" && ClearUndoHistory(database)) {
+    check = CheckStoreFile(database.Handle(), GameStoreRules());
+  }
+  // A file that cannot be read now says nothing about its content; the reads of play report it.
+  if (check.Sound() || check.verdict == StoreVerdict::Unreadable) return true;
+  database.MoveAside("damaged", "The saved game at " + database.Path() + " cannot be played on, because " + check.reason);
+  return false;
+}
+
+bool HoldsGame(WorldShape shape) { return shape == WorldShape::Whole || shape == WorldShape::RoomMissing; }
+
 }  // namespace
+
+void VetStartingStore(GameDatabase& database) {
+  if (!database.IsOpen()) return;
+  SavedGames(database, GameStoreRules()).RemoveInterruptedSaves();
+  if (!HoldsGame(InspectWorld(database).shape)) return;
+  // Known as ours by its tables: a store from before it carried our id is checked as ours.
+  database.ClaimStore();
+  KeepsTrust(database);
+}
 
 bool StartGame(GameDatabase& database, const std::function<void(const std::string&)>& showWaitText) {
   WorldInspection inspection = InspectWorld(database);
@@ -31,6 +60,9 @@ bool StartGame(GameDatabase& database, const std::function<void(const std::strin
   if (inspection.shape == WorldShape::OlderFormat) inspection = UpgradeStore(database);
   // A store of ours from before it carried our id is written to only now that it is known as ours.
   if (inspection.shape != WorldShape::Foreign) database.ClaimStore();
+  if (HoldsGame(inspection.shape) && !KeepsTrust(database)) inspection = InspectWorld(database);
+  // Steps kept without checksums cannot be checked before they are applied.
+  if (HoldsGame(inspection.shape)) BringHistoryUpToDate(database);
   switch (inspection.shape) {
     case WorldShape::Whole:
       return false;

@@ -16,6 +16,8 @@
 #include "store/GameRecordset.h"
 #include "store/GameState.h"
 #include "store/SilentBoxes.h"
+#include "store/StoreCheck.h"
+#include "world/StoreRules.h"
 #include "world/WorldBuild.h"
 
 namespace {
@@ -200,6 +202,17 @@ void BM_StartUpMidGame(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StartUpMidGame)->Unit(benchmark::kMillisecond);
+
+// The whole store check on a mid-game store (ours, format, integrity, tables and indexes, rows), as
+// at start-up, before a save is opened and for each save listed.
+void BM_StoreCheckMidGame(benchmark::State& state) {
+  const fs::path path = MidGameStore();
+  brackenhollow::GameDatabase database(path.string());
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(brackenhollow::CheckStoreFile(database.Handle(), brackenhollow::GameStoreRules()).Sound());
+  }
+}
+BENCHMARK(BM_StoreCheckMidGame)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

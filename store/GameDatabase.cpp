@@ -84,21 +84,6 @@ bool OnlyIndexesDamaged(sqlite3* connection, const std::vector<std::string>& com
   return !complaints.empty();
 }
 
-// The file's name as an SQLite URI path: the characters a URI gives a meaning are escaped.
-std::string UriPath(const std::string& path) {
-  std::string uri = "file:";
-  for (const char character : path) {
-    if (character == '%' || character == '?' || character == '#') {
-      char escaped[4];
-      std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(character));
-      uri += escaped;
-    } else {
-      uri += character;
-    }
-  }
-  return uri;
-}
-
 bool DebugOutputWanted() {
   static const bool wanted = std::getenv("BRACKENHOLLOW_DEBUG") != nullptr;
   return wanted;
@@ -258,7 +243,7 @@ void GameDatabase::PlayOnCopy(const std::string& reason) {
   // Read-only first; a folder that cannot take the log's index file still lets the file be read whole.
   for (const char* mode : {"?mode=ro", "?immutable=1"}) {
     std::vector<std::string> rows;
-    if (sqlite3_open_v2((UriPath(m_filePath) + mode).c_str(), &source, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
+    if (sqlite3_open_v2((FileUri(m_filePath) + mode).c_str(), &source, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
                         nullptr) == SQLITE_OK &&
         Query(source, "SELECT count(*) FROM sqlite_schema", rows) == SQLITE_OK) {
       break;
@@ -374,9 +359,10 @@ bool GameDatabase::TransactionLost() const {
 
 void GameDatabase::NoteFailure(int code, const std::string& error) {
   if (DebugOutputWanted()) std::fprintf(stderr, "store: %s\n", error.c_str());
+  m_lastFailure = code;
   if (!IsStoreProblem(code)) return;
   if (m_openTransactions > 0) m_storeFailedInTransaction = true;
-  if (m_writeProblemReported) return;
+  if (!m_reportedCauses.insert(code & 0xff).second) return;
   m_writeProblemReported = true;
   Notify("Your progress could not be saved: " + std::string(sqlite3_errstr(code)) +
          ". The game goes on, but what you do now may be lost when you leave.");

@@ -1,6 +1,7 @@
 #pragma once
 // The one connection to the game's store for the whole process.
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,9 +81,12 @@ class GameDatabase {
   bool Execute(const std::string& sql);
 
   // Hears of a failed statement: a failure that means the store cannot keep the player's progress
-  // (read-only, full, damaged, locked by another program) is told to the player once per session;
+  // (read-only, full, damaged, locked by another program) is told to the player once per session and
+  // cause, so one cause told never hides another;
   // an SQL error (a missing table, a malformed statement) is the caller's to ignore.
   void NoteFailure(int code, const std::string& error);
+  // The code of the last failure NoteFailure heard of (SQLITE_OK before any).
+  int LastFailure() const { return m_lastFailure; }
 
   // Who hears of each action's transaction (see ActionTransaction); null for nobody.
   void SetActionObserver(ActionObserver* observer) { m_actionObserver = observer; }
@@ -118,6 +122,8 @@ class GameDatabase {
   MessageBoxes* m_boxes = nullptr;
   std::vector<std::string> m_pendingNotices;
   bool m_writeProblemReported = false;
+  std::set<int> m_reportedCauses;  // SQLite's primary codes already told by NoteFailure
+  int m_lastFailure = 0;
   ActionObserver* m_actionObserver = nullptr;
   int m_openTransactions = 0;
   // A write inside the open transaction failed for lack of a usable store.

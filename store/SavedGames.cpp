@@ -1,17 +1,24 @@
 #include "store/SavedGames.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <system_error>
 
 #include "store/GameDatabase.h"
+#include "store/StoreCheck.h"
+#include "store/StoreFiles.h"
+#include "store/UndoHistory.h"
 #include "store/detail/Statement.h"
 
 namespace brackenhollow {
@@ -21,9 +28,11 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kSuffix[] = ".sqlite";
-// A save is first written under this name and renamed into place only when complete. The leading
-// dot keeps it out of the listing, which takes only names ending in kSuffix.
-constexpr char kPartialFile[] = ".saving.partial";
+// A save is first written to a file of its own named "<kPartialPrefix>-<process id>-<random>" and
+// renamed into place only when complete. The leading dot keeps it out of the listing, which takes
+// only names ending in kSuffix; the process id tells whether its writer still runs. Every name
+// beginning with it (an earlier release's ".saving.partial" too) is a save's leftover.
+constexpr char kPartialPrefix[] = ".saving";
 // File names are limited to 255 bytes; this leaves room for the suffix.
 constexpr std::size_t kLongestEncodedName = 200;
 
@@ -41,6 +50,12 @@ Connection OpenFile(const std::string& path, int flags) {
   return connection;
 }
 
+// Opens a save to read it: never through a link, and without its journal, which a save never has
+// (it is complete before it takes its name). nullptr when it cannot be opened.
+Connection OpenSave(const std::string& path) {
+  return OpenFile(FileUri(path) + "?mode=ro&immutable=1", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOFOLLOW);
+}
+
 // Runs one statement to its end, passing over any rows it returns. Returns false when it fails.
 bool Run(sqlite3* connection, const std::string& sql) {
   detail::Prepared prepared = detail::Prepare(connection, sql);
@@ -51,23 +66,15 @@ bool Run(sqlite3* connection, const std::string& sql) {
 }
 
 // Copies every page of the source's main database over the destination's, as one write of the
-// destination. Returns false, with the destination unchanged, when the copy could not finish.
-bool CopyStore(sqlite3* destination, sqlite3* source) {
+// destination. Returns SQLITE_OK, or the cause, with the destination unchanged, when the copy could
+// not finish.
+int CopyStore(sqlite3* destination, sqlite3* source) {
   sqlite3_backup* backup = sqlite3_backup_init(destination, "main", source, "main");
-  if (backup == nullptr) return false;
+  if (backup == nullptr) return sqlite3_extended_errcode(destination);
   const int stepped = sqlite3_backup_step(backup, -1);
   const int finished = sqlite3_backup_finish(backup);
-  return stepped == SQLITE_DONE && finished == SQLITE_OK;
-}
-
-// True for a readable, whole store that holds a player's position: what a game can go on from.
-bool IsGame(sqlite3* connection) {
-  detail::Prepared check = detail::Prepare(connection, "PRAGMA quick_check");
-  if (!check.statement || sqlite3_step(check.statement.get()) != SQLITE_ROW) return false;
-  const auto* verdict = reinterpret_cast<const char*>(sqlite3_column_text(check.statement.get(), 0));
-  if (verdict == nullptr || std::string(verdict) != "ok") return false;
-  detail::Prepared room = detail::Prepare(connection, "SELECT room FROM currentroom");
-  return room.statement && sqlite3_step(room.statement.get()) == SQLITE_ROW;
+  if (stepped != SQLITE_DONE) return stepped;
+  return finished;
 }
 
 std::string ColumnText(sqlite3_stmt* statement, int column) {
@@ -75,28 +82,31 @@ std::string ColumnText(sqlite3_stmt* statement, int column) {
   return text == nullptr ? std::string() : std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
 }
 
-// What the listing shows of the save in file; nothing when it is no save of this game.
-std::optional<NamedSave> ReadSave(const std::string& file) {
-  const Connection connection = OpenFile(file, SQLITE_OPEN_READONLY);
-  if (!connection) return std::nullopt;
-  detail::Prepared about = detail::Prepare(connection.get(), "SELECT name, saved_at, picture FROM saved_game");
-  if (!about.statement || sqlite3_step(about.statement.get()) != SQLITE_ROW) return std::nullopt;
-  NamedSave save;
-  save.name = ColumnText(about.statement.get(), 0);
-  save.savedAt = sqlite3_column_int64(about.statement.get(), 1);
-  save.picture = ColumnText(about.statement.get(), 2);
+// Fills in what the listing shows of a save that passed the check. Returns false when it cannot be read.
+bool ReadAbout(sqlite3* connection, NamedSave& save) {
+  detail::Prepared about = detail::Prepare(connection, "SELECT saved_at, picture FROM saved_game");
+  if (about.statement && sqlite3_step(about.statement.get()) == SQLITE_ROW) {
+    save.savedAt = sqlite3_column_int64(about.statement.get(), 0);
+    save.picture = ColumnText(about.statement.get(), 1);
+  }
   detail::Prepared where = detail::Prepare(
-      connection.get(),
-      "SELECT c.room, d.roomname FROM currentroom c LEFT JOIN Descriptions d ON d.Roomnumber = c.room");
-  if (!where.statement || sqlite3_step(where.statement.get()) != SQLITE_ROW) return std::nullopt;
+      connection, "SELECT c.room, d.roomname FROM currentroom c LEFT JOIN Descriptions d ON d.Roomnumber = c.room");
+  if (!where.statement || sqlite3_step(where.statement.get()) != SQLITE_ROW) return false;
   save.room = sqlite3_column_int(where.statement.get(), 0);
   save.roomName = ColumnText(where.statement.get(), 1);
-  return save;
+  return true;
 }
 
-// Makes the file's content lasting on disk. Returns false when it could not.
+// True when the path names a regular file itself (not through a link): nothing else is opened.
+bool IsPlainFile(const std::string& path) {
+  struct stat status {};
+  return ::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// Makes the file's content (or the folder's list of names) lasting on disk. Returns false when it
+// could not.
 bool FlushToDisk(const std::string& path) {
-  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
   if (descriptor < 0) return false;
   const bool flushed = ::fsync(descriptor) == 0;
   ::close(descriptor);
@@ -105,8 +115,7 @@ bool FlushToDisk(const std::string& path) {
 
 // Writes what the listing shows into the copy at connection. Returns false when it could not.
 bool WriteAbout(sqlite3* connection, const std::string& name, const std::string& picture) {
-  if (!Run(connection, "DROP TABLE IF EXISTS saved_game") ||
-      !Run(connection, "CREATE TABLE saved_game (name TEXT, saved_at INTEGER, picture TEXT)")) {
+  if (!Run(connection, "DROP TABLE IF EXISTS saved_game") || !Run(connection, kAboutTableCreate)) {
     return false;
   }
   detail::Prepared insert =
@@ -141,6 +150,40 @@ std::string EncodeName(const std::string& name) {
   return encoded;
 }
 
+// The name a file name was encoded from; nothing when it is no encoding (a file named by hand).
+std::optional<std::string> DecodeName(const std::string& encoded) {
+  std::string name;
+  for (std::size_t index = 0; index < encoded.size(); ++index) {
+    if (encoded[index] != '%') {
+      name += encoded[index];
+      continue;
+    }
+    if (index + 2 >= encoded.size()) return std::nullopt;
+    const std::string hex = encoded.substr(index + 1, 2);
+    if (hex.find_first_not_of("0123456789ABCDEF") != std::string::npos) return std::nullopt;
+    name += static_cast<char>(std::stoi(hex, nullptr, 16));
+    index += 2;
+  }
+  return name;
+}
+
+// The process id in a temporary save's name ".saving-<id>-…"; 0 when it has none (an earlier
+// release's name).
+pid_t WriterOf(const std::string& fileName) {
+  const std::string prefix = std::string(kPartialPrefix) + "-";
+  if (fileName.rfind(prefix, 0) != 0) return 0;
+  return static_cast<pid_t>(std::strtol(fileName.c_str() + prefix.size(), nullptr, 10));
+}
+
+// True while a process of that id runs.
+bool Running(pid_t process) { return process > 0 && (::kill(process, 0) == 0 || errno == EPERM); }
+
+// Removes the temporary file of a save and the journals SQLite may have left beside it.
+void RemovePartial(const std::string& partial) {
+  std::error_code error;
+  for (const char* suffix : {"", "-journal", "-wal", "-shm"}) fs::remove(partial + suffix, error);
+}
+
 }  // namespace
 
 std::string TrimSaveName(const std::string& name) {
@@ -150,9 +193,11 @@ std::string TrimSaveName(const std::string& name) {
   return name.substr(first, name.find_last_not_of(kBlanks) - first + 1);
 }
 
-SavedGames::SavedGames(GameDatabase& database) : m_database(database) {
+SavedGames::SavedGames(GameDatabase& database, const StoreRules& rules) : m_database(database), m_rules(rules) {
   // A store in memory has no folder to keep saves beside.
-  if (!database.Path().empty() && database.Path() != ":memory:") m_folder = (fs::path(database.Path()).parent_path() / "saves").string();
+  if (!database.Path().empty() && database.Path() != kMemoryStore) {
+    m_folder = (fs::path(database.Path()).parent_path() / "saves").string();
+  }
 }
 
 std::string SavedGames::FileFor(const std::string& name) const {
@@ -168,11 +213,25 @@ std::vector<NamedSave> SavedGames::List() const {
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(m_folder, error)) {
     const std::string file = entry.path().string();
-    if (!entry.is_regular_file(error) || entry.path().extension() != kSuffix) continue;
-    std::optional<NamedSave> save = ReadSave(file);
+    if (entry.path().extension() != kSuffix || !IsPlainFile(file)) continue;
     // A file that does not sit under its own name's encoding (copied in by hand, renamed) could not
     // be opened by that name, so it is not offered.
-    if (save && FileFor(save->name) == file) saves.push_back(std::move(*save));
+    const std::optional<std::string> name = DecodeName(entry.path().stem().string());
+    if (!name || FileFor(*name) != file) continue;
+    NamedSave save;
+    save.name = *name;
+    const Connection connection = OpenSave(file);
+    const StoreCheck check = CheckStoreFile(connection.get(), m_rules);
+    if (!check.Sound()) {
+      save.problem = check.reason;
+    } else if (!ReadAbout(connection.get(), save)) {
+      save.problem = "it holds no room to go on from";
+    }
+    if (save.savedAt == 0) {
+      struct stat status {};
+      if (::lstat(file.c_str(), &status) == 0) save.savedAt = status.st_mtime;
+    }
+    saves.push_back(std::move(save));
   }
   std::sort(saves.begin(), saves.end(), [](const NamedSave& a, const NamedSave& b) {
     return a.savedAt != b.savedAt ? a.savedAt > b.savedAt : a.name < b.name;
@@ -182,8 +241,7 @@ std::vector<NamedSave> SavedGames::List() const {
 
 bool SavedGames::Exists(const std::string& name) const {
   const std::string file = FileFor(name);
-  std::error_code error;
-  return !file.empty() && fs::is_regular_file(file, error);
+  return !file.empty() && IsPlainFile(file);
 }
 
 SaveOutcome SavedGames::Save(const std::string& name, const std::string& picture) {
@@ -195,34 +253,61 @@ SaveOutcome SavedGames::Save(const std::string& name, const std::string& picture
   std::error_code error;
   fs::create_directories(m_folder, error);
   if (error) return SaveOutcome::Failed;
-  const std::string partial = (fs::path(m_folder) / kPartialFile).string();
-  for (const char* leftover : {"", "-journal", "-wal", "-shm"}) fs::remove(partial + leftover, error);
+  std::string partial =
+      (fs::path(m_folder) / (std::string(kPartialPrefix) + "-" + std::to_string(::getpid()) + "-XXXXXX")).string();
+  const int descriptor = ::mkstemp(partial.data());
+  if (descriptor < 0) return SaveOutcome::Failed;
+  ::close(descriptor);
 
   bool written = false;
   {
-    const Connection copy = OpenFile(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    const Connection copy = OpenFile(partial, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW);
     // Nobody reads the partial file before it is complete, so its writes need no flush of their own:
     // one flush of the finished file below makes it lasting before it takes the save's name. The
     // copy is one self-contained file, whatever journal the store itself uses.
-    written = copy && Run(copy.get(), "PRAGMA synchronous=OFF") && CopyStore(copy.get(), m_database.Handle()) &&
+    written = copy && Run(copy.get(), "PRAGMA synchronous=OFF") &&
+              CopyStore(copy.get(), m_database.Handle()) == SQLITE_OK &&
               Run(copy.get(), "PRAGMA journal_mode=DELETE") && WriteAbout(copy.get(), trimmed, picture);
   }
-  if (written) written = FlushToDisk(partial);
-  if (written) fs::rename(partial, file, error);
-  if (!written || error) {
-    fs::remove(partial, error);
+  // The new name lasts only once the folder itself is flushed.
+  written = written && FlushToDisk(partial) && ::rename(partial.c_str(), file.c_str()) == 0;
+  if (!written) {
+    RemovePartial(partial);
     return SaveOutcome::Failed;
   }
+  FlushToDisk(m_folder);
   return SaveOutcome::Saved;
 }
 
-OpenOutcome SavedGames::Open(const std::string& name) {
-  if (!Exists(name)) return OpenOutcome::NotFound;
-  const Connection save = OpenFile(FileFor(name), SQLITE_OPEN_READONLY);
-  if (!save || !IsGame(save.get()) || !CopyStore(m_database.Handle(), save.get())) return OpenOutcome::Failed;
+SaveOpening SavedGames::Open(const std::string& name) {
+  if (!Exists(name)) return {OpenOutcome::NotFound};
+  const Connection save = OpenSave(FileFor(name));
+  if (!save) return {OpenOutcome::Failed, "it could not be opened"};
+  const StoreCheck check = CheckStoreFile(save.get(), m_rules);
+  if (!check.Sound()) {
+    return {check.verdict == StoreVerdict::Unreadable ? OpenOutcome::Failed : OpenOutcome::Refused, check.reason};
+  }
+  NamedSave about;
+  if (!ReadAbout(save.get(), about)) return {OpenOutcome::Refused, "it holds no room to go on from"};
+  if (const int code = CopyStore(m_database.Handle(), save.get()); code != SQLITE_OK) {
+    return {OpenOutcome::Failed, std::string("it could not be copied into your game (") + sqlite3_errstr(code) + ")"};
+  }
   // What the listing shows belongs to the file, not to the game that goes on from it.
   m_database.Execute("DROP TABLE IF EXISTS saved_game");
-  return OpenOutcome::Opened;
+  BringHistoryUpToDate(m_database);
+  return {OpenOutcome::Opened};
+}
+
+void SavedGames::RemoveInterruptedSaves() const {
+  if (m_folder.empty()) return;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(m_folder, error)) {
+    const std::string fileName = entry.path().filename().string();
+    if (fileName.rfind(kPartialPrefix, 0) != 0 || !IsPlainFile(entry.path().string())) continue;
+    // Another game saving into the same folder this moment keeps its file.
+    if (Running(WriterOf(fileName))) continue;
+    fs::remove(entry.path(), error);
+  }
 }
 
 }  // namespace brackenhollow

@@ -75,6 +75,20 @@ std::string MoveStoreFile(const std::string& path, const std::string& kept) {
   return {};
 }
 
+std::string FileUri(const std::string& path) {
+  std::string uri = "file:";
+  for (const char character : path) {
+    if (character == '%' || character == '?' || character == '#') {
+      char escaped[4];
+      std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(character));
+      uri += escaped;
+    } else {
+      uri += character;
+    }
+  }
+  return uri;
+}
+
 std::string TimeStamp() {
   const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
   std::tm local{};

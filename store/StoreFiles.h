@@ -27,6 +27,10 @@ std::string FreeFileName(const std::string& base);
 // could not be moved is left untouched.
 std::string MoveStoreFile(const std::string& path, const std::string& kept);
 
+// The file's name as an SQLite URI ("file:" and the path, with the characters a URI gives a meaning
+// escaped), to which query parameters such as "?mode=ro" can be added.
+std::string FileUri(const std::string& path);
+
 // The local time as "YYYYMMDD-HHMMSS", for the names of kept files.
 std::string TimeStamp();
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "store/ActionTransaction.h"
 
@@ -41,12 +42,31 @@ class ActionRecording {
   int m_room = 0;
 };
 
-enum class HistoryOutcome { Done, NothingToDo, Failed };
+// The history's table; each step is kept with a checksum of its place, its room and its changes.
+inline constexpr char kHistoryTableCreate[] =
+    "CREATE TABLE IF NOT EXISTS undo_history (step INTEGER PRIMARY KEY, room INTEGER NOT NULL, "
+    "changes BLOB NOT NULL, undone INTEGER NOT NULL DEFAULT 0, checksum INTEGER NOT NULL)";
+// The table as the release before kept it, without checksums: still taken from a file, then dropped
+// (see BringHistoryUpToDate), since its steps cannot be told whole.
+inline constexpr char kEarlierHistoryTableCreate[] =
+    "CREATE TABLE IF NOT EXISTS undo_history (step INTEGER PRIMARY KEY, room INTEGER NOT NULL, "
+    "changes BLOB NOT NULL, undone INTEGER NOT NULL DEFAULT 0)";
+
+enum class HistoryOutcome {
+  Done,
+  NothingToDo,
+  Refused,  // the step is damaged or does not fit the tables: nothing changed, the history beyond it is gone
+  Failed,   // the store could not be read or written: nothing changed (cause says why)
+};
 
 struct HistoryStep {
   HistoryOutcome outcome = HistoryOutcome::NothingToDo;
-  int room = 0;  // the room where the step's action was done; set when outcome is Done
+  int room = 0;       // the room where the step's action was done; set when outcome is Done
+  std::string cause;  // for Failed: the store's own words ("disk I/O error")
 };
+
+// The checksum a step is kept with: of its place in the sequence, its room and its changes.
+std::int64_t StepChecksum(std::int64_t step, std::int64_t room, const void* changes, std::size_t size);
 
 struct HistoryChoices {
   bool canUndo = false;
@@ -70,10 +90,14 @@ class UndoHistory : public ActionObserver {
   // Whether there is a step to take back and one to do again; neither when the store has no history
   // or cannot be read.
   HistoryChoices Choices();
-  // Puts every table back as it was before the newest step that is not undone. Failed (with the
-  // store unchanged) when the tables no longer match what the step left.
+  // Puts every table back as it was before the newest step that is not undone. Before anything is
+  // changed the step's checksum, its place in the sequence and every change in it are checked against
+  // the tables; the step is then applied whole or not at all. Refused (store unchanged but for the
+  // history: the step and every older one are dropped) when the step is damaged or the tables no longer
+  // match what it left; Failed (store unchanged) when the store could not be read or written.
   HistoryStep Undo();
-  // Does the oldest undone step again; Failed (store unchanged) as for Undo.
+  // Does the oldest undone step again, checked as for Undo; when it is refused, it and every newer
+  // undone step are dropped.
   HistoryStep Redo();
   // The number of the newest step still done: it changes exactly when an action keeps a step. 0 when
   // there is none or the store has no history.
@@ -89,6 +113,8 @@ class UndoHistory : public ActionObserver {
   // Starts recording an action done in room; idle when the store cannot record.
   ActionRecording StartAction(int room);
   HistoryStep Apply(bool undo);
+  // Drops the step and the history beyond it in the direction of travel; what the player is told.
+  HistoryStep Refuse(std::int64_t step, bool undo);
 
   GameDatabase& m_database;
   std::function<int()> m_currentRoom;
@@ -98,5 +124,9 @@ class UndoHistory : public ActionObserver {
 // Forgets every step, as a rebuild of the world must: the steps describe rows that are gone. A store
 // without a history has nothing to forget. Returns false when the history could not be emptied.
 bool ClearUndoHistory(GameDatabase& database);
+
+// Drops a history kept without checksums by the release before (its steps cannot be checked), keeping
+// the game. Returns false when it could not be written.
+bool BringHistoryUpToDate(GameDatabase& database);
 
 }  // namespace brackenhollow

@@ -14,6 +14,7 @@
 #include "store/UndoHistory.h"
 #include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
+#include "world/StoreRules.h"
 #include "world/WorldBuild.h"
 
 namespace brackenhollow {
@@ -42,7 +43,7 @@ class SavedGamesTest : public ::testing::Test {
   testing::RecordingBoxes boxes;
   GameState state{database, boxes};
   UndoHistory history{database, [] { return 2; }};
-  SavedGames saves{database};
+  SavedGames saves{database, GameStoreRules()};
 };
 
 TEST_F(SavedGamesTest, OpenedSaveIsExactlyTheSavedGameWithItsHistory) {
@@ -62,7 +63,7 @@ TEST_F(SavedGamesTest, OpenedSaveIsExactlyTheSavedGameWithItsHistory) {
   state.SaveCurrentRoom(40);
   ASSERT_NE(Dump(), saved);
 
-  ASSERT_EQ(saves.Open("Before the mirror"), OpenOutcome::Opened);
+  ASSERT_EQ(saves.Open("Before the mirror").outcome, OpenOutcome::Opened);
   EXPECT_EQ(Dump(), saved);
   // The store keeps its own journal, and with it what it promises about crashes.
   GameRecordset mode(database);
@@ -90,9 +91,9 @@ TEST_F(SavedGamesTest, SavingAgainUnderANameReplacesThatSaveOnly) {
   state.AddToInventory("crowbar");
   const std::string second = Dump();
   ASSERT_EQ(saves.Save("  slot ", "\\c.gif"), SaveOutcome::Saved);  // blanks at the ends do not count
-  ASSERT_EQ(saves.Open("other"), OpenOutcome::Opened);
+  ASSERT_EQ(saves.Open("other").outcome, OpenOutcome::Opened);
   EXPECT_EQ(state.IsInInventory("crowbar"), "N");
-  ASSERT_EQ(saves.Open("slot"), OpenOutcome::Opened);
+  ASSERT_EQ(saves.Open("slot").outcome, OpenOutcome::Opened);
   EXPECT_EQ(Dump(), second);
   EXPECT_EQ(saves.List().size(), 2u);
 }
@@ -120,7 +121,7 @@ TEST_F(SavedGamesTest, HostileNamesAreKeptInsideTheSavesFolderUnderDistinctFiles
     EXPECT_TRUE(path == "saves" || path.rfind("saves/", 0) == 0 || path.rfind("store.sqlite", 0) == 0) << path;
   }
   EXPECT_FALSE(fs::exists(folder.Path().parent_path() / "escape"));
-  for (const std::string& name : names) EXPECT_EQ(saves.Open(name), OpenOutcome::Opened) << name;
+  for (const std::string& name : names) EXPECT_EQ(saves.Open(name).outcome, OpenOutcome::Opened) << name;
 }
 
 TEST_F(SavedGamesTest, EmptyAndOverlongNamesAreRefusedWithoutWriting) {
@@ -133,28 +134,33 @@ TEST_F(SavedGamesTest, EmptyAndOverlongNamesAreRefusedWithoutWriting) {
   for (int index = 0; index < 30; ++index) longNonLatin += "名";
   EXPECT_EQ(saves.Save(longNonLatin, "\\x.gif"), SaveOutcome::NameTooLong);
   EXPECT_EQ(saves.List().size(), 1u);
-  EXPECT_EQ(saves.Open(std::string(300, 'a')), OpenOutcome::NotFound);
+  EXPECT_EQ(saves.Open(std::string(300, 'a')).outcome, OpenOutcome::NotFound);
 }
 
 TEST_F(SavedGamesTest, UnknownOrDamagedSavesLeaveTheGameAsItIs) {
   state.AddToInventory("crowbar");
   const std::string game = Dump();
-  EXPECT_EQ(saves.Open("never saved"), OpenOutcome::NotFound);
+  EXPECT_EQ(saves.Open("never saved").outcome, OpenOutcome::NotFound);
 
   ASSERT_EQ(saves.Save("broken", "\\x.gif"), SaveOutcome::Saved);
   {
     std::ofstream damage(saves.FileFor("broken"), std::ios::binary | std::ios::trunc);
     damage << "SQLite format 3" << std::string(5000, '\x7f');
   }
-  EXPECT_EQ(saves.Open("broken"), OpenOutcome::Failed);
+  const SaveOpening opening = saves.Open("broken");
+  EXPECT_EQ(opening.outcome, OpenOutcome::Refused);
+  EXPECT_NE(opening.reason.find("damaged"), std::string::npos) << opening.reason;
   EXPECT_EQ(Dump(), game);
-  EXPECT_TRUE(saves.List().empty());  // a file that is no save is not offered
+  // Offered only with the reason it cannot be opened.
+  const std::vector<NamedSave> listed = saves.List();
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_EQ(listed[0].problem, opening.reason);
   EXPECT_TRUE(boxes.informed.empty());
 }
 
 TEST(SavedGamesInMemory, StoreWithoutAFileHasNoSaves) {
   GameDatabase database(":memory:");
-  SavedGames saves(database);
+  SavedGames saves(database, GameStoreRules());
   EXPECT_TRUE(saves.Folder().empty());
   EXPECT_EQ(saves.Save("anything", "\\x.gif"), SaveOutcome::NoFolder);
   EXPECT_TRUE(saves.List().empty());

@@ -131,9 +131,10 @@ TEST_F(UndoHistoryTest, TablesChangedBehindTheHistoryRefuseTheStepWhole) {
   // Something outside the game changed a row the step wrote.
   ASSERT_TRUE(database.Execute("UPDATE actions SET status = 5 WHERE actiontype = 'move mirror'"));
   const std::string changed = Dump();
-  EXPECT_EQ(history.Undo().outcome, HistoryOutcome::Failed);
+  EXPECT_EQ(history.Undo().outcome, HistoryOutcome::Refused);
   EXPECT_EQ(Dump(), changed);  // the inventory row was not taken back on its own either
-  EXPECT_TRUE(history.Choices().canUndo);
+  // The steps before it could only be reached through it.
+  EXPECT_FALSE(history.Choices().canUndo);
 }
 
 TEST_F(UndoHistoryTest, RebuildOfTheWorldLeavesNothingToUndoOrRedo) {
