@@ -11,11 +11,11 @@
 #include <QShortcut>
 
 #include "app/GameList.h"
-#include "app/SavedGame.h"
 #include "app/TranscriptView.h"
 #include "view/CS309PictureBox.h"
 #include "view/PictureFrame.h"
 #include "view/PictureStartSettings.h"
+#include "view/RoomView.h"
 
 namespace brackenhollow {
 

@@ -16,52 +16,29 @@
 #include "store/GameRecordset.h"
 #include "store/GameState.h"
 #include "tests/TestSupport.h"
+#include "world/StateReadings.h"
 #include "world/WorldBuild.h"
 #include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
 
-// The game screen as the interpreter sees it: a room, two chosen nouns, and what it was told.
-class ChoiceContext : public ActionContext {
- public:
-  ChoiceContext(GameDatabase& database, GameState& state) : m_database(database), m_state(state) {}
-
-  GameDatabase& Database() override { return m_database; }
-  GameState& State() override { return m_state; }
-  int CurrentRoom() const override { return room; }
-  std::string IsPairSelected(const std::string& a, const std::string& b) override {
-    return PairAnswer(noun1, noun2, a, b);
-  }
-  std::string IsPairSelectedInRoom(const std::string& a, const std::string& b, int inRoom) override {
-    return room == inRoom ? IsPairSelected(a, b) : "N";
-  }
-  void SetActionMessage(const std::string& text) override { message = text; }
-  void SetPictureFile(const std::string& name) override { picture = name; }
-  void ResetGame() override { ++resets; }
-
-  ActionOutcome Act(const std::string& verb, const std::string& first, const std::string& second = " ") {
-    noun1 = first;
-    noun2 = second;
-    message.clear();
-    return InterpretAction(verb, noun1, noun2, *this);
-  }
-
-  int room = kFirstRoom;
-  std::string noun1;
-  std::string noun2;
-  std::string message;
-  std::string picture;
-  int resets = 0;
-
- private:
-  GameDatabase& m_database;
-  GameState& m_state;
-};
+// Some room other than this one.
+int ElsewhereThan(int room) { return room == kFirstRoom ? kFirstRoom + 1 : kFirstRoom; }
 
 class PuzzleRulesTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(BuildWorldDatabase(database)); }
+
+  // Presses Action with the verb and nouns chosen, standing in room, through the context the game screen
+  // and the hint search use; keeps what the action said and showed.
+  ActionOutcome Act(const std::string& verb, const std::string& first, const std::string& second = " ") {
+    ActionContext context(database, state, room, first, second, [this] { ++resets; });
+    const ActionOutcome outcome = InterpretAction(verb, context);
+    message = context.ActionMessage();
+    picture = context.PictureFile();
+    return outcome;
+  }
 
   // Sets the world so that every check of row holds.
   void Satisfy(const PuzzleRow& row) {
@@ -89,9 +66,9 @@ class PuzzleRulesTest : public ::testing::Test {
     return {};
   }
 
-  std::string RoomText(int room) {
+  std::string RoomText(int number) {
     GameRecordset query(database);
-    if (!query.Open("SELECT NewDescr FROM Descriptions WHERE Roomnumber = " + std::to_string(room), kCursorForwardOnly,
+    if (!query.Open("SELECT NewDescr FROM Descriptions WHERE Roomnumber = " + std::to_string(number), kCursorForwardOnly,
                     kLockReadOnly)) {
       return "<not open>";
     }
@@ -103,7 +80,10 @@ class PuzzleRulesTest : public ::testing::Test {
   GameDatabase database{folder.File("store.sqlite")};
   testing::RecordingBoxes boxes;
   GameState state{database, boxes};
-  ChoiceContext context{database, state};
+  int room = kFirstRoom;
+  std::string message;
+  std::string picture;
+  int resets = 0;
 };
 
 // Each puzzle that can succeed does so under its verb and nouns in its room, and says its answer; one
@@ -120,24 +100,24 @@ TEST_F(PuzzleRulesTest, EveryPuzzleWorksInItsRoomAndNowhereElse) {
     if (row.room != 0) {
       ASSERT_TRUE(BuildWorldDatabase(database));
       Satisfy(row);
-      context.room = row.room == kLastRoom ? row.room - 1 : row.room + 1;
-      context.Act(verb, row.noun, second);
-      EXPECT_NE(context.message, success) << "the puzzle works outside its room";
+      room = ElsewhereThan(row.room);
+      Act(verb, row.noun, second);
+      EXPECT_NE(message, success) << "the puzzle works outside its room";
     }
 
     ASSERT_TRUE(BuildWorldDatabase(database));
     Satisfy(row);
-    context.room = row.room == 0 ? kFirstRoom : row.room;
-    context.Act(verb, row.noun, second);
-    EXPECT_EQ(context.message, success);
+    room = row.room == 0 ? kFirstRoom : row.room;
+    Act(verb, row.noun, second);
+    EXPECT_EQ(message, success);
   }
 }
 
 TEST_F(PuzzleRulesTest, RatOutsideItsRoomIsNotTakenTwice) {
   state.SetActionStatus(key::kWearGlovesToPickUpRat, "1");
   state.AddToInventory(object::kRat);
-  context.room = 57;
-  context.Act(kVerbGet, object::kRat);
+  room = room::kHallwayOfMansion;
+  Act(kVerbGet, object::kRat);
   GameRecordset query(database);
   ASSERT_TRUE(query.Open("SELECT count(*) FROM Inventory WHERE Items = 'rat'", kCursorForwardOnly, kLockReadOnly));
   query.MoveFirst();
@@ -162,83 +142,83 @@ TEST_F(PuzzleRulesTest, VerbsWithoutAMatchingPuzzleGiveTheirOwnAnswer) {
   for (const Verb& verb : Verbs()) {
     if (verb.fallback == nullptr) continue;
     ++withFallback;
-    const ActionOutcome outcome = context.Act(verb.text, object::kBed, object::kMirror);
+    const ActionOutcome outcome = Act(verb.text, object::kBed, object::kMirror);
     ASSERT_TRUE(expected.count(verb.text)) << verb.text;
-    EXPECT_EQ(context.message, expected.at(verb.text));
+    EXPECT_EQ(message, expected.at(verb.text));
     EXPECT_TRUE(outcome.messageOnly) << verb.text;
     EXPECT_FALSE(outcome.pictureFlag) << verb.text;
   }
   EXPECT_EQ(withFallback, expected.size());
   // A noun is shown as it stands, even when it looks like a placeholder.
-  context.Act("Climb the", "%2 sign", "x");
-  EXPECT_EQ(context.message, "Climbing the %2 sign didn't help.");
+  Act("Climb the", "%2 sign", "x");
+  EXPECT_EQ(message, "Climbing the %2 sign didn't help.");
 }
 
 TEST_F(PuzzleRulesTest, EveryVerbOnTheListDoesSomething) {
   for (const Verb& verb : Verbs()) {
     ASSERT_TRUE(BuildWorldDatabase(database));
-    context.room = 2;
-    context.Act(verb.text, object::kLamp, object::kBed);
-    EXPECT_TRUE(!context.message.empty() || context.resets == 1) << verb.text;
-    context.resets = 0;
+    room = room::kWestSideOfBedroom;
+    Act(verb.text, object::kLamp, object::kBed);
+    EXPECT_TRUE(!message.empty() || resets == 1) << verb.text;
+    resets = 0;
   }
 }
 
 // Pulling the lever too early leaves the room view as it is: the chosen nouns stay chosen.
 TEST_F(PuzzleRulesTest, LeverRefusalShowsOnlyTheMessage) {
-  context.room = 133;
-  ActionOutcome outcome = context.Act("Pull the", object::kLever);
+  room = room::kEastWestTunnel;
+  ActionOutcome outcome = Act("Pull the", object::kLever);
   EXPECT_TRUE(outcome.messageOnly);
   EXPECT_FALSE(outcome.pictureFlag);
-  EXPECT_NE(context.message.find("It won't move."), std::string::npos);
+  EXPECT_NE(message.find("It won't move."), std::string::npos);
 
   state.SetActionStatus(key::kUseGreenEmerald, "1");
   state.SetActionStatus(key::kUseRedRuby, "1");
-  outcome = context.Act("Pull the", object::kLever);
+  outcome = Act("Pull the", object::kLever);
   EXPECT_FALSE(outcome.messageOnly);
   EXPECT_TRUE(outcome.pictureFlag);
-  outcome = context.Act("Pull the", object::kLever);
+  outcome = Act("Pull the", object::kLever);
   EXPECT_TRUE(outcome.messageOnly);
-  EXPECT_EQ(context.message, "The lever is already pulled");
+  EXPECT_EQ(message, "The lever is already pulled");
 }
 
 // The dumbbell's weight is what lets the player cross the icy lake: picking it up rewrites the lake's
 // text, and no other room's, and opens the way west.
 TEST_F(PuzzleRulesTest, DumbbellWeighsThePlayerDownAtTheIcyLake) {
   std::map<int, std::string> before;
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) before[room] = RoomText(room);
-  context.room = 101;
-  const ActionOutcome outcome = context.Act(kVerbGet, object::kDumbbell);
-  EXPECT_EQ(context.message, "You picked up the dumbbell");
+  for (int other = 1; other <= kRoomCount; ++other) before[other] = RoomText(other);
+  room = room::kWeightRoomMirror;
+  const ActionOutcome outcome = Act(kVerbGet, object::kDumbbell);
+  EXPECT_EQ(message, "You picked up the dumbbell");
   EXPECT_TRUE(outcome.pictureFlag);
   EXPECT_EQ(state.IsInInventory(object::kDumbbell), "Y");
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
-    if (room == 126) continue;
-    EXPECT_EQ(RoomText(room), before[room]) << "room " << room;
+  for (int other = 1; other <= kRoomCount; ++other) {
+    if (other == room::kEdgeOfIcyLake) continue;
+    EXPECT_EQ(RoomText(other), before[other]) << "room " << other;
   }
-  EXPECT_NE(RoomText(126), before[126]);
-  EXPECT_NE(RoomText(126).find("dumbbell"), std::string::npos);
+  EXPECT_NE(RoomText(room::kEdgeOfIcyLake), before[room::kEdgeOfIcyLake]);
+  EXPECT_NE(RoomText(room::kEdgeOfIcyLake).find("dumbbell"), std::string::npos);
   StateReadings readings(state);
-  EXPECT_NE(OpenDirections(126, readings) & kWest, 0u);
+  EXPECT_NE(OpenDirections(room::kEdgeOfIcyLake, readings) & kWest, 0u);
 }
 
 TEST_F(PuzzleRulesTest, GenericPickUpTakesOnlyWhatLiesHereAndCanBeTaken) {
-  context.room = 47;
-  context.Act(kVerbGet, object::kJunkPiles);
-  EXPECT_EQ(context.message, "You can't get this item");
-  context.Act(kVerbGet, object::kCrowbar);
-  EXPECT_EQ(context.message, "You picked up the crowbar");
-  context.Act(kVerbGet, object::kCrowbar);
-  EXPECT_EQ(context.message, "You already have this item.");
-  context.Act(kVerbLookAt, object::kCrowbar);
-  EXPECT_NE(context.message.find("rusty"), std::string::npos);
+  room = room::kJunkyard;
+  Act(kVerbGet, object::kJunkPiles);
+  EXPECT_EQ(message, "You can't get this item");
+  Act(kVerbGet, object::kCrowbar);
+  EXPECT_EQ(message, "You picked up the crowbar");
+  Act(kVerbGet, object::kCrowbar);
+  EXPECT_EQ(message, "You already have this item.");
+  Act(kVerbLookAt, object::kCrowbar);
+  EXPECT_NE(message.find("rusty"), std::string::npos);
 }
 
 TEST_F(PuzzleRulesTest, ResetIsAskedForEvenWithoutANoun) {
-  context.Act(kVerbReset, " ");
-  EXPECT_EQ(context.resets, 1);
-  context.Act(kVerbReset, object::kBed);
-  EXPECT_EQ(context.resets, 2);
+  Act(kVerbReset, " ");
+  EXPECT_EQ(resets, 1);
+  Act(kVerbReset, object::kBed);
+  EXPECT_EQ(resets, 2);
 }
 
 }  // namespace
