@@ -231,17 +231,22 @@ TEST_F(PuzzleRulesTest, VerbsWithoutAMatchingPuzzleGiveTheirOwnAnswer) {
       {kVerbUseWith, "Combining the bed and the mirror didn't do anything"},
       {"Wear the", "You can't wear the bed"},
   };
-  std::size_t withFallback = 0;
+  std::size_t checked = 0;
   for (const Verb& verb : Verbs()) {
     if (verb.fallback == nullptr) continue;
-    ++withFallback;
     const ActionOutcome outcome = Act(verb.text, object::kBed, object::kMirror);
-    ASSERT_TRUE(expected.count(verb.text)) << verb.text;
-    EXPECT_EQ(message, expected.at(verb.text));
+    // A verb added later needs no entry here: its own answer must name the noun.
+    const auto known = expected.find(verb.text);
+    if (known != expected.end()) {
+      EXPECT_EQ(message, known->second);
+      ++checked;
+    }
+    EXPECT_EQ(message, FallbackAnswer(verb, object::kBed, object::kMirror)) << verb.text;
+    EXPECT_NE(message.find(object::kBed), std::string::npos) << verb.text;
     EXPECT_TRUE(outcome.messageOnly) << verb.text;
     EXPECT_FALSE(outcome.pictureFlag) << verb.text;
   }
-  EXPECT_EQ(withFallback, expected.size());
+  EXPECT_EQ(checked, expected.size()) << "a verb lost its answer when nothing matches";
   // A noun is shown as it stands, even when it looks like a placeholder.
   Act("Climb the", "%2 sign", "x");
   EXPECT_EQ(message, "Climbing the %2 sign didn't help.");
