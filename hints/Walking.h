@@ -12,8 +12,8 @@ namespace brackenhollow {
 
 class GameDatabase;
 
-// The direction buttons each room enables in the store's present state (DirectionBits), by the
-// game's own picture rules; 0 for a room with no rule that holds. Index 0 is unused.
+// The directions each room offers in the store's present state (DirectionBits), by the ways of its
+// record. Index 0 is unused.
 using ExitMap = std::array<unsigned, kRoomCount + 1>;
 ExitMap ReadExitMap(GameDatabase& store);
 

@@ -1,4 +1,4 @@
-// Checks the puzzle, picture and exit tables against the starting world the game builds: a key or a
+// Checks the puzzle tables and the room records against the starting world the game builds: a key or a
 // name that differs by one letter from the stored one would make a puzzle that silently never fires, so
 // every name a row uses is looked up in the starting world, and the rows are checked for the shape the
 // interpreter needs.
