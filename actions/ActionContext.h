@@ -1,7 +1,9 @@
 #pragma once
-// What the action interpreter needs of the game screen: the store, the room, the chosen nouns, the
-// answer text and the picture control.
+// What one press of Action works on and leaves behind: the store, the room the player stands in, the
+// two chosen nouns, and for the caller to show, the answer and any close-up picture. The game screen,
+// the hint search and the tests all act through this one class.
 
+#include <functional>
 #include <string>
 
 namespace brackenhollow {
@@ -9,28 +11,42 @@ namespace brackenhollow {
 class GameDatabase;
 class GameState;
 
-// "Y" when the chosen nouns first and second are a and b, in either order; otherwise "N". The one
-// rule behind IsPairSelected, for every context.
-inline std::string PairAnswer(const std::string& first, const std::string& second, const std::string& a,
-                              const std::string& b) {
-  return (first == a && second == b) || (first == b && second == a) ? "Y" : "N";
-}
-
 class ActionContext {
  public:
-  virtual ~ActionContext() = default;
-  virtual GameDatabase& Database() = 0;
-  virtual GameState& State() = 0;
-  virtual int CurrentRoom() const = 0;
-  // "Y" when the two noun lists show a and b, in either order; otherwise "N".
-  virtual std::string IsPairSelected(const std::string& a, const std::string& b) = 0;
+  // reset is run when the action asks for the world to be rebuilt (it asks the player first); without
+  // one such an action does nothing, as in a search that never chooses it.
+  ActionContext(GameDatabase& database, GameState& state, int room, std::string noun1, std::string noun2,
+                std::function<void()> reset = {});
+
+  GameDatabase& Database() { return m_database; }
+  GameState& State() { return m_state; }
+  int CurrentRoom() const { return m_room; }
+  const std::string& Noun1() const { return m_noun1; }
+  const std::string& Noun2() const { return m_noun2; }
+
+  // "Y" when the chosen nouns are a and b, in either order; otherwise "N".
+  std::string IsPairSelected(const std::string& a, const std::string& b) const;
   // As IsPairSelected, and the player stands in room.
-  virtual std::string IsPairSelectedInRoom(const std::string& a, const std::string& b, int room) = 0;
-  virtual void SetActionMessage(const std::string& text) = 0;
-  // Puts a picture, named with its leading backslash, straight on the (hidden) picture control.
-  virtual void SetPictureFile(const std::string& name) = 0;
-  // Asks for confirmation and, on Yes, rebuilds the world and puts the player in room 1.
-  virtual void ResetGame() = 0;
+  std::string IsPairSelectedInRoom(const std::string& a, const std::string& b, int room) const;
+
+  void SetActionMessage(const std::string& text) { m_message = text; }
+  // The last answer given; empty when none was.
+  const std::string& ActionMessage() const { return m_message; }
+  // Asks for a picture, named with its leading backslash, to go straight on the picture control.
+  void SetPictureFile(const std::string& name) { m_pictureFile = name; }
+  // The picture last asked for; empty when none was.
+  const std::string& PictureFile() const { return m_pictureFile; }
+  void ResetGame();
+
+ private:
+  GameDatabase& m_database;
+  GameState& m_state;
+  int m_room;
+  std::string m_noun1;
+  std::string m_noun2;
+  std::function<void()> m_reset;
+  std::string m_message;
+  std::string m_pictureFile;
 };
 
 }  // namespace brackenhollow

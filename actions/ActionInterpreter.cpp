@@ -8,7 +8,7 @@
 #include "actions/Verbs.h"
 #include "store/GameRecordset.h"
 #include "store/GameState.h"
-#include "view/RoomView.h"
+#include "world/NounLists.h"
 #include "world/WorldFacts.h"
 
 namespace brackenhollow {
@@ -19,7 +19,6 @@ constexpr char kIncompleteChoice[] = "You must enter an action and at least one 
 constexpr char kHeaderChosen[] = "You can't choose OBJECTS IN ROOM or INVENTORY ITEMS";
 constexpr char kUseWithNeedsTwo[] =
     "if you use this action 'Use the _ with the _' then you must select 2 objects to combine.";
-constexpr int kIcyLakeRoom = 126;
 constexpr char kIcyLakeWithWeight[] =
     "You are on the edge of an icy lake. The wind is blowing intensely. With the dumbbell weighing you down "
     "you feel heavy enough to lean into the wind and cross the ice to the west. To the east is the cornfield.";
@@ -38,8 +37,9 @@ bool IsHeader(const std::string& text) { return text == kObjectsHeader || text =
 // One action in progress: the choice, the flags, and the road to the world.
 class Action {
  public:
-  Action(const std::string& verb, const std::string& noun1, const std::string& noun2, ActionContext& context)
-      : m_verb(verb), m_noun1(noun1), m_noun2(noun2), m_context(context), m_state(context.State()) {}
+  Action(const std::string& verb, ActionContext& context)
+      : m_verb(verb), m_noun1(context.Noun1()), m_noun2(context.Noun2()), m_context(context),
+        m_state(context.State()) {}
 
   ActionOutcome Run() {
     const Verb* verb = FindVerb(m_verb);
@@ -137,7 +137,7 @@ class Action {
     }
     if (m_noun1 == object::kDumbbell) {
       m_state.SetActionStatus(key::kHaveWeight, "1");
-      m_state.SetRoomDescription(kIcyLakeWithWeight, std::to_string(kIcyLakeRoom));
+      m_state.SetRoomDescription(kIcyLakeWithWeight, std::to_string(room::kEdgeOfIcyLake));
     }
     m_state.AddToInventory(m_noun1);
     m_state.SetObjectGone(m_noun1);
@@ -260,9 +260,8 @@ class Action {
 
 }  // namespace
 
-ActionOutcome InterpretAction(const std::string& verb, const std::string& noun1, const std::string& noun2,
-                              ActionContext& context) {
-  return Action(verb, noun1, noun2, context).Run();
+ActionOutcome InterpretAction(const std::string& verb, ActionContext& context) {
+  return Action(verb, context).Run();
 }
 
 }  // namespace brackenhollow

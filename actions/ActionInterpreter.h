@@ -15,10 +15,9 @@ struct ActionOutcome {
   bool pictureFlag = false;  // choose the room's picture and exits anew
 };
 
-// Runs the player's choice against the world through context and returns how to close the action.
-// The answer is left in the context (SetActionMessage). An unknown row code in the puzzle tables
-// stops the program with a message, since it can only be a programming error.
-ActionOutcome InterpretAction(const std::string& verb, const std::string& noun1, const std::string& noun2,
-                              ActionContext& context);
+// Runs the verb with the context's chosen nouns against the world and returns how to close the action.
+// The answer and any close-up are left in the context. An unknown row code in the puzzle tables stops
+// the program with a message, since it can only be a programming error.
+ActionOutcome InterpretAction(const std::string& verb, ActionContext& context);
 
 }  // namespace brackenhollow

@@ -13,7 +13,7 @@ using enum VerbHandling;
 using enum Family;
 
 // text, handling, family, picture on entry, second list, answer when no puzzle matches
-constexpr std::array<Verb, 13> kVerbs = {{
+constexpr auto kVerbs = std::to_array<Verb>({
     {"Climb the", Puzzles, Climb, false, false, "Climbing the %1 didn't help."},
     {kVerbGet, Get, GetRat, false, false, nullptr},
     {kVerbLookAt, LookAt, std::nullopt, false, false, nullptr},
@@ -27,7 +27,7 @@ constexpr std::array<Verb, 13> kVerbs = {{
     {kVerbUseWith, Puzzles, UseWith, true, true, "Combining the %1 and the %2 didn't do anything"},
     {"Wear the", Puzzles, Wear, false, false, "You can't wear the %1"},
     {kVerbReset, Reset, std::nullopt, false, false, nullptr},
-}};
+});
 
 }  // namespace
 

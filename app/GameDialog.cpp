@@ -14,12 +14,12 @@
 #include <algorithm>
 
 #include "app/GameList.h"
-#include "app/SavedGame.h"
 #include "app/ScreenReaderNotice.h"
 #include "app/TranscriptView.h"
 #include "view/CS309PictureBox.h"
 #include "view/PictureFrame.h"
 #include "view/PictureStartSettings.h"
+#include "view/RoomView.h"
 
 namespace brackenhollow {
 

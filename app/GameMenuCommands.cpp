@@ -7,6 +7,7 @@
 #include "app/SavedGame.h"
 #include "store/MessageBoxes.h"
 #include "view/PictureSelection.h"
+#include "view/RoomView.h"
 
 namespace brackenhollow {
 
@@ -114,8 +115,8 @@ bool GameScreen::SaveGameAs(const std::string& name) {
   }
   // The save resumes where the player stands, and its thumbnail shows that room as it is now.
   SaveCurrentRoom();
-  const std::optional<RoomPicture> picture = SelectRoomPicture(m_currentRoom, m_state);
-  switch (m_saves.Save(trimmed, picture ? picture->picture : std::string())) {
+  const std::optional<std::string> picture = SelectRoomPicture(m_currentRoom, m_state);
+  switch (m_saves.Save(trimmed, picture.value_or(std::string()))) {
     case SaveOutcome::Saved:
       return true;
     case SaveOutcome::NameEmpty:

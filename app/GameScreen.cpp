@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "actions/ActionContext.h"
 #include "actions/ActionInterpreter.h"
 #include "actions/Verbs.h"
 #include "app/SavedGame.h"
@@ -11,8 +12,10 @@
 #include "store/MessageBoxes.h"
 #include "view/PictureSelection.h"
 #include "view/RoomView.h"
+#include "world/StateReadings.h"
 #include "world/WorldBuild.h"
 #include "world/StoreRules.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 
@@ -71,7 +74,7 @@ GameScreen::GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string 
 void GameScreen::PrepareStart() {
   // The picture control starts shown: the game opens in the graphic view.
   m_screen.pictureShown = true;
-  m_currentRoom = 1;
+  m_currentRoom = kFirstRoom;
 }
 
 void GameScreen::EnterGame(const std::string& startChoice) {
@@ -120,13 +123,17 @@ void GameScreen::RefreshRoomView() {
 bool GameScreen::ShowRoomPicture() {
   RefreshRoomView();
   if (!IsRoom(m_currentRoom)) return true;
-  const std::optional<RoomPicture> choice = SelectRoomPicture(m_currentRoom, m_state);
-  if (!choice) return true;
-  m_screen.pictureFile = m_programDirectory + choice->picture;
-  m_screen.Enable(Control::East, (choice->directions & kEast) != 0);
-  m_screen.Enable(Control::South, (choice->directions & kSouth) != 0);
-  m_screen.Enable(Control::North, (choice->directions & kNorth) != 0);
-  m_screen.Enable(Control::West, (choice->directions & kWest) != 0);
+  // One set of readings for the picture and the exits, so a key both ask about is read (and any
+  // "No records found" box shown) once, in the order of the room's picture tests.
+  StateReadings readings(m_state);
+  const std::optional<std::string> picture = SelectRoomPicture(m_currentRoom, readings);
+  if (!picture) return true;
+  const unsigned directions = OpenDirections(m_currentRoom, readings);
+  m_screen.pictureFile = m_programDirectory + *picture;
+  m_screen.Enable(Control::East, (directions & kEast) != 0);
+  m_screen.Enable(Control::South, (directions & kSouth) != 0);
+  m_screen.Enable(Control::North, (directions & kNorth) != 0);
+  m_screen.Enable(Control::West, (directions & kWest) != 0);
   return true;
 }
 
@@ -177,7 +184,10 @@ void GameScreen::OnAction() {
   const std::int64_t newestStep = m_history.NewestStep();
 
   ActionTransaction transaction(m_database);
-  ActionOutcome outcome = InterpretAction(verb, noun1, noun2, *this);
+  ActionContext context(m_database, m_state, m_currentRoom, noun1, noun2, [this] { ResetGame(); });
+  ActionOutcome outcome = InterpretAction(verb, context);
+  m_actionMessage = context.ActionMessage();
+  if (!context.PictureFile().empty()) m_screen.pictureFile = m_programDirectory + context.PictureFile();
   const bool committed = transaction.Commit();
   // Undo will tell this action by its words; a reset began a history of its own.
   if (committed && !m_resetConfirmed && m_history.NewestStep() != newestStep) {
@@ -229,7 +239,7 @@ void GameScreen::ResetGame() {
   BuildWorldDatabase(m_database);
   ForgetSessionSteps(kPreviousSession);
   ++m_screen.worldRevision;
-  m_currentRoom = 1;
+  m_currentRoom = kFirstRoom;
   ShowRoomPicture();
   UpdateHistoryCommands();
 }
@@ -281,16 +291,5 @@ void GameScreen::OnVerbChanged() {
   m_noun2Text = kBlankEntry;
   ShowMembers();
 }
-
-std::string GameScreen::IsPairSelected(const std::string& a, const std::string& b) {
-  TakeControls();
-  return PairAnswer(m_noun1Text, m_noun2Text, a, b);
-}
-
-std::string GameScreen::IsPairSelectedInRoom(const std::string& a, const std::string& b, int room) {
-  return m_currentRoom == room ? IsPairSelected(a, b) : "N";
-}
-
-void GameScreen::SetPictureFile(const std::string& name) { m_screen.pictureFile = m_programDirectory + name; }
 
 }  // namespace brackenhollow

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "actions/ActionContext.h"
 #include "app/ScreenState.h"
 #include "store/GameState.h"
 #include "store/SavedGames.h"
@@ -20,7 +19,7 @@ class MessageBoxes;
 
 inline constexpr char kStartChosen[] = "N";
 
-class GameScreen : public ActionContext {
+class GameScreen {
  public:
   // programDirectory is the folder of the executable, ending in its separator.
   GameScreen(GameDatabase& database, MessageBoxes& boxes, std::string programDirectory);
@@ -71,16 +70,11 @@ class GameScreen : public ActionContext {
   bool ShowRoomPicture();
   void DoMove();
   void SaveCurrentRoom();
-  int CurrentRoom() const override { return m_currentRoom; }
-
-  // ActionContext
-  GameDatabase& Database() override { return m_database; }
-  GameState& State() override { return m_state; }
-  std::string IsPairSelected(const std::string& a, const std::string& b) override;
-  std::string IsPairSelectedInRoom(const std::string& a, const std::string& b, int room) override;
-  void SetActionMessage(const std::string& text) override { m_actionMessage = text; }
-  void SetPictureFile(const std::string& name) override;
-  void ResetGame() override;
+  int CurrentRoom() const { return m_currentRoom; }
+  GameDatabase& Database() { return m_database; }
+  GameState& State() { return m_state; }
+  // Asks for confirmation and, on Yes, rebuilds the world and puts the player in the first room.
+  void ResetGame();
 
  private:
   void OnVerbChanged();

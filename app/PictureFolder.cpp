@@ -7,7 +7,7 @@
 
 #include "app/GameApp.h"
 #include "view/PicturePath.h"
-#include "view/CloseUpPictures.h"
+#include "world/CloseUpPictures.h"
 
 namespace brackenhollow {
 

@@ -21,8 +21,4 @@ int ParseSavedRoom(const std::string& saved);
 // The saved game, or nothing when no game is in progress (no saved room to read).
 std::optional<SavedGame> ReadSavedGame(GameDatabase& database, GameState& state);
 
-// The room's name as the world gives it ("bedroom", "next to well"); empty when it has none or the
-// store cannot be read.
-std::string ReadRoomName(GameDatabase& database, int room);
-
 }  // namespace brackenhollow

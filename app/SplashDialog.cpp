@@ -13,7 +13,7 @@
 #include "view/CS309PictureBox.h"
 #include "view/PictureFrame.h"
 #include "view/PictureStartSettings.h"
-#include "view/PictureTables.h"
+#include "world/CloseUpPictures.h"
 #include "world/WorldBuild.h"
 
 namespace brackenhollow {

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "hints/WorldExplorer.h"
-#include "movement/RoomExits.h"
 #include "store/GameDatabase.h"
 #include "store/GameState.h"
 #include "store/SilentBoxes.h"
 #include "world/WorldBuild.h"
+#include "world/WorldFacts.h"
 
 namespace {
 

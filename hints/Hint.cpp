@@ -1,16 +1,14 @@
 #include "hints/Hint.h"
 
 #include "actions/Verbs.h"
-#include "app/SavedGame.h"
 #include "hints/Walking.h"
 #include "hints/WorldSearch.h"
-#include "movement/RoomExits.h"
+#include "view/RoomView.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 
 namespace {
-
-constexpr int kIsland = kLastRoom;
 
 // The room's name as the world calls it; "room N" when it has none.
 std::string RoomName(GameDatabase& store, int room) {
@@ -35,7 +33,7 @@ std::string WalkText(const Hint& hint) {
 
 Hint ComputeHint(GameDatabase& store, int room) {
   Hint hint;
-  if (room == kIsland) {
+  if (room == room::kIsland) {
     hint.kind = Hint::Kind::Finished;
     hint.room = room;
     hint.roomName = RoomName(store, room);
@@ -50,7 +48,7 @@ Hint ComputeHint(GameDatabase& store, int room) {
   }
   if (way->empty()) {
     hint.kind = Hint::Kind::Walk;
-    hint.room = kIsland;
+    hint.room = room::kIsland;
   } else {
     hint.kind = Hint::Kind::Act;
     hint.action = way->front();

@@ -1,7 +1,5 @@
 #include "hints/Playground.h"
 
-#include "actions/Verbs.h"
-
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -9,9 +7,7 @@
 #include "actions/ActionContext.h"
 #include "actions/ActionInterpreter.h"
 #include "actions/Verbs.h"
-#include "store/SilentBoxes.h"
 #include "store/GameDatabase.h"
-#include "store/GameState.h"
 #include "store/detail/Statement.h"
 
 namespace brackenhollow {
@@ -30,48 +26,10 @@ bool Offered(const Situation& situation, const std::string& noun, int room) {
 
 }  // namespace
 
-// The game screen as the interpreter sees it, with the choice made directly.
-class Playground::Context : public ActionContext {
- public:
-  explicit Context(GameDatabase& database) : m_database(database), m_state(database, m_boxes) {}
-
-  void Choose(const PlayerAction& action) {
-    m_room = action.room;
-    m_noun1 = action.noun1;
-    m_noun2 = action.noun2.empty() ? std::string(" ") : action.noun2;
-  }
-  const std::string& Noun1() const { return m_noun1; }
-  const std::string& Noun2() const { return m_noun2; }
-
-  GameDatabase& Database() override { return m_database; }
-  GameState& State() override { return m_state; }
-  int CurrentRoom() const override { return m_room; }
-  std::string IsPairSelected(const std::string& a, const std::string& b) override {
-    return PairAnswer(m_noun1, m_noun2, a, b);
-  }
-  std::string IsPairSelectedInRoom(const std::string& a, const std::string& b, int room) override {
-    return m_room == room ? IsPairSelected(a, b) : "N";
-  }
-  void SetActionMessage(const std::string&) override {}
-  void SetPictureFile(const std::string&) override {}
-  // Never chosen by the search: a reset is no way forward.
-  void ResetGame() override {}
-
- private:
-  GameDatabase& m_database;
-  SilentBoxes m_boxes;
-  GameState m_state;
-  int m_room = 0;
-  std::string m_noun1;
-  std::string m_noun2;
-};
-
 Playground::Playground(GameDatabase& store)
-    : m_copy(store), m_context(std::make_unique<Context>(m_copy.Database())) {
+    : m_copy(store), m_state(m_copy.Database(), m_boxes) {
   if (m_copy.Ok()) m_world = WorldFingerprint(m_copy.Database());
 }
-
-Playground::~Playground() = default;
 
 const Situation& Playground::Current() {
   auto found = m_situations.find(m_world);
@@ -141,7 +99,7 @@ std::vector<PlayerAction> Playground::Choices(int room) {
 }
 
 bool Playground::CanWalkToIsland(int room) {
-  return room == kLastRoom || WalkingDistances(Current().exits, room)[kLastRoom] >= 0;
+  return room == room::kIsland || WalkingDistances(Current().exits, room)[room::kIsland] >= 0;
 }
 
 bool Playground::CanDo(int room, const PlayerAction& action) {
@@ -153,8 +111,10 @@ bool Playground::CanDo(int room, const PlayerAction& action) {
 bool Playground::Try(const PlayerAction& action) {
   const std::int64_t writesBefore = m_copy.WriteCount();
   Mark();
-  m_context->Choose(action);
-  InterpretAction(action.verb, m_context->Noun1(), m_context->Noun2(), *m_context);
+  // A reset is never chosen by the search: it is no way forward.
+  ActionContext context(m_copy.Database(), m_state, action.room, action.noun1,
+                        action.noun2.empty() ? std::string(" ") : action.noun2);
+  InterpretAction(action.verb, context);
   if (m_copy.WriteCount() != writesBefore) {
     const std::uint64_t world = WorldFingerprint(m_copy.Database());
     if (world != m_world) {

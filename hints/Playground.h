@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -13,6 +12,8 @@
 #include "hints/KnownActions.h"
 #include "hints/StoreCopy.h"
 #include "hints/Walking.h"
+#include "store/GameState.h"
+#include "store/SilentBoxes.h"
 
 namespace brackenhollow {
 
@@ -29,7 +30,6 @@ struct Situation {
 class Playground {
  public:
   explicit Playground(GameDatabase& store);
-  ~Playground();
 
   bool Ok() const { return m_copy.Ok() && m_world != 0; }
   // The fingerprint of the world as it now stands in the copy.
@@ -55,10 +55,9 @@ class Playground {
   std::size_t StatesRead() const { return m_statesRead; }
 
  private:
-  class Context;
-
   StoreCopy m_copy;
-  std::unique_ptr<Context> m_context;
+  SilentBoxes m_boxes;
+  GameState m_state;
   std::uint64_t m_world = 0;
   std::vector<std::uint64_t> m_marks;
   std::unordered_map<std::uint64_t, Situation> m_situations;

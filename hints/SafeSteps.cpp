@@ -56,14 +56,14 @@ const std::vector<std::string>& UsedUp(const PlayerAction& action) {
 Reach ReachOf(const Situation& situation, int room) {
   const Distances distance = WalkingDistances(situation.exits, room);
   Reach reach;
-  for (int other = kFirstRoom; other <= kLastRoom; ++other) reach[other] = distance[other] >= 0;
+  for (int other = 1; other <= kRoomCount; ++other) reach[other] = distance[other] >= 0;
   return reach;
 }
 
 bool CompetesWithNone(const PlayerAction& action) { return CompetingActions().count(ChoiceName(action)) == 0; }
 
 bool LosesNothing(const Situation& before, int room, const Situation& after, const PlayerAction& action) {
-  for (int other = kFirstRoom; other <= kLastRoom; ++other) {
+  for (int other = 1; other <= kRoomCount; ++other) {
     if ((before.exits[other] & ~after.exits[other]) != 0) return false;
   }
   const Reach reachBefore = ReachOf(before, room);

@@ -10,7 +10,7 @@
 
 namespace brackenhollow {
 
-using Reach = std::bitset<kLastRoom + 1>;
+using Reach = std::bitset<kRoomCount + 1>;
 
 // The rooms the player in room can walk to.
 Reach ReachOf(const Situation& situation, int room);

@@ -3,9 +3,10 @@
 #include <deque>
 #include <utility>
 
-#include "store/SilentBoxes.h"
+#include "movement/RoomExits.h"
 #include "store/GameState.h"
-#include "world/StateTest.h"
+#include "store/SilentBoxes.h"
+#include "world/StateReadings.h"
 
 namespace brackenhollow {
 
@@ -15,7 +16,7 @@ constexpr std::array<std::pair<unsigned, const char*>, 4> kDirections = {
     {{kNorth, "N"}, {kSouth, "S"}, {kEast, "E"}, {kWest, "W"}}};
 
 // Walks breadth first from room; previous[r] is the room and direction r is entered from.
-Distances Walk(const ExitMap& exits, int from, std::array<std::pair<int, const char*>, kLastRoom + 1>* previous) {
+Distances Walk(const ExitMap& exits, int from, std::array<std::pair<int, const char*>, kRoomCount + 1>* previous) {
   Distances distance;
   distance.fill(-1);
   if (!IsRoom(from)) return distance;
@@ -44,14 +45,14 @@ ExitMap ReadExitMap(GameDatabase& store) {
   // One set of readings for every room: each key or object the exits test is read once.
   StateReadings readings(state);
   ExitMap exits{};
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) exits[room] = OpenDirections(room, readings);
+  for (int room = 1; room <= kRoomCount; ++room) exits[room] = OpenDirections(room, readings);
   return exits;
 }
 
 Distances WalkingDistances(const ExitMap& exits, int from) { return Walk(exits, from, nullptr); }
 
 std::optional<std::vector<std::string>> WalkingRoute(const ExitMap& exits, int from, int to) {
-  std::array<std::pair<int, const char*>, kLastRoom + 1> previous{};
+  std::array<std::pair<int, const char*>, kRoomCount + 1> previous{};
   const Distances distance = Walk(exits, from, &previous);
   if (!IsRoom(to) || distance[to] < 0) return std::nullopt;
   std::vector<std::string> route(static_cast<std::size_t>(distance[to]));

@@ -6,19 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "movement/RoomExits.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 
 class GameDatabase;
 
-// The direction buttons each room enables in the store's present state (DirectionBits), by the
-// game's own picture rules; 0 for a room with no rule that holds. Index 0 is unused.
-using ExitMap = std::array<unsigned, kLastRoom + 1>;
+// The directions each room offers in the store's present state (DirectionBits), by the ways of its
+// record. Index 0 is unused.
+using ExitMap = std::array<unsigned, kRoomCount + 1>;
 ExitMap ReadExitMap(GameDatabase& store);
 
 // Steps from room to every room by the offered exits; -1 where it cannot be reached.
-using Distances = std::array<int, kLastRoom + 1>;
+using Distances = std::array<int, kRoomCount + 1>;
 Distances WalkingDistances(const ExitMap& exits, int from);
 
 // The directions ("N", "S", "E", "W") of a shortest walk from one room to another; an empty walk when

@@ -100,7 +100,7 @@ class Explorer {
   void WalkIntoNarrowerReach(std::size_t index, const Situation& situation, int room) {
     const Reach reach = ReachOf(situation, room);
     std::vector<Reach> seen{reach};
-    for (int target = kFirstRoom; target <= kLastRoom; ++target) {
+    for (int target = 1; target <= kRoomCount; ++target) {
       if (!reach[target]) continue;
       const Reach narrower = ReachOf(situation, target);
       if (std::find(seen.begin(), seen.end(), narrower) != seen.end()) continue;

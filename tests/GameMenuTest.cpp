@@ -21,6 +21,7 @@
 #include "tests/TestSupport.h"
 #include "view/PictureSelection.h"
 #include "view/RoomView.h"
+#include "world/StateReadings.h"
 #include "world/WorldBuild.h"
 
 namespace brackenhollow {
@@ -93,9 +94,10 @@ class GameMenuTest : public ::testing::Test {
     RoomViewContent content = ReadRoomView(before.room, *database, boxes);
     before.roomText = content.roomText;
     before.nouns = content.nounEntries;
-    if (const std::optional<RoomPicture> picture = SelectRoomPicture(before.room, screen->State())) {
-      before.picture = kProgramDirectory + picture->picture;
-      before.directions = picture->directions;
+    StateReadings readings(screen->State());
+    if (const std::optional<std::string> picture = SelectRoomPicture(before.room, readings)) {
+      before.picture = kProgramDirectory + *picture;
+      before.directions = OpenDirections(before.room, readings);
     }
     return before;
   }

@@ -11,6 +11,7 @@
 #include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -39,16 +40,16 @@ TEST_F(HintTest, FirstHintOfANewGameIsTheLampOneRoomWest) {
 
 TEST_F(HintTest, WithTheLeverPulledOnlyTheWalkSouthIsLeft) {
   for (const char* key : {"use green emerald", "use red ruby", "pull lever in tunnel"}) SetKey(key);
-  const Hint hint = ComputeHint(database, 133);
+  const Hint hint = ComputeHint(database, room::kEastWestTunnel);
   ASSERT_EQ(hint.kind, Hint::Kind::Walk);
-  EXPECT_EQ(hint.room, 134);
+  EXPECT_EQ(hint.room, room::kIsland);
   EXPECT_EQ(hint.route, std::vector<std::string>{"S"});
-  EXPECT_EQ(HintLine(hint), "hint 134");
+  EXPECT_EQ(HintLine(hint), "hint " + std::to_string(room::kIsland));
   EXPECT_NE(HintText(hint, 3).find("S"), std::string::npos);
 }
 
 TEST_F(HintTest, OnTheIslandThereIsNothingLeftToHint) {
-  const Hint hint = ComputeHint(database, 134);
+  const Hint hint = ComputeHint(database, room::kIsland);
   EXPECT_EQ(hint.kind, Hint::Kind::Finished);
   EXPECT_EQ(HintLine(hint), "hint none");
 }

@@ -16,7 +16,10 @@
 #include "store/GameRecordset.h"
 #include "store/GameState.h"
 #include "tests/TestSupport.h"
+#include "world/RoomRecord.h"
+#include "world/StateReadings.h"
 #include "world/WorldBuild.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -41,7 +44,7 @@ std::set<int> ReachableFromTheBedroom() {
   std::queue<int> waiting;
   waiting.push(kFirstRoom);
   while (!waiting.empty()) {
-    const RoomExits& row = ExitsTable()[static_cast<std::size_t>(waiting.front() - kFirstRoom)];
+    const RoomExits& row = FindRoomRecord(waiting.front())->exits;
     waiting.pop();
     for (const Way& way : kWays) {
       const Exit& exit = row.*way.exit;
@@ -51,18 +54,21 @@ std::set<int> ReachableFromTheBedroom() {
   return reached;
 }
 
-TEST(Map, HasOneRowPerRoomInRoomOrder) {
-  ASSERT_EQ(ExitsTable().size(), static_cast<std::size_t>(kRoomCount));
-  for (std::size_t index = 0; index < ExitsTable().size(); ++index) {
-    EXPECT_EQ(ExitsTable()[index].room, static_cast<int>(index) + kFirstRoom);
+TEST(Map, HasOneRecordPerRoomInRoomOrder) {
+  ASSERT_EQ(RoomRecords().size(), static_cast<std::size_t>(kRoomCount));
+  for (int room = 1; room <= kRoomCount; ++room) {
+    ASSERT_NE(FindRoomRecord(room), nullptr) << "room " << room;
+    EXPECT_EQ(FindRoomRecord(room)->room, room);
   }
+  EXPECT_EQ(FindRoomRecord(0), nullptr);
+  EXPECT_EQ(FindRoomRecord(kRoomCount + 1), nullptr);
 }
 
 // A mistyped target (a farm exit swapped, the punching bag leading to the wrong room) breaks the way back.
 TEST(Map, EveryWayOfAReachableRoomLeadsBack) {
   for (int room : ReachableFromTheBedroom()) {
     for (const Way& way : kWays) {
-      const Exit& exit = ExitsTable()[static_cast<std::size_t>(room - kFirstRoom)].*way.exit;
+      const Exit& exit = FindRoomRecord(room)->exits.*way.exit;
       if (!EverOffered(exit)) continue;
       EXPECT_EQ(NextRoom(exit.to, way.back), room) << "room " << room << " " << way.text << " -> " << exit.to;
     }
@@ -72,33 +78,35 @@ TEST(Map, EveryWayOfAReachableRoomLeadsBack) {
 TEST(Map, OnlyTheCornfieldDeadEndsAreOutOfReach) {
   const std::set<int> reached = ReachableFromTheBedroom();
   std::set<int> unreached;
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
+  for (int room = 1; room <= kRoomCount; ++room) {
     if (reached.count(room) == 0) unreached.insert(room);
   }
-  EXPECT_EQ(unreached, (std::set<int>{21, 22, 29, 30, 33, 38, 39, 41, 42, 43, 45}));
+  EXPECT_EQ(unreached, (std::set<int>{room::kCornfield21, room::kCornfield22, room::kCornfield29, room::kCornfield30,
+                                      room::kCornfield33, room::kCornfield38, room::kCornfield39, room::kCornfield41,
+                                      room::kCornfield42, room::kCornfield43, room::kCornfield45}));
 }
 
 TEST(Map, MapOnlyWaysAreFollowedButNeverOffered) {
-  EXPECT_EQ(NextRoom(134, "N"), 133);
-  EXPECT_EQ(NextRoom(59, "W"), 95);
-  EXPECT_EQ(ExitsTable()[134 - kFirstRoom].north.opening, Opening::MapOnly);
-  EXPECT_EQ(ExitsTable()[59 - kFirstRoom].west.opening, Opening::MapOnly);
+  EXPECT_EQ(NextRoom(room::kIsland, "N"), room::kEastWestTunnel);
+  EXPECT_EQ(NextRoom(room::kBathroom, "W"), room::kFrontOfFaucet);
+  EXPECT_EQ(FindRoomRecord(room::kIsland)->exits.north.opening, Opening::MapOnly);
+  EXPECT_EQ(FindRoomRecord(room::kBathroom)->exits.west.opening, Opening::MapOnly);
 }
 
 TEST(Map, NoWayMeansStayingAndOddInputChangesNothing) {
-  EXPECT_EQ(NextRoom(1, "E"), 9);
-  EXPECT_EQ(NextRoom(1, "N"), 1);
-  EXPECT_EQ(NextRoom(1, ""), 1);
-  EXPECT_EQ(NextRoom(1, "e"), 1);
+  EXPECT_EQ(NextRoom(room::kBedroom, "E"), room::kEastSideOfBedroom);
+  EXPECT_EQ(NextRoom(room::kBedroom, "N"), room::kBedroom);
+  EXPECT_EQ(NextRoom(room::kBedroom, ""), room::kBedroom);
+  EXPECT_EQ(NextRoom(room::kBedroom, "e"), room::kBedroom);
   EXPECT_EQ(NextRoom(0, "E"), 0);
-  EXPECT_EQ(NextRoom(kLastRoom + 1, "N"), kLastRoom + 1);
+  EXPECT_EQ(NextRoom(kRoomCount + 1, "N"), kRoomCount + 1);
 }
 
 // Every key a way waits for is one a puzzle sets, and at least one of its keys belongs to a puzzle solved
 // in that room or one that rewrites the room's text, so the player is told why the way opened (picking
 // up the dumbbell rewrites the icy lake's text).
 TEST(Map, EveryWayWaitsForAPuzzleThatConcernsItsRoom) {
-  std::map<std::string, std::set<int>> roomsOf = {{key::kHaveWeight, {126}}};
+  std::map<std::string, std::set<int>> roomsOf = {{key::kHaveWeight, {room::kEdgeOfIcyLake}}};
   for (const PuzzleRow& row : PuzzleRows()) {
     for (const Effect& key : row.effects) {
       if (key.kind != EffectKind::SetKey) continue;
@@ -109,12 +117,12 @@ TEST(Map, EveryWayWaitsForAPuzzleThatConcernsItsRoom) {
       }
     }
   }
-  for (const RoomExits& row : ExitsTable()) {
+  for (const RoomRecord& row : RoomRecords()) {
     for (const Way& way : kWays) {
-      const Exit& exit = row.*way.exit;
-      if (exit.Tests().empty()) continue;
+      const Exit& exit = row.exits.*way.exit;
+      if (exit.tests.Empty()) continue;
       bool concernsTheRoom = false;
-      for (const StateTest& test : exit.Tests()) {
+      for (const StateTest& test : exit.tests.All()) {
         EXPECT_EQ(test.kind, StateTest::Kind::Status) << "room " << row.room << " " << way.text;
         const auto found = roomsOf.find(std::string(test.name));
         ASSERT_NE(found, roomsOf.end()) << "room " << row.room << " " << way.text << " waits for " << test.name;
@@ -143,18 +151,18 @@ class OpenWaysTest : public ::testing::Test {
 // A way that waits for a puzzle is closed in the starting world and opens once the puzzle is solved;
 // the tunnel's ways close when the ship sails.
 TEST_F(OpenWaysTest, WaysOpenAndCloseWithTheirPuzzles) {
-  for (const RoomExits& row : ExitsTable()) {
+  for (const RoomRecord& row : RoomRecords()) {
     for (const Way& way : kWays) {
-      const Exit& exit = row.*way.exit;
+      const Exit& exit = row.exits.*way.exit;
       if (exit.to == 0) continue;
       const bool openAtStart = exit.opening == Opening::Always || exit.opening == Opening::Unless;
       EXPECT_EQ((Open(row.room) & way.bit) != 0, openAtStart) << "room " << row.room << " " << way.text;
     }
   }
   for (const char* key : kAllKeys) state.SetActionStatus(key, "1");
-  for (const RoomExits& row : ExitsTable()) {
+  for (const RoomRecord& row : RoomRecords()) {
     for (const Way& way : kWays) {
-      const Exit& exit = row.*way.exit;
+      const Exit& exit = row.exits.*way.exit;
       if (exit.to == 0) continue;
       const bool openWhenSolved = exit.opening == Opening::Always || exit.opening == Opening::When;
       EXPECT_EQ((Open(row.room) & way.bit) != 0, openWhenSolved) << "room " << row.room << " " << way.text;
@@ -162,14 +170,14 @@ TEST_F(OpenWaysTest, WaysOpenAndCloseWithTheirPuzzles) {
   }
   EXPECT_TRUE(boxes.informed.empty());
   EXPECT_EQ(Open(0), kNoDirection);
-  EXPECT_EQ(Open(kLastRoom + 1), kNoDirection);
+  EXPECT_EQ(Open(kRoomCount + 1), kNoDirection);
 }
 
 // A way the starting text calls locked or blocked is closed until its puzzle is solved.
 TEST_F(OpenWaysTest, WaysTheStartingTextCallsLockedOrBlockedAreClosed) {
   const std::regex shut("lock|block");
   std::size_t checked = 0;
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
+  for (int room = 1; room <= kRoomCount; ++room) {
     const unsigned open = Open(room);
     std::string text;
     {

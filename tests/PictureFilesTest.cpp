@@ -34,9 +34,9 @@
 #include "art/painter/PropRegistry.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
-#include "movement/RoomExits.h"
 #include "tests/TestSupport.h"
 #include "view/PictureTables.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -221,7 +221,7 @@ TEST(PictureFiles, NoTwoFilesAreTheSame) {
 TEST(PictureFiles, EachRoomsPicturesTellItsStatesApart) {
   constexpr double kVisibleShare = 0.005;
   int roomsWithStates = 0;
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
+  for (int room = 1; room <= kRoomCount; ++room) {
     const std::vector<std::string> names = RoomPictureNames(room);
     if (names.size() < 2) continue;
     ++roomsWithStates;
@@ -398,7 +398,7 @@ TEST(SceneTexts, TheScenesPaintExactlyThePicturesTheGameNames) {
   }
   const std::vector<std::string> named = AllPictureNames();
   EXPECT_EQ(painted, std::set<std::string>(named.begin(), named.end()));
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
+  for (int room = 1; room <= kRoomCount; ++room) {
     const std::vector<std::string> roomNames = RoomPictureNames(room);
     EXPECT_EQ(paintedByRoom[room], std::set<std::string>(roomNames.begin(), roomNames.end())) << "room " << room;
   }

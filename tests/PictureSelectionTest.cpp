@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -16,8 +17,10 @@
 #include "store/GameState.h"
 #include "tests/TestSupport.h"
 #include "view/PictureSelection.h"
-#include "view/PictureTables.h"
+#include "world/RoomRecord.h"
+#include "world/StateReadings.h"
 #include "world/WorldBuild.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -26,10 +29,18 @@ class PictureSelectionTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(BuildWorldDatabase(database)); }
 
-  RoomPicture Select(int room) {
-    const std::optional<RoomPicture> choice = SelectRoomPicture(room, state);
-    EXPECT_TRUE(choice.has_value()) << "room " << room;
-    return choice.value_or(RoomPicture{"<none>", 0});
+  struct Shown {
+    std::string picture;
+    unsigned directions;  // DirectionBits
+  };
+
+  // The picture and the exits as the screen chooses them: with one set of readings, picture first.
+  Shown Select(int room) {
+    StateReadings readings(state);
+    const std::optional<std::string> picture = SelectRoomPicture(room, readings);
+    EXPECT_TRUE(picture.has_value()) << "room " << room;
+    if (!picture) return {"<none>", 0};
+    return {*picture, OpenDirections(room, readings)};
   }
 
   bool LiesInTheStartingWorld(int room, const std::string& name) {
@@ -48,10 +59,10 @@ class PictureSelectionTest : public ::testing::Test {
 };
 
 TEST_F(PictureSelectionTest, EveryRoomHasAPictureInTheStartingWorldWithoutABox) {
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) Select(room);
+  for (int room = 1; room <= kRoomCount; ++room) Select(room);
   EXPECT_TRUE(boxes.informed.empty()) << boxes.informed.front();
   EXPECT_FALSE(SelectRoomPicture(0, state).has_value());
-  EXPECT_FALSE(SelectRoomPicture(kLastRoom + 1, state).has_value());
+  EXPECT_FALSE(SelectRoomPicture(kRoomCount + 1, state).has_value());
 }
 
 TEST_F(PictureSelectionTest, StateChangesPictureAndExits) {
@@ -106,16 +117,18 @@ TEST_F(PictureSelectionTest, PicturesShowWhetherTheThingsOfTheStartingWorldAreSt
     return false;
   };
   std::size_t checked = 0;
-  for (const PictureCase& pictureCase : PictureCases()) {
-    for (const StateTest& test : pictureCase.tests) {
-      const std::string name(test.name);
-      if (test.kind != StateTest::Kind::Gone || !LiesInTheStartingWorld(pictureCase.room, name)) continue;
-      ASSERT_TRUE(BuildWorldDatabase(database));
-      const std::string there = Select(pictureCase.room).picture;
-      EXPECT_FALSE(readsAsGone(there)) << "room " << pictureCase.room << " with " << name << ": " << there;
-      state.SetObjectGone(name);
-      EXPECT_NE(Select(pictureCase.room).picture, there) << "room " << pictureCase.room << " without " << name;
-      ++checked;
+  for (const RoomRecord& record : RoomRecords()) {
+    for (const PictureCase& pictureCase : record.Pictures()) {
+      for (const StateTest& test : pictureCase.tests.All()) {
+        const std::string name(test.name);
+        if (test.kind != StateTest::Kind::Gone || !LiesInTheStartingWorld(record.room, name)) continue;
+        ASSERT_TRUE(BuildWorldDatabase(database));
+        const std::string there = Select(record.room).picture;
+        EXPECT_FALSE(readsAsGone(there)) << "room " << record.room << " with " << name << ": " << there;
+        state.SetObjectGone(name);
+        EXPECT_NE(Select(record.room).picture, there) << "room " << record.room << " without " << name;
+        ++checked;
+      }
     }
   }
   EXPECT_GT(checked, 10u);
@@ -124,14 +137,14 @@ TEST_F(PictureSelectionTest, PicturesShowWhetherTheThingsOfTheStartingWorldAreSt
 // Gone flags and statuses are "0" or "1": every mix of the values a room's cases test must choose a
 // picture, and every case must be chosen by some mix (a flipped literal leaves a state without a picture
 // or a picture that never shows).
-TEST(PictureCases, EveryStateOfARoomHasAPictureAndEveryCaseIsReachable) {
-  std::map<int, std::vector<const PictureCase*>> casesOf;
-  for (const PictureCase& pictureCase : PictureCases()) casesOf[pictureCase.room].push_back(&pictureCase);
-  EXPECT_EQ(casesOf.size(), static_cast<std::size_t>(kRoomCount));
-  for (const auto& [room, cases] : casesOf) {
+TEST(RoomRecords, EveryStateOfARoomHasAPictureAndEveryCaseIsReachable) {
+  for (const RoomRecord& record : RoomRecords()) {
+    const int room = record.room;
+    std::vector<const PictureCase*> cases;
+    for (const PictureCase& pictureCase : record.Pictures()) cases.push_back(&pictureCase);
     std::vector<std::pair<StateTest::Kind, std::string_view>> tested;
     for (const PictureCase* pictureCase : cases) {
-      for (const StateTest& test : pictureCase->tests) {
+      for (const StateTest& test : pictureCase->tests.All()) {
         const auto subject = std::make_pair(test.kind, test.name);
         if (std::find(tested.begin(), tested.end(), subject) == tested.end()) tested.push_back(subject);
       }
@@ -144,7 +157,8 @@ TEST(PictureCases, EveryStateOfARoomHasAPictureAndEveryCaseIsReachable) {
         return ((one ? "1" : "0") == test.literal) == test.equal;
       };
       const auto first = std::find_if(cases.begin(), cases.end(), [&](const PictureCase* pictureCase) {
-        return std::all_of(pictureCase->tests.begin(), pictureCase->tests.end(), holds);
+        const std::span<const StateTest> tests = pictureCase->tests.All();
+        return std::all_of(tests.begin(), tests.end(), holds);
       });
       EXPECT_NE(first, cases.end()) << "room " << room << " has no picture for mix " << mix;
       if (first != cases.end()) chosen.insert(*first);

@@ -1,4 +1,4 @@
-// Checks the puzzle, picture and exit tables against the starting world the game builds: a key or a
+// Checks the puzzle tables and the room records against the starting world the game builds: a key or a
 // name that differs by one letter from the stored one would make a puzzle that silently never fires, so
 // every name a row uses is looked up in the starting world, and the rows are checked for the shape the
 // interpreter needs.
@@ -17,9 +17,9 @@
 
 #include "actions/PuzzleRow.h"
 #include "actions/Verbs.h"
-#include "movement/RoomExits.h"
-#include "view/PictureTables.h"
+#include "world/CloseUpPictures.h"
 #include "world/PlacedObjects.h"
+#include "world/RoomRecord.h"
 #include "world/WorldBuild.h"
 #include "world/WorldFacts.h"
 
@@ -127,10 +127,12 @@ TEST(PuzzleTables, NoTwoRowsCompeteForTheSameChoice) {
 
 TEST(PuzzleTables, EveryKeyIsOneTheWorldStores) {
   ASSERT_EQ(World().keys.size(), static_cast<std::size_t>(kKeyCount)) << "the world did not load as expected";
-  for (const PictureCase& pictureCase : PictureCases()) {
-    for (const StateTest& test : pictureCase.tests) {
-      if (test.kind != StateTest::Kind::Status) continue;
-      EXPECT_TRUE(World().keys.count(std::string(test.name))) << "room " << pictureCase.room << " tests " << test.name;
+  for (const RoomRecord& record : RoomRecords()) {
+    for (const PictureCase& pictureCase : record.Pictures()) {
+      for (const StateTest& test : pictureCase.tests.All()) {
+        if (test.kind != StateTest::Kind::Status) continue;
+        EXPECT_TRUE(World().keys.count(std::string(test.name))) << "room " << record.room << " tests " << test.name;
+      }
     }
   }
   for (const PuzzleRow& row : PuzzleRows()) {
@@ -321,11 +323,13 @@ TEST(PuzzleTables, PicturesTestTheGoneFlagOfThingsInTheirRoom) {
   for (const PuzzleRow& row : PuzzleRows()) {
     for (const Effect* placed : EffectsOf(row, EffectKind::PlaceObject)) lyingIn[placed->room].insert(placed->name);
   }
-  for (const PictureCase& pictureCase : PictureCases()) {
-    for (const StateTest& test : pictureCase.tests) {
-      if (test.kind != StateTest::Kind::Gone) continue;
-      EXPECT_TRUE(lyingIn[pictureCase.room].count(std::string(test.name)))
-          << "room " << pictureCase.room << " tests " << test.name;
+  for (const RoomRecord& record : RoomRecords()) {
+    for (const PictureCase& pictureCase : record.Pictures()) {
+      for (const StateTest& test : pictureCase.tests.All()) {
+        if (test.kind != StateTest::Kind::Gone) continue;
+        EXPECT_TRUE(lyingIn[record.room].count(std::string(test.name)))
+            << "room " << record.room << " tests " << test.name;
+      }
     }
   }
 }
@@ -333,14 +337,15 @@ TEST(PuzzleTables, PicturesTestTheGoneFlagOfThingsInTheirRoom) {
 // The keys a room's picture or ways wait for.
 std::set<std::string> KeysShownByRooms() {
   std::set<std::string> keys;
-  for (const PictureCase& pictureCase : PictureCases()) {
-    for (const StateTest& test : pictureCase.tests) {
-      if (test.kind == StateTest::Kind::Status) keys.insert(std::string(test.name));
+  for (const RoomRecord& record : RoomRecords()) {
+    for (const PictureCase& pictureCase : record.Pictures()) {
+      for (const StateTest& test : pictureCase.tests.All()) {
+        if (test.kind == StateTest::Kind::Status) keys.insert(std::string(test.name));
+      }
     }
-  }
-  for (const RoomExits& row : ExitsTable()) {
-    for (const Exit& exit : {row.north, row.south, row.east, row.west}) {
-      for (const StateTest& test : exit.Tests()) keys.insert(std::string(test.name));
+    const RoomExits& exits = record.exits;
+    for (const Exit& exit : {exits.north, exits.south, exits.east, exits.west}) {
+      for (const StateTest& test : exit.tests.All()) keys.insert(std::string(test.name));
     }
   }
   return keys;

@@ -127,7 +127,14 @@ std::string Around(const std::string& transcript, std::size_t offset, int before
 
 class ReplayScriptTest : public ::testing::TestWithParam<std::string> {};
 
-std::string ScriptName(const ::testing::TestParamInfo<std::string>& script) { return script.param; }
+// A test name may hold only letters, digits and underscores.
+std::string ScriptName(const ::testing::TestParamInfo<std::string>& script) {
+  std::string name = script.param;
+  for (char& c : name) {
+    if (!IsWordChar(c)) c = '_';
+  }
+  return name;
+}
 
 TEST_P(ReplayScriptTest, PlaysThroughWithEveryExpectationInOrder) {
   const fs::path path = ScriptDirectory() / (GetParam() + ".txt");
@@ -179,8 +186,24 @@ TEST_P(ReplayScriptTest, PlaysThroughWithEveryExpectationInOrder) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, ReplayScriptTest,
-                         ::testing::Values("walkthrough", "explore", "rules", "reset", "resume", "undo"),
-                         ScriptName);
+// Every script in the folder, by its name without ".txt", in name order: a new script is played
+// without being listed anywhere.
+std::vector<std::string> ScriptNames() {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(ScriptDirectory(), error)) {
+    if (entry.path().extension() == ".txt") names.push_back(entry.path().stem().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(ReplayScripts, AreFoundInTheScriptFolder) {
+  EXPECT_TRUE(fs::is_directory(ScriptDirectory())) << ScriptDirectory();
+  const std::vector<std::string> names = ScriptNames();
+  EXPECT_NE(std::find(names.begin(), names.end(), "walkthrough"), names.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, ReplayScriptTest, ::testing::ValuesIn(ScriptNames()), ScriptName);
 
 }  // namespace

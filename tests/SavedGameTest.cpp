@@ -6,7 +6,9 @@
 #include "store/GameDatabase.h"
 #include "store/GameState.h"
 #include "tests/TestSupport.h"
+#include "view/RoomView.h"
 #include "world/WorldBuild.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -15,8 +17,11 @@ TEST(ParseSavedRoom, ReadsAsPercentIAndFallsBackToRoomOneForWhatIsNoRoom) {
   EXPECT_EQ(ParseSavedRoom("12"), 12);
   EXPECT_EQ(ParseSavedRoom("012"), 10);  // octal, as "%i" reads it
   EXPECT_EQ(ParseSavedRoom("0x0C"), 12);
-  EXPECT_EQ(ParseSavedRoom("134"), 134);
-  for (const char* notARoom : {"0", "135", "999", "-3", "abc", "Empty"}) EXPECT_EQ(ParseSavedRoom(notARoom), 1) << notARoom;
+  EXPECT_EQ(ParseSavedRoom(std::to_string(kRoomCount)), kRoomCount);
+  for (const std::string& notARoom : {std::string("0"), std::to_string(kRoomCount + 1), std::string("-3"),
+                                      std::string("abc"), std::string("Empty")}) {
+    EXPECT_EQ(ParseSavedRoom(notARoom), kFirstRoom) << notARoom;
+  }
 }
 
 TEST(ReadSavedGame, NamesTheSavedRoomAndIsEmptyWithoutAGame) {

@@ -21,6 +21,7 @@
 #include "tests/ScriptedPlay.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -79,10 +80,10 @@ class WorldCheckTest : public ::testing::Test {
   }
 
   // The rooms the player can walk to: states alike in world and reach have the same ways on.
-  std::bitset<kLastRoom + 1> Reach() {
+  std::bitset<kRoomCount + 1> Reach() {
     const Distances distance = WalkingDistances(ReadExitMap(database), screen.CurrentRoom());
-    std::bitset<kLastRoom + 1> reach;
-    for (int room = kFirstRoom; room <= kLastRoom; ++room) reach[room] = distance[room] >= 0;
+    std::bitset<kRoomCount + 1> reach;
+    for (int room = 1; room <= kRoomCount; ++room) reach[room] = distance[room] >= 0;
     return reach;
   }
 
@@ -97,20 +98,20 @@ TEST_F(WorldCheckTest, IslandStaysWithinReachFromEveryStateOfTheWalkthrough) {
   std::set<std::pair<std::uint64_t, std::string>> checked;
   for (const std::string& command : walkthrough) {
     ASSERT_TRUE(testing::PlayLine(screen, database, command)) << command;
-    if (screen.CurrentRoom() == kLastRoom) break;
+    if (screen.CurrentRoom() == room::kIsland) break;
     if (!checked.emplace(WorldFingerprint(database), Reach().to_string()).second) continue;
     WorldSearch search(database, screen.CurrentRoom());
     EXPECT_TRUE(search.FindWay().has_value()) << "no way to the island after \"" << command << "\" in room "
                                               << screen.CurrentRoom();
   }
-  EXPECT_EQ(screen.CurrentRoom(), kLastRoom);
+  EXPECT_EQ(screen.CurrentRoom(), room::kIsland);
   EXPECT_GT(checked.size(), 50u);
 }
 
 TEST_F(WorldCheckTest, FollowingOnlyTheHintsFromANewGameReachesTheIsland) {
   ASSERT_TRUE(testing::PlayLine(screen, database, "start"));
   FollowHints();
-  EXPECT_EQ(screen.CurrentRoom(), kLastRoom);
+  EXPECT_EQ(screen.CurrentRoom(), room::kIsland);
 }
 
 TEST_F(WorldCheckTest, FollowingOnlyTheHintsFromPointsOfTheWalkthroughReachesTheIsland) {
@@ -118,7 +119,7 @@ TEST_F(WorldCheckTest, FollowingOnlyTheHintsFromPointsOfTheWalkthroughReachesThe
     SCOPED_TRACE(std::to_string(percent) + "% into the walkthrough");
     ASSERT_NO_FATAL_FAILURE(PlayWalkthrough(percent));
     FollowHints();
-    EXPECT_EQ(screen.CurrentRoom(), kLastRoom);
+    EXPECT_EQ(screen.CurrentRoom(), room::kIsland);
   }
 }
 

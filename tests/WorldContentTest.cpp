@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "movement/RoomExits.h"
 #include "store/GameDatabase.h"
 #include "tests/TestSupport.h"
 #include "world/WorldBuild.h"
@@ -218,7 +217,7 @@ TEST_F(WorldContentTest, StoredKeysAreTheNamedKeysAllUnsolved) {
 // A room without its text row would show an empty text and no objects line.
 TEST_F(WorldContentTest, EveryRoomHasExactlyOneTextAndNoOtherRoomHasOne) {
   EXPECT_EQ(Query("SELECT count(*) FROM Descriptions"), (Rows{{std::to_string(kRoomCount)}}));
-  for (int room = kFirstRoom; room <= kLastRoom; ++room) {
+  for (int room = 1; room <= kRoomCount; ++room) {
     const Rows rows =
         Query("SELECT roomname, Description, NewDescr FROM Descriptions WHERE Roomnumber = " + std::to_string(room));
     ASSERT_EQ(rows.size(), 1u) << "room " << room;
@@ -226,6 +225,24 @@ TEST_F(WorldContentTest, EveryRoomHasExactlyOneTextAndNoOtherRoomHasOne) {
     EXPECT_GT(rows[0][1].size(), 20u) << "room " << room;
     EXPECT_EQ(rows[0][2], rows[0][1]) << "room " << room << ": a new game starts with the first text";
   }
+}
+
+// The code names rooms by their names in the world: a name must lead to the room that bears it, and the
+// island and the first room are where the story ends and starts.
+TEST_F(WorldContentTest, GeneratedRoomNamesAreTheRoomsOfThatName) {
+  const std::vector<std::pair<int, std::string>> named = {
+      {room::kBedroom, "bedroom"},        {room::kNextToWell, "next to well"},
+      {room::kAlley87, "alley"},          {room::kAlley112, "alley"},
+      {room::kMagiciansStore, "magician's store"}, {room::kIsland, "Island"},
+  };
+  for (const auto& [room, name] : named) {
+    EXPECT_EQ(Query("SELECT roomname FROM Descriptions WHERE Roomnumber = " + std::to_string(room)), (Rows{{name}}))
+        << "room " << room;
+  }
+  EXPECT_EQ(Query("SELECT room FROM currentroom"), (Rows{{std::to_string(kFirstRoom)}}));
+  EXPECT_TRUE(Contains(Query("SELECT Description FROM Descriptions WHERE Roomnumber = " +
+                             std::to_string(room::kIsland))[0][0],
+                       "reached the island"));
 }
 
 // The maze's rooms are told apart only by the number on their stalks.
@@ -277,7 +294,7 @@ TEST_F(WorldContentTest, LongRoomTextsKeepTheirClues) {
       {108, {"west"}},
       {110, {"east"}},
       {126, {"20 pounds", "west"}},
-      {134, {"Exit", "OK", "\"RESET THE GAME\"", "Action button"}},
+      {room::kIsland, {"Exit", "OK", "\"RESET THE GAME\"", "Action button"}},
   };
   for (const auto& [room, needles] : clues) {
     const Rows rows = Query("SELECT Description FROM Descriptions WHERE Roomnumber = " + std::to_string(room));

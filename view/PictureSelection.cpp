@@ -1,20 +1,22 @@
 #include "view/PictureSelection.h"
 
-#include "movement/RoomExits.h"
-#include "view/PictureTables.h"
-#include "world/StateTest.h"
+#include "world/RoomRecord.h"
+#include "world/StateReadings.h"
 
 namespace brackenhollow {
 
-std::optional<RoomPicture> SelectRoomPicture(int room, GameState& state) {
-  // One set of readings for the picture and the exits, so a key both ask about is read (and any
-  // "No records found" box shown) once, in the order of the room's picture tests.
-  StateReadings readings(state);
-  for (const PictureCase& pictureCase : PictureCases()) {
-    if (pictureCase.room != room || !readings.AllHold(pictureCase.tests)) continue;
-    return RoomPicture{pictureCase.picture, OpenDirections(room, readings)};
+std::optional<std::string> SelectRoomPicture(int room, StateReadings& readings) {
+  const RoomRecord* record = FindRoomRecord(room);
+  if (record == nullptr) return std::nullopt;
+  for (const PictureCase& pictureCase : record->Pictures()) {
+    if (readings.AllHold(pictureCase.tests)) return std::string(pictureCase.picture);
   }
   return std::nullopt;
+}
+
+std::optional<std::string> SelectRoomPicture(int room, GameState& state) {
+  StateReadings readings(state);
+  return SelectRoomPicture(room, readings);
 }
 
 }  // namespace brackenhollow

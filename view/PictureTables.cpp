@@ -2,235 +2,33 @@
 
 #include <algorithm>
 
-#include "world/PlacedObjects.h"
-#include "world/WorldFacts.h"
+#include "world/CloseUpPictures.h"
+#include "world/RoomRecord.h"
 
 namespace brackenhollow {
 
 namespace {
 
-std::vector<PictureCase> MakeCases() {
-  return {
-    {1, {KeyIs(key::kReadTheLetter, "0")}, "\\bedroom1.gif"},
-    {1, {KeyIsNot(key::kReadTheLetter, "0")}, "\\bedroom100.gif"},
-    {2, {KeyIs(key::kLampOnRoom1, "0")}, "\\bedroom left not lit.gif"},
-    {2, {KeyIsNot(key::kLampOnRoom1, "0"), GoneIs(object::kLetter, "1")}, "\\bedroom left lit.gif"},
-    {2, {KeyIsNot(key::kLampOnRoom1, "0"), GoneIsNot(object::kLetter, "1")}, "\\bedroom left lit letter.gif"},
-    {3, {}, "\\welcomematcloseup.gif"},
-    {4, {}, "\\front of house with welcome mat.gif"},
-    {5, {}, "\\sidewindoweast.gif"},
-    {6, {}, "\\sidewindowwest.gif"},
-    {7, {}, "\\well outside.gif"},
-    {8, {}, "\\well close up.gif"},
-    {9, {KeyIs(key::kMoveMirror, "0")}, "\\eastside move mirror not yet.gif"},
-    {9, {KeyIsNot(key::kMoveMirror, "0"), GoneIs(object::kRope, "0")}, "\\eastside move mirror rope.gif"},
-    {9, {KeyIsNot(key::kMoveMirror, "0"), GoneIsNot(object::kRope, "0")}, "\\eastside move mirror no rope.gif"},
-    {10, {}, "\\threehousesotherside.gif"},
-    {11, {}, "\\threewayhousestwohouseswitch.gif"},
-    {12, {}, "\\threewayhousegreenhouse.gif"},
-    {13, {}, "\\threewayhousetanhouse.gif"},
-    {14, {}, "\\threewayredhousecloseup.gif"},
-    {15, {KeyIs(key::kUseCoinFromWellToPayToolboth, "1")}, "\\tollboothopen.gif"},
-    {15, {KeyIsNot(key::kUseCoinFromWellToPayToolboth, "1")}, "\\tollbooth.gif"},
-    {16, {}, "\\scarcrowfrombehind.gif"},
-    {17, {}, "\\scarecrow.gif"},
-    {18, {KeyIs(key::kPayTheFarmerToGetIntoCornField, "0")}, "\\cornfield entrance.gif"},
-    {18, {KeyIsNot(key::kPayTheFarmerToGetIntoCornField, "0")}, "\\cornfield entrance open.gif"},
-    {19, {}, "\\corn2.gif"},
-    {20, {}, "\\corn3.gif"},
-    {21, {}, "\\corn4.gif"},
-    {22, {}, "\\corn field.gif"},
-    {23, {}, "\\corn2.gif"},
-    {24, {}, "\\corn3.gif"},
-    {25, {}, "\\corn4.gif"},
-    {26, {}, "\\corn field.gif"},
-    {27, {}, "\\corn2.gif"},
-    {28, {}, "\\corn3.gif"},
-    {29, {}, "\\corn4.gif"},
-    {30, {}, "\\corn field.gif"},
-    {31, {}, "\\corn2.gif"},
-    {32, {}, "\\corn3.gif"},
-    {33, {}, "\\corn4.gif"},
-    {34, {}, "\\corn field.gif"},
-    {35, {GoneIs(object::kScythe, "0")}, "\\cornfield scythe.gif"},
-    {35, {GoneIsNot(object::kScythe, "0")}, "\\cornfield scythe no scythe.gif"},
-    {36, {}, "\\corn3.gif"},
-    {37, {}, "\\corn4.gif"},
-    {38, {}, "\\corn field.gif"},
-    {39, {}, "\\corn2.gif"},
-    {40, {GoneIs(object::kClothespin, "0")}, "\\cornfield clothespin.gif"},
-    {40, {GoneIsNot(object::kClothespin, "0")}, "\\cornfield clothespin gone.gif"},
-    {41, {}, "\\corn4.gif"},
-    {42, {}, "\\corn field.gif"},
-    {43, {}, "\\corn2.gif"},
-    {44, {}, "\\corn3.gif"},
-    {45, {}, "\\corn4.gif"},
-    {46, {}, "\\three way path in forest.gif"},
-    {47, {GoneIs(object::kCrowbar, "0")}, "\\junkyard with crowbar1.gif"},
-    {47, {GoneIsNot(object::kCrowbar, "0")}, "\\junkyard without crowbar1.gif"},
-    {48, {KeyIs(key::kGiveMeatToDog48, "1")}, "\\deaddog.gif"},
-    {48, {KeyIsNot(key::kGiveMeatToDog48, "1")}, "\\dog on a leash.gif"},
-    {49, {}, "\\power lines and graveyard.gif"},
-    {50, {KeyIs(key::kDigWithShovelToGetBoneKeyToLighthouse, "0")}, "\\grave close up.gif"},
-    {50, {KeyIsNot(key::kDigWithShovelToGetBoneKeyToLighthouse, "0")}, "\\grave dug up.gif"},
-    {51, {}, "\\bridge.gif"},
-    {52, {}, "\\four way road with tree.gif"},
-    {53, {}, "\\bonfire.gif"},
-    {54, {}, "\\haystacks.gif"},
-    {55, {}, "\\mansion front.gif"},
-    {56, {KeyIs(key::kUnlockMansionDoor, "1")}, "\\mansiondooropen.gif"},
-    {56, {KeyIsNot(key::kUnlockMansionDoor, "1")}, "\\mansion front closeup.gif"},
-    {57, {}, "\\hallway 3 doors.gif"},
-    {58, {GoneIs(object::kRat, "1")}, "\\rat no rat.gif"},
-    {58, {GoneIsNot(object::kRat, "1")}, "\\rat hole.gif"},
-    {59, {}, "\\bathroom.gif"},
-    {60, {}, "\\room with closet and sculpture.gif"},
-    {61, {KeyIs(key::kUseTurpentineOnPainting, "0")}, "\\painting1.gif"},
-    {61, {KeyIsNot(key::kUseTurpentineOnPainting, "0")}, "\\painting2.gif"},
-    {62, {}, "\\room with dresser for scissors.gif"},
-    {63, {KeyIs(key::kUseBloodyKeyToOpenDoor, "0")}, "\\hallway 2 doors.gif"},
-    {63, {KeyIsNot(key::kUseBloodyKeyToOpenDoor, "0")}, "\\hallway 2 doors open.gif"},
-    {64, {KeyIs(key::kPullTorch, "0")}, "\\room with torch.gif"},
-    {64, {KeyIsNot(key::kPullTorch, "0")}, "\\pull torch room open.gif"},
-    {65, {KeyIs(key::kUseVioletKeyInLibrary, "0")}, "\\library.gif"},
-    {65, {KeyIsNot(key::kUseVioletKeyInLibrary, "0")}, "\\library door open.gif"},
-    {66, {}, "\\telescope room.gif"},
-    {67, {KeyIs(key::kLookThroughTelescopeToFindLighthouse, "0")}, "\\telescopeclose.gif"},
-    {67, {KeyIsNot(key::kLookThroughTelescopeToFindLighthouse, "0")}, "\\telescope close up.gif"},
-    {68, {}, "\\room with hole in the wall.gif"},
-    {69, {GoneIs(object::kCarrot, "0"), GoneIs(object::kTeapot, "0")}, "\\kitchen teapot carrot.gif"},
-    {69, {GoneIs(object::kCarrot, "0"), GoneIsNot(object::kTeapot, "0")}, "\\kitchen carrot only.gif"},
-    {69, {GoneIsNot(object::kCarrot, "0"), GoneIs(object::kTeapot, "0")}, "\\kitchen teapot only.gif"},
-    {69, {GoneIsNot(object::kCarrot, "0"), GoneIsNot(object::kTeapot, "0")}, "\\kitchen nothing.gif"},
-    {70, {KeyIs(key::kFeedSnakes, "0")}, "\\insde cave with snakes.gif"},
-    {70, {KeyIsNot(key::kFeedSnakes, "0"), GoneIs(object::kPlasticNine, "0")}, "\\snakesgone.gif"},
-    {70, {KeyIsNot(key::kFeedSnakes, "0"), GoneIsNot(object::kPlasticNine, "0")}, "\\snakesgone no nine.gif"},
-    {71, {}, "\\cave in forest with boulders blocking it.gif"},
-    {72, {KeyIs(key::kCutBrushWithScythe, "1")}, "\\bushwith hole.gif"},
-    {72, {KeyIsNot(key::kCutBrushWithScythe, "1")}, "\\bush thick cant pass.gif"},
-    {73, {}, "\\treehousefaraway.gif"},
-    {74, {KeyIs(key::kUseTreeKeyToOpenTreeHouse, "0")}, "\\treehousefront.gif"},
-    {74, {KeyIsNot(key::kUseTreeKeyToOpenTreeHouse, "0")}, "\\treehousefrontopen.gif"},
-    {75, {GoneIs(object::kStaff, "0")}, "\\insidetreehouse.gif"},
-    {75, {GoneIsNot(object::kStaff, "0")}, "\\insidetreehouse no staff.gif"},
-    {76, {}, "\\spike wall different side.gif"},
-    {77, {}, "\\spike wall with heavy grass.gif"},
-    {78, {KeyIs(key::kUseAmuletToOpenGate, "0")}, "\\gate.gif"},
-    {78, {KeyIsNot(key::kUseAmuletToOpenGate, "0")}, "\\gate open.gif"},
-    {79, {}, "\\beach.gif"},
-    {80, {}, "\\dock.gif"},
-    {81, {KeyIs(key::kUseLightbulbAtLighhouse, "0")}, "\\boat no boat.gif"},
-    {81, {KeyIsNot(key::kUseLightbulbAtLighhouse, "0")}, "\\boat from lighthouse.gif"},
-    {82, {}, "\\lighthouse.gif"},
-    {83, {KeyIs(key::kUseBoneKey, "0")}, "\\lighthouse entrance.gif"},
-    {83, {KeyIsNot(key::kUseBoneKey, "0")}, "\\lighthouse entrance open.gif"},
-    {84, {KeyIs(key::kUseLightbulbAtLighhouse, "0")}, "\\insde lighthouse missing power.gif"},
-    {84, {KeyIsNot(key::kUseLightbulbAtLighhouse, "0")}, "\\inside lighthouse lit.gif"},
-    {85, {}, "\\middle of ocean.gif"},
-    {86, {}, "\\drowned with bubbles.gif"},
-    {87, {}, "\\manhole.gif"},
-    {88, {KeyIs(key::kOpenmanholeWithCrowbar, "1")}, "\\manholeopen.gif"},
-    {88, {KeyIsNot(key::kOpenmanholeWithCrowbar, "1")}, "\\manholecloser.gif"},
-    {89, {}, "\\sewage tube with open top.gif"},
-    {90, {}, "\\sewage pipe.gif"},
-    {91, {KeyIs(key::kFeedTheToad, "0")}, "\\under bridge.gif"},
-    {91, {KeyIsNot(key::kFeedTheToad, "0")}, "\\under bridge no frog.gif"},
-    {92, {GoneIs(object::kWaterWings, "0")}, "\\brideundercloseup waterwings.gif"},
-    {92, {GoneIsNot(object::kWaterWings, "0")}, "\\brideundercloseup no wings.gif"},
-    {93, {KeyIs(key::kUseNumber9, "0")}, "\\sculpture close up.gif"},
-    {93, {KeyIsNot(key::kUseNumber9, "0")}, "\\sculpture close up fixed.gif"},
-    {94, {}, "\\dresser close up.gif"},
-    {95, {}, "\\bathroom mirror close up.gif"},
-    {96, {}, "\\hole close up.gif"},
-    {97, {}, "\\haystacksinbetween.gif"},
-    {98, {KeyIs(key::kOpenCaveWithCrowbar, "0")}, "\\caveclose10.gif"},
-    {98, {KeyIsNot(key::kOpenCaveWithCrowbar, "0")}, "\\caveopen.gif"},
-    {99, {}, "\\treehouseotherside.gif"},
-    {100, {}, "\\weightroom.gif"},
-    {101, {GoneIs(object::kDumbbell, "0")}, "\\weightroom close up dumbell.gif"},
-    {101, {GoneIsNot(object::kDumbbell, "0")}, "\\weightroom close up no dumbell.gif"},
-    {102, {}, "\\swimming pool with diving board.gif"},
-    {103, {}, "\\swimming pool close up.gif"},
-    {104, {}, "\\punchingbag.gif"},
-    {105, {KeyIs(key::kUseTheDustyKeyToOpenDoor, "0")}, "\\hallway 4 way.gif"},
-    {105, {KeyIsNot(key::kUseTheDustyKeyToOpenDoor, "0")}, "\\hallway 4 way open.gif"},
-    {106, {}, "\\hallway 3 way.gif"},
-    {107, {}, "\\long hallway.gif"},
-    {108, {}, "\\roomwithcomputer.gif"},
-    {109, {GoneIs(object::kWaxCandle, "0")}, "\\computer1.gif"},
-    {109, {GoneIsNot(object::kWaxCandle, "0")}, "\\computer1 no candle.gif"},
-    {110, {}, "\\tv1.gif"},
-    {111, {KeyIs(key::kBreakTvToGetLargeLightbulbForLighthouse, "0")}, "\\tv close up.gif"},
-    {111, {KeyIsNot(key::kBreakTvToGetLargeLightbulbForLighthouse, "0"), GoneIs(object::kHugeLightbulb, "0")}, "\\tv broken.gif"},
-    {111, {KeyIsNot(key::kBreakTvToGetLargeLightbulbForLighthouse, "0"), GoneIsNot(object::kHugeLightbulb, "0")}, "\\tv broken no bulb.gif"},
-    {112, {}, "\\alleywithtrashcan.gif"},
-    {113, {KeyIs(key::kLookInTrashCan113, "0")}, "\\alleywithtrashcancloseup.gif"},
-    {113, {KeyIsNot(key::kLookInTrashCan113, "0"), GoneIs(object::kRottenMeat, "0")}, kTrashCanInsidePicture},
-    {113, {KeyIsNot(key::kLookInTrashCan113, "0"), GoneIsNot(object::kRottenMeat, "0")}, "\\trashcanempty.gif"},
-    {114, {}, "\\pizzaboxes.gif"},
-    {115, {}, "\\room with safe.gif"},
-    {116, {KeyIs(key::kOpenSafe, "0")}, "\\safe close up.gif"},
-    {116, {KeyIsNot(key::kOpenSafe, "0"), GoneIs(object::kBagOfGold, "0")}, "\\open safe.gif"},
-    {116, {KeyIsNot(key::kOpenSafe, "0"), GoneIsNot(object::kBagOfGold, "0")}, "\\open safe no bag.gif"},
-    {117, {GoneIs(object::kShovel, "0"), GoneIs(object::kMagnet, "0")}, "\\toolshed with shovel and magnet.gif"},
-    {117, {GoneIs(object::kShovel, "0"), GoneIsNot(object::kMagnet, "0")}, "\\toolshed shovel only.gif"},
-    {117, {GoneIsNot(object::kShovel, "0"), GoneIs(object::kMagnet, "0")}, "\\toolshed magnet only.gif"},
-    {117, {GoneIsNot(object::kShovel, "0"), GoneIsNot(object::kMagnet, "0")}, "\\toolshed nothing.gif"},
-    {118, {}, "\\bonfirecloseup.gif"},
-    {119, {KeyIs(key::kUseCrowbarOnCrack, "0")}, "\\se corner of wall.gif"},
-    {119, {KeyIsNot(key::kUseCrowbarOnCrack, "0")}, "\\se broken wall.gif"},
-    {120, {}, "\\se side wall.gif"},
-    {121, {}, "\\wizardstore.gif"},
-    {122, {}, "\\rabbithole.gif"},
-    {123, {GoneIs(object::kSaw, "0")}, "\\alcove saw.gif"},
-    {123, {GoneIsNot(object::kSaw, "0")}, "\\alcove no saw.gif"},
-    {124, {GoneIs(object::kTurpentine, "0")}, "\\janitors room turpentine.gif"},
-    {124, {GoneIsNot(object::kTurpentine, "0")}, "\\janitor no turpentine.gif"},
-    {125, {KeyIs(key::kUseRedRuby, "0")}, "\\red ruby room.gif"},
-    {125, {KeyIsNot(key::kUseRedRuby, "0")}, "\\red ruby room lit.gif"},
-    {126, {}, "\\ice patch.gif"},
-    {127, {GoneIs(object::kBloodyKey, "0")}, "\\ice patch close up key.gif"},
-    {127, {GoneIsNot(object::kBloodyKey, "0")}, "\\ice patch close up.gif"},
-    {128, {KeyIs(key::kUseGreenEmerald, "0")}, "\\green emerald room.gif"},
-    {128, {KeyIsNot(key::kUseGreenEmerald, "0")}, "\\green room lit.gif"},
-    {129, {}, "\\magician outside.gif"},
-    {130, {}, "\\old man.gif"},
-    {131, {KeyIs(key::kGiveChristmasTreeToYoungLady, "0")}, "\\young lady.gif"},
-    {131, {KeyIsNot(key::kGiveChristmasTreeToYoungLady, "0")}, "\\young lady tree.gif"},
-    {132, {KeyIs(key::kCutPineTree, "0")}, "\\christmas tree.gif"},
-    {132, {KeyIsNot(key::kCutPineTree, "0"), GoneIs(object::kCutPineTree, "0")}, "\\christmas tree cut.gif"},
-    {132, {KeyIsNot(key::kCutPineTree, "0"), GoneIsNot(object::kCutPineTree, "0")}, "\\christmas tree cut gone.gif"},
-    {133, {KeyIs(key::kPullLeverInTunnel, "1"), KeyIs(key::kUseRedRuby, "1"), KeyIs(key::kUseGreenEmerald, "1")}, "\\tunnel pulled.gif"},
-    {133, {}, "\\tunnel.gif"},
-    {134, {}, "\\island.gif"},
-  };
+void AddOnce(std::vector<std::string>& names, std::string_view name) {
+  if (std::find(names.begin(), names.end(), name) == names.end()) names.emplace_back(name);
 }
 
 }  // namespace
 
-const std::vector<PictureCase>& PictureCases() {
-  static const std::vector<PictureCase> cases = MakeCases();
-  return cases;
-}
-
 std::vector<std::string> AllPictureNames() {
   std::vector<std::string> names;
-  auto add = [&names](const std::string& name) {
-    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
-  };
-  for (const PictureCase& pictureCase : PictureCases()) add(pictureCase.picture);
-  add(kTitlePicture);
-  for (const char* name : kCloseUpPictures) add(name);
+  for (const RoomRecord& record : RoomRecords()) {
+    for (const PictureCase& pictureCase : record.Pictures()) AddOnce(names, pictureCase.picture);
+  }
+  AddOnce(names, kTitlePicture);
+  for (const char* name : kCloseUpPictures) AddOnce(names, name);
   return names;
 }
 
 std::vector<std::string> RoomPictureNames(int room) {
   std::vector<std::string> names;
-  for (const PictureCase& pictureCase : PictureCases()) {
-    if (pictureCase.room == room &&
-        std::find(names.begin(), names.end(), pictureCase.picture) == names.end()) {
-      names.push_back(pictureCase.picture);
-    }
+  if (const RoomRecord* record = FindRoomRecord(room)) {
+    for (const PictureCase& pictureCase : record->Pictures()) AddOnce(names, pictureCase.picture);
   }
   return names;
 }

@@ -1,7 +1,11 @@
 #include "view/RoomView.h"
 
+#include <sqlite3.h>
+
+#include "store/GameDatabase.h"
 #include "store/GameRecordset.h"
 #include "store/MessageBoxes.h"
+#include "store/detail/Statement.h"
 
 namespace brackenhollow {
 
@@ -44,6 +48,17 @@ RoomViewContent ReadRoomView(int room, GameDatabase& database, MessageBoxes& box
   objectsLine.resize(objectsLine.size() - 2);
   content.roomText = description + kParagraphBreak + objectsLine;
   return content;
+}
+
+std::string ReadRoomName(GameDatabase& database, int room) {
+  if (!database.IsOpen()) return {};
+  detail::Prepared prepared =
+      detail::Prepare(database.Handle(), "select roomname from descriptions where roomnumber = ?1");
+  if (!prepared.statement) return {};
+  sqlite3_stmt* statement = prepared.statement.get();
+  if (sqlite3_bind_int(statement, 1, room) != SQLITE_OK || sqlite3_step(statement) != SQLITE_ROW) return {};
+  const unsigned char* name = sqlite3_column_text(statement, 0);
+  return name != nullptr ? reinterpret_cast<const char*>(name) : std::string();
 }
 
 }  // namespace brackenhollow

@@ -5,14 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "world/NounLists.h"
+
 namespace brackenhollow {
 
 class GameDatabase;
 class MessageBoxes;
 
-inline constexpr char kObjectsHeader[] = "OBJECTS IN ROOM -------";
-inline constexpr char kInventoryHeader[] = "INVENTORY ITEMS -------";
-inline constexpr char kBlankEntry[] = " ";
 inline constexpr char kParagraphBreak[] = "\r\n\r\n";
 // The objects line, the room text's last line, starts with this label.
 inline constexpr char kObjectsLabel[] = "Objects in Room";
@@ -26,5 +25,9 @@ struct RoomViewContent {
 // a description row is reported as "No records found" and its text starts with the blank line; a query
 // the store refuses leaves its part empty, and the header entries are there all the same.
 RoomViewContent ReadRoomView(int room, GameDatabase& database, MessageBoxes& boxes);
+
+// The room's name as the world gives it ("bedroom", "next to well"); empty when it has none or the
+// store cannot be read. Says nothing to the player either way.
+std::string ReadRoomName(GameDatabase& database, int room);
 
 }  // namespace brackenhollow

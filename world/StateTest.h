@@ -1,16 +1,14 @@
 #pragma once
-// A test of the world's state as the picture and exit tables write it, and the readings of one refresh
-// that answer such tests.
+// A test of the world's state as the room records write it: the status of an action key or the gone
+// flag of an object, compared with a literal.
 
-#include <map>
+#include <array>
+#include <cstddef>
+#include <initializer_list>
 #include <span>
-#include <string>
 #include <string_view>
-#include <utility>
 
 namespace brackenhollow {
-
-class GameState;
 
 // The status of an action key or the gone flag of an object, compared exactly with a literal. "Is not"
 // holds for every other text, the empty one included.
@@ -35,21 +33,27 @@ constexpr StateTest GoneIsNot(std::string_view object, std::string_view literal)
   return {StateTest::Kind::Gone, object, false, literal};
 }
 
-// Answers tests for one refresh of the screen. Each key or object is read from the store the first
-// time a test asks for it and the reading is kept only as long as this object, so the reads (and any
-// "No records found" box) come once each, in the order the tests ask.
-class StateReadings {
+// Up to kMaxStateTests tests, made in order and only while they hold; none always holds. Held by value
+// so that the room records are constants.
+class StateTests {
  public:
-  explicit StateReadings(GameState& state) : m_state(state) {}
+  static constexpr std::size_t kMaxStateTests = 3;
 
-  // True when the test holds for the state as read.
-  bool Holds(const StateTest& test);
-  // True when every test holds; tests are made in order and only while they hold.
-  bool AllHold(std::span<const StateTest> tests);
+  constexpr StateTests() = default;
+  // A list longer than kMaxStateTests does not compile in a constant (and throws otherwise).
+  constexpr StateTests(std::initializer_list<StateTest> tests) {
+    for (const StateTest& test : tests) {
+      if (m_count == kMaxStateTests) throw "more state tests than a record holds";
+      m_tests[m_count++] = test;
+    }
+  }
+
+  constexpr std::span<const StateTest> All() const { return {m_tests.data(), m_count}; }
+  constexpr bool Empty() const { return m_count == 0; }
 
  private:
-  GameState& m_state;
-  std::map<std::pair<StateTest::Kind, std::string>, std::string, std::less<>> m_readings;
+  std::array<StateTest, kMaxStateTests> m_tests{};
+  std::size_t m_count = 0;
 };
 
 }  // namespace brackenhollow

@@ -1,5 +1,5 @@
 # Writes OUTPUT, a C++ header naming the facts of the world in INPUT (world.sql): the number of rooms,
-# every action key and every object name as a constant, so that code which uses a key or a name that
+# the room a new game starts in, every room, action key and object name as a constant, so that code which uses a key or a name that
 # the world does not have fails to compile. Rows the store rejects (an actions row without a room, the
 # empty Objects row) are not part of the world and get no name.
 # Run as: cmake -DINPUT=... -DOUTPUT=... -P WorldFacts.cmake
@@ -19,19 +19,40 @@ function(constant_name text result)
   set(${result} "${name}" PARENT_SCOPE)
 endfunction()
 
-# Rooms: one Descriptions row each, numbered 1, 2, 3 ... without a gap or a repeat.
-string(REGEX MATCHALL "INSERT INTO Descriptions\\([^)]*\\) VALUES \\([0-9]+," room_rows "${content}")
-set(room_count 0)
-foreach(row IN LISTS room_rows)
-  string(REGEX REPLACE ".*VALUES \\(([0-9]+),$" "\\1" room "${row}")
-  math(EXPR room_count "${room_count} + 1")
-  if(NOT room EQUAL room_count)
-    message(FATAL_ERROR "${INPUT}: found the text of room ${room} where room ${room_count} belongs; "
-                        "rooms are numbered 1, 2, 3 ... each with one text")
-  endif()
+# Rooms: one Descriptions row each, numbered 1, 2, 3 ... without a gap or a repeat, each named by its
+# roomname; a name that several rooms share gets the room's number after it (kAlley87, kAlley112).
+include("${CMAKE_CURRENT_LIST_DIR}/WorldRows.cmake")
+world_rooms("${content}" "${INPUT}" room_texts room_count)
+set(room_constants "")
+foreach(text IN LISTS room_texts)
+  string(REPLACE "'" "" bare "${text}")
+  constant_name("${bare}" name)
+  list(APPEND room_constants "${name}")
 endforeach()
-if(room_count EQUAL 0)
-  message(FATAL_ERROR "${INPUT}: no room texts found")
+set(room_lines "")
+set(room_number 0)
+foreach(name IN LISTS room_constants)
+  math(EXPR room_number "${room_number} + 1")
+  set(copies 0)
+  foreach(other IN LISTS room_constants)
+    if(other STREQUAL name)
+      math(EXPR copies "${copies} + 1")
+    endif()
+  endforeach()
+  if(copies GREATER 1)
+    set(name "${name}${room_number}")
+  endif()
+  string(APPEND room_lines "inline constexpr int ${name} = ${room_number};\n")
+endforeach()
+
+# The room a new game starts in: the saved room the starting world writes.
+string(REGEX MATCH "INSERT INTO currentroom\\(room\\) VALUES \\(([0-9]+)\\)" first_room_row "${content}")
+if(NOT first_room_row)
+  message(FATAL_ERROR "${INPUT}: no currentroom row says where a new game starts")
+endif()
+set(first_room "${CMAKE_MATCH_1}")
+if(first_room LESS 1 OR first_room GREATER room_count)
+  message(FATAL_ERROR "${INPUT}: a new game starts in room ${first_room}, which the world does not have")
 endif()
 
 # Action keys: rows with a room; a row without one is rejected by the store. Every puzzle starts unsolved.
@@ -90,10 +111,19 @@ namespace brackenhollow {
 
 // Rooms are numbered 1 to kRoomCount, each with one text in the starting world.
 inline constexpr int kRoomCount = ${room_count};
+// The room a new game starts in.
+inline constexpr int kFirstRoom = ${first_room};
 // Action keys the starting world stores, each at status 0.
 inline constexpr int kKeyCount = ${key_count};
 // Rows of the Objects table in the starting world (a name lying in several rooms counts once a room).
 inline constexpr int kObjectRowCount = ${object_row_count};
+
+// True for a room number the world has.
+constexpr bool IsRoom(int number) { return number >= 1 && number <= kRoomCount; }
+
+// The rooms by their names in the world (\"next to well\" is room::kNextToWell).
+namespace room {
+${room_lines}}  // namespace room
 
 // The action keys, letter for letter as stored.
 namespace key {

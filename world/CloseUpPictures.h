@@ -1,5 +1,6 @@
 #pragma once
-// Pictures named outside the room tables, each with its leading backslash.
+// Pictures named outside the room records, each with its leading backslash: the start dialog's, and the
+// close-ups the Action rules put on the picture control and the screen finds among the painted pictures.
 
 namespace brackenhollow {
 

@@ -1,4 +1,4 @@
-#include "world/StateTest.h"
+#include "world/StateReadings.h"
 
 #include "store/GameState.h"
 
