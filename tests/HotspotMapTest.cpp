@@ -207,6 +207,28 @@ TEST(SceneChoices, EveryObjectLyingInARoomIsMarkedInOneOfItsPictures) {
   }
 }
 
+// A room's picture for a state where a thing lies there marks it; for a state where it is gone, a mark
+// would offer the player a thing no longer there.
+TEST(SceneChoices, APictureMarksAThingExactlyWhenItsStateHasTheThingLyingThere) {
+  std::map<std::string, std::set<std::string>> markedIn;
+  for (const Picture& picture : GamePictures())
+    for (const Mark& mark : MarksOf(picture))
+      if (!mark.object.empty()) markedIn["\\" + picture.fileName].insert(mark.object);
+  int checked = 0;
+  for (const PictureCase& pictureCase : PictureCases()) {
+    for (const StateTest& test : pictureCase.tests) {
+      if (test.kind != StateTest::Kind::Gone || test.literal != "0") continue;
+      const std::string object(test.name);
+      const bool lying = test.equal;
+      ++checked;
+      EXPECT_EQ(markedIn[pictureCase.picture].count(object) != 0, lying)
+          << pictureCase.picture << " shows room " << pictureCase.room << " with \"" << object << "\" "
+          << (lying ? "lying there, but does not mark it" : "gone, but marks it");
+    }
+  }
+  EXPECT_GE(checked, 30) << "the picture tables no longer say which things lie where";
+}
+
 TEST(SceneChoices, EveryPictureSaysWhatItShowsInOneSentence) {
   for (const Picture& picture : GamePictures()) {
     if (picture.iconSize > 0 || !picture.item.empty()) continue;  // icons show no room

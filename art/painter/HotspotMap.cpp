@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <map>
@@ -46,58 +47,63 @@ std::string ChoiceKey(const std::string& object, const std::string& way) {
   return object.empty() ? "w" + way : "o" + object;
 }
 
-// Grows (grow=true) or shrinks the set cells of a grid by radius, a square at a time, row then column.
+// Grows (grow=true) or shrinks the set cells of a grid by radius, a square at a time, row then column:
+// a cell is set after growing when any cell within radius was, after shrinking when all were (cells
+// beyond the grid count as clear). Counts in a sliding window keep it linear in the grid's size.
 Grid Spread(const Grid& grid, int radius, bool grow) {
-  Grid rows(grid.width, grid.height);
-  for (int y = 0; y < grid.height; ++y) {
-    for (int x = 0; x < grid.width; ++x) {
-      bool any = !grow;
-      for (int dx = -radius; dx <= radius; ++dx) {
-        const int nx = std::clamp(x + dx, 0, grid.width - 1);
-        if (grow && grid.At(nx, y)) any = true;
-        if (!grow && !grid.At(nx, y)) any = false;
+  const int window = 2 * radius + 1;
+  const auto pass = [&](const Grid& from, bool alongRows) {
+    Grid to(from.width, from.height);
+    const int lines = alongRows ? from.height : from.width;
+    const int length = alongRows ? from.width : from.height;
+    const auto at = [&](int line, int position) { return alongRows ? from.At(position, line) : from.At(line, position); };
+    for (int line = 0; line < lines; ++line) {
+      int count = 0;
+      for (int position = 0; position < std::min(radius, length); ++position) count += at(line, position);
+      for (int position = 0; position < length; ++position) {
+        if (position + radius < length) count += at(line, position + radius);
+        if (position - radius - 1 >= 0) count -= at(line, position - radius - 1);
+        const bool set = grow ? count > 0 : count == window;
+        (alongRows ? to.At(position, line) : to.At(line, position)) = set;
       }
-      rows.At(x, y) = any;
     }
-  }
-  Grid result(grid.width, grid.height);
-  for (int y = 0; y < grid.height; ++y) {
-    for (int x = 0; x < grid.width; ++x) {
-      bool any = !grow;
-      for (int dy = -radius; dy <= radius; ++dy) {
-        const int ny = std::clamp(y + dy, 0, grid.height - 1);
-        if (grow && rows.At(x, ny)) any = true;
-        if (!grow && !rows.At(x, ny)) any = false;
-      }
-      result.At(x, y) = any;
-    }
-  }
-  return result;
+    return to;
+  };
+  return pass(pass(grid, true), false);
 }
 
 // The 8-connected parts of a grid's set cells, each as its list of cells, largest first.
 std::vector<std::vector<QPoint>> Parts(const Grid& grid) {
-  Grid seen(grid.width, grid.height);
+  std::vector<std::uint8_t> seen(grid.cells.size(), 0);
   std::vector<std::vector<QPoint>> parts;
-  for (int y = 0; y < grid.height; ++y) {
-    for (int x = 0; x < grid.width; ++x) {
-      if (!grid.At(x, y) || seen.At(x, y)) continue;
-      std::vector<QPoint> part{QPoint(x, y)};
-      seen.At(x, y) = 1;
-      for (std::size_t next = 0; next < part.size(); ++next) {
-        const QPoint cell = part[next];
-        for (int dy = -1; dy <= 1; ++dy) {
-          for (int dx = -1; dx <= 1; ++dx) {
-            const int nx = cell.x() + dx;
-            const int ny = cell.y() + dy;
-            if (!grid.Inside(nx, ny) || !grid.At(nx, ny) || seen.At(nx, ny)) continue;
-            seen.At(nx, ny) = 1;
-            part.emplace_back(nx, ny);
-          }
+  std::vector<int> pending;
+  for (int start = 0; start < static_cast<int>(grid.cells.size()); ++start) {
+    if (!grid.cells[start] || seen[start]) continue;
+    std::vector<QPoint> part;
+    seen[start] = 1;
+    pending.assign(1, start);
+    while (!pending.empty()) {
+      const int cell = pending.back();
+      pending.pop_back();
+      const int x = cell % grid.width;
+      const int y = cell / grid.width;
+      part.emplace_back(x, y);
+      for (int dy = -1; dy <= 1; ++dy) {
+        if (y + dy < 0 || y + dy >= grid.height) continue;
+        for (int dx = -1; dx <= 1; ++dx) {
+          if (x + dx < 0 || x + dx >= grid.width) continue;
+          const int next = cell + dy * grid.width + dx;
+          if (!grid.cells[next] || seen[next]) continue;
+          seen[next] = 1;
+          pending.push_back(next);
         }
       }
-      parts.push_back(std::move(part));
     }
+    // The trace starts from the part's first cell in reading order.
+    std::iter_swap(part.begin(), std::min_element(part.begin(), part.end(), [](QPoint a, QPoint b) {
+                     return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+                   }));
+    parts.push_back(std::move(part));
   }
   std::stable_sort(parts.begin(), parts.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
   return parts;
@@ -134,21 +140,23 @@ QPolygon TraceRim(const Grid& grid, QPoint start) {
   return rim;
 }
 
-double DistanceToSegment(QPointF point, QPointF from, QPointF to) {
+// The square of the distance from a point to the segment between two others.
+double SquaredDistanceToSegment(QPointF point, QPointF from, QPointF to) {
   const QPointF along = to - from;
   const double length = QPointF::dotProduct(along, along);
   const double share = length > 0 ? std::clamp(QPointF::dotProduct(point - from, along) / length, 0.0, 1.0) : 0.0;
-  const QPointF nearest = from + share * along;
-  return std::hypot(point.x() - nearest.x(), point.y() - nearest.y());
+  const QPointF away = point - (from + share * along);
+  return QPointF::dotProduct(away, away);
 }
 
-// Douglas-Peucker on the open chain points[first..last], keeping the corners farther than tolerance.
+// Douglas-Peucker on the open chain points[first..last], keeping the corners farther than tolerance (given
+// squared).
 void Simplify(const QPolygon& points, int first, int last, double tolerance, std::vector<bool>& keep) {
   if (last <= first + 1) return;
   double farthest = -1;
   int index = first;
   for (int middle = first + 1; middle < last; ++middle) {
-    const double distance = DistanceToSegment(points[middle], points[first], points[last]);
+    const double distance = SquaredDistanceToSegment(points[middle], points[first], points[last]);
     if (distance > farthest) {
       farthest = distance;
       index = middle;
@@ -179,8 +187,8 @@ QPolygon Outline(const QPolygon& rim) {
   for (double tolerance = 1.0;; tolerance *= 1.4) {
     std::vector<bool> keep(closed.size(), false);
     keep[0] = keep[opposite] = true;
-    Simplify(closed, 0, opposite, tolerance, keep);
-    Simplify(closed, opposite, static_cast<int>(closed.size()) - 1, tolerance, keep);
+    Simplify(closed, 0, opposite, tolerance * tolerance, keep);
+    Simplify(closed, opposite, static_cast<int>(closed.size()) - 1, tolerance * tolerance, keep);
     QPolygon outline;
     for (int index = 0; index + 1 < closed.size(); ++index)
       if (keep[index]) outline << closed[index];
@@ -296,12 +304,18 @@ HotspotMap MapHotspots(const Picture& picture, const PropRegistry& registry) {
     const auto choice = static_cast<std::uint16_t>(layerChoice[index]);
     bool painted = false;
     for (int y = 0; y < height; ++y) {
-      const QRgb* row = reinterpret_cast<const QRgb*>(alone.constScanLine(y));
+      const uchar* bytes = alone.constScanLine(y);
       std::uint16_t* owners = &owner[static_cast<std::size_t>(y) * width];
-      for (int x = 0; x < width; ++x) {
-        if (qAlpha(row[x]) < kCovering) continue;
-        owners[x] = choice;
-        painted = true;
+      // Most of a layer's frame is left clear: skip it eight bytes (two pixels) at a time.
+      for (int x = 0; x < width; x += 2) {
+        std::uint64_t pair = 0;
+        std::memcpy(&pair, bytes + 4 * x, x + 1 < width ? 8 : 4);
+        if (pair == 0) continue;
+        for (int pixel = x; pixel < std::min(x + 2, width); ++pixel) {
+          if (qAlpha(reinterpret_cast<const QRgb*>(bytes)[pixel]) < kCovering) continue;
+          owners[pixel] = choice;
+          painted = true;
+        }
       }
     }
     if (painted && choice != 0) depth[choice] = std::max(depth[choice], static_cast<int>(2 * index + 1));
@@ -337,19 +351,30 @@ HotspotMap MapHotspots(const Picture& picture, const PropRegistry& registry) {
       }
     Grid closed = Spread(Spread(visible, kGapClosing, true), kGapClosing, false);
     // Closing may reach past the frame's edge; those cells are not in the picture.
-    for (int y = 0; y < area.height(); ++y)
-      for (int x = 0; x < area.width(); ++x)
-        if (!QRect(0, 0, width, height).contains(area.topLeft() + QPoint(x, y))) closed.At(x, y) = 0;
+    for (int y = 0; y < area.height(); ++y) {
+      for (int x = 0; x < area.width(); ++x) {
+        const int frameX = area.x() + x;
+        const int frameY = area.y() + y;
+        if (frameX < 0 || frameY < 0 || frameX >= width || frameY >= height) closed.At(x, y) = 0;
+      }
+    }
     std::vector<std::vector<QPoint>> found = Parts(closed);
     for (std::size_t index = 0; index < found.size() && index < kMostParts; ++index) {
       if (index > 0 && static_cast<double>(found[index].size()) < kPartShare * static_cast<double>(found[0].size())) break;
       Grid alone(area.width(), area.height());
-      QRect box;
+      int left = width;
+      int right = -1;
+      int top = height;
+      int bottom = -1;
       for (QPoint& cell : found[index]) {
         alone.At(cell.x(), cell.y()) = 1;
         cell += area.topLeft();
-        box |= QRect(cell, QSize(1, 1));
+        left = std::min(left, cell.x());
+        right = std::max(right, cell.x());
+        top = std::min(top, cell.y());
+        bottom = std::max(bottom, cell.y());
       }
+      const QRect box(QPoint(left, top), QPoint(right, bottom));
       if (index > 0 && (box.width() < kSmallestHotspot || box.height() < kSmallestHotspot)) continue;
       Part part;
       part.choice = choice;
