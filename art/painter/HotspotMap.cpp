@@ -254,6 +254,173 @@ struct Part {
   QRect box;
 };
 
+// What each pixel of the 1x frame shows: 0 for scenery, else the number of the choice painted there last.
+struct Owners {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint16_t> owner;
+  std::vector<int> depth;  // per choice: how far in front its frontmost layer or region lies
+
+  std::uint16_t At(int x, int y) const { return owner[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// Paints the layers back to front from the first that matters, each alone, and gives every pixel it
+// covers (and every pixel of a region at its place among the layers) to its choice, or back to scenery.
+Owners PaintOwners(const Picture& picture, const PropRegistry& registry, const std::vector<int>& layerChoice,
+                   const std::vector<int>& regionChoice, std::size_t first, int width, int height,
+                   std::size_t choiceCount) {
+  Owners owners;
+  owners.width = width;
+  owners.height = height;
+  owners.owner.assign(static_cast<std::size_t>(width) * height, 0);
+  owners.depth.assign(choiceCount, 0);
+  const auto claimRegions = [&](std::size_t layersBehind) {
+    for (std::size_t index = 0; index < picture.regions.size(); ++index) {
+      const Region& region = picture.regions[index];
+      if (region.layersBehind != layersBehind) continue;
+      const int choice = regionChoice[index];
+      const QRect rect = QRectF(region.x, region.y, region.width, region.height).toAlignedRect() & QRect(0, 0, width, height);
+      for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+          owners.owner[static_cast<std::size_t>(y) * width + x] = static_cast<std::uint16_t>(choice);
+      owners.depth[choice] = std::max(owners.depth[choice], static_cast<int>(2 * layersBehind));
+    }
+  };
+  PaintLayersAlone(picture, registry, first, [&](std::size_t index, const QImage& alone) {
+    claimRegions(index);
+    const auto choice = static_cast<std::uint16_t>(layerChoice[index]);
+    bool painted = false;
+    for (int y = 0; y < height; ++y) {
+      const uchar* bytes = alone.constScanLine(y);
+      std::uint16_t* row = &owners.owner[static_cast<std::size_t>(y) * width];
+      // Most of a layer's frame is left clear: skip it eight bytes (two pixels) at a time.
+      for (int x = 0; x < width; x += 2) {
+        std::uint64_t pair = 0;
+        std::memcpy(&pair, bytes + 4 * x, x + 1 < width ? 8 : 4);
+        if (pair == 0) continue;
+        for (int pixel = x; pixel < std::min(x + 2, width); ++pixel) {
+          if (qAlpha(reinterpret_cast<const QRgb*>(bytes)[pixel]) < kCovering) continue;
+          row[pixel] = choice;
+          painted = true;
+        }
+      }
+    }
+    if (painted && choice != 0) owners.depth[choice] = std::max(owners.depth[choice], static_cast<int>(2 * index + 1));
+  });
+  claimRegions(picture.layers.size());
+  return owners;
+}
+
+// Each choice's visible parts, gaps closed, traced and simplified, back to front: the largest part always,
+// further ones of some size; a part smaller than a pointer can hit is grown to a box it can.
+std::vector<Part> TraceParts(const Owners& owners, std::size_t choiceCount) {
+  const int width = owners.width;
+  const int height = owners.height;
+  // Only the box round what each covers, and a margin for closing its gaps, is worth looking at.
+  std::vector<QRect> coveredBoxes(choiceCount);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      QRect& covered = coveredBoxes[owners.At(x, y)];
+      if (covered.isNull()) {
+        covered = QRect(x, y, 1, 1);
+      } else {
+        covered.setLeft(std::min(covered.left(), x));
+        covered.setRight(std::max(covered.right(), x));
+        covered.setBottom(y);
+      }
+    }
+  }
+  std::vector<Part> parts;
+  for (int choice = 1; choice < static_cast<int>(choiceCount); ++choice) {
+    const QRect covered = coveredBoxes[choice];
+    if (covered.isNull()) continue;
+    const QRect area = covered.adjusted(-kGapClosing - 1, -kGapClosing - 1, kGapClosing + 1, kGapClosing + 1);
+    const auto inFrame = [&](int x, int y) { return x >= 0 && y >= 0 && x < width && y < height; };
+    Grid visible(area.width(), area.height());
+    for (int y = 0; y < area.height(); ++y)
+      for (int x = 0; x < area.width(); ++x)
+        visible.At(x, y) = inFrame(area.x() + x, area.y() + y) && owners.At(area.x() + x, area.y() + y) == choice;
+    Grid closed = Spread(Spread(visible, kGapClosing, true), kGapClosing, false);
+    // Closing may reach past the frame's edge; those cells are not in the picture.
+    for (int y = 0; y < area.height(); ++y)
+      for (int x = 0; x < area.width(); ++x)
+        if (!inFrame(area.x() + x, area.y() + y)) closed.At(x, y) = 0;
+    std::vector<std::vector<QPoint>> found = Parts(closed);
+    for (std::size_t index = 0; index < found.size() && index < kMostParts; ++index) {
+      if (index > 0 && static_cast<double>(found[index].size()) < kPartShare * static_cast<double>(found[0].size())) break;
+      Grid alone(area.width(), area.height());
+      int left = width;
+      int right = -1;
+      int top = height;
+      int bottom = -1;
+      for (QPoint& cell : found[index]) {
+        alone.At(cell.x(), cell.y()) = 1;
+        cell += area.topLeft();
+        left = std::min(left, cell.x());
+        right = std::max(right, cell.x());
+        top = std::min(top, cell.y());
+        bottom = std::max(bottom, cell.y());
+      }
+      const QRect box(QPoint(left, top), QPoint(right, bottom));
+      const bool small = box.width() < kSmallestHotspot || box.height() < kSmallestHotspot;
+      if (index > 0 && small) continue;
+      Part part;
+      part.choice = choice;
+      part.depth = owners.depth[choice];
+      part.cells = std::move(found[index]);
+      if (small) {
+        part.box = GrownBox(box, width, height);
+        part.outline << part.box.topLeft() << part.box.topRight() << part.box.bottomRight() << part.box.bottomLeft();
+      } else {
+        part.outline = Outline(TraceRim(alone, part.cells.front() - area.topLeft()));
+        part.outline.translate(area.topLeft());
+        part.box = part.outline.boundingRect();
+      }
+      parts.push_back(std::move(part));
+    }
+  }
+  std::stable_sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) { return a.depth < b.depth; });
+  return parts;
+}
+
+// Gives each part, from the front back, the point that chooses it: in its own outline and outside every
+// outline in front of it, deep in what is visible of it (or, when all of that is covered, of its outline).
+// A part with no such point is hidden behind the others' outlines and is left out.
+std::vector<Hotspot> PlacePoints(const std::vector<Part>& parts, const Owners& owners,
+                                 const std::vector<std::pair<std::string, std::string>>& choices) {
+  const int width = owners.width;
+  const int height = owners.height;
+  QImage inFront(width, height, QImage::Format_Grayscale8);
+  inFront.fill(0);
+  std::vector<Hotspot> hotspots(parts.size());
+  std::vector<bool> reachable(parts.size(), false);
+  for (std::size_t index = parts.size(); index-- > 0;) {
+    const Part& part = parts[index];
+    QImage own(width, height, QImage::Format_Grayscale8);
+    own.fill(0);
+    FillPolygon(own, part.outline);
+    const auto unclaimed = [&](int x, int y) { return own.constScanLine(y)[x] && !inFront.constScanLine(y)[x]; };
+    Grid visible(width, height);
+    for (const QPoint cell : part.cells)
+      if (owners.At(cell.x(), cell.y()) == part.choice && unclaimed(cell.x(), cell.y())) visible.At(cell.x(), cell.y()) = 1;
+    Grid outlined(width, height);
+    for (int y = part.box.top(); y <= part.box.bottom(); ++y)
+      for (int x = part.box.left(); x <= part.box.right(); ++x)
+        if (unclaimed(x, y)) outlined.At(x, y) = 1;
+    Hotspot& hotspot = hotspots[index];
+    reachable[index] = Deepest(visible, part.box, hotspot.point) || Deepest(outlined, part.box, hotspot.point);
+    hotspot.object = choices[part.choice].first;
+    hotspot.way = choices[part.choice].second;
+    hotspot.box = part.box;
+    hotspot.outline = part.outline;
+    FillPolygon(inFront, part.outline);
+  }
+  std::vector<Hotspot> placed;
+  for (std::size_t index = 0; index < hotspots.size(); ++index)
+    if (reachable[index]) placed.push_back(std::move(hotspots[index]));
+  return placed;
+}
+
 }  // namespace
 
 HotspotMap MapHotspots(const Picture& picture, const PropRegistry& registry) {
@@ -273,161 +440,20 @@ HotspotMap MapHotspots(const Picture& picture, const PropRegistry& registry) {
     return found->second;
   };
   std::vector<int> layerChoice;
+  std::vector<int> regionChoice;
   std::size_t first = picture.layers.size();
   for (std::size_t index = 0; index < picture.layers.size(); ++index) {
     layerChoice.push_back(number(picture.layers[index].Object(), picture.layers[index].Way()));
     if (layerChoice.back() != 0) first = std::min(first, index);
   }
   for (const Region& region : picture.regions) {
-    number(region.object, region.way);
+    regionChoice.push_back(number(region.object, region.way));
     first = std::min(first, region.layersBehind);
   }
   if (choices.size() == 1) return map;
-
-  // Paint the layers front to back onto one owner per pixel: whoever painted it last.
-  const int width = map.width;
-  const int height = map.height;
-  std::vector<std::uint16_t> owner(static_cast<std::size_t>(width) * height, 0);
-  std::vector<int> depth(choices.size(), 0);
-  const auto claimRegions = [&](std::size_t layersBehind) {
-    for (const Region& region : picture.regions) {
-      if (region.layersBehind != layersBehind) continue;
-      const int choice = numbers.at(ChoiceKey(region.object, region.way));
-      const QRect rect = QRectF(region.x, region.y, region.width, region.height).toAlignedRect() & QRect(0, 0, width, height);
-      for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x) owner[static_cast<std::size_t>(y) * width + x] = static_cast<std::uint16_t>(choice);
-      depth[choice] = std::max(depth[choice], static_cast<int>(2 * layersBehind));
-    }
-  };
-  PaintLayersAlone(picture, registry, first, [&](std::size_t index, const QImage& alone) {
-    claimRegions(index);
-    const auto choice = static_cast<std::uint16_t>(layerChoice[index]);
-    bool painted = false;
-    for (int y = 0; y < height; ++y) {
-      const uchar* bytes = alone.constScanLine(y);
-      std::uint16_t* owners = &owner[static_cast<std::size_t>(y) * width];
-      // Most of a layer's frame is left clear: skip it eight bytes (two pixels) at a time.
-      for (int x = 0; x < width; x += 2) {
-        std::uint64_t pair = 0;
-        std::memcpy(&pair, bytes + 4 * x, x + 1 < width ? 8 : 4);
-        if (pair == 0) continue;
-        for (int pixel = x; pixel < std::min(x + 2, width); ++pixel) {
-          if (qAlpha(reinterpret_cast<const QRgb*>(bytes)[pixel]) < kCovering) continue;
-          owners[pixel] = choice;
-          painted = true;
-        }
-      }
-    }
-    if (painted && choice != 0) depth[choice] = std::max(depth[choice], static_cast<int>(2 * index + 1));
-  });
-  claimRegions(picture.layers.size());
-
-  // Each choice's visible parts, gaps closed, traced and simplified.
-  // Only the box round what each covers, and a margin for closing its gaps, is worth looking at.
-  std::vector<QRect> coveredBoxes(choices.size());
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      QRect& covered = coveredBoxes[owner[static_cast<std::size_t>(y) * width + x]];
-      if (covered.isNull()) {
-        covered = QRect(x, y, 1, 1);
-      } else {
-        covered.setLeft(std::min(covered.left(), x));
-        covered.setRight(std::max(covered.right(), x));
-        covered.setBottom(y);
-      }
-    }
-  }
-  std::vector<Part> parts;
-  for (int choice = 1; choice < static_cast<int>(choices.size()); ++choice) {
-    const QRect covered = coveredBoxes[choice];
-    if (covered.isNull()) continue;
-    const QRect area = covered.adjusted(-kGapClosing - 1, -kGapClosing - 1, kGapClosing + 1, kGapClosing + 1);
-    Grid visible(area.width(), area.height());
-    for (int y = 0; y < area.height(); ++y)
-      for (int x = 0; x < area.width(); ++x) {
-        const QPoint cell(area.x() + x, area.y() + y);
-        visible.At(x, y) = cell.x() >= 0 && cell.y() >= 0 && cell.x() < width && cell.y() < height &&
-                           owner[static_cast<std::size_t>(cell.y()) * width + cell.x()] == choice;
-      }
-    Grid closed = Spread(Spread(visible, kGapClosing, true), kGapClosing, false);
-    // Closing may reach past the frame's edge; those cells are not in the picture.
-    for (int y = 0; y < area.height(); ++y) {
-      for (int x = 0; x < area.width(); ++x) {
-        const int frameX = area.x() + x;
-        const int frameY = area.y() + y;
-        if (frameX < 0 || frameY < 0 || frameX >= width || frameY >= height) closed.At(x, y) = 0;
-      }
-    }
-    std::vector<std::vector<QPoint>> found = Parts(closed);
-    for (std::size_t index = 0; index < found.size() && index < kMostParts; ++index) {
-      if (index > 0 && static_cast<double>(found[index].size()) < kPartShare * static_cast<double>(found[0].size())) break;
-      Grid alone(area.width(), area.height());
-      int left = width;
-      int right = -1;
-      int top = height;
-      int bottom = -1;
-      for (QPoint& cell : found[index]) {
-        alone.At(cell.x(), cell.y()) = 1;
-        cell += area.topLeft();
-        left = std::min(left, cell.x());
-        right = std::max(right, cell.x());
-        top = std::min(top, cell.y());
-        bottom = std::max(bottom, cell.y());
-      }
-      const QRect box(QPoint(left, top), QPoint(right, bottom));
-      if (index > 0 && (box.width() < kSmallestHotspot || box.height() < kSmallestHotspot)) continue;
-      Part part;
-      part.choice = choice;
-      part.depth = depth[choice];
-      part.cells = std::move(found[index]);
-      if (box.width() < kSmallestHotspot || box.height() < kSmallestHotspot) {
-        part.box = GrownBox(box, width, height);
-        part.outline << part.box.topLeft() << part.box.topRight() << part.box.bottomRight() << part.box.bottomLeft();
-      } else {
-        part.outline = Outline(TraceRim(alone, part.cells.front() - area.topLeft()));
-        part.outline.translate(area.topLeft());
-        part.box = part.outline.boundingRect();
-      }
-      parts.push_back(std::move(part));
-    }
-  }
-  std::stable_sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) { return a.depth < b.depth; });
-
-  // From the front back: each point lies in its own part and outside every outline in front of it.
-  QImage inFront(width, height, QImage::Format_Grayscale8);
-  inFront.fill(0);
-  std::vector<Hotspot> hotspots(parts.size());
-  std::vector<bool> reachable(parts.size(), false);
-  for (std::size_t index = parts.size(); index-- > 0;) {
-    const Part& part = parts[index];
-    QImage own(width, height, QImage::Format_Grayscale8);
-    own.fill(0);
-    FillPolygon(own, part.outline);
-    const auto candidates = [&](bool mustBeVisible) {
-      Grid grid(width, height);
-      if (mustBeVisible) {
-        for (const QPoint cell : part.cells)
-          if (owner[static_cast<std::size_t>(cell.y()) * width + cell.x()] == part.choice &&
-              own.constScanLine(cell.y())[cell.x()] && !inFront.constScanLine(cell.y())[cell.x()])
-            grid.At(cell.x(), cell.y()) = 1;
-      } else {
-        for (int y = part.box.top(); y <= part.box.bottom(); ++y)
-          for (int x = part.box.left(); x <= part.box.right(); ++x)
-            if (own.constScanLine(y)[x] && !inFront.constScanLine(y)[x]) grid.At(x, y) = 1;
-      }
-      return grid;
-    };
-    Hotspot& hotspot = hotspots[index];
-    reachable[index] = Deepest(candidates(true), part.box, hotspot.point) ||
-                       Deepest(candidates(false), part.box, hotspot.point);
-    hotspot.object = choices[part.choice].first;
-    hotspot.way = choices[part.choice].second;
-    hotspot.box = part.box;
-    hotspot.outline = part.outline;
-    FillPolygon(inFront, part.outline);
-  }
-  for (std::size_t index = 0; index < hotspots.size(); ++index)
-    if (reachable[index]) map.hotspots.push_back(std::move(hotspots[index]));
+  const Owners owners =
+      PaintOwners(picture, registry, layerChoice, regionChoice, first, map.width, map.height, choices.size());
+  map.hotspots = PlacePoints(TraceParts(owners, choices.size()), owners, choices);
   return map;
 }
 
