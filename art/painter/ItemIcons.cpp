@@ -87,23 +87,6 @@ void PaintWaxLump(Sketch& sketch, const Layer&) {
   sketch.FlatOval(-12, -26, 10, 5, kPink);
 }
 
-}  // namespace
-
-const PropRegistry& ItemProps() {
-  static const PropRegistry registry = [] {
-    PropRegistry props = PropRegistry::Everything();
-    props.Add("item-twine", PaintTwine);
-    props.Add("item-rabbit", PaintRabbit);
-    props.Add("item-jar", PaintFireflyJar);
-    props.Add("item-gem", PaintGem);
-    props.Add("item-wax", PaintWaxLump);
-    return props;
-  }();
-  return registry;
-}
-
-namespace {
-
 // The item's layers laid together on a clear frame enlarged by resolution, and the square round the thing
 // with a margin. Throws SceneError for an item that paints nothing.
 QImage PaintItemFrame(const Picture& item, int resolution, QRect& square) {
@@ -155,6 +138,19 @@ int ResolutionFor(int size) {
 }
 
 }  // namespace
+
+const PropRegistry& ItemProps() {
+  static const PropRegistry registry = [] {
+    PropRegistry props = PropRegistry::Everything();
+    props.Add("item-twine", PaintTwine);
+    props.Add("item-rabbit", PaintRabbit);
+    props.Add("item-jar", PaintFireflyJar);
+    props.Add("item-gem", PaintGem);
+    props.Add("item-wax", PaintWaxLump);
+    return props;
+  }();
+  return registry;
+}
 
 std::vector<QImage> PaintItemIcons(const Picture& item) {
   // One painting for every size: the outline's weight follows the painting, so each size looks alike.
