@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkgconf qt6-base-dev libsqlite3-dev libgif-dev libimagequant-dev libgtest-dev libbenchmark-dev sqlite3 fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev file man-db xvfb xauth)
+          desktop-file-utils appstream dpkg-dev file man-db lintian xvfb xauth)
 
 missing=()
 for package in "${packages[@]}"; do
