@@ -7,6 +7,7 @@
 
 #include "app/GameScreen.h"
 #include "app/GameWindow.h"
+#include "app/ProcessMemory.h"
 #include "app/QtMessageBoxes.h"
 #include "store/GameDatabase.h"
 
@@ -35,6 +36,7 @@ GameApp::GameApp(const std::string& storePath) : m_lock(QString::fromStdString(s
 GameApp::~GameApp() = default;
 
 int GameApp::Run(MessageBoxes* boxes, const std::string& programDirectory) {
+  BoundProcessMemory();
   QtMessageBoxes qtBoxes;
   MessageBoxes& used = boxes != nullptr ? *boxes : qtBoxes;
   if (!m_database) {
