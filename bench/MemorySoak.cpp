@@ -20,6 +20,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -35,6 +36,7 @@
 #include "app/GameWindow.h"
 #include "app/PictureFolder.h"
 #include "app/SplashDialog.h"
+#include "app/TranscriptView.h"
 #include "store/GameDatabase.h"
 #include "store/MessageBoxes.h"
 
@@ -46,7 +48,7 @@ using brackenhollow::MenuCommand;
 constexpr double kSecondsPerCommand = 2.0;
 constexpr int kCommandsPerReport = 150;  // five minutes of play
 constexpr double kKilobytesPerMegabyte = 1024.0;
-constexpr double kNamedGrowth = 0.05;  // megabytes
+constexpr double kNamedGrowth = 1.0;  // megabytes
 // A session that strays from the walkthrough says where, once: the rest follows from it.
 constexpr long kFailuresShown = 10;
 
@@ -169,11 +171,13 @@ class Session {
         break;
     }
     Sample(command, command == "new game");
+    paragraphs = window->Game().Transcript()->document()->blockCount();
     return true;
   }
 
   long performed = 0;
   long failed = 0;
+  int paragraphs = 0;  // in the transcript
   Memory last;
   // The memory as each round ended.
   std::vector<Memory> rounds;
@@ -186,16 +190,16 @@ class Session {
     last = ReadMemory();
     // Where the peak grows, the command that grew it is named.
     if (last.peak - before.peak >= kNamedGrowth) {
-      std::fprintf(stderr, "    peak +%.1f MB to %.1f MB (now %.1f): %s\n", last.peak - before.peak, last.peak, last.resident, command.c_str());
+      std::fprintf(stderr, "    peak +%.1f MB to %.1f MB: %s\n", last.peak - before.peak, last.peak, command.c_str());
     }
     m_highestResident = std::max(m_highestResident, last.resident);
     if (roundEnded) rounds.push_back(last);
     if (performed % kCommandsPerReport != 0 && !roundEnded) return;
     std::fprintf(stderr,
                  "%6.1f min %5ld commands  VmRSS %5.1f MB (heap %4.1f, files %4.1f, shared %4.1f)  VmHWM %5.1f MB"
-                 "  highest VmRSS %5.1f MB%s\n",
+                 "  highest VmRSS %5.1f MB  transcript %d paragraphs%s\n",
                  static_cast<double>(performed) * kSecondsPerCommand / 60.0, performed, last.resident, last.anonymous,
-                 last.files, last.shared, last.peak, m_highestResident, roundEnded ? "  (round ended: new game)" : "");
+                 last.files, last.shared, last.peak, m_highestResident, paragraphs, roundEnded ? "  (round ended: new game)" : "");
   }
 
   static Outcome Trigger(brackenhollow::GameWindow& window, MenuCommand command) {
