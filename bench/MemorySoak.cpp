@@ -47,12 +47,12 @@ using brackenhollow::MenuCommand;
 
 constexpr double kSecondsPerCommand = 2.0;
 constexpr int kCommandsPerReport = 150;  // five minutes of play
-constexpr double kKilobytesPerMegabyte = 1024.0;
-constexpr double kNamedGrowth = 1.0;  // megabytes
+constexpr double kKilobytesPerMebibyte = 1024.0;
+constexpr double kNamedGrowth = 1.0;  // mebibytes
 // A session that strays from the walkthrough says where, once: the rest follows from it.
 constexpr long kFailuresShown = 10;
 
-// Megabytes: resident now, its peak so far, and the resident part by kind (heap and other private
+// Mebibytes (kB from /proc over 1024): resident now, its peak so far, and the resident part by kind (heap and other private
 // memory; program, libraries and fonts mapped from files; shared memory, such as the window's image
 // shared with the X server).
 struct Memory {
@@ -74,7 +74,7 @@ Memory ReadMemory() {
     for (const auto& [format, field] : fields) {
       long kilobytes = 0;
       if (std::sscanf(line.c_str(), format, &kilobytes) == 1) {
-        memory.*field = static_cast<double>(kilobytes) / kKilobytesPerMegabyte;
+        memory.*field = static_cast<double>(kilobytes) / kKilobytesPerMebibyte;
       }
     }
   }
@@ -190,14 +190,14 @@ class Session {
     last = ReadMemory();
     // Where the peak grows, the command that grew it is named.
     if (last.peak - before.peak >= kNamedGrowth) {
-      std::fprintf(stderr, "    peak +%.1f MB to %.1f MB: %s\n", last.peak - before.peak, last.peak, command.c_str());
+      std::fprintf(stderr, "    peak +%.1f MiB to %.1f MiB: %s\n", last.peak - before.peak, last.peak, command.c_str());
     }
     m_highestResident = std::max(m_highestResident, last.resident);
     if (roundEnded) rounds.push_back(last);
     if (performed % kCommandsPerReport != 0 && !roundEnded) return;
     std::fprintf(stderr,
-                 "%6.1f min %5ld commands  VmRSS %5.1f MB (heap %4.1f, files %4.1f, shared %4.1f)  VmHWM %5.1f MB"
-                 "  highest VmRSS %5.1f MB  transcript %d paragraphs%s\n",
+                 "%6.1f min %5ld commands  VmRSS %5.1f MiB (heap %4.1f, files %4.1f, shared %4.1f)  VmHWM %5.1f MiB"
+                 "  highest VmRSS %5.1f MiB  transcript %d paragraphs%s\n",
                  static_cast<double>(performed) * kSecondsPerCommand / 60.0, performed, last.resident, last.anonymous,
                  last.files, last.shared, last.peak, m_highestResident, paragraphs, roundEnded ? "  (round ended: new game)" : "");
   }
@@ -318,11 +318,11 @@ void BM_LongSession(benchmark::State& state) {
     state.counters["commands"] = static_cast<double>(session.performed);
     state.counters["minutes"] = static_cast<double>(session.performed) * kSecondsPerCommand / 60.0;
     state.counters["failed"] = static_cast<double>(session.failed);
-    state.counters["VmHWM_MB"] = ReadMemory().peak;
-    state.counters["VmRSS_end_MB"] = session.last.resident;
+    state.counters["VmHWM_MiB"] = ReadMemory().peak;
+    state.counters["VmRSS_end_MiB"] = session.last.resident;
     if (!session.rounds.empty()) {
-      state.counters["VmRSS_round1_MB"] = session.rounds.front().resident;
-      state.counters["VmRSS_rounds_grew_MB"] = session.rounds.back().resident - session.rounds.front().resident;
+      state.counters["VmRSS_round1_MiB"] = session.rounds.front().resident;
+      state.counters["VmRSS_rounds_grew_MiB"] = session.rounds.back().resident - session.rounds.front().resident;
     }
   }
 }
