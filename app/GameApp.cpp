@@ -8,6 +8,7 @@
 
 #include "app/GameScreen.h"
 #include "app/GameWindow.h"
+#include "app/ProcessMemory.h"
 #include "app/QtMessageBoxes.h"
 #include "app/StartGame.h"
 #include "store/GameDatabase.h"
@@ -55,6 +56,7 @@ bool TakeLock(QLockFile& lock) {
 GameApp::~GameApp() = default;
 
 int GameApp::Run(MessageBoxes* boxes, const std::string& programDirectory) {
+  BoundProcessMemory();
   QtMessageBoxes qtBoxes;
   MessageBoxes& used = boxes != nullptr ? *boxes : qtBoxes;
   if (!m_database) {

@@ -20,7 +20,8 @@ class GameApp {
   ~GameApp();
 
   // Runs the start window and the game window, with boxes for the player's messages (Qt message
-  // boxes when null). Saves the player's room when the game ended as with OK. Returns the exit code:
+  // boxes when null), in a process whose memory stays bounded however long the game is played. Saves
+  // the player's room when the game ended as with OK. Returns the exit code:
   // 1 when the game did not start because the store is in use elsewhere.
   int Run(MessageBoxes* boxes, const std::string& programDirectory);
 

@@ -9,8 +9,9 @@ namespace brackenhollow {
 
 namespace {
 
-// Old entries beyond this many paragraphs leave the top, so a long game stays quick to show.
-constexpr int kMaximumParagraphs = 20000;
+// Old entries beyond this many paragraphs (about an hour of play, a kilobyte each) leave the top, so a
+// long game stays quick to show and its memory stays bounded.
+constexpr int kMaximumParagraphs = 2000;
 // The paragraphs of an answer carry its number; room texts after it carry none.
 constexpr int kAnswerProperty = QTextFormat::UserProperty + 1;
 

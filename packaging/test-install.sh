@@ -25,9 +25,11 @@ cd "$scratch" || exit 1
 # --- The file list: exactly these, besides the pictures.
 pictures="share/brackenhollow/pictures"
 metainfo="$prefix/share/metainfo/org.brackenhollow.brackenhollow.metainfo.xml"
-expected="bin/brackenhollow
-bin/brackenhollow-replay
+expected="games/brackenhollow
+games/brackenhollow-replay
 share/applications/brackenhollow.desktop
+share/doc/brackenhollow/changelog.gz
+share/doc/brackenhollow/copyright
 share/man/man6/brackenhollow.6.gz
 ${metainfo#"$prefix/"}"
 for size in "${iconSizes[@]}"; do
@@ -60,44 +62,44 @@ appstreamcli validate-tree --no-net --pedantic "$prefix/.." > validate.log 2>&1 
 for shot in $(grep -o '[^/]*\.png</image>' "$metainfo" | sed 's|</image>||'); do
   [ -f "$source/docs/$shot" ] || fail "metadata names screenshot $shot, which docs/ lacks"
 done
-grep -q "version=\"$(headless "$prefix/bin/brackenhollow" --version | awk '{print $2}')\"" \
+grep -q "version=\"$(headless "$prefix/games/brackenhollow" --version | awk '{print $2}')\"" \
   "$metainfo" || fail "metadata's release is not the program's version"
 man_warnings="$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/brackenhollow.6.gz" 2>&1 > /dev/null)"
 [ -z "$man_warnings" ] || fail "manual page warnings: $man_warnings"
 
 # --- The command line answers without a display and without a window.
-help="$(headless "$prefix/bin/brackenhollow" --help 2>&1)" || fail "--help failed: $help"
+help="$(headless "$prefix/games/brackenhollow" --help 2>&1)" || fail "--help failed: $help"
 for option in --help --version --store --paths; do
   grep -q -- "$option" <<< "$help" || fail "--help does not list $option"
 done
-headless "$prefix/bin/brackenhollow" --help-all > /dev/null 2>&1 || fail "--help-all did not answer without a display"
-version="$(headless "$prefix/bin/brackenhollow" --version 2>&1)" || fail "--version failed: $version"
+headless "$prefix/games/brackenhollow" --help-all > /dev/null 2>&1 || fail "--help-all did not answer without a display"
+version="$(headless "$prefix/games/brackenhollow" --version 2>&1)" || fail "--version failed: $version"
 grep -qx "brackenhollow [0-9][0-9.]*" <<< "$version" || fail "--version printed: $version"
-mistake="$(headless "$prefix/bin/brackenhollow" --store 2>&1)" && fail "--store without a file was accepted"
+mistake="$(headless "$prefix/games/brackenhollow" --store 2>&1)" && fail "--store without a file was accepted"
 grep -q -- "--store" <<< "$mistake" || fail "--store without a file, without a display, printed: $mistake"
 # Options the window system reads pass through to it; unknown ones are reported once it is reached.
-headless "$prefix/bin/brackenhollow" -platform offscreen --paths > /dev/null || fail "-platform was not passed on"
-mistake="$(headless env QT_QPA_PLATFORM=offscreen "$prefix/bin/brackenhollow" --no-such-option 2>&1)" \
+headless "$prefix/games/brackenhollow" -platform offscreen --paths > /dev/null || fail "-platform was not passed on"
+mistake="$(headless env QT_QPA_PLATFORM=offscreen "$prefix/games/brackenhollow" --no-such-option 2>&1)" \
   && fail "an unknown option was accepted"
 grep -q "no-such-option" <<< "$mistake" || fail "an unknown option was reported as: $mistake"
-mistake="$(headless "$prefix/bin/brackenhollow" --no-such-option 2>&1)"
+mistake="$(headless "$prefix/games/brackenhollow" --no-such-option 2>&1)"
 [ $? -eq 1 ] || fail "an unknown option without a display did not end with status 1: $mistake"
 grep -q "no-such-option" <<< "$mistake" || fail "an unknown option without a display was reported as: $mistake"
 
 # --- The installed game finds its pictures from its own folder, away from the build folder.
-paths="$(headless "$prefix/bin/brackenhollow" --paths)" || fail "--paths found no pictures: $paths"
+paths="$(headless "$prefix/games/brackenhollow" --paths)" || fail "--paths found no pictures: $paths"
 grep -qx "pictures: $prefix/$pictures/" <<< "$paths" || fail "--paths printed: $paths"
 play='start
 show
 press Exit'
-transcript="$(headless env QT_QPA_PLATFORM=offscreen "$prefix/bin/brackenhollow-replay" --store "$scratch/game.sqlite" <<< "$play")"
+transcript="$(headless env QT_QPA_PLATFORM=offscreen "$prefix/games/brackenhollow-replay" --store "$scratch/game.sqlite" <<< "$play")"
 grep -qx "picture-file found" <<< "$transcript" || fail "installed game shows no picture: $transcript"
 grep -q "^box " <<< "$transcript" && fail "installed game told the player: $transcript"
 
 # --- A lone copy of the executable finds the pictures only through the data folders, and otherwise
 # says once where it looked.
 mkdir -p lone
-cp "$prefix/bin/brackenhollow" "$prefix/bin/brackenhollow-replay" lone/
+cp "$prefix/games/brackenhollow" "$prefix/games/brackenhollow-replay" lone/
 lonely="$(headless lone/brackenhollow --paths)" && fail "a lone copy claims pictures: $lonely"
 for folder in "$scratch/lone/" "$scratch/$pictures/" "$scratch/home/data/brackenhollow/pictures/" \
               "$scratch/no-data/brackenhollow/pictures/"; do

@@ -6,7 +6,7 @@ set -euo pipefail
 # speech-dispatcher give View → Read Aloud its voice; dbus and at-spi2-core carry the screen reader
 # events the window tests count.
 packages=(cmake g++ make pkgconf qt6-base-dev libsqlite3-dev libgif-dev libimagequant-dev libgtest-dev libbenchmark-dev sqlite3 fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev file man-db xvfb xauth
+          desktop-file-utils appstream dpkg-dev file man-db lintian xvfb xauth
           qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher dbus at-spi2-core)
 
 missing=()

@@ -219,7 +219,7 @@ TEST(SceneChoices, APictureMarksAThingExactlyWhenItsStateHasTheThingLyingThere) 
   int checked = 0;
   for (const RoomRecord& record : RoomRecords()) {
     for (const PictureCase& pictureCase : record.Pictures()) {
-      for (const StateTest& test : pictureCase.tests) {
+      for (const StateTest& test : pictureCase.tests.All()) {
         if (test.kind != StateTest::Kind::Gone || test.literal != "0") continue;
         const std::string object(test.name);
         const bool lying = test.equal;

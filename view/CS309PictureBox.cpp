@@ -1,9 +1,12 @@
 #include "view/CS309PictureBox.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 #include "view/PicturePath.h"
 
@@ -20,6 +23,18 @@ QString ScaledName(const QString& file, int scale) {
   const qsizetype slash = file.lastIndexOf(QLatin1Char('/'));
   const qsizetype cut = dot > slash ? dot : file.size();
   return file.left(cut) + QStringLiteral("@%1x").arg(scale) + file.mid(cut);
+}
+
+// The painting decoded from the file's bytes. A reader given the file's name would mark a painting
+// named "NAME@3x.gif" as made for a triple-density screen, which copies the whole decoded image once
+// more. A null image when the file cannot be read.
+QImage ReadPainting(const QString& file) {
+  QFile input(file);
+  if (!input.open(QIODevice::ReadOnly)) return {};
+  QBuffer bytes;
+  bytes.setData(input.readAll());
+  bytes.open(QIODevice::ReadOnly);
+  return QImageReader(&bytes).read();
 }
 
 PixelSize ToPixels(const QSizeF& size) {
@@ -47,7 +62,7 @@ void CS309PictureBox::SetPictureFile(const QString& path) {
       if (scale == 1) break;
       continue;
     }
-    m_sources.push_back({reader.fileName(), size, {}});
+    m_sources.push_back({reader.fileName(), size});
   }
   emit PictureChanged();
   update();
@@ -78,17 +93,25 @@ QSize CS309PictureBox::FittedSize(const QSize& space) const {
 const QPixmap& CS309PictureBox::Scaled(const PictureFit& fit) {
   const QSize shown(fit.shown.width, fit.shown.height);
   if (fit.source == m_scaledSource && m_scaled.size() == shown) return m_scaled;
-  Source& source = m_sources[static_cast<std::size_t>(fit.source)];
-  if (source.image.isNull()) source.image = QImageReader(source.file).read();
-  const QImage& image = source.image;
+  // The old pixmap goes first, so that it is not held while the painting is decoded and scaled.
+  m_scaled = QPixmap();
+  QImage image = ReadPainting(m_sources[static_cast<std::size_t>(fit.source)].file);
   if (image.isNull() || image.size() == shown) {
-    m_scaled = QPixmap::fromImage(image);
+    m_scaled = QPixmap::fromImage(std::move(image));
   } else {
     m_scaled = QPixmap::fromImage(image.scaled(
         shown, Qt::IgnoreAspectRatio, fit.smooth ? Qt::SmoothTransformation : Qt::FastTransformation));
   }
   m_scaledSource = fit.source;
   return m_scaled;
+}
+
+void CS309PictureBox::hideEvent(QHideEvent* event) {
+  // A hidden picture (the start window's once the game runs, the compact layout's behind the text)
+  // holds no pixels; the next paint makes them anew.
+  m_scaled = QPixmap();
+  m_scaledSource = -1;
+  QWidget::hideEvent(event);
 }
 
 void CS309PictureBox::paintEvent(QPaintEvent* /*event*/) {
@@ -105,9 +128,10 @@ void CS309PictureBox::paintEvent(QPaintEvent* /*event*/) {
     return;
   }
   m_drawnSource = m_sources[static_cast<std::size_t>(fit.source)].size;
-  // Drawn pixel for pixel: the pixmap already has the device size it is shown at.
-  QPixmap device = *pixmap;
-  device.setDevicePixelRatio(ratio);
+  // Drawn pixel for pixel: the pixmap already has the device size it is shown at. It is marked with
+  // the screen's scale in place, once: marking a copy would copy every pixel at every paint.
+  if (m_scaled.devicePixelRatio() != ratio) m_scaled.setDevicePixelRatio(ratio);
+  const QPixmap& device = m_scaled;
   const QSizeF logical = QSizeF(device.size()) / ratio;
   const QPointF corner((width() - logical.width()) / 2, (height() - logical.height()) / 2);
   if (logical != QSizeF(size())) painter.fillRect(rect(), palette().window());

@@ -4,7 +4,6 @@
 // the text view beneath it. Its parent gives it the space; the control takes exactly the area of the
 // drawn picture, so what it covers is the picture and nothing else.
 
-#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -45,15 +44,17 @@ class CS309PictureBox : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   struct Source {
     QString file;
     QSize size;
-    QImage image;  // decoded when first needed
   };
 
-  // The pixmap for the present size and scale, made once and kept until either changes.
+  // The pixmap for the present size and scale, made once and kept until either changes. Only the
+  // pixmap is kept, not the decoded painting it was made from: a painting for a large screen takes
+  // megabytes, and a new size is seldom asked for.
   const QPixmap& Scaled(const PictureFit& fit);
   // The sizes of the paintings found, smallest first.
   std::vector<PixelSize> PaintedSizes() const;

@@ -513,6 +513,26 @@ TEST_F(PictureScaleTest, DrawsFromThePaintedSizeAtLeastAsLargeAsShown) {
   EXPECT_NEAR(double(picture->width()) / picture->height(), 596.0 / 408.0, 0.01);
 }
 
+// The largest painting is read without the density its name suggests and its pixels are dropped while
+// the picture is hidden: neither may change what is drawn.
+TEST_F(PictureScaleTest, TheLargestPaintingDrawsWholeAndTheSameAgainAfterBeingHidden) {
+  Paint(3);
+  Show(QSize(1300, 900));
+  if (Ratio() != 1.0) GTEST_SKIP() << "needs a screen at scale 1";
+  ASSERT_EQ(picture->DrawnSource(), QSize(596, 408) * 3);
+  const QImage shown = grabbed;
+  EXPECT_EQ(shown.size(), picture->size());
+  for (const QPoint& point : {QPoint(0, 0), QPoint(shown.width() - 1, shown.height() - 1),
+                              QPoint(shown.width() / 2, shown.height() / 2)}) {
+    EXPECT_EQ(shown.pixel(point), kColours[2]) << point.x() << "," << point.y();
+  }
+  frame->hide();
+  QApplication::processEvents();
+  frame->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+  EXPECT_EQ(picture->grab().toImage(), shown);
+}
+
 TEST_F(PictureScaleTest, WithOnlyNameGifItEnlargesByAWholeNumberWithoutSmoothing) {
   Paint(1, true);
   Show(QSize(1300, 900));
