@@ -3,9 +3,69 @@
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
 
+#include "art/painter/Noise.h"
+
+#include <vector>
+
 namespace brackenhollow::art {
 
 using namespace colours;
+
+void PaintFacetedRock(Sketch& sketch, double width, double height, std::uint32_t seed, QRgb colour) {
+  // The outline: points round a squat half-ellipse, pushed in and out, flat along the ground.
+  constexpr int kCorners = 9;
+  const auto vary = [seed](int salt) { return LatticeValue(salt, 3, seed); };
+  std::vector<QPointF> rim;
+  rim.push_back(At(-width / 2, 0));
+  for (int corner = 1; corner < kCorners; ++corner) {
+    const double angle = 3.14159 * corner / kCorners;
+    const double reach = 0.78 + 0.3 * vary(corner);
+    rim.push_back(At(-std::cos(angle) * width / 2 * reach, -std::sin(angle) * height * reach * (0.85 + 0.3 * vary(corner + 20))));
+  }
+  rim.push_back(At(width / 2, 0));
+  QPolygonF outline;
+  for (const QPointF& point : rim) outline << point;
+  QPainterPath rock;
+  rock.addPolygon(outline);
+  rock.closeSubpath();
+  sketch.Shape(rock, colour);
+  if (sketch.IsSilhouette()) return;
+  // Facets fan out from a ridge point off centre; each is lit or shaded by the way its face turns.
+  const QPointF ridge(width * (vary(40) - 0.5) * 0.4, -height * (0.55 + 0.2 * vary(41)));
+  const QPointF light = sketch.Air().LightDirection();
+  QColor lit = QColor::fromRgb(colour).lighter(122);
+  QColor dark = QColor::fromRgb(colour).darker(135);
+  for (std::size_t corner = 0; corner + 1 < rim.size(); ++corner) {
+    const QPointF middle = (rim[corner] + rim[corner + 1]) / 2;
+    const QPointF facing = middle - ridge;
+    const double length = std::hypot(facing.x(), facing.y());
+    // Faces turned towards the light (against its direction) are lit.
+    const double towards = length > 0 ? -(facing.x() * light.x() + facing.y() * light.y()) / length : 0;
+    QColor tone = towards > 0 ? lit : dark;
+    tone.setAlphaF(static_cast<float>(std::min(1.0, std::abs(towards)) * 0.75));
+    QPainterPath facet;
+    facet.addPolygon(QPolygonF({ridge, rim[corner], rim[corner + 1]}));
+    facet.closeSubpath();
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(tone);
+    sketch.Painter().drawPath(facet);
+  }
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.45);
+  for (std::size_t corner = 2; corner + 2 < rim.size(); corner += 3)
+    sketch.InkLine(ridge.x(), ridge.y(), rim[corner].x(), rim[corner].y());
+  sketch.Painter().restore();
+  // A crack running down from the top.
+  QPainterPath crack;
+  QPointF point = rim[kCorners / 2 + 1] * 0.9;
+  crack.moveTo(point);
+  for (int step = 0; step < 4; ++step) {
+    point += QPointF((vary(60 + step) - 0.5) * width * 0.16, height * 0.16);
+    crack.lineTo(point);
+  }
+  sketch.Stroke(crack, 0x2a2230, std::max(1.0, width * 0.012));
+  sketch.Outline(rock);
+}
 
 void PaintLeafyTree(Sketch& sketch, double height, QRgb leaves) {
   // A trunk that flares into roots at the ground and forks into branches under the crown.
@@ -141,33 +201,124 @@ void PaintForest(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// An old, twisted tree with gnarled branches, about h high; nest=yes puts a nest in its top.
+// One limb of a grown tree and the limbs it forks into: kinked segments that taper, turning a little at
+// each kink, splitting unevenly. Collects the segments to stroke and the tips where twigs and leaves go.
+struct Limb {
+  QPointF from, to;
+  double width;
+};
+void GrowLimb(std::uint32_t seed, int salt, QPointF base, double angle, double length, double width, int depth,
+              double twist, std::vector<Limb>& limbs, std::vector<QPointF>& tips) {
+  const auto vary = [&](int offset) { return LatticeValue(salt * 16 + offset, depth, seed); };
+  QPointF point = base;
+  const int kinks = 3;
+  for (int kink = 0; kink < kinks; ++kink) {
+    angle += (vary(kink) - 0.5) * twist;
+    const QPointF next = point + QPointF(std::sin(angle), -std::cos(angle)) * (length / kinks);
+    const double taper = width * (1.0 - 0.22 * (kink + 1) / kinks);
+    limbs.push_back({point, next, taper});
+    point = next;
+  }
+  if (depth == 0) {
+    tips.push_back(point);
+    return;
+  }
+  // Two or three forks, one stronger than the others, leaning apart unevenly.
+  const int forks = vary(5) > 0.6 ? 3 : 2;
+  for (int fork = 0; fork < forks; ++fork) {
+    const double spread = (fork - (forks - 1) / 2.0) * (0.5 + 0.4 * vary(6 + fork)) + (vary(9) - 0.5) * 0.5;
+    const double share = fork == 0 ? 0.85 : 0.55 + 0.25 * vary(10 + fork);
+    GrowLimb(seed, salt * 3 + fork + 1, point, angle + spread, length * (0.62 + 0.2 * vary(13 + fork)) * share + length * 0.1,
+             width * 0.7 * share + 1, depth - 1, twist, limbs, tips);
+  }
+}
+
+// Strokes limbs as one body of wood: all the ink first, then all the bark over it, so forks join cleanly.
+void PaintLimbs(Sketch& sketch, const std::vector<Limb>& limbs, QRgb bark) {
+  for (const Limb& limb : limbs) sketch.Line(limb.from.x(), limb.from.y(), limb.to.x(), limb.to.y(), kInk, limb.width + 3.5);
+  for (const Limb& limb : limbs) sketch.Line(limb.from.x(), limb.from.y(), limb.to.x(), limb.to.y(), bark, limb.width);
+  // Light down the lit side of the thicker limbs.
+  for (const Limb& limb : limbs) {
+    if (limb.width < 8) continue;
+    const QPointF side(-limb.width * 0.25, 0);
+    sketch.Line(limb.from.x() + side.x(), limb.from.y(), limb.to.x() + side.x(), limb.to.y(), 0x8a6a4e, limb.width * 0.22);
+  }
+}
+
+// An old, twisted tree about h high, its trunk leaning and kinked, gnarled limbs forking unevenly into
+// bare crooked branches with a few dark tufts; grown from the seed, so no two are alike. nest=yes puts a
+// nest in its highest fork.
 void PaintGnarlyTree(Sketch& sketch, const Layer& layer) {
   const double height = layer.Number("h", 260);
+  const std::uint32_t seed = sketch.Seed();
+  std::vector<Limb> limbs;
+  std::vector<QPointF> tips;
+  // The trunk: a flared, leaning S before the first fork.
   QPainterPath trunk;
-  trunk.moveTo(-height * 0.12, 0);
-  trunk.cubicTo(-height * 0.02, -height * 0.2, -height * 0.16, -height * 0.4, -height * 0.05, -height * 0.6);
-  trunk.lineTo(-height * 0.3, -height * 0.82);
-  trunk.lineTo(-height * 0.26, -height * 0.86);
-  trunk.lineTo(-height * 0.02, -height * 0.68);
-  trunk.lineTo(-height * 0.02, -height * 0.95);
-  trunk.lineTo(height * 0.04, -height * 0.95);
-  trunk.lineTo(height * 0.05, -height * 0.7);
-  trunk.lineTo(height * 0.28, -height * 0.88);
-  trunk.lineTo(height * 0.31, -height * 0.84);
-  trunk.lineTo(height * 0.08, -height * 0.58);
-  trunk.cubicTo(height * 0.02, -height * 0.4, height * 0.14, -height * 0.2, height * 0.12, 0);
+  trunk.moveTo(-height * 0.13, 0);
+  trunk.cubicTo(-height * 0.04, -height * 0.12, -height * 0.12, -height * 0.3, -height * 0.02, -height * 0.42);
+  trunk.lineTo(height * 0.07, -height * 0.4);
+  trunk.cubicTo(height * 0.0, -height * 0.28, height * 0.08, -height * 0.12, height * 0.14, 0);
+  trunk.quadTo(0, height * 0.02, -height * 0.13, 0);
   trunk.closeSubpath();
   sketch.Shape(trunk, kBark);
-  for (int knot = 0; knot < 4; ++knot)
-    sketch.Oval(-height * 0.03 + knot % 2 * height * 0.05, -height * (0.15 + knot * 0.12), 4, 6, kFurDark);
-  for (int tuft = 0; tuft < 5; ++tuft)
-    sketch.Oval(-height * 0.3 + tuft * height * 0.15, -height * (0.85 + 0.05 * Scatter(tuft)), height * 0.06, height * 0.04, kLeafDark);
+  const QPointF fork(height * 0.025, -height * 0.41);
+  GrowLimb(seed, 1, fork, -0.55 - 0.2 * LatticeValue(1, 1, seed), height * 0.34, height * 0.07, 3, 0.9, limbs, tips);
+  GrowLimb(seed, 2, fork, 0.35 + 0.3 * LatticeValue(2, 1, seed), height * 0.28, height * 0.06, 2, 0.9, limbs, tips);
+  PaintLimbs(sketch, limbs, kBark);
+  for (int knot = 0; knot < 3; ++knot)
+    sketch.Oval(-height * 0.02 + knot % 2 * height * 0.05, -height * (0.1 + knot * 0.1), 3.5, 5.5, kFurDark);
+  // A hollow in the trunk.
+  sketch.Oval(height * 0.03, -height * 0.22, height * 0.025, height * 0.04, kInk);
+  for (std::size_t tip = 0; tip < tips.size(); tip += 2)
+    sketch.Oval(tips[tip].x(), tips[tip].y(), height * 0.045, height * 0.03, kLeafDark);
   if (layer.Flag("nest", false)) {
-    sketch.Oval(height * 0.01, -height * 0.96, height * 0.09, height * 0.035, kDirtLight);
+    // The nest sits in the highest fork.
+    QPointF top = tips.front();
+    for (const QPointF& tip : tips)
+      if (tip.y() < top.y()) top = tip;
+    const QPointF nest = top + QPointF(0, height * 0.05);
+    sketch.Oval(nest.x(), nest.y(), height * 0.09, height * 0.035, kDirtLight);
     for (int twig = 0; twig < 6; ++twig)
-      sketch.Line(-height * 0.07 + twig * height * 0.028, -height * 0.99, -height * 0.05 + twig * height * 0.03, -height * 0.93, kWoodDark, 1.5);
+      sketch.Line(nest.x() - height * 0.07 + twig * height * 0.028, nest.y() - height * 0.03,
+                  nest.x() - height * 0.05 + twig * height * 0.03, nest.y() + height * 0.03, kWoodDark, 1.5);
   }
+}
+
+// A pine cut down and lying on the ground, h long: the sawn face at the origin, the trunk running to
+// its tip on the side toward= left or right, its boughs bent down under their own weight onto the ground.
+void PaintFelledPine(Sketch& sketch, const Layer& layer) {
+  const double length = layer.Number("h", 190);
+  const bool left = layer.Word("toward", "left") == "left";
+  if (left) sketch.Painter().scale(-1, 1);
+  const double trunkY = -length * 0.07;
+  sketch.Polygon({At(0, trunkY - length * 0.035), At(length * 0.96, trunkY - length * 0.005), At(length * 0.96, trunkY + length * 0.005),
+                  At(0, trunkY + length * 0.035)},
+                 kBark);
+  const QRgb needles = layer.Colour("colour", kPine);
+  constexpr int kTiers = 5;
+  for (int tier = kTiers - 1; tier >= 0; --tier) {
+    const double along = length * (0.2 + tier * 0.16);
+    const double reach = length * (0.17 - tier * 0.02);
+    const double up = length * (0.13 - tier * 0.018);
+    QPainterPath bough;
+    bough.moveTo(along - reach, trunkY);
+    bough.quadTo(along - reach * 0.2, trunkY - up * 1.1, along + reach * 0.7, trunkY - up * 0.35);
+    bough.lineTo(along + reach, trunkY);
+    // Tips drooping onto the ground, pointing back towards the cut.
+    constexpr int kTips = 6;
+    for (int tip = 0; tip <= kTips; ++tip) {
+      const double x = along + reach - tip * 2 * reach / kTips;
+      bough.lineTo(x - reach / kTips * 0.6, -1.0 - (tip % 2) * length * 0.02);
+      bough.lineTo(x - reach / kTips * 1.2, trunkY * 0.45);
+    }
+    bough.closeSubpath();
+    sketch.Shape(bough, tier % 2 == 0 ? needles : kPineDark);
+    sketch.Line(along - reach * 0.7, trunkY - up * 0.1, along + reach * 0.6, trunkY - up * 0.4, kPineDark, length * 0.01 + 0.8);
+  }
+  // The pale sawn face with its rings, towards the stump.
+  sketch.Oval(0, trunkY, length * 0.02, length * 0.035, kWoodLight);
+  sketch.Oval(0, trunkY, length * 0.01, length * 0.018, kWoodLight);
 }
 
 // A tree stump about 50 wide; origin at its foot.
@@ -252,14 +403,7 @@ void PaintHaystack(Sketch& sketch, const Layer& layer) {
 void PaintBoulder(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 40);
   const QRgb colour = layer.Colour("colour", kStone);
-  QPainterPath rock;
-  rock.moveTo(-radius, 0);
-  rock.cubicTo(-radius * 1.1, -radius * 1.2, -radius * 0.2, -radius * 1.7, radius * 0.3, -radius * 1.5);
-  rock.cubicTo(radius * 1.1, -radius * 1.3, radius * 1.1, -radius * 0.4, radius, 0);
-  rock.closeSubpath();
-  sketch.Shape(rock, colour);
-  sketch.FlatOval(-radius * 0.3, -radius * 1.15, radius * 0.3, radius * 0.15, kStoneLight);
-  sketch.InkLine(radius * 0.1, -radius * 0.4, radius * 0.4, -radius * 0.8);
+  PaintFacetedRock(sketch, radius * 2.1, radius * 1.55, sketch.Seed(), colour);
 }
 
 // A rock face with a cave mouth about 200 wide; blocked=yes piles boulders in it; origin at the mouth's foot.
@@ -445,6 +589,7 @@ void RegisterNatureProps(PropRegistry& registry) {
   registry.Add("pine", PaintPine, 40);
   registry.Add("forest", PaintForest);
   registry.Add("gnarly-tree", PaintGnarlyTree, 45);
+  registry.Add("felled-pine", PaintFelledPine, 60);
   registry.Add("stump", PaintStump, 25);
   registry.Add("corn-row", PaintCornRow);
   registry.Add("corn-wall", PaintCornWall);
