@@ -20,23 +20,22 @@ ShadowCaster::ShadowCaster()
   m_canvas.fill(Qt::transparent);
 }
 
-void ShadowCaster::Cast(QPainter& picture, QPointF foot, QPointF slant, double strength, double groundTop,
-                        const std::function<void(QPainter&)>& paintSilhouette) {
-  if (strength <= 0) return;
-  // Clear what the last silhouette left, row by row over its bounds only.
+QRect ShadowCaster::PaintCanvas(const QTransform& transform, bool silhouette,
+                                const std::function<void(QPainter&)>& paint) {
+  // Clear what the last drawing left, row by row over its bounds only.
   for (int row = m_dirty.top(); row <= m_dirty.bottom() && !m_dirty.isEmpty(); ++row)
     std::memset(m_canvas.scanLine(row) + m_dirty.left() * 4, 0, static_cast<std::size_t>(m_dirty.width()) * 4);
   {
     QPainter canvas(&m_canvas);
     canvas.setRenderHint(QPainter::Antialiasing, true);
     canvas.scale(kCanvasScale, kCanvasScale);
-    canvas.translate(foot);
-    // A point h above the foot lands slant.x * h across and slant.y * h up the ground.
-    canvas.setTransform(QTransform(1, 0, -slant.x(), slant.y(), 0, 0), true);
-    paintSilhouette(canvas);
-    canvas.resetTransform();
-    canvas.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    canvas.fillRect(m_canvas.rect(), QColor::fromRgb(kShadowColour));
+    canvas.setTransform(transform, true);
+    paint(canvas);
+    if (silhouette) {
+      canvas.resetTransform();
+      canvas.setCompositionMode(QPainter::CompositionMode_SourceIn);
+      canvas.fillRect(m_canvas.rect(), QColor::fromRgb(kShadowColour));
+    }
   }
   // The painted bounds: rows and columns with any alpha.
   int top = m_canvas.height(), bottom = -1, left = m_canvas.width(), right = -1;
@@ -50,20 +49,39 @@ void ShadowCaster::Cast(QPainter& picture, QPointF foot, QPointF slant, double s
       right = std::max(right, column);
     }
   }
-  if (bottom < 0) {
-    m_dirty = QRect();
-    return;
-  }
-  m_dirty = QRect(QPoint(left, top), QPoint(right, bottom));
-  const QRect source = m_dirty.adjusted(-1, -1, 1, 1).intersected(m_canvas.rect());
+  m_dirty = bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+  return m_dirty;
+}
+
+void ShadowCaster::Lay(QPainter& picture, const QRect& painted, double strength, const QRectF& clip) {
+  if (painted.isEmpty()) return;
+  const QRect source = painted.adjusted(-1, -1, 1, 1).intersected(m_canvas.rect());
   picture.save();
   picture.setRenderHint(QPainter::SmoothPixmapTransform, true);
   picture.setOpacity(strength);
-  picture.setClipRect(QRectF(0, groundTop, kFrameWidth, kFrameHeight - groundTop));
+  picture.setClipRect(clip);
   picture.drawImage(QRectF(source.x() / kCanvasScale, source.y() / kCanvasScale, source.width() / kCanvasScale,
                            source.height() / kCanvasScale),
                     m_canvas, QRectF(source));
   picture.restore();
+}
+
+void ShadowCaster::Cast(QPainter& picture, QPointF foot, QPointF slant, double strength, double groundTop,
+                        const std::function<void(QPainter&)>& paintSilhouette) {
+  if (strength <= 0) return;
+  // A point h above the foot lands slant.x * h across and slant.y * h up the ground.
+  QTransform transform = QTransform(1, 0, -slant.x(), slant.y(), 0, 0) * QTransform::fromTranslate(foot.x(), foot.y());
+  const QRect painted = PaintCanvas(transform, true, paintSilhouette);
+  Lay(picture, painted, strength, QRectF(0, groundTop, kFrameWidth, kFrameHeight - groundTop));
+}
+
+void ShadowCaster::Reflect(QPainter& picture, QPointF foot, double strength,
+                           const std::function<void(QPainter&)>& paintThing) {
+  if (strength <= 0) return;
+  // Mirrored about the foot's line, a little squashed as water seen at a low angle shows it.
+  QTransform transform = QTransform::fromScale(1, -0.8) * QTransform::fromTranslate(foot.x(), foot.y());
+  const QRect painted = PaintCanvas(transform, false, paintThing);
+  Lay(picture, painted, strength, QRectF(0, foot.y(), kFrameWidth, kFrameHeight - foot.y()));
 }
 
 }  // namespace brackenhollow::art

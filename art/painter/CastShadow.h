@@ -25,7 +25,17 @@ class ShadowCaster {
   void Cast(QPainter& picture, QPointF foot, QPointF slant, double strength, double groundTop,
             const std::function<void(QPainter&)>& paintSilhouette);
 
+  // Lets paintThing draw the thing upside down below its foot, as still water mirrors it, and lays it over
+  // picture at the given strength, softened, only below the foot's line.
+  void Reflect(QPainter& picture, QPointF foot, double strength, const std::function<void(QPainter&)>& paintThing);
+
  private:
+  // Clears the canvas, lets paint draw on it under the transform (frame units to canvas), and returns the
+  // painted bounds (empty when nothing was painted).
+  QRect PaintCanvas(const QTransform& transform, bool silhouette, const std::function<void(QPainter&)>& paint);
+  // Lays the painted part of the canvas over the picture at the strength, inside the clip (frame units).
+  void Lay(QPainter& picture, const QRect& painted, double strength, const QRectF& clip);
+
   QImage m_canvas;  // the silhouette, at a fixed low resolution whatever the picture's: soft at every size
   QRect m_dirty;    // the part of the canvas painted last time, cleared before the next silhouette
 };

@@ -126,6 +126,17 @@ void PaintLayer(QPainter& painter, Atmosphere& atmosphere, ShadowCaster& caster,
                   paint(silhouette, layer);
                 });
   }
+  // Things standing in water are mirrored in it: ships by default, anything else that asks.
+  if (layer.Flag("reflect", layer.Prop() == "ship")) {
+    caster.Reflect(painter, QPointF(layer.Number("x", 0.0), layer.Number("y", 0.0)), 0.4 * (1.0 - haze),
+                   [&](QPainter& canvas) {
+                     Atmosphere scratch = atmosphere;
+                     ShapeLayer(canvas, layer);
+                     Sketch mirrored(canvas, scratch, 0.5, haze);
+                     mirrored.SetSeed(seed);
+                     paint(mirrored, layer);
+                   });
+  }
   painter.save();
   PlaceLayer(painter, atmosphere, layer);
   ShapeLayer(painter, layer);

@@ -55,6 +55,11 @@ double Sketch::Vary(int salt) const {
   return LatticeValue(salt, 7, m_seed);
 }
 
+std::uint32_t Sketch::PlaceSeed() const {
+  const double across = m_painter.worldTransform().dx() / m_pixelsPerUnit;
+  return MixSeed(m_seed, static_cast<std::uint32_t>(static_cast<int>(std::floor(across / 3.0 + 0.5))));
+}
+
 QPen Sketch::InkPen(double weight) const {
   QPen pen(Hazed(kInkColour));
   pen.setWidthF(m_inkWidth * weight * m_pixelsPerUnit);

@@ -34,6 +34,9 @@ class Sketch {
   void SetSeed(std::uint32_t seed) { m_seed = seed; }
   // A number in [0, 1) from this layer's seed; each salt gives another.
   double Vary(int salt) const;
+  // The layer's seed mixed with where across the frame the painter now stands, for props that paint many
+  // of a kind (a row of trees): each grows differently, and alike at every size.
+  std::uint32_t PlaceSeed() const;
   // Paints only the silhouette: no textures, shading or light, for a shadow cut from the thing's shape.
   void SetSilhouette(bool silhouette) { m_silhouette = silhouette; }
   bool IsSilhouette() const { return m_silhouette; }

@@ -67,7 +67,56 @@ void PaintFacetedRock(Sketch& sketch, double width, double height, std::uint32_t
   sketch.Outline(rock);
 }
 
+namespace {
+
+// A white birch: a slim pale trunk marked with black, an airy crown of small clumps.
+void PaintBirch(Sketch& sketch, double height, QRgb leaves, std::uint32_t seed) {
+  const double trunk = height * 0.04;
+  const double lean = (LatticeValue(1, 9, seed) - 0.5) * height * 0.08;
+  sketch.Polygon({At(-trunk * 1.6, 0), At(lean - trunk * 0.5, -height * 0.8), At(lean + trunk * 0.5, -height * 0.8), At(trunk * 1.6, 0)},
+                 kSnow);
+  for (int mark = 0; mark < 6; ++mark) {
+    const double y = -height * (0.08 + mark * 0.11);
+    const double x = lean * (-y / height) / 0.8;
+    sketch.Line(x - trunk * 0.9, y, x + trunk * (LatticeValue(mark, 10, seed) - 0.2), y - 2, kInk, 2);
+  }
+  QPainterPath crown;
+  for (int clump = 0; clump < 9; ++clump) {
+    const double angle = clump * 0.7 + LatticeValue(clump, 11, seed);
+    const double reach = height * (0.08 + 0.14 * LatticeValue(clump, 12, seed));
+    crown.addEllipse(QPointF(lean + std::cos(angle) * reach, -height * 0.7 + std::sin(angle) * reach * 1.3), height * 0.09, height * 0.08);
+  }
+  sketch.Shape(Merged(crown), leaves);
+  sketch.FlatOval(lean - height * 0.06, -height * 0.8, height * 0.06, height * 0.04, kLeafLight);
+}
+
+// A poplar: a tall narrow crown like a flame over a short trunk.
+void PaintPoplar(Sketch& sketch, double height, QRgb leaves, std::uint32_t seed) {
+  const double trunk = height * 0.05;
+  sketch.Polygon({At(-trunk * 1.6, 0), At(-trunk * 0.6, -height * 0.3), At(trunk * 0.6, -height * 0.3), At(trunk * 1.6, 0)}, kBark);
+  QPainterPath crown;
+  crown.moveTo(0, -height);
+  crown.cubicTo(height * (0.16 + 0.05 * LatticeValue(1, 13, seed)), -height * 0.8, height * 0.18, -height * 0.35, 0, -height * 0.2);
+  crown.cubicTo(-height * 0.18, -height * 0.35, -height * (0.16 + 0.05 * LatticeValue(2, 13, seed)), -height * 0.8, 0, -height);
+  sketch.Shape(crown, leaves);
+  for (int tuft = 0; tuft < 5; ++tuft)
+    sketch.FlatOval(-height * 0.05, -height * (0.35 + tuft * 0.12), height * 0.04, height * 0.05, kLeafLight);
+}
+
+}  // namespace
+
 void PaintLeafyTree(Sketch& sketch, double height, QRgb leaves) {
+  // Trees of a kind grow differently wherever they stand: an oak's crown, a birch or a poplar now and then.
+  const std::uint32_t seed = sketch.PlaceSeed();
+  const double species = LatticeValue(0, 8, seed);
+  if (species > 0.82) {
+    PaintPoplar(sketch, height, leaves, seed);
+    return;
+  }
+  if (species > 0.66) {
+    PaintBirch(sketch, height, leaves, seed);
+    return;
+  }
   // A trunk that flares into roots at the ground and forks into branches under the crown.
   const double trunk = height * 0.07;
   QPainterPath wood;
@@ -95,11 +144,12 @@ void PaintLeafyTree(Sketch& sketch, double height, QRgb leaves) {
   }
   // The crown: a ring of lobes, with lighter lobes where the light falls on it.
   QPainterPath crown;
-  constexpr int kLobes = 7;
-  for (int lobe = 0; lobe < kLobes; ++lobe) {
-    const double angle = 3.14159 * 2 * lobe / kLobes;
-    crown.addEllipse(QPointF(std::cos(angle) * height * 0.22, -height * 0.74 + std::sin(angle) * height * 0.14),
-                     height * 0.16, height * 0.14);
+  const int lobes = 6 + static_cast<int>(LatticeValue(1, 8, seed) * 4);
+  for (int lobe = 0; lobe < lobes; ++lobe) {
+    const double angle = 3.14159 * 2 * lobe / lobes + LatticeValue(lobe, 14, seed) * 0.5;
+    const double reach = 0.8 + 0.4 * LatticeValue(lobe, 15, seed);
+    crown.addEllipse(QPointF(std::cos(angle) * height * 0.22 * reach, -height * 0.74 + std::sin(angle) * height * 0.14 * reach),
+                     height * (0.13 + 0.06 * LatticeValue(lobe, 16, seed)), height * 0.14);
   }
   crown.addEllipse(QPointF(0, -height * 0.74), height * 0.22, height * 0.16);
   sketch.Shape(Merged(crown), leaves);
@@ -112,11 +162,15 @@ void PaintPineTree(Sketch& sketch, double height, QRgb needles) {
   // A trunk flaring at its foot, under tiers of drooping boughs with ragged, needled edges.
   sketch.Polygon({At(-height * 0.07, 0), At(-height * 0.035, -height * 0.06), At(-height * 0.03, -height * 0.2),
                   At(height * 0.03, -height * 0.2), At(height * 0.035, -height * 0.06), At(height * 0.07, 0)}, kBark);
-  constexpr int kTiers = 4;
-  for (int tier = 0; tier < kTiers; ++tier) {
-    const double bottom = -height * (0.12 + tier * 0.2);
-    const double halfWidth = height * (0.32 - tier * 0.065);
-    const double top = bottom - height * (0.36 - tier * 0.03);
+  // Each pine its own: four or five tiers, broader or slimmer, a little lopsided.
+  const std::uint32_t seed = sketch.PlaceSeed();
+  const int tiers = 4 + (LatticeValue(0, 17, seed) > 0.5 ? 1 : 0);
+  const double girth = 0.85 + 0.3 * LatticeValue(1, 17, seed);
+  for (int tier = 0; tier < tiers; ++tier) {
+    const double step = 0.8 / tiers;
+    const double bottom = -height * (0.12 + tier * step);
+    const double halfWidth = height * (0.32 - tier * 0.26 / tiers) * girth * (0.9 + 0.2 * LatticeValue(tier, 18, seed));
+    const double top = bottom - height * (0.36 - tier * 0.12 / tiers);
     QPainterPath bough;
     bough.moveTo(0, top);
     bough.quadTo(-halfWidth * 0.35, top + (bottom - top) * 0.55, -halfWidth, bottom + height * 0.02);
@@ -124,7 +178,7 @@ void PaintPineTree(Sketch& sketch, double height, QRgb needles) {
     constexpr int kTips = 7;
     for (int tip = 1; tip <= kTips; ++tip) {
       const double x = -halfWidth + tip * 2 * halfWidth / kTips;
-      const double droop = (tip % 2 == 0 ? 0.02 : -0.025) * height;
+      const double droop = (tip % 2 == 0 ? 0.02 : -0.025) * height * (0.7 + 0.6 * LatticeValue(tier * 8 + tip, 19, seed));
       bough.lineTo(x - halfWidth / kTips, bottom - height * 0.035);
       bough.lineTo(x, bottom + droop + (tip == kTips ? height * 0.02 : 0));
     }
@@ -136,32 +190,47 @@ void PaintPineTree(Sketch& sketch, double height, QRgb needles) {
 }
 
 void PaintCornStalk(Sketch& sketch, double height, double lean, int seed) {
+  // Every stalk its own: a different green (some yellowing), four to six leaves of their own length and
+  // droop, a cob or none, a tassel of its own shape.
+  const auto vary = [seed](int salt) { return LatticeValue(seed, salt, 0xc0a7u); };
+  const QRgb greens[] = {kCorn, 0x4f8a2c, 0x6f9c3a, 0x86a040};
+  const QRgb stem = greens[static_cast<int>(vary(1) * 4) % 4];
+  const QRgb leafColours[] = {kCornLeaf, stem, 0x9ab850};
   QPainterPath stalk;
   stalk.moveTo(0, 0);
   stalk.quadTo(lean * 0.3, -height * 0.5, lean, -height);
   // Far-off stalks are small; ink outlines would turn them into a dark smudge, so they go without.
   const bool outlined = height >= 70;
   if (outlined) sketch.Stroke(stalk, kInk, height * 0.045 + 2.5);
-  sketch.Stroke(stalk, kCorn, height * 0.045 + (outlined ? 0 : 1.5));
-  for (int leaf = 0; leaf < 4; ++leaf) {
-    const double along = 0.25 + leaf * 0.18;
+  sketch.Stroke(stalk, stem, height * 0.045 + (outlined ? 0 : 1.5));
+  const int leaves = 4 + static_cast<int>(vary(2) * 3);
+  for (int leaf = 0; leaf < leaves; ++leaf) {
+    const double along = 0.2 + leaf * 0.62 / leaves + vary(10 + leaf) * 0.05;
     const double x = lean * along * along;
     const double y = -height * along;
     const double side = ((leaf + seed) % 2 == 0) ? 1 : -1;
+    const double reach = height * (0.22 + 0.16 * vary(20 + leaf));
+    const double droop = height * (0.02 + 0.1 * vary(30 + leaf));
     QPainterPath blade;
     blade.moveTo(x, y);
-    blade.quadTo(x + side * height * 0.2, y - height * 0.12, x + side * height * 0.32, y + height * 0.04);
-    blade.quadTo(x + side * height * 0.18, y - height * 0.05, x, y + height * 0.03);
-    if (outlined) sketch.Shape(blade, leaf % 2 == 0 ? kCornLeaf : kCorn);
-    else sketch.Fill(blade, leaf % 2 == 0 ? kCornLeaf : kCorn);
+    blade.quadTo(x + side * reach * 0.6, y - height * 0.12, x + side * reach, y + droop);
+    blade.quadTo(x + side * reach * 0.55, y - height * 0.04, x, y + height * 0.03);
+    const QRgb colour = leafColours[static_cast<int>(vary(40 + leaf) * 3) % 3];
+    if (outlined) sketch.Shape(blade, colour);
+    else sketch.Fill(blade, colour);
   }
-  if (seed % 3 != 2) {
+  if (vary(3) < 0.65) {
     const double x = lean * 0.3;
-    if (outlined) sketch.Oval(x + 5, -height * 0.55, height * 0.035, height * 0.08, kCornCob);
-    else sketch.FlatOval(x + 5, -height * 0.55, height * 0.035, height * 0.08, kCornCob);
+    const double at = 0.48 + 0.14 * vary(4);
+    if (outlined) sketch.Oval(x + 5, -height * at, height * 0.035, height * 0.08, kCornCob);
+    else sketch.FlatOval(x + 5, -height * at, height * 0.035, height * 0.08, kCornCob);
+    if (outlined) sketch.Line(x + 5, -height * (at + 0.08), x + 9, -height * (at + 0.12), kHairBrown, 1.5);
   }
-  sketch.Line(lean, -height, lean - 6, -height - height * 0.08, kCornDry, 2);
-  sketch.Line(lean, -height, lean + 6, -height - height * 0.07, kCornDry, 2);
+  const int tassels = 2 + static_cast<int>(vary(5) * 3);
+  for (int tassel = 0; tassel < tassels; ++tassel) {
+    const double spread = (tassel - (tassels - 1) / 2.0) * 5;
+    sketch.Line(lean, -height, lean + spread * (1 + vary(50 + tassel)), -height - height * (0.05 + 0.05 * vary(60 + tassel)), kCornDry, 2);
+  }
 }
 
 namespace {
@@ -334,7 +403,8 @@ void PaintCornRow(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", kFrameWidth);
   const double height = layer.Number("h", 200);
   const double spacing = layer.Number("spacing", height * 0.22);
-  const int seed = static_cast<int>(layer.Number("seed", 1));
+  // The scene's seed mixed with the picture's: no two views of the maze show the same stalks.
+  const int seed = static_cast<int>(layer.Number("seed", 1)) + static_cast<int>(sketch.Vary(1) * 997);
   int index = 0;
   for (double x = 0; x <= width; x += spacing, ++index) {
     sketch.Painter().save();
@@ -350,7 +420,11 @@ void PaintCornWall(Sketch& sketch, const Layer& layer) {
   const double height = layer.Number("h", 100);
   QPainterPath path;
   path.moveTo(0, height);
-  for (double x = 0; x <= width; x += 18) path.lineTo(x, (static_cast<int>(x) / 18) % 2 == 0 ? 0 : height * 0.12);
+  // A ragged top of leaf tips and tassels, uneven in height.
+  for (double x = 0; x <= width; x += 9) {
+    const int step = static_cast<int>(x) / 9;
+    path.lineTo(x, step % 2 == 0 ? -height * 0.1 * sketch.Vary(step) : height * (0.08 + 0.1 * sketch.Vary(step + 500)));
+  }
   path.lineTo(width, height);
   path.closeSubpath();
   sketch.Shape(path, layer.Colour("colour", kCorn));
