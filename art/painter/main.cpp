@@ -2,6 +2,8 @@
 // icon at the desktop's sizes, and contact sheets to look the pictures over.
 #include "art/painter/ContactSheet.h"
 #include "art/painter/GifWriter.h"
+#include "art/painter/HotspotMap.h"
+#include "art/painter/ItemIcons.h"
 #include "art/painter/Quantiser.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
@@ -148,6 +150,10 @@ std::string WriteIcons(const Picture& icon, const std::filesystem::path& folder)
 // Paints one picture at every size, gives it its palette and writes its files when a folder is given.
 Painted PaintOne(const Picture& picture, int largestResolution, const std::string& out) {
   Painted result;
+  if (!picture.item.empty()) {
+    if (!out.empty()) result.error = WriteItemIcons(picture, out);
+    return result;
+  }
   if (picture.iconSize > 0) {
     if (!out.empty()) result.error = WriteIcons(picture, out);
     return result;
@@ -168,6 +174,10 @@ Painted PaintOne(const Picture& picture, int largestResolution, const std::strin
       result.error = path + ": " + error;
       return result;
     }
+  }
+  if (!out.empty()) {
+    result.error = WriteHotspotMap(picture, PropRegistry::Everything(), out);
+    if (!result.error.empty()) return result;
   }
   result.shown = indexed.front();
   const QImage colours = result.shown.convertToFormat(QImage::Format_RGB32);
