@@ -9,9 +9,9 @@ Camera CameraFromSeed(std::uint32_t seed) {
   Camera camera;
   // Off centre on purpose: a box looked into dead centre is the look this replaces.
   const double side = LatticeValue(1, 0, seed) < 0.5 ? -1.0 : 1.0;
-  camera.across = 0.5 + side * (0.1 + 0.18 * LatticeValue(2, 0, seed));
-  camera.eye = 0.3 + 0.32 * LatticeValue(3, 0, seed);
-  camera.focal = 440 + 180 * LatticeValue(4, 0, seed);
+  camera.across = 0.5 + side * (0.12 + 0.24 * LatticeValue(2, 0, seed));
+  camera.eye = 0.22 + 0.44 * LatticeValue(3, 0, seed);
+  camera.focal = 380 + 260 * LatticeValue(4, 0, seed);
   return camera;
 }
 

@@ -103,9 +103,21 @@ bool CastsShadow(const Layer& layer, double footprint) {
   return footprint > 0 && layer.Flag("shadow", true) && layer.Prop() != "bonfire" && !layer.Has("on");
 }
 
+// The light, seed and camera a picture is painted under.
+Atmosphere PrepareAtmosphere(const Picture& picture) {
+  Atmosphere atmosphere;
+  atmosphere.SetSeed(PictureSeed(picture));
+  atmosphere.SetView(CameraFromSeed(atmosphere.Seed()));
+  for (const Layer& layer : picture.layers) {
+    if (layer.Prop() == "light") TurnLight(atmosphere, layer);
+    if (layer.Prop() == "camera") atmosphere.SetView(ReadCamera(layer, atmosphere.View()));
+  }
+  return atmosphere;
+}
+
 // Paints one layer: casts the shadow of a thing that stands along the light, moves the painter to the
 // layer's place, darkens the ground where it stands, then lets the prop draw around the origin.
-void PaintLayer(QPainter& painter, Atmosphere& atmosphere, ShadowCaster& caster, int resolution, bool outdoors,
+void PaintLayer(QPainter& painter, Atmosphere& atmosphere, ShadowCaster* caster, int resolution, bool outdoors,
                 const Layer& layer, const PropRegistry& registry) {
   const PropPainter paint = registry.Find(layer.Prop());
   if (paint == nullptr) throw SceneError(layer.Where() + ": no prop named " + layer.Prop());
@@ -113,9 +125,9 @@ void PaintLayer(QPainter& painter, Atmosphere& atmosphere, ShadowCaster& caster,
   const double haze = HazeOf(layer, scale, outdoors);
   const std::uint32_t seed = LayerSeed(atmosphere.Seed(), layer);
   const double footprint = registry.Footprint(layer.Prop());
-  if (CastsShadow(layer, footprint)) {
+  if (caster != nullptr && CastsShadow(layer, footprint)) {
     const double strength = (outdoors ? kOutdoorShadow : kIndoorShadow) * (1.0 - haze);
-    caster.Cast(painter, QPointF(layer.Number("x", 0.0), layer.Number("y", 0.0)), atmosphere.ShadowSlant(), strength,
+    caster->Cast(painter, QPointF(layer.Number("x", 0.0), layer.Number("y", 0.0)), atmosphere.ShadowSlant(), strength,
                 atmosphere.Horizon().value_or(0.0),
                 [&](QPainter& canvas) {
                   Atmosphere scratch = atmosphere;
@@ -127,8 +139,8 @@ void PaintLayer(QPainter& painter, Atmosphere& atmosphere, ShadowCaster& caster,
                 });
   }
   // Things standing in water are mirrored in it: ships by default, anything else that asks.
-  if (layer.Flag("reflect", layer.Prop() == "ship")) {
-    caster.Reflect(painter, QPointF(layer.Number("x", 0.0), layer.Number("y", 0.0)), 0.4 * (1.0 - haze),
+  if (layer.Flag("reflect", layer.Prop() == "ship") && caster != nullptr) {
+    caster->Reflect(painter, QPointF(layer.Number("x", 0.0), layer.Number("y", 0.0)), 0.4 * (1.0 - haze),
                    [&](QPainter& canvas) {
                      Atmosphere scratch = atmosphere;
                      ShapeLayer(canvas, layer);
@@ -157,13 +169,7 @@ QImage PaintPicture(const Picture& picture, const PropRegistry& registry, int re
   image.fill(QColor(Qt::white));
   const bool outdoors = std::any_of(picture.layers.begin(), picture.layers.end(),
                                     [](const Layer& layer) { return layer.Prop() == "sky"; });
-  Atmosphere atmosphere;
-  atmosphere.SetSeed(PictureSeed(picture));
-  atmosphere.SetView(CameraFromSeed(atmosphere.Seed()));
-  for (const Layer& layer : picture.layers) {
-    if (layer.Prop() == "light") TurnLight(atmosphere, layer);
-    if (layer.Prop() == "camera") atmosphere.SetView(ReadCamera(layer, atmosphere.View()));
-  }
+  Atmosphere atmosphere = PrepareAtmosphere(picture);
   ShadowCaster caster;
   {
     QPainter painter(&image);
@@ -171,7 +177,7 @@ QImage PaintPicture(const Picture& picture, const PropRegistry& registry, int re
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.scale(resolution, resolution);
     for (const Layer& layer : picture.layers)
-      if (!IsSetting(layer)) PaintLayer(painter, atmosphere, caster, resolution, outdoors, layer, registry);
+      if (!IsSetting(layer)) PaintLayer(painter, atmosphere, &caster, resolution, outdoors, layer, registry);
   }
   atmosphere.Light(image);
   return image;
@@ -183,17 +189,17 @@ void PaintLayersAlone(const Picture& picture, const PropRegistry& registry, std:
   QImage alone(width * resolution, kFrameHeight * resolution, QImage::Format_ARGB32_Premultiplied);
   const bool outdoors = std::any_of(picture.layers.begin(), picture.layers.end(),
                                     [](const Layer& layer) { return layer.Prop() == "sky"; });
-  Atmosphere atmosphere;
-  for (const Layer& layer : picture.layers)
-    if (IsLightDirection(layer)) TurnLight(atmosphere, layer);
+  // Under the picture's own light, seed and camera, so each layer lies where the picture shows it; the
+  // shadows it casts are not part of it.
+  Atmosphere atmosphere = PrepareAtmosphere(picture);
   for (std::size_t index = first; index < picture.layers.size(); ++index) {
     alone.fill(Qt::transparent);
-    if (!IsLightDirection(picture.layers[index])) {
+    if (!IsSetting(picture.layers[index])) {
       QPainter painter(&alone);
       painter.setRenderHint(QPainter::Antialiasing, true);
       painter.setRenderHint(QPainter::TextAntialiasing, true);
       painter.scale(resolution, resolution);
-      PaintLayer(painter, atmosphere, resolution, outdoors, picture.layers[index], registry);
+      PaintLayer(painter, atmosphere, nullptr, resolution, outdoors, picture.layers[index], registry);
     }
     visit(index, alone);
   }
