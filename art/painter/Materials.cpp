@@ -200,6 +200,7 @@ Material MaterialOf(QRgb fill) {
       {kGrass, Material::kGrass}, {kGrassDark, Material::kGrass}, {kGrassLight, Material::kGrass},
       {kHill, Material::kGrass}, {kHillFar, Material::kGrass},
       {kSand, Material::kSand}, {kSandDark, Material::kSand}, {kSnow, Material::kSand},
+      {kIce, Material::kPlaster}, {kIceDark, Material::kPlaster},
       {kBark, Material::kBark},
       {kBlanket, Material::kFabric}, {kBlanketDark, Material::kFabric}, {kCarpet, Material::kFabric},
       {kCarpetDark, Material::kFabric}, {kSatin, Material::kFabric}, {kDenim, Material::kFabric},

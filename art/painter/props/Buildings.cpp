@@ -111,6 +111,11 @@ void PaintWindow(Sketch& sketch, const Layer& layer) {
   const double height = layer.Number("h", 60);
   const std::string view = layer.Word("view", "sky");
   const QRgb frame = layer.Colour("frame", kHouseWhite);
+  // Indoors, daylight through the window lights the wall round it and falls in a slanting shaft to the floor.
+  if (sketch.Air().BackWall().has_value() && (view == "sky" || view == "forest")) {
+    sketch.Glow(0, 0, width * 1.7, kGlowPale, 0.3);
+    sketch.LightCone(0, height / 2, width / 2, height * 2.6, width * 1.4, kGlowPale, 0.12);
+  }
   sketch.Box(-width / 2 - 4, -height / 2 - 4, width + 8, height + 8, frame);
   QRgb glass = kSkyPale;
   if (view == "night") glass = kNightSky;
