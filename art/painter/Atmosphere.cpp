@@ -19,11 +19,23 @@ constexpr int kLitBrightness = 120;
 }  // namespace
 
 bool Atmosphere::SetLightFrom(const std::string& side) {
-  if (side == "left") m_lightDirection = QPointF(0.83, 0.55);
-  else if (side == "right") m_lightDirection = QPointF(-0.83, 0.55);
-  else if (side == "above") m_lightDirection = QPointF(0.2, 0.98);
-  else if (side == "front") m_lightDirection = QPointF(0.1, 0.99);
-  else return false;
+  // Light from a side throws long shadows across; from above short ones; from behind the eye they run
+  // straight away from it.
+  if (side == "left") {
+    m_lightDirection = QPointF(0.83, 0.55);
+    m_shadowSlant = QPointF(0.6, 0.24);
+  } else if (side == "right") {
+    m_lightDirection = QPointF(-0.83, 0.55);
+    m_shadowSlant = QPointF(-0.6, 0.24);
+  } else if (side == "above") {
+    m_lightDirection = QPointF(0.2, 0.98);
+    m_shadowSlant = QPointF(0.18, 0.1);
+  } else if (side == "front") {
+    m_lightDirection = QPointF(0.1, 0.99);
+    m_shadowSlant = QPointF(0.08, 0.42);
+  } else {
+    return false;
+  }
   return true;
 }
 

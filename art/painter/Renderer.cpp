@@ -1,11 +1,16 @@
 #include "art/painter/Renderer.h"
 
 #include "art/painter/Atmosphere.h"
+#include "art/painter/CastShadow.h"
+#include "art/painter/Noise.h"
 #include "art/painter/Sketch.h"
 
 #include <QPainter>
+#include <QRadialGradient>
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace brackenhollow::art {
 
@@ -15,9 +20,35 @@ namespace {
 constexpr double kNearScale = 0.75;
 constexpr double kMostHaze = 0.5;
 
-// A "light from=left|right|above|front" line turns the picture's light; it paints nothing itself.
-bool IsLightDirection(const Layer& layer) {
-  return layer.Prop() == "light";
+// How dark a cast shadow is outdoors and in rooms, where lamps and walls fill it with light.
+constexpr double kOutdoorShadow = 0.34;
+constexpr double kIndoorShadow = 0.24;
+
+// "light from=..." turns the picture's light and "camera ..." sets its viewpoint; they paint nothing.
+bool IsSetting(const Layer& layer) {
+  return layer.Prop() == "light" || layer.Prop() == "camera";
+}
+
+// A number for a text, the same on every machine.
+std::uint32_t TextSeed(const std::string& text) {
+  std::uint32_t seed = 2166136261u;
+  for (const char character : text) seed = (seed ^ static_cast<unsigned char>(character)) * 16777619u;
+  return seed;
+}
+
+// A picture's seed: its room's, so a room's state pictures grow alike; a close-up put by an action has its
+// file name's.
+std::uint32_t PictureSeed(const Picture& picture) {
+  if (!picture.rooms.empty()) return MixSeed(0x5eed0000u, static_cast<std::uint32_t>(picture.rooms.front()));
+  return TextSeed(picture.fileName);
+}
+
+// A layer's seed: the picture's, its prop and its place.
+std::uint32_t LayerSeed(std::uint32_t pictureSeed, const Layer& layer) {
+  const auto place = [&](const char* key) {
+    return static_cast<std::uint32_t>(static_cast<int>(std::lround(layer.Number(key, 0.0))));
+  };
+  return MixSeed(MixSeed(MixSeed(pictureSeed, TextSeed(layer.Prop())), place("x")), place("y"));
 }
 
 // Turns the atmosphere's light as the layer says. Throws SceneError for an unknown side or parameter.
@@ -41,23 +72,102 @@ double ShadowHalfWidth(const Layer& layer, double footprint) {
   return footprint;
 }
 
-// Paints one layer: moves the painter to the layer's place, throws the contact shadow of a thing that
-// stands, then lets the prop draw around the origin.
-void PaintLayer(QPainter& painter, Atmosphere& atmosphere, int resolution, bool outdoors, const Layer& layer,
-                const PropRegistry& registry) {
-  const PropPainter paint = registry.Find(layer.Prop());
-  if (paint == nullptr) throw SceneError(layer.Where() + ": no prop named " + layer.Prop());
+// The layer's turn, scale, flip and the slant of a side wall, applied to a painter already at its place.
+void ShapeLayer(QPainter& painter, const Layer& layer) {
   const double scale = layer.Number("scale", 1.0);
   const bool flip = layer.Flag("flip", false);
-  painter.save();
-  painter.translate(layer.Number("x", 0.0), layer.Number("y", 0.0));
   painter.rotate(layer.Number("turn", 0.0));
   painter.scale(flip ? -scale : scale, scale);
   // A thing on a side wall of a room is seen at an angle: narrower, its lines sloping with the wall.
   painter.shear(0, layer.Number("skew", 0.0));
   painter.scale(layer.Number("squash", 1.0), 1.0);
-  Sketch sketch(painter, atmosphere, resolution, HazeOf(layer, scale, outdoors));
+}
+
+// Moves the painter to the layer's place: on a side wall, into that wall's perspective.
+void PlaceLayer(QPainter& painter, const Atmosphere& atmosphere, const Layer& layer) {
+  const QPointF anchor(layer.Number("x", 0.0), layer.Number("y", 0.0));
+  Wall wall = Wall::kBack;
+  if (!ReadWall(layer.Word("on", "back"), wall))
+    throw SceneError(layer.Where() + ": on is left, right or back");
+  if (wall == Wall::kBack) {
+    painter.translate(anchor);
+    return;
+  }
+  const QRectF backWall = atmosphere.BackWall().value_or(QRectF(kFrameWidth * 0.25, kFrameHeight * 0.2,
+                                                                kFrameWidth * 0.5, kFrameHeight * 0.5));
+  const Camera& camera = atmosphere.View();
+  painter.setTransform(OnWall(wall, anchor, VanishingPoint(camera, backWall), camera.focal), true);
+}
+
+// Things that are themselves the light, or lie flat, cast no shadow of their shape.
+bool CastsShadow(const Layer& layer, double footprint) {
+  return footprint > 0 && layer.Flag("shadow", true) && layer.Prop() != "bonfire" && !layer.Has("on");
+}
+
+// A soft, cool darkening towards the frame's edges: draws the eye in and gives close views depth.
+void Vignette(QPainter& painter, int width) {
+  QRadialGradient gradient(QPointF(width / 2.0, kFrameHeight * 0.45), width * 0.72);
+  QColor edge = QColor::fromRgb(0x1c1a3a);
+  edge.setAlphaF(0);
+  gradient.setColorAt(0.55, edge);
+  edge.setAlphaF(0.26f);
+  gradient.setColorAt(1.0, edge);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(gradient);
+  painter.drawRect(QRectF(0, 0, width, kFrameHeight));
+}
+
+// The light, seed and camera a picture is painted under.
+Atmosphere PrepareAtmosphere(const Picture& picture) {
+  Atmosphere atmosphere;
+  atmosphere.SetSeed(PictureSeed(picture));
+  atmosphere.SetView(CameraFromSeed(atmosphere.Seed()));
+  for (const Layer& layer : picture.layers) {
+    if (layer.Prop() == "light") TurnLight(atmosphere, layer);
+    if (layer.Prop() == "camera") atmosphere.SetView(ReadCamera(layer, atmosphere.View()));
+  }
+  return atmosphere;
+}
+
+// Paints one layer: casts the shadow of a thing that stands along the light, moves the painter to the
+// layer's place, darkens the ground where it stands, then lets the prop draw around the origin.
+void PaintLayer(QPainter& painter, Atmosphere& atmosphere, ShadowCaster* caster, int resolution, bool outdoors,
+                const Layer& layer, const PropRegistry& registry) {
+  const PropPainter paint = registry.Find(layer.Prop());
+  if (paint == nullptr) throw SceneError(layer.Where() + ": no prop named " + layer.Prop());
+  const double scale = layer.Number("scale", 1.0);
+  const double haze = HazeOf(layer, scale, outdoors);
+  const std::uint32_t seed = LayerSeed(atmosphere.Seed(), layer);
   const double footprint = registry.Footprint(layer.Prop());
+  if (caster != nullptr && CastsShadow(layer, footprint)) {
+    const double strength = (outdoors ? kOutdoorShadow : kIndoorShadow) * (1.0 - haze);
+    caster->Cast(painter, QPointF(layer.Number("x", 0.0), layer.Number("y", 0.0)), atmosphere.ShadowSlant(), strength,
+                atmosphere.Horizon().value_or(0.0),
+                [&](QPainter& canvas) {
+                  Atmosphere scratch = atmosphere;
+                  ShapeLayer(canvas, layer);
+                  Sketch silhouette(canvas, scratch, 0.5, 0.0);
+                  silhouette.SetSeed(seed);
+                  silhouette.SetSilhouette(true);
+                  paint(silhouette, layer);
+                });
+  }
+  // Things standing in water are mirrored in it: ships by default, anything else that asks.
+  if (layer.Flag("reflect", layer.Prop() == "ship") && caster != nullptr) {
+    caster->Reflect(painter, QPointF(layer.Number("x", 0.0), layer.Number("y", 0.0)), 0.4 * (1.0 - haze),
+                   [&](QPainter& canvas) {
+                     Atmosphere scratch = atmosphere;
+                     ShapeLayer(canvas, layer);
+                     Sketch mirrored(canvas, scratch, 0.5, haze);
+                     mirrored.SetSeed(seed);
+                     paint(mirrored, layer);
+                   });
+  }
+  painter.save();
+  PlaceLayer(painter, atmosphere, layer);
+  ShapeLayer(painter, layer);
+  Sketch sketch(painter, atmosphere, resolution, haze);
+  sketch.SetSeed(seed);
   if (footprint > 0 && layer.Flag("shadow", true)) sketch.ContactShadow(ShadowHalfWidth(layer, footprint));
   paint(sketch, layer);
   painter.restore();
@@ -73,16 +183,16 @@ QImage PaintPicture(const Picture& picture, const PropRegistry& registry, int re
   image.fill(QColor(Qt::white));
   const bool outdoors = std::any_of(picture.layers.begin(), picture.layers.end(),
                                     [](const Layer& layer) { return layer.Prop() == "sky"; });
-  Atmosphere atmosphere;
-  for (const Layer& layer : picture.layers)
-    if (IsLightDirection(layer)) TurnLight(atmosphere, layer);
+  Atmosphere atmosphere = PrepareAtmosphere(picture);
+  ShadowCaster caster;
   {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.scale(resolution, resolution);
     for (const Layer& layer : picture.layers)
-      if (!IsLightDirection(layer)) PaintLayer(painter, atmosphere, resolution, outdoors, layer, registry);
+      if (!IsSetting(layer)) PaintLayer(painter, atmosphere, &caster, resolution, outdoors, layer, registry);
+    Vignette(painter, width);
   }
   atmosphere.Light(image);
   return image;
@@ -94,17 +204,17 @@ void PaintLayersAlone(const Picture& picture, const PropRegistry& registry, std:
   QImage alone(width * resolution, kFrameHeight * resolution, QImage::Format_ARGB32_Premultiplied);
   const bool outdoors = std::any_of(picture.layers.begin(), picture.layers.end(),
                                     [](const Layer& layer) { return layer.Prop() == "sky"; });
-  Atmosphere atmosphere;
-  for (const Layer& layer : picture.layers)
-    if (IsLightDirection(layer)) TurnLight(atmosphere, layer);
+  // Under the picture's own light, seed and camera, so each layer lies where the picture shows it; the
+  // shadows it casts are not part of it.
+  Atmosphere atmosphere = PrepareAtmosphere(picture);
   for (std::size_t index = first; index < picture.layers.size(); ++index) {
     alone.fill(Qt::transparent);
-    if (!IsLightDirection(picture.layers[index])) {
+    if (!IsSetting(picture.layers[index])) {
       QPainter painter(&alone);
       painter.setRenderHint(QPainter::Antialiasing, true);
       painter.setRenderHint(QPainter::TextAntialiasing, true);
       painter.scale(resolution, resolution);
-      PaintLayer(painter, atmosphere, resolution, outdoors, picture.layers[index], registry);
+      PaintLayer(painter, atmosphere, nullptr, resolution, outdoors, picture.layers[index], registry);
     }
     visit(index, alone);
   }

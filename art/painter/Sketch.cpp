@@ -1,5 +1,8 @@
 #include "art/painter/Sketch.h"
 
+#include "art/painter/Materials.h"
+#include "art/painter/Noise.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPolygonF>
@@ -20,6 +23,11 @@ constexpr double kThinnestOutline = 0.9;
 constexpr double kThickestOutline = 3.0;
 // How dark the far side of a shape gets.
 constexpr double kFarSideShade = 0.26;
+// Outlines are lighter than the ink's full weight where the light falls, and heavier on the shadow side.
+constexpr double kLitOutlineWeight = 0.75;
+constexpr double kShadowSideWeight = 1.35;
+// Surfaces smaller than this (frame units) show no material: the texture would be noise at that size.
+constexpr double kSmallestTextured = 9.0;
 
 // Mixes two colours; share 0 is the first, 1 the second.
 QRgb Mix(QRgb first, QRgb second, double share) {
@@ -34,6 +42,7 @@ Sketch::Sketch(QPainter& painter, Atmosphere& atmosphere, double pixelsPerUnit, 
   // The layer's own scale: the painter's scale over the picture's resolution.
   const QTransform transform = m_painter.worldTransform();
   const double scale = std::sqrt(std::abs(transform.determinant())) / pixelsPerUnit;
+  m_scale = scale > 0 ? scale : 1.0;
   m_inkWidth = std::clamp(kOutlineWidth * std::sqrt(scale), kThinnestOutline, kThickestOutline) * (1.0 - 0.4 * haze);
 }
 
@@ -42,9 +51,18 @@ QColor Sketch::Hazed(QRgb colour) const {
   return QColor::fromRgb(Mix(colour, m_atmosphere.Haze(), m_haze));
 }
 
-QPen Sketch::InkPen() const {
+double Sketch::Vary(int salt) const {
+  return LatticeValue(salt, 7, m_seed);
+}
+
+std::uint32_t Sketch::PlaceSeed() const {
+  const double across = m_painter.worldTransform().dx() / m_pixelsPerUnit;
+  return MixSeed(m_seed, static_cast<std::uint32_t>(static_cast<int>(std::floor(across / 3.0 + 0.5))));
+}
+
+QPen Sketch::InkPen(double weight) const {
   QPen pen(Hazed(kInkColour));
-  pen.setWidthF(m_inkWidth * m_pixelsPerUnit);
+  pen.setWidthF(m_inkWidth * weight * m_pixelsPerUnit);
   pen.setCosmetic(true);
   pen.setJoinStyle(Qt::RoundJoin);
   pen.setCapStyle(Qt::RoundCap);
@@ -60,6 +78,7 @@ QPointF Sketch::LocalLightDirection() const {
 }
 
 void Sketch::ShadeFarSide(const QPainterPath& path) {
+  if (m_silhouette) return;
   const QRectF bounds = path.boundingRect();
   if (bounds.width() < 3 || bounds.height() < 3) return;
   const QPointF direction = LocalLightDirection();
@@ -80,16 +99,26 @@ void Sketch::ShadeFarSide(const QPainterPath& path) {
   m_painter.drawPath(path);
 }
 
+void Sketch::ShadowSideEdge(const QPainterPath& path) {
+  if (m_silhouette) return;
+  const QPointF offset = LocalLightDirection() * (m_inkWidth * 0.5 / m_scale);
+  m_painter.setPen(InkPen(kShadowSideWeight));
+  m_painter.setBrush(Qt::NoBrush);
+  m_painter.drawPath(path.translated(offset));
+}
+
 void Sketch::Shape(const QPainterPath& path, QRgb fill) {
+  ShadowSideEdge(path);
   m_painter.setPen(Qt::NoPen);
   m_painter.setBrush(Hazed(fill));
   m_painter.drawPath(path);
+  Texture(path, fill);
   ShadeFarSide(path);
   Outline(path);
 }
 
 void Sketch::Outline(const QPainterPath& path) {
-  m_painter.setPen(InkPen());
+  m_painter.setPen(InkPen(kLitOutlineWeight));
   m_painter.setBrush(Qt::NoBrush);
   m_painter.drawPath(path);
 }
@@ -98,6 +127,26 @@ void Sketch::Fill(const QPainterPath& path, QRgb fill) {
   m_painter.setPen(Qt::NoPen);
   m_painter.setBrush(Hazed(fill));
   m_painter.drawPath(path);
+  Texture(path, fill);
+}
+
+void Sketch::Texture(const QPainterPath& path, QRgb fill) {
+  if (m_silhouette || m_haze >= 0.9) return;
+  const Material material = MaterialOf(fill);
+  if (material == Material::kNone) return;
+  const QRectF bounds = path.boundingRect();
+  if (bounds.width() * m_scale < kSmallestTextured || bounds.height() * m_scale < kSmallestTextured) return;
+  // The tile is made at the picture's own resolution and laid in the prop's units, so grain follows the
+  // thing and is equally fine at every size.
+  const int resolution = std::max(1, static_cast<int>(std::lround(m_pixelsPerUnit)));
+  QBrush brush(MaterialTile(material, resolution));
+  brush.setTransform(QTransform::fromScale(1.0 / resolution, 1.0 / resolution));
+  const double opacity = m_painter.opacity();
+  m_painter.setOpacity(opacity * (1.0 - m_haze));
+  m_painter.setPen(Qt::NoPen);
+  m_painter.setBrush(brush);
+  m_painter.drawPath(path);
+  m_painter.setOpacity(opacity);
 }
 
 void Sketch::Box(double x, double y, double width, double height, QRgb fill) {
@@ -175,12 +224,14 @@ void Sketch::Text(const QRectF& box, const QString& text, double pixelSize, QRgb
 }
 
 void Sketch::Glow(double centreX, double centreY, double radius, QRgb colour, double strength) {
+  if (m_silhouette) return;
   QPainterPath disc;
   disc.addEllipse(QPointF(centreX, centreY), radius, radius);
   m_atmosphere.AddPool(m_painter.worldTransform(), disc, QPointF(centreX, centreY), radius, colour, strength);
 }
 
 void Sketch::LightPool(double centreX, double centreY, double radiusX, double radiusY, QRgb colour, double strength) {
+  if (m_silhouette) return;
   // A round pool squashed into the oval, so the falloff follows the oval's rim.
   QTransform squash;
   squash.translate(centreX, centreY);
@@ -192,6 +243,7 @@ void Sketch::LightPool(double centreX, double centreY, double radiusX, double ra
 
 void Sketch::LightCone(double x, double y, double topHalfWidth, double floorY, double halfWidth, QRgb colour,
                        double strength) {
+  if (m_silhouette) return;
   QPainterPath cone;
   cone.moveTo(x - topHalfWidth, y);
   cone.lineTo(x + topHalfWidth, y);
@@ -209,6 +261,7 @@ void Sketch::Veil(QRgb colour, double amount) {
 }
 
 void Sketch::ContactShadow(double halfWidth) {
+  if (m_silhouette) return;
   const QPointF direction = LocalLightDirection();
   const double radiusY = std::max(4.0, halfWidth * 0.16);
   const QPointF centre(direction.x() * halfWidth * 0.3, radiusY * 0.25);

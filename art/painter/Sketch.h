@@ -1,5 +1,5 @@
-// The house drawing style: flat fills shaded away from the light, one ink outline that thins with distance,
-// on a fixed 596 x 408 frame.
+// The house drawing style: fills shaded away from the light and textured by what they are made of, ink
+// outlines heavier on the side away from the light and thinning with distance, on a fixed 596 x 408 frame.
 #pragma once
 
 #include "art/painter/Atmosphere.h"
@@ -10,6 +10,7 @@
 #include <QRgb>
 #include <QString>
 
+#include <cstdint>
 #include <initializer_list>
 
 namespace brackenhollow::art {
@@ -27,12 +28,27 @@ class Sketch {
   QPainter& Painter() { return m_painter; }
   Atmosphere& Air() { return m_atmosphere; }
 
+  // This layer's seed: grown from the picture's seed, the prop and its place, so the same prop in the same
+  // place of one room's pictures grows alike, and anywhere else differently.
+  std::uint32_t Seed() const { return m_seed; }
+  void SetSeed(std::uint32_t seed) { m_seed = seed; }
+  // A number in [0, 1) from this layer's seed; each salt gives another.
+  double Vary(int salt) const;
+  // The layer's seed mixed with where across the frame the painter now stands, for props that paint many
+  // of a kind (a row of trees): each grows differently, and alike at every size.
+  std::uint32_t PlaceSeed() const;
+  // Paints only the silhouette: no textures, shading or light, for a shadow cut from the thing's shape.
+  void SetSilhouette(bool silhouette) { m_silhouette = silhouette; }
+  bool IsSilhouette() const { return m_silhouette; }
+
   // Fills the path and draws the ink outline around it.
   void Shape(const QPainterPath& path, QRgb fill);
   // Draws only the ink outline of the path.
   void Outline(const QPainterPath& path);
   // Fills the path without an outline.
   void Fill(const QPainterPath& path, QRgb fill);
+  // Lays the texture of the fill colour's material over the path (nothing for colours that are no material).
+  void Texture(const QPainterPath& path, QRgb fill);
   // Outlined rectangle.
   void Box(double x, double y, double width, double height, QRgb fill);
   // Rectangle without an outline.
@@ -68,8 +84,11 @@ class Sketch {
   void ContactShadow(double halfWidth);
 
  private:
-  // The outline pen: about two frame units of ink, thinner for things drawn small (far away).
-  QPen InkPen() const;
+  // The outline pen: about two frame units of ink times weight, thinner for things drawn small (far away).
+  QPen InkPen(double weight = 1.0) const;
+  // A heavier line along the side of the path away from the light, drawn before the fill covers its inner
+  // half.
+  void ShadowSideEdge(const QPainterPath& path);
   // A fill colour after the layer's haze.
   QColor Hazed(QRgb colour) const;
   // Darkens the side of a filled path that faces away from the light.
@@ -82,6 +101,9 @@ class Sketch {
   double m_pixelsPerUnit;
   double m_haze;
   double m_inkWidth;
+  double m_scale;
+  std::uint32_t m_seed = 0;
+  bool m_silhouette = false;
 };
 
 // Shorthand for a point in prop coordinates.

@@ -2,7 +2,11 @@
 #include "art/painter/props/Kit.h"
 #include "art/painter/props/PropGroups.h"
 
+#include "art/painter/Noise.h"
+
 #include <QLinearGradient>
+
+#include <algorithm>
 
 namespace brackenhollow::art {
 
@@ -10,8 +14,55 @@ namespace {
 
 using namespace colours;
 
+// Canvas pixels per frame unit of the sky's clouds: soft edges are all a cloud needs, and the same canvas
+// drawn at every size keeps the three paintings alike.
+constexpr double kCloudCanvasScale = 0.5;
+
+// Clouds grown from the picture's seed: fractal noise stretched along the horizon, thresholded by how
+// overcast the time of day is, lit on top and grey beneath, thinning towards the horizon.
+void PaintNoiseClouds(Sketch& sketch, double horizon, double cover, QRgb lit, QRgb shade) {
+  const int width = static_cast<int>(kFrameWidth * kCloudCanvasScale);
+  const int height = std::max(1, static_cast<int>(horizon * kCloudCanvasScale));
+  QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
+  const std::uint32_t seed = MixSeed(sketch.Air().Seed(), 0xc10d);
+  const double drift = LatticeValue(5, 5, seed) * 1000;
+  const auto density = [&](double x, double y) {
+    const double value = FractalNoise(x / 150.0 + drift, y / 55.0, seed, 4);
+    // Clouds gather higher up and thin out towards the haze at the horizon.
+    const double height01 = y / horizon;
+    return value - 0.12 * height01 * height01;
+  };
+  const double threshold = 0.62 - cover * 0.3;
+  for (int row = 0; row < height; ++row) {
+    auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(row));
+    for (int column = 0; column < width; ++column) {
+      const double x = column / kCloudCanvasScale;
+      const double y = row / kCloudCanvasScale;
+      const double here = density(x, y);
+      const double alpha = std::clamp((here - threshold) / 0.14, 0.0, 1.0);
+      if (alpha <= 0) {
+        line[column] = 0;
+        continue;
+      }
+      // Lit where the cloud is thin above (its top), shaded where it is thick above (its belly).
+      const double above = density(x - 6, y - 12);
+      const double light = std::clamp(0.6 + (here - above) * 4.0, 0.0, 1.0);
+      const auto channel = [&](int litValue, int shadeValue) {
+        return static_cast<int>((shadeValue + (litValue - shadeValue) * light) * alpha * 0.95 + 0.5);
+      };
+      const int a = static_cast<int>(alpha * 0.95 * 255 + 0.5);
+      line[column] = qRgba(channel(qRed(lit), qRed(shade)), channel(qGreen(lit), qGreen(shade)),
+                           channel(qBlue(lit), qBlue(shade)), a);
+    }
+  }
+  sketch.Painter().save();
+  sketch.Painter().setRenderHint(QPainter::SmoothPixmapTransform, true);
+  sketch.Painter().drawImage(QRectF(0, 0, width / kCloudCanvasScale, height / kCloudCanvasScale), canvas);
+  sketch.Painter().restore();
+}
+
 // Sky from the top of the frame down to the horizon as a gradient, by time of day: day, morning, afternoon,
-// dusk, night or overcast. The horizon's colour becomes the haze far things fade into.
+// dusk, night or overcast, with clouds of its own. The horizon's colour becomes the haze far things fade into.
 void PaintSky(Sketch& sketch, const Layer& layer) {
   const double horizon = layer.Number("horizon", kFrameHeight);
   const std::string time = layer.Word("time", "day");
@@ -34,6 +85,22 @@ void PaintSky(Sketch& sketch, const Layer& layer) {
   sketch.Painter().setBrush(gradient);
   sketch.Painter().drawRect(QRectF(0, 0, kFrameWidth, horizon + 1));
   sketch.Air().SetHaze(colours.bottom);
+  sketch.Air().SetHorizon(horizon);
+  if (layer.Flag("clouds", true)) {
+    struct Cover {
+      double amount;
+      QRgb lit, shade;
+    };
+    Cover cover{0.35, 0xfbfdff, 0xb4c0d4};
+    if (time == "morning") cover = {0.3, 0xfff4e4, 0xc0b4c4};
+    else if (time == "afternoon") cover = {0.3, 0xfffbef, 0xb8bccc};
+    else if (time == "dusk") cover = {0.42, 0xffc890, 0x7a5a80};
+    else if (time == "night") cover = {0.25, 0x3a4868, 0x141c34};
+    else if (time == "overcast") cover = {0.8, 0xe6eaee, 0xaab3c0};
+    // Each room's weather differs a little.
+    cover.amount = std::clamp(cover.amount + (sketch.Vary(3) - 0.5) * 0.2, 0.0, 1.0);
+    PaintNoiseClouds(sketch, horizon, cover.amount, cover.lit, cover.shade);
+  }
   if (time == "night") {
     for (int star = 0; star < 60; ++star)
       sketch.FlatOval(Scatter(star) * kFrameWidth, Scatter(star + 100) * horizon * 0.8, 0.6 + Scatter(star + 7), 0.6 + Scatter(star + 7), kWhite);
@@ -43,6 +110,8 @@ void PaintSky(Sketch& sketch, const Layer& layer) {
 // The sun with a soft halo of light round it; origin at its centre.
 void PaintSun(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 26);
+  // No two rooms see the sun in the same place.
+  sketch.Painter().translate((sketch.Vary(1) - 0.5) * 70, (sketch.Vary(2) - 0.5) * 24);
   sketch.Glow(0, 0, radius * 4, kSunGlow, 0.35);
   sketch.Oval(0, 0, radius, radius, kSun);
 }
@@ -50,7 +119,9 @@ void PaintSun(Sketch& sketch, const Layer& layer) {
 // A puffy cloud about 120 wide, its lobes shaped by seed so no two skies repeat; origin at its bottom middle.
 void PaintCloud(Sketch& sketch, const Layer& layer) {
   const QRgb colour = layer.Colour("colour", kCloud);
-  const int seed = static_cast<int>(layer.Number("seed", 0));
+  // The scene's seed shapes the cloud, the picture's moves and reshapes it, so no two rooms share one.
+  const int seed = static_cast<int>(layer.Number("seed", 0) + sketch.Vary(4) * 1000) + 1;
+  sketch.Painter().translate((sketch.Vary(5) - 0.5) * 120, (sketch.Vary(6) - 0.5) * 16);
   const auto vary = [seed](int lobe) { return seed == 0 ? 1.0 : 0.7 + 0.6 * Scatter(seed * 7 + lobe); };
   QPainterPath path;
   path.addEllipse(QPointF(-30 * vary(1), -14), 30 * vary(2), 16 * vary(3));
@@ -61,6 +132,42 @@ void PaintCloud(Sketch& sketch, const Layer& layer) {
   sketch.Shape(Merged(path), colour);
 }
 
+// Large soft patches of lighter and darker ground, and the far ground paling into the haze: no ground is
+// one flat colour.
+void PaintGroundMottle(Sketch& sketch, double top) {
+  constexpr double kScale = 0.25;
+  const int width = static_cast<int>(kFrameWidth * kScale);
+  const int height = std::max(1, static_cast<int>((kFrameHeight - top) * kScale) + 1);
+  QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
+  const std::uint32_t seed = MixSeed(sketch.Seed(), 0x9a7c);
+  for (int row = 0; row < height; ++row) {
+    auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(row));
+    for (int column = 0; column < width; ++column) {
+      // Patches lie on the ground plane: small and flattened far off, large near the eye.
+      const double distance = 1.0 / (row / kScale + 12.0);
+      const double value =
+          FractalNoise((column / kScale - kFrameWidth / 2.0) * distance * 2.2, distance * 900.0, seed, 3) - 0.5;
+      const int alpha = std::clamp(static_cast<int>(std::abs(value) * 0.5 * 255), 0, 255);
+      line[column] = value > 0 ? qRgba(alpha, alpha, alpha * 7 / 8, alpha) : qRgba(0, 0, 0, alpha);
+    }
+  }
+  sketch.Painter().save();
+  sketch.Painter().setRenderHint(QPainter::SmoothPixmapTransform, true);
+  sketch.Painter().drawImage(QRectF(0, top, width / kScale, height / kScale), canvas);
+  if (sketch.Air().HasHaze()) {
+    QLinearGradient haze(0, top, 0, top + (kFrameHeight - top) * 0.6);
+    QColor far = QColor::fromRgb(sketch.Air().Haze());
+    far.setAlphaF(0.35f);
+    haze.setColorAt(0, far);
+    far.setAlphaF(0);
+    haze.setColorAt(1, far);
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(haze);
+    sketch.Painter().drawRect(QRectF(0, top, kFrameWidth, kFrameHeight - top));
+  }
+  sketch.Painter().restore();
+}
+
 // Ground from the line top down to the bottom of the frame, with optional grass tufts.
 void PaintGround(Sketch& sketch, const Layer& layer) {
   const double top = layer.Number("top", 240);
@@ -68,8 +175,9 @@ void PaintGround(Sketch& sketch, const Layer& layer) {
   const QRgb tuftColour = layer.Colour("tuft-colour", kGrassDark);
   sketch.FlatBox(0, top, kFrameWidth, kFrameHeight - top + 1, colour);
   sketch.InkLine(0, top, kFrameWidth, top);
+  PaintGroundMottle(sketch, top);
   const int tufts = static_cast<int>(layer.Number("tufts", 0));
-  const int seed = static_cast<int>(layer.Number("seed", 1));
+  const int seed = static_cast<int>(layer.Number("seed", 1) + sketch.Vary(1) * 1000);
   for (int tuft = 0; tuft < tufts; ++tuft) {
     const double depth = Scatter(seed * 1000 + tuft);
     const double x = Scatter(seed * 1000 + tuft + 500) * kFrameWidth;

@@ -111,6 +111,11 @@ void PaintWindow(Sketch& sketch, const Layer& layer) {
   const double height = layer.Number("h", 60);
   const std::string view = layer.Word("view", "sky");
   const QRgb frame = layer.Colour("frame", kHouseWhite);
+  // Indoors, daylight through the window lights the wall round it and falls in a slanting shaft to the floor.
+  if (sketch.Air().BackWall().has_value() && (view == "sky" || view == "forest")) {
+    sketch.Glow(0, 0, width * 1.7, kGlowPale, 0.3);
+    sketch.LightCone(0, height / 2, width / 2, height * 2.6, width * 1.4, kGlowPale, 0.12);
+  }
   sketch.Box(-width / 2 - 4, -height / 2 - 4, width + 8, height + 8, frame);
   QRgb glass = kSkyPale;
   if (view == "night") glass = kNightSky;
@@ -147,7 +152,32 @@ void PaintHouse(Sketch& sketch, const Layer& layer) {
   const std::string door = layer.Word("door", "shut");
   const QRgb doorColour = layer.Colour("door-colour", kWood);
   const bool chimney = layer.Flag("chimney", true);
-  if (chimney) sketch.Box(width * 0.22, -height - roofHeight * 0.9, 22, roofHeight * 0.6, kBrick);
+  // Seen three-quarter on: one side wall and that side of the roof run back from the front, the side
+  // chosen by side=left|right|none or, by default, by the picture's seed.
+  const std::string side = layer.Word("side", sketch.Vary(11) < 0.5 ? "left" : "right");
+  if (side != "left" && side != "right" && side != "none")
+    throw SceneError(layer.Where() + ": house side is left, right or none");
+  if (side != "none") {
+    const double toward = side == "left" ? -1 : 1;
+    const double depth = width * 0.42;
+    const QPointF back(toward * depth * 0.72, -depth * 0.28);
+    const QPointF frontBottom(toward * width / 2, 0);
+    const QPointF frontTop(toward * width / 2, -height);
+    sketch.Shape(PathThrough({frontBottom, frontBottom + back, frontTop + back, frontTop}), QColor::fromRgb(wall).darker(118).rgb());
+    // A window on the side wall, in its slant.
+    const QPointF windowAt = frontBottom + back * 0.5 + QPointF(0, -height * 0.62);
+    const QPointF across = back * 0.22;
+    const QPointF up(0, -height * 0.3);
+    sketch.Shape(PathThrough({windowAt - across / 2, windowAt + across / 2, windowAt + across / 2 + up, windowAt - across / 2 + up}), kSkyPale);
+    sketch.InkLine((windowAt + up / 2 - across / 2).x(), (windowAt + up / 2 - across / 2).y(), (windowAt + up / 2 + across / 2).x(),
+                   (windowAt + up / 2 + across / 2).y());
+    const QPointF apex(0, -height - roofHeight);
+    const QPointF eave(toward * (width / 2 + 16), -height);
+    sketch.Shape(PathThrough({apex, apex + back, eave + back, eave}), QColor::fromRgb(roof).darker(110).rgb());
+    if (chimney) sketch.Box(width * 0.22 + back.x() * 0.5, -height - roofHeight * 0.9 + back.y() * 0.5, 22, roofHeight * 0.6, kBrick);
+  } else if (chimney) {
+    sketch.Box(width * 0.22, -height - roofHeight * 0.9, 22, roofHeight * 0.6, kBrick);
+  }
   sketch.Polygon({At(-width / 2 - 16, -height), At(0, -height - roofHeight), At(width / 2 + 16, -height)}, roof);
   sketch.Box(-width / 2, -height, width, height, wall);
   for (int line = 1; line < 6; ++line) {

@@ -32,25 +32,94 @@ void PaintHead(Sketch& sketch, double x, double y, const PersonLook& look, bool 
     fringe.cubicTo(x + 6, y - 10, x - 6, y - 10, x - 16, y - 2);
     sketch.Shape(fringe, look.hair);
   }
-  if (eyesClosed) {
-    sketch.InkLine(x - 9, y, x - 3, y);
-    sketch.InkLine(x + 3, y, x + 9, y);
-  } else {
-    sketch.FlatOval(x - 6, y, 2, 2.5, kInk);
-    sketch.FlatOval(x + 6, y, 2, 2.5, kInk);
-  }
+  sketch.Painter().save();
+  sketch.Painter().translate(x, y + 1);
+  sketch.Painter().scale(0.55, 0.55);
+  PaintFace(sketch, look.mood, eyesClosed, 0, 0);
+  sketch.Painter().restore();
   if (look.beard) {
     QPainterPath beard;
     beard.moveTo(x - 14, y + 2);
     beard.quadTo(x, y + 34, x + 14, y + 2);
     beard.quadTo(x, y + 12, x - 14, y + 2);
     sketch.Shape(beard, look.hair);
-  } else {
-    sketch.InkLine(x - 5, y + 8, x + 5, y + 8);
   }
 }
 
 }  // namespace
+
+void PaintFace(Sketch& sketch, Mood mood, bool eyesClosed, double lookX, double lookY) {
+  // Brow tilt (inner end up is worry, down is anger), mouth curve (up is a smile) and how open the eyes are.
+  double browTilt = 0, browLift = 0, smile = 0, eyeOpen = 1, mouthWidth = 9;
+  bool grin = false, smirk = false;
+  switch (mood) {
+    case Mood::kCalm: smile = 1.5; break;
+    case Mood::kCheerful: browLift = 3; smile = 6; grin = true; mouthWidth = 11; break;
+    case Mood::kSmug: browTilt = -2; smile = 3; eyeOpen = 0.6; smirk = true; break;
+    case Mood::kStern: browTilt = -5; smile = -2; eyeOpen = 0.8; break;
+    case Mood::kWeary: browTilt = 5; browLift = 1; smile = -4; eyeOpen = 0.55; break;
+    case Mood::kGreedy: browTilt = -4; smile = 5; grin = true; eyeOpen = 0.65; mouthWidth = 12; break;
+  }
+  // Cheeks flushed a little.
+  QColor blush = QColor::fromRgb(kPink);
+  blush.setAlphaF(0.45f);
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(blush);
+  sketch.Painter().drawEllipse(QPointF(-15, 8), 6, 4);
+  sketch.Painter().drawEllipse(QPointF(15, 8), 6, 4);
+  for (const double side : {-1.0, 1.0}) {
+    const double eyeX = side * 10;
+    if (eyesClosed) {
+      QPainterPath lid;
+      lid.moveTo(eyeX - 6, -2);
+      lid.quadTo(eyeX, 2, eyeX + 6, -2);
+      sketch.Stroke(lid, kInk, 2.2);
+    } else {
+      const double height = 5 * eyeOpen;
+      sketch.Painter().setPen(Qt::NoPen);
+      sketch.Painter().setBrush(QColor::fromRgb(kWhite));
+      sketch.Painter().drawEllipse(QPointF(eyeX, -2), 6, height);
+      sketch.FlatOval(eyeX + lookX * 2.5, -2 + lookY * 2 + (1 - eyeOpen), 3.2, std::min(3.4, height), kHairBrown);
+      sketch.FlatOval(eyeX + lookX * 2.5, -2 + lookY * 2 + (1 - eyeOpen), 1.6, std::min(1.8, height * 0.6), kInk);
+      sketch.FlatOval(eyeX + lookX * 2.5 - 1.2, -3.4 + lookY * 2, 0.9, 0.9, kWhite);
+      // The upper lid, heavier than the lower.
+      QPainterPath lid;
+      lid.moveTo(eyeX - 6.5, -1);
+      lid.quadTo(eyeX, -2 - height * 2.0, eyeX + 6.5, -1);
+      sketch.Stroke(lid, kInk, 1.8);
+    }
+    // The brow: its inner end (towards the nose) raised or lowered by the mood.
+    const double inner = -10 - browLift - browTilt;
+    const double outer = -11 - browLift + browTilt * 0.3;
+    QPainterPath brow;
+    brow.moveTo(side * 4, inner);
+    brow.quadTo(side * 10, std::min(inner, outer) - 2, side * 16, outer);
+    sketch.Stroke(brow, kHairBrown, 2.6);
+  }
+  // The nose: a soft shadow on the side away from the light and a nostril line.
+  QPainterPath nose;
+  nose.moveTo(1, -1);
+  nose.quadTo(4, 6, 1, 8);
+  nose.quadTo(-1, 9, -3, 8);
+  sketch.Stroke(nose, kSkinShade, 2.2);
+  // The mouth.
+  QPainterPath mouth;
+  const double left = -mouthWidth / 2;
+  const double right = mouthWidth / 2;
+  const double lift = smirk ? 3 : 0;
+  mouth.moveTo(left, 15 - smile * 0.5);
+  mouth.quadTo(0, 15 + smile * 0.6, right, 15 - smile * 0.5 - lift);
+  if (grin) {
+    mouth.quadTo(0, 15 + smile * 1.4, left, 15 - smile * 0.5);
+    mouth.closeSubpath();
+    sketch.Fill(mouth, 0x6a2a2a);
+    sketch.FlatPolygon({At(left + 2, 15 - smile * 0.4), At(right - 2, 15 - smile * 0.4 - lift), At(right - 3, 16.5 - smile * 0.2), At(left + 3, 16.5)},
+                       kWhite);
+    sketch.Outline(mouth);
+  } else {
+    sketch.Stroke(mouth, 0x7a3a3a, 2.2);
+  }
+}
 
 void PaintPerson(Sketch& sketch, const PersonLook& look) {
   if (look.dress) {
@@ -100,8 +169,13 @@ void PaintPersonProp(Sketch& sketch, const Layer& layer) {
 
 // The farmer's gold rings on a hand at (x, y).
 void PaintRings(Sketch& sketch, double x, double y) {
-  sketch.Oval(x - 3, y - 2, 3, 3, kGold);
-  sketch.Oval(x + 3, y + 1, 3, 3, kGold);
+  // Fat bands across the fingers, each with a stone, catching the light.
+  for (const double offset : {-4.0, 4.0}) {
+    sketch.Glow(x + offset, y + offset * 0.3, 10, kGold, 0.35);
+    sketch.Shape(RoundedBox(x + offset - 4.5, y + offset * 0.3 - 3, 9, 6, 2.5), kGold);
+    sketch.Oval(x + offset, y + offset * 0.3 - 3, 2.6, 2.2, offset < 0 ? kRuby : kEmerald);
+    sketch.FlatOval(x + offset - 2, y + offset * 0.3 - 1, 1.2, 0.8, kWhite);
+  }
 }
 
 // The farmer in a fine suit with a waistcoat, a broad belly, gold rings and a straw hat. pose=block plants
@@ -168,9 +242,13 @@ void PaintFarmer(Sketch& sketch, const Layer& layer) {
   const double look = block ? 0 : 4;
   sketch.Oval(0, headY, 16, 17, kSkin);
   sketch.Oval(12, headY + 4, 5, 4, kSkinShade);
-  sketch.FlatOval(-6 + look, headY - 2 + look, 2, 2.5, kInk);
-  sketch.FlatOval(6 + look, headY - 2 + look, 2, 2.5, kInk);
-  sketch.Polygon({At(-9, headY + 7), At(0, headY + 4), At(9, headY + 7), At(0, headY + 11)}, kHairGrey);
+  painter.save();
+  painter.translate(0, headY);
+  painter.scale(0.55, 0.55);
+  // Smug while he blocks the way, greedy as he counts, eyes down on the gold.
+  PaintFace(sketch, block ? Mood::kSmug : Mood::kGreedy, false, block ? 0.4 : 0.6, look / 4);
+  painter.restore();
+  sketch.Polygon({At(-10, headY + 5), At(0, headY + 3), At(10, headY + 5), At(6, headY + 8), At(0, headY + 6), At(-6, headY + 8)}, kHairGrey);
   sketch.Oval(0, headY - 14, 32, 7, kHay);
   sketch.Shape(RoundedBox(-16, headY - 36, 32, 22, 6), kHay);
   sketch.Box(-16, headY - 20, 32, 5, kShirtRed);
@@ -184,6 +262,7 @@ void PaintMagician(Sketch& sketch, const Layer&) {
   look.dress = true;
   look.hair = kHairGrey;
   look.beard = true;
+  look.mood = Mood::kCheerful;
   look.leftArmAngle = 30;
   look.rightArmAngle = 150;
   sketch.Polygon({At(-24, -118), At(24, -118), At(40, 0), At(-40, 0)}, kRobe);
@@ -268,6 +347,7 @@ void PaintYoungLady(Sketch& sketch, const Layer&) {
   look.hair = kHairBlonde;
   look.leftArmAngle = 150;
   look.rightArmAngle = 150;
+  look.mood = Mood::kCheerful;
   PaintPerson(sketch, look);
   sketch.Oval(0, -136, 20, 24, kHairBlonde);
   PaintHead(sketch, 0, -144, look, false);
@@ -290,6 +370,9 @@ void PaintChristmasLights(Sketch& sketch, const Layer& layer) {
   }
 }
 
+// The scarecrow's shirt, its check faded by sun and rain.
+constexpr QRgb kFadedCheck = 0xa89458;
+
 // The scarecrow on its pole, about 220 high; view=front shows its stitched face, view=back its back.
 void PaintScarecrow(Sketch& sketch, const Layer& layer) {
   const bool back = layer.Word("view", "front") == "back";
@@ -300,9 +383,9 @@ void PaintScarecrow(Sketch& sketch, const Layer& layer) {
       sketch.Line(side * 90, -145, side * (104 + straw * 3), -160 + straw * 10, kHay, 2.5);
   QPainterPath shirt = PathThrough({At(-88, -156), At(88, -156), At(88, -134), At(38, -134), At(44, -60), At(-44, -60), At(-38, -134),
                                     At(-88, -134)});
-  sketch.Shape(shirt, kShirtCheck);
+  sketch.Shape(shirt, kFadedCheck);
   sketch.Box(14, -120, 22, 20, kDenim);
-  sketch.Box(-50, -154, 18, 16, kShirtRed);
+  sketch.Box(-50, -154, 18, 16, kRagDark);
   for (int stitch = 0; stitch < 5; ++stitch) {
     const double y = -146 + stitch * 18;
     sketch.Line(-4, y, 4, y + 8, kTwine, 2.5);
@@ -313,21 +396,49 @@ void PaintScarecrow(Sketch& sketch, const Layer& layer) {
     sketch.Line(-52 + stitch * 8, -158, -48 + stitch * 8, -150, kTwine, 2.5);
   }
   for (int straw = 0; straw < 6; ++straw) sketch.Line(-30 + straw * 12, -60, -34 + straw * 13, -44, kHay, 2.5);
-  sketch.Oval(0, -182, 26, 28, kCardboard);
+  // The head: a burlap sack cinched at the neck with twine, lolling to one side.
+  sketch.Painter().save();
+  sketch.Painter().translate(0, -160);
+  sketch.Painter().rotate(-14);
+  QPainterPath sack;
+  sack.moveTo(-8, 0);
+  sack.cubicTo(-34, -6, -32, -46, -14, -52);
+  sack.cubicTo(0, -58, 26, -52, 28, -30);
+  sack.cubicTo(30, -10, 16, -2, 8, 0);
+  sack.closeSubpath();
+  sketch.Shape(sack, kRag);
+  sketch.Line(-10, -2, 10, -2, kTwine, 3.5);
+  for (int strand = 0; strand < 5; ++strand) sketch.Line(-6 + strand * 3, 0, -12 + strand * 6, 12, kHay, 2);
   if (!back) {
-    sketch.Line(-13, -190, -5, -182, kInk, 3);
-    sketch.Line(-5, -190, -13, -182, kInk, 3);
-    sketch.Line(5, -190, 13, -182, kInk, 3);
-    sketch.Line(13, -190, 5, -182, kInk, 3);
+    // Mismatched eyes: a black button sewn on with a cross, and a ragged hole with dark inside.
+    sketch.Oval(-10, -30, 7, 7, kInk);
+    sketch.Line(-13, -33, -7, -27, kTwine, 1.6);
+    sketch.Line(-7, -33, -13, -27, kTwine, 1.6);
+    sketch.Fill(PathThrough({At(5, -36), At(14, -34), At(17, -27), At(11, -22), At(4, -26)}), kBlack);
+    sketch.Outline(PathThrough({At(5, -36), At(14, -34), At(17, -27), At(11, -22), At(4, -26)}));
+    // A long crooked mouth sewn shut with heavy stitches.
     QPainterPath mouth;
-    mouth.moveTo(-14, -168);
-    for (int tooth = 0; tooth <= 7; ++tooth) mouth.lineTo(-14 + tooth * 4, tooth % 2 == 0 ? -168 : -164);
-    sketch.Stroke(mouth, kInk, 2);
+    mouth.moveTo(-16, -14);
+    mouth.cubicTo(-6, -8, 6, -18, 20, -10);
+    sketch.Stroke(mouth, kInk, 2.4);
+    for (int stitch = 0; stitch < 6; ++stitch) {
+      const QPointF at = mouth.pointAtPercent(stitch / 5.0);
+      sketch.Line(at.x() - 1, at.y() - 4, at.x() + 1, at.y() + 4, kTwine, 1.8);
+    }
+    // Stains run down from the eyes.
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.35);
+    sketch.Line(-10, -24, -11, -12, kDirtDark, 3);
+    sketch.Line(12, -22, 13, -14, kDirtDark, 3);
+    sketch.Painter().restore();
   } else {
-    sketch.Line(0, -206, 0, -160, kTwine, 2.5);
+    sketch.Line(0, -50, 0, -4, kTwine, 2.5);
   }
-  sketch.Oval(0, -204, 40, 8, kHayDark);
-  sketch.Shape(RoundedBox(-20, -230, 40, 26, 8), kHayDark);
+  // A battered hat, its brim torn and a hole in the crown.
+  sketch.Shape(PathThrough({At(-38, -46), At(-12, -52), At(20, -52), At(40, -44), At(30, -40), At(14, -44), At(-2, -42), At(-30, -40)}), kHayDark);
+  sketch.Shape(PathThrough({At(-18, -50), At(-14, -74), At(12, -76), At(16, -50)}), kHayDark);
+  sketch.Oval(-2, -62, 4, 3, kInk);
+  sketch.Painter().restore();
 }
 
 // A close-up of the scarecrow's shirt: checked cloth, thick twine stitches and one long loose piece.
@@ -404,48 +515,79 @@ void PaintDog(Sketch& sketch, const Layer& layer) {
     return;
   }
   sketch.Box(-210, -120, 14, 120, kWoodDark);
-  // Legs: thigh and shin in one bent shape each, with a paw.
-  const double legs[][2] = {{-74, -1}, {-56, 1}, {44, -1}, {62, 1}};
-  for (const auto& leg : legs) {
-    const double x = leg[0];
-    const bool back = x < 0;
-    sketch.Polygon({At(x - 9, -70), At(x + 9, -70), At(x + (back ? 2 : 8), -30), At(x + 5, -4), At(x - 3, -4), At(x + (back ? -8 : -2), -30)}, kFur);
-    sketch.Oval(x + 3, -4, 10, 5, kFurDark);
-  }
+  // A lean hound braced to lunge: hind legs bent at the stifle and hock, straight forelegs under a deep
+  // chest, the belly tucked up under the ribs, hackles up, a long snarling muzzle.
+  const auto limb = [&](std::initializer_list<QPointF> joints, double width, QRgb colour) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& joint : joints) {
+      if (first) path.moveTo(joint);
+      else path.lineTo(joint);
+      first = false;
+    }
+    sketch.Stroke(path, kInk, width + 4);
+    sketch.Stroke(path, colour, width);
+  };
+  // The far legs first, darker.
+  limb({At(-70, -96), At(-52, -58), At(-84, -30), At(-76, -3)}, 9, kFurDark);
+  limb({At(50, -80), At(54, -36), At(58, -3)}, 8, kFurDark);
   QPainterPath tail;
-  tail.moveTo(-86, -96);
-  tail.quadTo(-118, -110, -122, -140);
-  sketch.Stroke(tail, kInk, 8);
+  tail.moveTo(-90, -106);
+  tail.cubicTo(-118, -108, -136, -100, -150, -92);
+  sketch.Stroke(tail, kInk, 9);
   sketch.Stroke(tail, kFur, 5);
   QPainterPath body;
-  body.moveTo(-88, -100);
-  body.cubicTo(-40, -108, 20, -112, 60, -110);
-  body.cubicTo(84, -104, 86, -76, 72, -58);
-  body.cubicTo(40, -54, 10, -70, -20, -72);
-  body.cubicTo(-50, -72, -80, -60, -94, -78);
+  body.moveTo(-94, -110);
+  body.cubicTo(-50, -118, 10, -112, 56, -124);
+  body.cubicTo(70, -128, 80, -136, 90, -146);
+  body.lineTo(104, -118);
+  body.cubicTo(98, -100, 90, -74, 62, -62);
+  body.cubicTo(34, -56, 10, -64, -8, -80);
+  body.cubicTo(-30, -90, -56, -82, -86, -78);
+  body.cubicTo(-100, -84, -102, -100, -94, -110);
   body.closeSubpath();
   sketch.Shape(body, kFur);
+  // Hackles raised along the neck and shoulders.
+  for (int tuft = 0; tuft < 6; ++tuft) {
+    const double x = 20 + tuft * 11;
+    const double y = -118 - tuft * 4;
+    sketch.Polygon({At(x - 5, y + 2), At(x + 1, y - 11), At(x + 5, y + 1)}, kFurDark);
+  }
   for (int rib = 0; rib < 5; ++rib) {
     QPainterPath line;
-    line.moveTo(-4 + rib * 13, -102);
-    line.quadTo(-10 + rib * 13, -84, -2 + rib * 13, -66);
-    sketch.Stroke(line, kFurDark, 2.5);
+    line.moveTo(-2 + rib * 12, -106);
+    line.quadTo(-8 + rib * 12, -88, 0 + rib * 12, -70);
+    sketch.Stroke(line, kFurDark, 2.2);
   }
-  sketch.Polygon({At(46, -108), At(86, -142), At(112, -120), At(84, -90)}, kFur);
-  sketch.Oval(108, -136, 24, 20, kFur);
-  sketch.Polygon({At(94, -150), At(98, -178), At(112, -152)}, kFurDark);
-  sketch.Polygon({At(122, -144), At(162, -132), At(160, -114), At(122, -118)}, kFur);
-  sketch.Polygon({At(126, -120), At(158, -116), At(150, -104), At(130, -108)}, kRubyDark);
-  for (int tooth = 0; tooth < 5; ++tooth)
-    sketch.Polygon({At(128 + tooth * 6, -120), At(131 + tooth * 6, -113), At(134 + tooth * 6, -120)}, kWhite);
-  sketch.Oval(161, -132, 4, 3, kInk);
-  sketch.Line(138, -104, 136, -84, kSkyPale, 2.5);
-  sketch.Oval(112, -142, 4, 4, kPaintYellow);
-  sketch.Line(102, -150, 120, -145, kInk, 3);
-  sketch.Polygon({At(76, -120), At(92, -134), At(100, -124), At(84, -108)}, kShirtRed);
+  // Near legs: the hind leg's big thigh, the foreleg straight under the chest.
+  sketch.Shape(PathThrough({At(-92, -104), At(-58, -98), At(-48, -66), At(-60, -56), At(-80, -70)}), kFur);
+  limb({At(-56, -62), At(-90, -32), At(-84, -3)}, 9, kFur);
+  limb({At(70, -80), At(72, -36), At(78, -3)}, 9, kFur);
+  sketch.Oval(-80, -3, 9, 4, kFurDark);
+  sketch.Oval(82, -3, 9, 4, kFurDark);
+  // The head: a narrow skull, ears pinned back, the muzzle drawn back off the teeth.
+  sketch.Shape(PathThrough({At(88, -150), At(104, -162), At(124, -156), At(132, -140), At(120, -124), At(98, -122)}), kFur);
+  sketch.Polygon({At(100, -158), At(86, -176), At(110, -160)}, kFurDark);
+  sketch.Shape(PathThrough({At(124, -154), At(166, -140), At(170, -132), At(160, -126), At(126, -126)}), kFur);
+  sketch.Shape(PathThrough({At(128, -128), At(160, -126), At(154, -112), At(132, -116)}), kFur);
+  sketch.Polygon({At(132, -127), At(160, -127), At(154, -118), At(134, -120)}, kRubyDark);
+  for (int tooth = 0; tooth < 5; ++tooth) {
+    sketch.Polygon({At(134 + tooth * 5, -127), At(136.5 + tooth * 5, -121), At(139 + tooth * 5, -127)}, kWhite);
+    sketch.Polygon({At(136 + tooth * 5, -118), At(138.5 + tooth * 5, -123), At(141 + tooth * 5, -118)}, kWhite);
+  }
+  sketch.Oval(167, -137, 4.5, 3.5, kInk);
+  // Wrinkles of the snarl on the muzzle, a glaring eye under a lowered brow, drool.
+  sketch.InkLine(134, -146, 140, -138);
+  sketch.InkLine(142, -146, 147, -139);
+  sketch.Oval(116, -146, 4, 3, kPaintYellow);
+  sketch.FlatOval(117, -146, 1.6, 2.4, kInk);
+  sketch.Line(108, -152, 124, -147, kInk, 2.6);
+  sketch.Line(150, -114, 149, -98, kSkyPale, 2.2);
+  // A red collar on the neck.
+  sketch.Polygon({At(84, -142), At(96, -150), At(106, -122), At(96, -116)}, kShirtRed);
   QPainterPath leash;
   leash.moveTo(-203, -116);
-  leash.quadTo(-60, -170, 86, -118);
+  leash.quadTo(-60, -170, 98, -134);
   sketch.Stroke(leash, kInk, 5);
   sketch.Stroke(leash, kShirtRed, 3);
 }

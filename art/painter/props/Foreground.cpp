@@ -2,6 +2,7 @@
 // reeds and rocks, dark against the lit scene behind them.
 #include "art/painter/props/Kit.h"
 #include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
 
 namespace brackenhollow::art {
 
@@ -59,17 +60,22 @@ void PaintCornerGrass(Sketch& sketch, int seed, bool reeds) {
   }
 }
 
-// A pair of dark rocks in the bottom corner.
+// A pair of dark rocks in the bottom corner, faceted and cracked, each shaped by the seed.
 void PaintCornerRocks(Sketch& sketch, int seed) {
-  sketch.Shape(PathThrough({At(-10, 0), At(-6, -44), At(30, -62), At(76, -40), At(96, 0)}), kStoneDark);
-  sketch.Shape(PathThrough({At(70, 0), At(84, -24), At(120 + 10 * Scatter(seed), -30), At(150, 0)}), kIron);
+  sketch.Painter().save();
+  sketch.Painter().translate(42, 4);
+  PaintFacetedRock(sketch, 110 + 30 * Scatter(seed), 64 + 20 * Scatter(seed + 1), static_cast<std::uint32_t>(seed), kStoneDark);
+  sketch.Painter().translate(78, -2);
+  PaintFacetedRock(sketch, 70 + 20 * Scatter(seed + 2), 34 + 10 * Scatter(seed + 3), static_cast<std::uint32_t>(seed + 9), kIron);
+  sketch.Painter().restore();
 }
 
 // Framing at the frame's edges: kind=leaves|pines|grass|reeds|rocks, side=left|right|both. Put at the origin.
 void PaintForeground(Sketch& sketch, const Layer& layer) {
   const std::string kind = layer.Word("kind", "leaves");
   const std::string side = layer.Word("side", "both");
-  const int seed = static_cast<int>(layer.Number("seed", 1));
+  // The scene's seed mixed with the picture's: no two rooms share the same leaves, grass or rocks.
+  const int seed = static_cast<int>(layer.Number("seed", 1) + sketch.Vary(1) * 500);
   if (kind != "leaves" && kind != "pines" && kind != "grass" && kind != "reeds" && kind != "rocks")
     throw SceneError(layer.Where() + ": foreground kind must be leaves, pines, grass, reeds or rocks");
   if (side != "left" && side != "right" && side != "both")

@@ -49,18 +49,66 @@ void PaintBed(Sketch& sketch, const Layer& layer) {
 
 // The foot of the player's bed filling the bottom of the frame, as seen lying in it: a rumpled blanket.
 void PaintBedFoot(Sketch& sketch, const Layer& layer) {
+  // Seen from the pillow: the wooden footboard with its posts at the far end, the patchwork quilt over
+  // the sleeper's legs rising in two mounds at the feet, and the sheet turned down at the near edge.
   const double width = layer.Number("w", 620);
-  QPainterPath blanket;
-  blanket.moveTo(-width / 2, 0);
-  blanket.lineTo(-width / 2, -60);
-  blanket.cubicTo(-width * 0.3, -110, -width * 0.15, -50, 0, -90);
-  blanket.cubicTo(width * 0.15, -120, width * 0.3, -60, width / 2, -80);
-  blanket.lineTo(width / 2, 0);
-  blanket.closeSubpath();
-  sketch.Shape(blanket, layer.Colour("colour", kBlanket));
-  for (int fold = 0; fold < 5; ++fold)
-    sketch.Line(-width * 0.4 + fold * width * 0.18, -60 + 10 * Scatter(fold), -width * 0.35 + fold * width * 0.18, -20, kBlanketDark, 4);
-  sketch.Box(-width / 2, -10, width, 10, kWoodDark);
+  const QRgb quiltColour = layer.Colour("colour", kBlanket);
+  const double board = width * 0.3;
+  sketch.Box(-board, -132, board * 2, 34, kWood);
+  sketch.Box(-board, -140, board * 2, 9, kWoodDark);
+  for (const double side : {-1.0, 1.0}) {
+    sketch.Box(side * board - 9, -160, 18, 70, kWoodDark);
+    sketch.Oval(side * board, -166, 12, 9, kWoodDark);
+  }
+  QPainterPath quilt;
+  quilt.moveTo(-width / 2, 0);
+  quilt.lineTo(-width / 2, -64);
+  quilt.cubicTo(-width * 0.34, -84, -width * 0.2, -118, -width * 0.09, -114);
+  quilt.cubicTo(-width * 0.03, -112, -width * 0.02, -96, 0, -96);
+  quilt.cubicTo(width * 0.03, -98, width * 0.05, -116, width * 0.12, -112);
+  quilt.cubicTo(width * 0.24, -106, width * 0.36, -78, width / 2, -70);
+  quilt.lineTo(width / 2, 0);
+  quilt.closeSubpath();
+  sketch.Shape(quilt, quiltColour);
+  // Patchwork squares, closing up towards the feet, so the quilt reads as bedding.
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(quilt);
+  const QRgb patches[] = {kPillow, kBlanketDark, quiltColour, kShirtCheck};
+  for (int row = 0; row < 6; ++row) {
+    const double top = -120 + row * row * 3.6 + row * 6;
+    const double bottom = -120 + (row + 1) * (row + 1) * 3.6 + (row + 1) * 6;
+    const double size = 34 + row * 12;
+    int column = 0;
+    for (double x = -width / 2 - (row % 2) * size / 2; x < width / 2; x += size, ++column) {
+      if ((row + column) % 3 == 1) continue;
+      sketch.Painter().setOpacity(0.5);
+      sketch.FlatBox(x, top, size, bottom - top, patches[(row * 3 + column) % 4]);
+      sketch.Painter().setOpacity(0.35);
+      sketch.InkLine(x, top, x, bottom);
+    }
+    sketch.Painter().setOpacity(0.35);
+    sketch.InkLine(-width / 2, bottom, width / 2, bottom);
+  }
+  sketch.Painter().setOpacity(1.0);
+  // Soft folds running down from the mounds.
+  for (int fold = 0; fold < 6; ++fold) {
+    QPainterPath crease;
+    const double x = -width * 0.36 + fold * width * 0.14;
+    crease.moveTo(x * 0.5, -98 + std::abs(fold - 2.5) * 4);
+    crease.quadTo(x * 0.8 + 10, -60, x, -24);
+    sketch.Stroke(crease, kBlanketDark, 5);
+  }
+  sketch.Painter().restore();
+  sketch.Outline(quilt);
+  // The sheet turned down over the quilt's near edge, rumpled.
+  QPainterPath sheet;
+  sheet.moveTo(-width / 2, 0);
+  sheet.lineTo(-width / 2, -26);
+  for (int wave = 1; wave <= 8; ++wave)
+    sheet.quadTo(-width / 2 + (wave - 0.5) * width / 8, -34 + (wave % 2) * 14, -width / 2 + wave * width / 8, -24 - (wave % 3) * 4);
+  sheet.lineTo(width / 2, 0);
+  sheet.closeSubpath();
+  sketch.Shape(sheet, kPillow);
 }
 
 // A nightstand about 70 x 70 with one drawer; origin at the bottom middle (its top is at y=-h).

@@ -3,6 +3,10 @@
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
 
+#include <QRadialGradient>
+
+#include <cmath>
+
 namespace brackenhollow::art {
 
 using namespace colours;
@@ -102,19 +106,44 @@ void PaintMansionWall(Sketch& sketch, const Layer& layer) {
     sketch.Shape(crack, kBlack);
   }
   if (state == "broken") {
+    // The crack burst open: broken brick round a ragged hole, the wall's thickness showing along the
+    // upper and left rim, darkness deepening inside, and rubble heaped where it fell, big pieces first.
     QPainterPath hole;
     hole.moveTo(crackX - 70, height);
     hole.lineTo(crackX - 64, height - 60);
+    hole.lineTo(crackX - 48, height - 74);
     hole.lineTo(crackX - 30, height - 96);
+    hole.lineTo(crackX - 8, height - 100);
     hole.lineTo(crackX + 10, height - 110);
+    hole.lineTo(crackX + 30, height - 96);
     hole.lineTo(crackX + 52, height - 88);
+    hole.lineTo(crackX + 62, height - 70);
     hole.lineTo(crackX + 76, height - 50);
     hole.lineTo(crackX + 80, height);
     hole.closeSubpath();
-    sketch.Shape(hole, kBlack);
-    for (int chunk = 0; chunk < 7; ++chunk) {
-      const double x = crackX - 120 + chunk * 40;
-      sketch.Polygon({At(x, height + 14), At(x + 10, height - 6), At(x + 26, height + 2), At(x + 22, height + 16)}, kMansionBlue);
+    const QPainterPath bared = hole.united(hole.translated(-14, -12)).united(hole.translated(14, -8));
+    sketch.Shape(bared, kBrick);
+    QRadialGradient depth(QPointF(crackX + 6, height - 30), 110);
+    depth.setColorAt(0.0, QColor(kBlack));
+    depth.setColorAt(1.0, QColor(kGloom).lighter(170));
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(depth);
+    sketch.Painter().drawPath(hole);
+    sketch.Fill(hole.subtracted(hole.translated(10, 12)), kBrickDark);
+    sketch.Outline(hole);
+    // Rubble: a heap at the hole's foot thinning out, pieces of uneven size and turn.
+    for (int chunk = 0; chunk < 11; ++chunk) {
+      const double spread = (sketch.Vary(chunk) - 0.5) * (60 + chunk * 14);
+      const double x = crackX + spread;
+      const double size = 7 + 16 * sketch.Vary(chunk + 20) * (1.0 - chunk / 14.0);
+      const double y = height + 4 + std::abs(spread) * 0.06 + sketch.Vary(chunk + 40) * 10;
+      sketch.Painter().save();
+      sketch.Painter().translate(x, y);
+      sketch.Painter().rotate((sketch.Vary(chunk + 60) - 0.5) * 70);
+      sketch.ContactShadow(size);
+      sketch.Polygon({At(-size, 0), At(-size * 0.6, -size * 0.8), At(size * 0.4, -size), At(size, -size * 0.2), At(size * 0.7, size * 0.2)},
+                     chunk % 3 == 0 ? kBrick : kMansionBlue);
+      sketch.Painter().restore();
     }
   }
   if (cornice) sketch.Box(-6, -18, width + 12, 20, kRoofGrey);
@@ -192,9 +221,13 @@ void PaintGate(Sketch& sketch, const Layer& layer) {
   PaintStar(sketch, -width / 2 - 24, -height * 0.5, 10, kSunGlow);
 }
 
-// A wall torch burning with a cold blue flame, about 80 high; origin at its bracket.
-void PaintBlueTorch(Sketch& sketch, const Layer&) {
-  sketch.Glow(0, -50, 70, kBlueFlame, 0.45);
+// A wall torch burning with a cold blue flame, about 80 high; origin at its bracket. It lights the wall
+// round it, a pool on the ground floor= below the bracket, and glows in the evening haze.
+void PaintBlueTorch(Sketch& sketch, const Layer& layer) {
+  const double floor = layer.Number("floor", 150);
+  sketch.Glow(0, -50, 170, kBlueFlame, 0.5);
+  sketch.LightPool(0, -10, 120, 150, kBlueFlameCore, 0.35);
+  sketch.LightPool(0, floor, 150, 34, kBlueFlame, 0.6);
   sketch.Polygon({At(-8, 20), At(-14, -20), At(14, -20), At(8, 20)}, kIron);
   QPainterPath flame;
   flame.moveTo(-16, -20);

@@ -358,8 +358,39 @@ void PaintPool(Sketch& sketch, const Layer& layer) {
 }
 
 // A springy diving board reaching out from the bottom of the frame, about 120 wide; origin at its tip.
+// view=side shows it across the pool instead: pedestal, ladder and the board reaching length to the right.
 void PaintDivingBoard(Sketch& sketch, const Layer& layer) {
   const double length = layer.Number("length", 220);
+  if (layer.Word("view", "end") == "side") {
+    // Seen from the side across the pool: a concrete pedestal with a ladder and hand rails at the back,
+    // the board on its roller reaching out over the water, bending a little at the tip. Origin at the
+    // pedestal's foot, the board reaching right.
+    const double high = layer.Number("high", 70);
+    sketch.Box(-34, -high * 0.45, 52, high * 0.45, kStoneLight);
+    for (const double rail : {-44.0, -30.0}) sketch.Line(rail, 0, rail + 8, -high - 22, kMetalDark, 3.5);
+    for (int rung = 1; rung < 6; ++rung) {
+      const double y = -rung * (high + 10) / 6;
+      sketch.Line(-44 + 8 * rung / 6.0, y, -30 + 8 * rung / 6.0, y, kMetal, 2.5);
+    }
+    QPainterPath handRail;
+    handRail.moveTo(-38, -high - 18);
+    handRail.cubicTo(-36, -high - 44, -6, -high - 44, -4, -high - 8);
+    sketch.Stroke(handRail, kInk, 5);
+    sketch.Stroke(handRail, kSilver, 3);
+    sketch.Box(4, -high + 2, 12, high * 0.55 - 2, kMetalDark);
+    sketch.Oval(10, -high + 2, 7, 7, kIron);
+    QPainterPath board;
+    board.moveTo(-40, -high - 6);
+    board.lineTo(length * 0.6, -high - 6);
+    board.quadTo(length * 0.85, -high - 5, length, -high + 2);
+    board.lineTo(length, -high + 8);
+    board.quadTo(length * 0.85, -high + 1, length * 0.6, -high);
+    board.lineTo(-40, -high);
+    board.closeSubpath();
+    sketch.Shape(board, kWhite);
+    sketch.Line(-36, -high - 3, length * 0.6, -high - 3, kSkyPale, 1.5);
+    return;
+  }
   // Over the water its shadow falls on the surface beside it; shadow=no where there is no water below.
   if (layer.Flag("shadow", true)) {
     sketch.Painter().save();

@@ -3,11 +3,120 @@
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
 
+#include "art/painter/Noise.h"
+
+#include <vector>
+
 namespace brackenhollow::art {
 
 using namespace colours;
 
+void PaintFacetedRock(Sketch& sketch, double width, double height, std::uint32_t seed, QRgb colour) {
+  // The outline: points round a squat half-ellipse, pushed in and out, flat along the ground.
+  constexpr int kCorners = 9;
+  const auto vary = [seed](int salt) { return LatticeValue(salt, 3, seed); };
+  std::vector<QPointF> rim;
+  rim.push_back(At(-width / 2, 0));
+  for (int corner = 1; corner < kCorners; ++corner) {
+    const double angle = 3.14159 * corner / kCorners;
+    const double reach = 0.78 + 0.3 * vary(corner);
+    rim.push_back(At(-std::cos(angle) * width / 2 * reach, -std::sin(angle) * height * reach * (0.85 + 0.3 * vary(corner + 20))));
+  }
+  rim.push_back(At(width / 2, 0));
+  QPolygonF outline;
+  for (const QPointF& point : rim) outline << point;
+  QPainterPath rock;
+  rock.addPolygon(outline);
+  rock.closeSubpath();
+  sketch.Shape(rock, colour);
+  if (sketch.IsSilhouette()) return;
+  // Facets fan out from a ridge point off centre; each is lit or shaded by the way its face turns.
+  const QPointF ridge(width * (vary(40) - 0.5) * 0.4, -height * (0.55 + 0.2 * vary(41)));
+  const QPointF light = sketch.Air().LightDirection();
+  QColor lit = QColor::fromRgb(colour).lighter(122);
+  QColor dark = QColor::fromRgb(colour).darker(135);
+  for (std::size_t corner = 0; corner + 1 < rim.size(); ++corner) {
+    const QPointF middle = (rim[corner] + rim[corner + 1]) / 2;
+    const QPointF facing = middle - ridge;
+    const double length = std::hypot(facing.x(), facing.y());
+    // Faces turned towards the light (against its direction) are lit.
+    const double towards = length > 0 ? -(facing.x() * light.x() + facing.y() * light.y()) / length : 0;
+    QColor tone = towards > 0 ? lit : dark;
+    tone.setAlphaF(static_cast<float>(std::min(1.0, std::abs(towards)) * 0.75));
+    QPainterPath facet;
+    facet.addPolygon(QPolygonF({ridge, rim[corner], rim[corner + 1]}));
+    facet.closeSubpath();
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(tone);
+    sketch.Painter().drawPath(facet);
+  }
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.45);
+  for (std::size_t corner = 2; corner + 2 < rim.size(); corner += 3)
+    sketch.InkLine(ridge.x(), ridge.y(), rim[corner].x(), rim[corner].y());
+  sketch.Painter().restore();
+  // A crack running down from the top.
+  QPainterPath crack;
+  QPointF point = rim[kCorners / 2 + 1] * 0.9;
+  crack.moveTo(point);
+  for (int step = 0; step < 4; ++step) {
+    point += QPointF((vary(60 + step) - 0.5) * width * 0.16, height * 0.16);
+    crack.lineTo(point);
+  }
+  sketch.Stroke(crack, 0x2a2230, std::max(1.0, width * 0.012));
+  sketch.Outline(rock);
+}
+
+namespace {
+
+// A white birch: a slim pale trunk marked with black, an airy crown of small clumps.
+void PaintBirch(Sketch& sketch, double height, QRgb leaves, std::uint32_t seed) {
+  const double trunk = height * 0.04;
+  const double lean = (LatticeValue(1, 9, seed) - 0.5) * height * 0.08;
+  sketch.Polygon({At(-trunk * 1.6, 0), At(lean - trunk * 0.5, -height * 0.8), At(lean + trunk * 0.5, -height * 0.8), At(trunk * 1.6, 0)},
+                 kSnow);
+  for (int mark = 0; mark < 6; ++mark) {
+    const double y = -height * (0.08 + mark * 0.11);
+    const double x = lean * (-y / height) / 0.8;
+    sketch.Line(x - trunk * 0.9, y, x + trunk * (LatticeValue(mark, 10, seed) - 0.2), y - 2, kInk, 2);
+  }
+  QPainterPath crown;
+  for (int clump = 0; clump < 9; ++clump) {
+    const double angle = clump * 0.7 + LatticeValue(clump, 11, seed);
+    const double reach = height * (0.08 + 0.14 * LatticeValue(clump, 12, seed));
+    crown.addEllipse(QPointF(lean + std::cos(angle) * reach, -height * 0.7 + std::sin(angle) * reach * 1.3), height * 0.09, height * 0.08);
+  }
+  sketch.Shape(Merged(crown), leaves);
+  sketch.FlatOval(lean - height * 0.06, -height * 0.8, height * 0.06, height * 0.04, kLeafLight);
+}
+
+// A poplar: a tall narrow crown like a flame over a short trunk.
+void PaintPoplar(Sketch& sketch, double height, QRgb leaves, std::uint32_t seed) {
+  const double trunk = height * 0.05;
+  sketch.Polygon({At(-trunk * 1.6, 0), At(-trunk * 0.6, -height * 0.3), At(trunk * 0.6, -height * 0.3), At(trunk * 1.6, 0)}, kBark);
+  QPainterPath crown;
+  crown.moveTo(0, -height);
+  crown.cubicTo(height * (0.16 + 0.05 * LatticeValue(1, 13, seed)), -height * 0.8, height * 0.18, -height * 0.35, 0, -height * 0.2);
+  crown.cubicTo(-height * 0.18, -height * 0.35, -height * (0.16 + 0.05 * LatticeValue(2, 13, seed)), -height * 0.8, 0, -height);
+  sketch.Shape(crown, leaves);
+  for (int tuft = 0; tuft < 5; ++tuft)
+    sketch.FlatOval(-height * 0.05, -height * (0.35 + tuft * 0.12), height * 0.04, height * 0.05, kLeafLight);
+}
+
+}  // namespace
+
 void PaintLeafyTree(Sketch& sketch, double height, QRgb leaves) {
+  // Trees of a kind grow differently wherever they stand: an oak's crown, a birch or a poplar now and then.
+  const std::uint32_t seed = sketch.PlaceSeed();
+  const double species = LatticeValue(0, 8, seed);
+  if (species > 0.82) {
+    PaintPoplar(sketch, height, leaves, seed);
+    return;
+  }
+  if (species > 0.66) {
+    PaintBirch(sketch, height, leaves, seed);
+    return;
+  }
   // A trunk that flares into roots at the ground and forks into branches under the crown.
   const double trunk = height * 0.07;
   QPainterPath wood;
@@ -35,11 +144,12 @@ void PaintLeafyTree(Sketch& sketch, double height, QRgb leaves) {
   }
   // The crown: a ring of lobes, with lighter lobes where the light falls on it.
   QPainterPath crown;
-  constexpr int kLobes = 7;
-  for (int lobe = 0; lobe < kLobes; ++lobe) {
-    const double angle = 3.14159 * 2 * lobe / kLobes;
-    crown.addEllipse(QPointF(std::cos(angle) * height * 0.22, -height * 0.74 + std::sin(angle) * height * 0.14),
-                     height * 0.16, height * 0.14);
+  const int lobes = 6 + static_cast<int>(LatticeValue(1, 8, seed) * 4);
+  for (int lobe = 0; lobe < lobes; ++lobe) {
+    const double angle = 3.14159 * 2 * lobe / lobes + LatticeValue(lobe, 14, seed) * 0.5;
+    const double reach = 0.8 + 0.4 * LatticeValue(lobe, 15, seed);
+    crown.addEllipse(QPointF(std::cos(angle) * height * 0.22 * reach, -height * 0.74 + std::sin(angle) * height * 0.14 * reach),
+                     height * (0.13 + 0.06 * LatticeValue(lobe, 16, seed)), height * 0.14);
   }
   crown.addEllipse(QPointF(0, -height * 0.74), height * 0.22, height * 0.16);
   sketch.Shape(Merged(crown), leaves);
@@ -52,11 +162,15 @@ void PaintPineTree(Sketch& sketch, double height, QRgb needles) {
   // A trunk flaring at its foot, under tiers of drooping boughs with ragged, needled edges.
   sketch.Polygon({At(-height * 0.07, 0), At(-height * 0.035, -height * 0.06), At(-height * 0.03, -height * 0.2),
                   At(height * 0.03, -height * 0.2), At(height * 0.035, -height * 0.06), At(height * 0.07, 0)}, kBark);
-  constexpr int kTiers = 4;
-  for (int tier = 0; tier < kTiers; ++tier) {
-    const double bottom = -height * (0.12 + tier * 0.2);
-    const double halfWidth = height * (0.32 - tier * 0.065);
-    const double top = bottom - height * (0.36 - tier * 0.03);
+  // Each pine its own: four or five tiers, broader or slimmer, a little lopsided.
+  const std::uint32_t seed = sketch.PlaceSeed();
+  const int tiers = 4 + (LatticeValue(0, 17, seed) > 0.5 ? 1 : 0);
+  const double girth = 0.85 + 0.3 * LatticeValue(1, 17, seed);
+  for (int tier = 0; tier < tiers; ++tier) {
+    const double step = 0.8 / tiers;
+    const double bottom = -height * (0.12 + tier * step);
+    const double halfWidth = height * (0.32 - tier * 0.26 / tiers) * girth * (0.9 + 0.2 * LatticeValue(tier, 18, seed));
+    const double top = bottom - height * (0.36 - tier * 0.12 / tiers);
     QPainterPath bough;
     bough.moveTo(0, top);
     bough.quadTo(-halfWidth * 0.35, top + (bottom - top) * 0.55, -halfWidth, bottom + height * 0.02);
@@ -64,7 +178,7 @@ void PaintPineTree(Sketch& sketch, double height, QRgb needles) {
     constexpr int kTips = 7;
     for (int tip = 1; tip <= kTips; ++tip) {
       const double x = -halfWidth + tip * 2 * halfWidth / kTips;
-      const double droop = (tip % 2 == 0 ? 0.02 : -0.025) * height;
+      const double droop = (tip % 2 == 0 ? 0.02 : -0.025) * height * (0.7 + 0.6 * LatticeValue(tier * 8 + tip, 19, seed));
       bough.lineTo(x - halfWidth / kTips, bottom - height * 0.035);
       bough.lineTo(x, bottom + droop + (tip == kTips ? height * 0.02 : 0));
     }
@@ -76,32 +190,47 @@ void PaintPineTree(Sketch& sketch, double height, QRgb needles) {
 }
 
 void PaintCornStalk(Sketch& sketch, double height, double lean, int seed) {
+  // Every stalk its own: a different green (some yellowing), four to six leaves of their own length and
+  // droop, a cob or none, a tassel of its own shape.
+  const auto vary = [seed](int salt) { return LatticeValue(seed, salt, 0xc0a7u); };
+  const QRgb greens[] = {kCorn, 0x4f8a2c, 0x6f9c3a, 0x86a040};
+  const QRgb stem = greens[static_cast<int>(vary(1) * 4) % 4];
+  const QRgb leafColours[] = {kCornLeaf, stem, 0x9ab850};
   QPainterPath stalk;
   stalk.moveTo(0, 0);
   stalk.quadTo(lean * 0.3, -height * 0.5, lean, -height);
   // Far-off stalks are small; ink outlines would turn them into a dark smudge, so they go without.
   const bool outlined = height >= 70;
   if (outlined) sketch.Stroke(stalk, kInk, height * 0.045 + 2.5);
-  sketch.Stroke(stalk, kCorn, height * 0.045 + (outlined ? 0 : 1.5));
-  for (int leaf = 0; leaf < 4; ++leaf) {
-    const double along = 0.25 + leaf * 0.18;
+  sketch.Stroke(stalk, stem, height * 0.045 + (outlined ? 0 : 1.5));
+  const int leaves = 4 + static_cast<int>(vary(2) * 3);
+  for (int leaf = 0; leaf < leaves; ++leaf) {
+    const double along = 0.2 + leaf * 0.62 / leaves + vary(10 + leaf) * 0.05;
     const double x = lean * along * along;
     const double y = -height * along;
     const double side = ((leaf + seed) % 2 == 0) ? 1 : -1;
+    const double reach = height * (0.22 + 0.16 * vary(20 + leaf));
+    const double droop = height * (0.02 + 0.1 * vary(30 + leaf));
     QPainterPath blade;
     blade.moveTo(x, y);
-    blade.quadTo(x + side * height * 0.2, y - height * 0.12, x + side * height * 0.32, y + height * 0.04);
-    blade.quadTo(x + side * height * 0.18, y - height * 0.05, x, y + height * 0.03);
-    if (outlined) sketch.Shape(blade, leaf % 2 == 0 ? kCornLeaf : kCorn);
-    else sketch.Fill(blade, leaf % 2 == 0 ? kCornLeaf : kCorn);
+    blade.quadTo(x + side * reach * 0.6, y - height * 0.12, x + side * reach, y + droop);
+    blade.quadTo(x + side * reach * 0.55, y - height * 0.04, x, y + height * 0.03);
+    const QRgb colour = leafColours[static_cast<int>(vary(40 + leaf) * 3) % 3];
+    if (outlined) sketch.Shape(blade, colour);
+    else sketch.Fill(blade, colour);
   }
-  if (seed % 3 != 2) {
+  if (vary(3) < 0.65) {
     const double x = lean * 0.3;
-    if (outlined) sketch.Oval(x + 5, -height * 0.55, height * 0.035, height * 0.08, kCornCob);
-    else sketch.FlatOval(x + 5, -height * 0.55, height * 0.035, height * 0.08, kCornCob);
+    const double at = 0.48 + 0.14 * vary(4);
+    if (outlined) sketch.Oval(x + 5, -height * at, height * 0.035, height * 0.08, kCornCob);
+    else sketch.FlatOval(x + 5, -height * at, height * 0.035, height * 0.08, kCornCob);
+    if (outlined) sketch.Line(x + 5, -height * (at + 0.08), x + 9, -height * (at + 0.12), kHairBrown, 1.5);
   }
-  sketch.Line(lean, -height, lean - 6, -height - height * 0.08, kCornDry, 2);
-  sketch.Line(lean, -height, lean + 6, -height - height * 0.07, kCornDry, 2);
+  const int tassels = 2 + static_cast<int>(vary(5) * 3);
+  for (int tassel = 0; tassel < tassels; ++tassel) {
+    const double spread = (tassel - (tassels - 1) / 2.0) * 5;
+    sketch.Line(lean, -height, lean + spread * (1 + vary(50 + tassel)), -height - height * (0.05 + 0.05 * vary(60 + tassel)), kCornDry, 2);
+  }
 }
 
 namespace {
@@ -141,33 +270,124 @@ void PaintForest(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// An old, twisted tree with gnarled branches, about h high; nest=yes puts a nest in its top.
+// One limb of a grown tree and the limbs it forks into: kinked segments that taper, turning a little at
+// each kink, splitting unevenly. Collects the segments to stroke and the tips where twigs and leaves go.
+struct Limb {
+  QPointF from, to;
+  double width;
+};
+void GrowLimb(std::uint32_t seed, int salt, QPointF base, double angle, double length, double width, int depth,
+              double twist, std::vector<Limb>& limbs, std::vector<QPointF>& tips) {
+  const auto vary = [&](int offset) { return LatticeValue(salt * 16 + offset, depth, seed); };
+  QPointF point = base;
+  const int kinks = 3;
+  for (int kink = 0; kink < kinks; ++kink) {
+    angle += (vary(kink) - 0.5) * twist;
+    const QPointF next = point + QPointF(std::sin(angle), -std::cos(angle)) * (length / kinks);
+    const double taper = width * (1.0 - 0.22 * (kink + 1) / kinks);
+    limbs.push_back({point, next, taper});
+    point = next;
+  }
+  if (depth == 0) {
+    tips.push_back(point);
+    return;
+  }
+  // Two or three forks, one stronger than the others, leaning apart unevenly.
+  const int forks = vary(5) > 0.6 ? 3 : 2;
+  for (int fork = 0; fork < forks; ++fork) {
+    const double spread = (fork - (forks - 1) / 2.0) * (0.5 + 0.4 * vary(6 + fork)) + (vary(9) - 0.5) * 0.5;
+    const double share = fork == 0 ? 0.85 : 0.55 + 0.25 * vary(10 + fork);
+    GrowLimb(seed, salt * 3 + fork + 1, point, angle + spread, length * (0.62 + 0.2 * vary(13 + fork)) * share + length * 0.1,
+             width * 0.7 * share + 1, depth - 1, twist, limbs, tips);
+  }
+}
+
+// Strokes limbs as one body of wood: all the ink first, then all the bark over it, so forks join cleanly.
+void PaintLimbs(Sketch& sketch, const std::vector<Limb>& limbs, QRgb bark) {
+  for (const Limb& limb : limbs) sketch.Line(limb.from.x(), limb.from.y(), limb.to.x(), limb.to.y(), kInk, limb.width + 3.5);
+  for (const Limb& limb : limbs) sketch.Line(limb.from.x(), limb.from.y(), limb.to.x(), limb.to.y(), bark, limb.width);
+  // Light down the lit side of the thicker limbs.
+  for (const Limb& limb : limbs) {
+    if (limb.width < 8) continue;
+    const QPointF side(-limb.width * 0.25, 0);
+    sketch.Line(limb.from.x() + side.x(), limb.from.y(), limb.to.x() + side.x(), limb.to.y(), 0x8a6a4e, limb.width * 0.22);
+  }
+}
+
+// An old, twisted tree about h high, its trunk leaning and kinked, gnarled limbs forking unevenly into
+// bare crooked branches with a few dark tufts; grown from the seed, so no two are alike. nest=yes puts a
+// nest in its highest fork.
 void PaintGnarlyTree(Sketch& sketch, const Layer& layer) {
   const double height = layer.Number("h", 260);
+  const std::uint32_t seed = sketch.Seed();
+  std::vector<Limb> limbs;
+  std::vector<QPointF> tips;
+  // The trunk: a flared, leaning S before the first fork.
   QPainterPath trunk;
-  trunk.moveTo(-height * 0.12, 0);
-  trunk.cubicTo(-height * 0.02, -height * 0.2, -height * 0.16, -height * 0.4, -height * 0.05, -height * 0.6);
-  trunk.lineTo(-height * 0.3, -height * 0.82);
-  trunk.lineTo(-height * 0.26, -height * 0.86);
-  trunk.lineTo(-height * 0.02, -height * 0.68);
-  trunk.lineTo(-height * 0.02, -height * 0.95);
-  trunk.lineTo(height * 0.04, -height * 0.95);
-  trunk.lineTo(height * 0.05, -height * 0.7);
-  trunk.lineTo(height * 0.28, -height * 0.88);
-  trunk.lineTo(height * 0.31, -height * 0.84);
-  trunk.lineTo(height * 0.08, -height * 0.58);
-  trunk.cubicTo(height * 0.02, -height * 0.4, height * 0.14, -height * 0.2, height * 0.12, 0);
+  trunk.moveTo(-height * 0.13, 0);
+  trunk.cubicTo(-height * 0.04, -height * 0.12, -height * 0.12, -height * 0.3, -height * 0.02, -height * 0.42);
+  trunk.lineTo(height * 0.07, -height * 0.4);
+  trunk.cubicTo(height * 0.0, -height * 0.28, height * 0.08, -height * 0.12, height * 0.14, 0);
+  trunk.quadTo(0, height * 0.02, -height * 0.13, 0);
   trunk.closeSubpath();
   sketch.Shape(trunk, kBark);
-  for (int knot = 0; knot < 4; ++knot)
-    sketch.Oval(-height * 0.03 + knot % 2 * height * 0.05, -height * (0.15 + knot * 0.12), 4, 6, kFurDark);
-  for (int tuft = 0; tuft < 5; ++tuft)
-    sketch.Oval(-height * 0.3 + tuft * height * 0.15, -height * (0.85 + 0.05 * Scatter(tuft)), height * 0.06, height * 0.04, kLeafDark);
+  const QPointF fork(height * 0.025, -height * 0.41);
+  GrowLimb(seed, 1, fork, -0.55 - 0.2 * LatticeValue(1, 1, seed), height * 0.34, height * 0.07, 3, 0.9, limbs, tips);
+  GrowLimb(seed, 2, fork, 0.35 + 0.3 * LatticeValue(2, 1, seed), height * 0.28, height * 0.06, 2, 0.9, limbs, tips);
+  PaintLimbs(sketch, limbs, kBark);
+  for (int knot = 0; knot < 3; ++knot)
+    sketch.Oval(-height * 0.02 + knot % 2 * height * 0.05, -height * (0.1 + knot * 0.1), 3.5, 5.5, kFurDark);
+  // A hollow in the trunk.
+  sketch.Oval(height * 0.03, -height * 0.22, height * 0.025, height * 0.04, kInk);
+  for (std::size_t tip = 0; tip < tips.size(); tip += 2)
+    sketch.Oval(tips[tip].x(), tips[tip].y(), height * 0.045, height * 0.03, kLeafDark);
   if (layer.Flag("nest", false)) {
-    sketch.Oval(height * 0.01, -height * 0.96, height * 0.09, height * 0.035, kDirtLight);
+    // The nest sits in the highest fork.
+    QPointF top = tips.front();
+    for (const QPointF& tip : tips)
+      if (tip.y() < top.y()) top = tip;
+    const QPointF nest = top + QPointF(0, height * 0.05);
+    sketch.Oval(nest.x(), nest.y(), height * 0.09, height * 0.035, kDirtLight);
     for (int twig = 0; twig < 6; ++twig)
-      sketch.Line(-height * 0.07 + twig * height * 0.028, -height * 0.99, -height * 0.05 + twig * height * 0.03, -height * 0.93, kWoodDark, 1.5);
+      sketch.Line(nest.x() - height * 0.07 + twig * height * 0.028, nest.y() - height * 0.03,
+                  nest.x() - height * 0.05 + twig * height * 0.03, nest.y() + height * 0.03, kWoodDark, 1.5);
   }
+}
+
+// A pine cut down and lying on the ground, h long: the sawn face at the origin, the trunk running to
+// its tip on the side toward= left or right, its boughs bent down under their own weight onto the ground.
+void PaintFelledPine(Sketch& sketch, const Layer& layer) {
+  const double length = layer.Number("h", 190);
+  const bool left = layer.Word("toward", "left") == "left";
+  if (left) sketch.Painter().scale(-1, 1);
+  const double trunkY = -length * 0.07;
+  sketch.Polygon({At(0, trunkY - length * 0.035), At(length * 0.96, trunkY - length * 0.005), At(length * 0.96, trunkY + length * 0.005),
+                  At(0, trunkY + length * 0.035)},
+                 kBark);
+  const QRgb needles = layer.Colour("colour", kPine);
+  constexpr int kTiers = 5;
+  for (int tier = kTiers - 1; tier >= 0; --tier) {
+    const double along = length * (0.2 + tier * 0.16);
+    const double reach = length * (0.17 - tier * 0.02);
+    const double up = length * (0.13 - tier * 0.018);
+    QPainterPath bough;
+    bough.moveTo(along - reach, trunkY);
+    bough.quadTo(along - reach * 0.2, trunkY - up * 1.1, along + reach * 0.7, trunkY - up * 0.35);
+    bough.lineTo(along + reach, trunkY);
+    // Tips drooping onto the ground, pointing back towards the cut.
+    constexpr int kTips = 6;
+    for (int tip = 0; tip <= kTips; ++tip) {
+      const double x = along + reach - tip * 2 * reach / kTips;
+      bough.lineTo(x - reach / kTips * 0.6, -1.0 - (tip % 2) * length * 0.02);
+      bough.lineTo(x - reach / kTips * 1.2, trunkY * 0.45);
+    }
+    bough.closeSubpath();
+    sketch.Shape(bough, tier % 2 == 0 ? needles : kPineDark);
+    sketch.Line(along - reach * 0.7, trunkY - up * 0.1, along + reach * 0.6, trunkY - up * 0.4, kPineDark, length * 0.01 + 0.8);
+  }
+  // The pale sawn face with its rings, towards the stump.
+  sketch.Oval(0, trunkY, length * 0.02, length * 0.035, kWoodLight);
+  sketch.Oval(0, trunkY, length * 0.01, length * 0.018, kWoodLight);
 }
 
 // A tree stump about 50 wide; origin at its foot.
@@ -183,7 +403,8 @@ void PaintCornRow(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", kFrameWidth);
   const double height = layer.Number("h", 200);
   const double spacing = layer.Number("spacing", height * 0.22);
-  const int seed = static_cast<int>(layer.Number("seed", 1));
+  // The scene's seed mixed with the picture's: no two views of the maze show the same stalks.
+  const int seed = static_cast<int>(layer.Number("seed", 1)) + static_cast<int>(sketch.Vary(1) * 997);
   int index = 0;
   for (double x = 0; x <= width; x += spacing, ++index) {
     sketch.Painter().save();
@@ -199,7 +420,11 @@ void PaintCornWall(Sketch& sketch, const Layer& layer) {
   const double height = layer.Number("h", 100);
   QPainterPath path;
   path.moveTo(0, height);
-  for (double x = 0; x <= width; x += 18) path.lineTo(x, (static_cast<int>(x) / 18) % 2 == 0 ? 0 : height * 0.12);
+  // A ragged top of leaf tips and tassels, uneven in height.
+  for (double x = 0; x <= width; x += 9) {
+    const int step = static_cast<int>(x) / 9;
+    path.lineTo(x, step % 2 == 0 ? -height * 0.1 * sketch.Vary(step) : height * (0.08 + 0.1 * sketch.Vary(step + 500)));
+  }
   path.lineTo(width, height);
   path.closeSubpath();
   sketch.Shape(path, layer.Colour("colour", kCorn));
@@ -252,14 +477,7 @@ void PaintHaystack(Sketch& sketch, const Layer& layer) {
 void PaintBoulder(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 40);
   const QRgb colour = layer.Colour("colour", kStone);
-  QPainterPath rock;
-  rock.moveTo(-radius, 0);
-  rock.cubicTo(-radius * 1.1, -radius * 1.2, -radius * 0.2, -radius * 1.7, radius * 0.3, -radius * 1.5);
-  rock.cubicTo(radius * 1.1, -radius * 1.3, radius * 1.1, -radius * 0.4, radius, 0);
-  rock.closeSubpath();
-  sketch.Shape(rock, colour);
-  sketch.FlatOval(-radius * 0.3, -radius * 1.15, radius * 0.3, radius * 0.15, kStoneLight);
-  sketch.InkLine(radius * 0.1, -radius * 0.4, radius * 0.4, -radius * 0.8);
+  PaintFacetedRock(sketch, radius * 2.1, radius * 1.55, sketch.Seed(), colour);
 }
 
 // A rock face with a cave mouth about 200 wide; blocked=yes piles boulders in it; origin at the mouth's foot.
@@ -445,6 +663,7 @@ void RegisterNatureProps(PropRegistry& registry) {
   registry.Add("pine", PaintPine, 40);
   registry.Add("forest", PaintForest);
   registry.Add("gnarly-tree", PaintGnarlyTree, 45);
+  registry.Add("felled-pine", PaintFelledPine, 60);
   registry.Add("stump", PaintStump, 25);
   registry.Add("corn-row", PaintCornRow);
   registry.Add("corn-wall", PaintCornWall);

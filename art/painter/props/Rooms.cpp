@@ -3,6 +3,10 @@
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
 
+#include "art/painter/Noise.h"
+
+#include <algorithm>
+
 namespace brackenhollow::art {
 
 using namespace colours;
@@ -28,7 +32,8 @@ RoomShape ReadShape(const Layer& layer) {
 }
 
 // Lines that give a wall its surface: planks, stripes, bricks, stone blocks or tiles.
-void PaintWallPattern(Sketch& sketch, const std::string& style, double x, double y, double width, double height) {
+void PaintWallPattern(Sketch& sketch, const std::string& style, double x, double y, double width, double height,
+                      std::uint32_t seed) {
   sketch.Painter().save();
   sketch.Painter().setClipRect(QRectF(x, y, width, height));
   sketch.Painter().setOpacity(0.45);
@@ -42,6 +47,15 @@ void PaintWallPattern(Sketch& sketch, const std::string& style, double x, double
     const double brickWidth = style == "brick" ? 34 : 64;
     int row = 0;
     for (double line = y + rowHeight; line < y + height + rowHeight; line += rowHeight, ++row) {
+      // Each brick or block a little lighter or darker than its neighbours.
+      int block = 0;
+      for (double column = x - brickWidth + (row % 2) * brickWidth / 2; column < x + width; column += brickWidth, ++block) {
+        const double tone = LatticeValue(block, row, seed);
+        sketch.Painter().save();
+        sketch.Painter().setOpacity(0.22 * std::abs(tone - 0.5) * 2);
+        sketch.FlatBox(column, line - rowHeight, brickWidth, rowHeight, tone > 0.5 ? kWhite : kInk);
+        sketch.Painter().restore();
+      }
       sketch.InkLine(x, line, x + width, line);
       for (double column = x + (row % 2) * brickWidth / 2; column < x + width; column += brickWidth)
         sketch.InkLine(column, line - rowHeight, column, line);
@@ -53,7 +67,66 @@ void PaintWallPattern(Sketch& sketch, const std::string& style, double x, double
   sketch.Painter().restore();
 }
 
-// A room seen from its doorway: ceiling, side walls, back wall and floor filling the frame.
+// Where the line from the vanishing point through a corner of the back wall leaves the frame.
+QPointF ToFrameEdge(QPointF vanishing, QPointF corner) {
+  const QPointF direction = corner - vanishing;
+  double reach = 1e9;
+  if (direction.x() > 1e-9) reach = std::min(reach, (kFrameWidth - vanishing.x()) / direction.x());
+  if (direction.x() < -1e-9) reach = std::min(reach, -vanishing.x() / direction.x());
+  if (direction.y() > 1e-9) reach = std::min(reach, (kFrameHeight - vanishing.y()) / direction.y());
+  if (direction.y() < -1e-9) reach = std::min(reach, -vanishing.y() / direction.y());
+  return vanishing + direction * reach;
+}
+
+// How far round the frame's edge a point on it lies, clockwise from the top-left corner.
+double AroundFrame(QPointF point) {
+  constexpr double width = kFrameWidth;
+  constexpr double height = kFrameHeight;
+  if (point.y() <= 0.01) return point.x();
+  if (point.x() >= width - 0.01) return width + point.y();
+  if (point.y() >= height - 0.01) return width + height + (width - point.x());
+  return 2 * width + height + (height - point.y());
+}
+
+// The surface between two neighbouring corners of the back wall (clockwise) and the frame's edge: a side
+// wall, the ceiling or the floor.
+QPainterPath Surface(QPointF vanishing, QPointF first, QPointF second) {
+  constexpr double perimeter = 2.0 * (kFrameWidth + kFrameHeight);
+  const QPointF firstEdge = ToFrameEdge(vanishing, first);
+  const QPointF secondEdge = ToFrameEdge(vanishing, second);
+  const double from = AroundFrame(firstEdge);
+  double to = AroundFrame(secondEdge);
+  if (to < from) to += perimeter;
+  QPolygonF points({first, firstEdge});
+  const QPointF corners[] = {At(0, 0), At(kFrameWidth, 0), At(kFrameWidth, kFrameHeight), At(0, kFrameHeight)};
+  const double cornerAt[] = {0, kFrameWidth, kFrameWidth + kFrameHeight, 2.0 * kFrameWidth + kFrameHeight};
+  for (int lap = 0; lap < 2; ++lap)
+    for (int corner = 0; corner < 4; ++corner) {
+      const double at = cornerAt[corner] + lap * perimeter;
+      if (at > from && at < to) points << corners[corner];
+    }
+  points << secondEdge << second;
+  QPainterPath path;
+  path.addPolygon(points);
+  path.closeSubpath();
+  return path;
+}
+
+// Darkness gathering where two surfaces meet: a soft band along the line, widest at the line itself.
+void CornerShade(Sketch& sketch, QPointF from, QPointF to, double width, double strength) {
+  QColor shade(0x1c1a3a);
+  for (const double share : {1.0, 0.55, 0.25}) {
+    shade.setAlphaF(static_cast<float>(strength * 0.45));
+    QPen pen(shade);
+    pen.setWidthF(width * share);
+    pen.setCapStyle(Qt::FlatCap);
+    sketch.Painter().setPen(pen);
+    sketch.Painter().drawLine(from, to);
+  }
+}
+
+// A room seen from its doorway: ceiling, side walls, back wall and floor filling the frame, all running to
+// the camera's vanishing point; corners darken where the surfaces meet.
 void PaintRoom(Sketch& sketch, const Layer& layer) {
   const RoomShape shape = ReadShape(layer);
   const QRgb wall = layer.Colour("wall", kWallCream);
@@ -62,45 +135,61 @@ void PaintRoom(Sketch& sketch, const Layer& layer) {
   const QRgb ceiling = layer.Colour("ceiling", kWallWarm);
   const std::string wallStyle = layer.Word("wall-style", "plain");
   const std::string floorStyle = layer.Word("floor-style", "boards");
-  const double width = kFrameWidth;
-  const double height = kFrameHeight;
-  sketch.Polygon({At(0, 0), At(width, 0), At(shape.right, shape.top), At(shape.left, shape.top)}, ceiling);
-  sketch.Polygon({At(0, 0), At(shape.left, shape.top), At(shape.left, shape.floorLine), At(0, height)}, side);
-  sketch.Polygon({At(width, 0), At(shape.right, shape.top), At(shape.right, shape.floorLine), At(width, height)}, side);
-  sketch.Box(shape.left, shape.top, shape.right - shape.left, shape.floorLine - shape.top, wall);
-  PaintWallPattern(sketch, wallStyle, shape.left, shape.top, shape.right - shape.left, shape.floorLine - shape.top);
-  sketch.Polygon({At(shape.left, shape.floorLine), At(shape.right, shape.floorLine), At(width, height), At(0, height)}, floor);
+  const QRectF backWall(shape.left, shape.top, shape.right - shape.left, shape.floorLine - shape.top);
+  sketch.Air().SetBackWall(backWall);
+  const QPointF vanishing = VanishingPoint(sketch.Air().View(), backWall);
+  const QPointF topLeft = backWall.topLeft();
+  const QPointF topRight = backWall.topRight();
+  const QPointF bottomLeft = backWall.bottomLeft();
+  const QPointF bottomRight = backWall.bottomRight();
+  sketch.Shape(Surface(vanishing, topLeft, topRight), ceiling);
+  sketch.Shape(Surface(vanishing, bottomLeft, topLeft), side);
+  sketch.Shape(Surface(vanishing, topRight, bottomRight), side);
+  sketch.Box(shape.left, shape.top, backWall.width(), backWall.height(), wall);
+  PaintWallPattern(sketch, wallStyle, shape.left, shape.top, backWall.width(), backWall.height(), sketch.Seed());
+  const QPainterPath floorPath = Surface(vanishing, bottomRight, bottomLeft);
+  sketch.Shape(floorPath, floor);
   sketch.Painter().save();
+  sketch.Painter().setClipPath(floorPath);
   sketch.Painter().setOpacity(0.4);
-  if (floorStyle == "boards") {
-    for (int board = 1; board < 10; ++board) {
-      const double along = board / 10.0;
-      sketch.InkLine(shape.left + (shape.right - shape.left) * along, shape.floorLine, width * along, height);
+  if (floorStyle == "boards" || floorStyle == "tiles") {
+    const int count = floorStyle == "boards" ? 10 : 8;
+    for (int board = 1; board < count; ++board) {
+      const QPointF start(shape.left + backWall.width() * board / count, shape.floorLine);
+      sketch.InkLine(start.x(), start.y(), ToFrameEdge(vanishing, start).x(), ToFrameEdge(vanishing, start).y());
     }
-  } else if (floorStyle == "tiles") {
-    for (int board = 1; board < 8; ++board) {
-      const double along = board / 8.0;
-      sketch.InkLine(shape.left + (shape.right - shape.left) * along, shape.floorLine, width * along, height);
-    }
+  }
+  if (floorStyle == "tiles") {
+    // Rows closing up with distance, between the floor's two edges.
+    const auto edgeX = [&](QPointF corner, double y) {
+      return vanishing.x() + (corner.x() - vanishing.x()) * (y - vanishing.y()) / (corner.y() - vanishing.y());
+    };
     for (int row = 1; row < 5; ++row) {
       const double depth = row / 5.0;
-      const double y = shape.floorLine + (height - shape.floorLine) * depth * depth;
-      const double leftX = shape.left * (1 - depth * depth);
-      const double rightX = shape.right + (width - shape.right) * depth * depth;
-      sketch.InkLine(leftX, y, rightX, y);
+      const double y = shape.floorLine + (kFrameHeight - shape.floorLine) * depth * depth;
+      sketch.InkLine(edgeX(bottomLeft, y), y, edgeX(bottomRight, y), y);
     }
   }
   sketch.Painter().restore();
+  // Ambient occlusion: the corners of the room hold the dark.
+  for (const QPointF corner : {topLeft, topRight, bottomLeft, bottomRight})
+    CornerShade(sketch, corner, ToFrameEdge(vanishing, corner), 22, 0.28);
+  CornerShade(sketch, topLeft, topRight, 18, 0.2);
+  CornerShade(sketch, bottomLeft, bottomRight, 22, 0.3);
+  CornerShade(sketch, topLeft, bottomLeft, 18, 0.22);
+  CornerShade(sketch, topRight, bottomRight, 18, 0.22);
   if (layer.Flag("baseboard", true)) {
-    sketch.Box(shape.left, shape.floorLine - 8, shape.right - shape.left, 8, layer.Colour("baseboard-colour", kWoodLight));
+    sketch.Box(shape.left, shape.floorLine - 8, backWall.width(), 8, layer.Colour("baseboard-colour", kWoodLight));
   }
   sketch.Painter().setOpacity(0.5);
-  sketch.InkLine(0, 0, shape.left, shape.top);
-  sketch.InkLine(width, 0, shape.right, shape.top);
+  for (const QPointF corner : {topLeft, topRight, bottomLeft, bottomRight}) {
+    const QPointF edge = ToFrameEdge(vanishing, corner);
+    sketch.InkLine(corner.x(), corner.y(), edge.x(), edge.y());
+  }
   sketch.Painter().setOpacity(1.0);
 }
 
-// A door in a side wall of the default room box, seen at an angle; at=0 near the back wall, 1 near us.
+// A door in a side wall of the room box, seen at an angle; at=0 near the back wall, 1 near us.
 void PaintSideDoor(Sketch& sketch, const Layer& layer) {
   const RoomShape shape = ReadShape(layer);
   const bool left = layer.Word("side", "left") == "left";
@@ -110,12 +199,16 @@ void PaintSideDoor(Sketch& sketch, const Layer& layer) {
   const QRgb colour = layer.Colour("colour", kWood);
   const std::string state = layer.Word("state", "shut");
   const double width = kFrameWidth;
-  const double height = kFrameHeight;
-  // Depth 0 is the frame edge, 1 the back wall; the door runs from back to front.
+  const QRectF backWall(shape.left, shape.top, shape.right - shape.left, shape.floorLine - shape.top);
+  const QPointF vanishing = VanishingPoint(sketch.Air().View(), backWall);
+  // Depth 0 is the frame edge, 1 the back wall; the door runs from back to front. The wall's top and foot
+  // at an x are where the lines from the vanishing point through the back wall's corners pass.
   const auto pointAt = [&](double depth, double up) {
     const double x = left ? shape.left * depth : width - (width - shape.right) * depth;
-    const double top = shape.top * depth;
-    const double bottom = shape.floorLine * depth + height * (1 - depth);
+    const double cornerX = left ? shape.left : shape.right;
+    const double along = (x - vanishing.x()) / (cornerX - vanishing.x());
+    const double top = vanishing.y() + (shape.top - vanishing.y()) * along;
+    const double bottom = vanishing.y() + (shape.floorLine - vanishing.y()) * along;
     return QPointF(x, bottom - (bottom - top) * up);
   };
   const double back = 1 - near;
@@ -131,12 +224,23 @@ void PaintSideDoor(Sketch& sketch, const Layer& layer) {
     const double doorWidth = std::abs(pointAt(front, 0).x() - pointAt(back, 0).x());
     sketch.LightPool(foot.x() + (left ? doorWidth * 0.6 : -doorWidth * 0.6), foot.y() + 4, doorWidth * 1.3, doorWidth * 0.35,
                      kGlow, 0.7);
-    // Hinged at the far edge, the leaf stands out from the wall towards the middle of the hallway.
-    const QPointF swing(left ? doorWidth * 0.9 : -doorWidth * 0.9, doorWidth * 0.3);
-    sketch.Shape(PathThrough({pointAt(back, 0), pointAt(back, doorHeight), pointAt(back, doorHeight) + swing - QPointF(0, doorWidth * 0.25),
-                              pointAt(back, 0) + swing}),
-                 colour);
-    const QPointF knob = pointAt(back, doorHeight * 0.45) + swing * 0.85;
+    // Hinged at the far edge, the leaf swings right out of the opening into the hallway, standing square
+    // to the wall and so seen nearly face on: as wide as the door really is, its far edge taller.
+    const double leafHeight = pointAt(back, 0).y() - pointAt(back, doorHeight).y();
+    const QPointF swing(left ? leafHeight * 0.42 : -leafHeight * 0.42, leafHeight * 0.05);
+    const QPainterPath leaf = PathThrough({pointAt(back, 0), pointAt(back, doorHeight),
+                                           pointAt(back, doorHeight) + swing - QPointF(0, leafHeight * 0.09), pointAt(back, 0) + swing});
+    sketch.Shape(leaf, colour);
+    // Its panels, so it reads as the door itself and not a shadow.
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.5);
+    for (const double from : {0.1, 0.55}) {
+      const QPointF a = pointAt(back, doorHeight * (from + 0.02)) + swing * 0.2;
+      const QPointF b = pointAt(back, doorHeight * (from + 0.36)) + swing * 0.2;
+      sketch.Outline(PathThrough({a, b, b + swing * 0.6 - QPointF(0, leafHeight * 0.03), a + swing * 0.6 - QPointF(0, leafHeight * 0.01)}));
+    }
+    sketch.Painter().restore();
+    const QPointF knob = pointAt(back, doorHeight * 0.45) + swing * 0.88;
     sketch.Oval(knob.x(), knob.y(), 3, 4, kGold);
   } else {
     sketch.Shape(opening, colour);

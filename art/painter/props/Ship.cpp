@@ -3,25 +3,115 @@
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
 
+#include <QLinearGradient>
+
+#include <algorithm>
+#include <cmath>
+
 namespace brackenhollow::art {
 
 using namespace colours;
 
 namespace {
 
-// A beam of light rising from the origin to the top of the frame, w wide at its foot.
+// A beam of light rising from the origin to the top of the frame, w wide at its foot: a bright core with
+// soft edges, glowing in the dusty air, motes drifting in it.
 void PaintLightBeam(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 60);
   const QRgb colour = layer.Colour("colour", kBeam);
+  const double top = -kFrameHeight * 2;
+  QLinearGradient across(-width * 1.6, 0, width * 1.6, 0);
+  QColor edge = QColor::fromRgb(colour);
+  edge.setAlphaF(0);
+  QColor body = QColor::fromRgb(colour);
+  body.setAlphaF(0.55f);
+  QColor core = QColor::fromRgb(kWhite);
+  core.setAlphaF(0.95f);
+  across.setColorAt(0.0, edge);
+  across.setColorAt(0.25, body);
+  across.setColorAt(0.42, core);
+  across.setColorAt(0.58, core);
+  across.setColorAt(0.75, body);
+  across.setColorAt(1.0, edge);
   sketch.Painter().save();
-  sketch.Painter().setOpacity(0.45);
-  sketch.FlatPolygon({At(-width, 0), At(-width * 1.4, -kFrameHeight * 2), At(width * 1.4, -kFrameHeight * 2), At(width, 0)}, colour);
-  sketch.Painter().setOpacity(0.9);
-  sketch.FlatPolygon({At(-width / 2, 0), At(-width * 0.6, -kFrameHeight * 2), At(width * 0.6, -kFrameHeight * 2), At(width / 2, 0)}, kWhite);
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(across);
+  QPainterPath beam;
+  beam.moveTo(-width * 1.2, 0);
+  beam.lineTo(-width * 1.6, top);
+  beam.lineTo(width * 1.6, top);
+  beam.lineTo(width * 1.2, 0);
+  beam.closeSubpath();
+  sketch.Painter().drawPath(beam);
+  // Motes of dust caught in the light.
+  for (int mote = 0; mote < 14; ++mote) {
+    const double y = -20 - sketch.Vary(mote) * kFrameHeight * 0.8;
+    const double x = (sketch.Vary(mote + 30) - 0.5) * width * 1.6;
+    sketch.FlatOval(x, y, 1.2, 1.2, kWhite);
+  }
   sketch.Painter().restore();
   // The beam lights the room round it: a column of light up the wall behind and a pool round its foot.
   sketch.LightCone(0, 0, width, -kFrameHeight, width * 4, colour, 0.5);
   sketch.Glow(0, 0, width * 6, colour, 0.7);
+}
+
+// The inside of a ship's hull over a room box: curved ribs rising up the side walls and deck beams across
+// the ceiling, running to the vanishing point; round brass-rimmed portholes in the back wall with the sea
+// beyond; a lantern hanging from a beam; a coil of rope and a barrel by the wall. Put at the origin after
+// the room.
+void PaintShipHold(Sketch& sketch, const Layer& layer) {
+  const QRectF backWall = sketch.Air().BackWall().value_or(QRectF(110, 40, 376, 250));
+  const QPointF vanishing = VanishingPoint(sketch.Air().View(), backWall);
+  const int portholes = static_cast<int>(layer.Number("portholes", 2));
+  // Ribs and beams at depths from the back wall (0) out to the frame (1).
+  for (const double depth : {0.0, 0.35, 0.7}) {
+    const auto at = [&](QPointF corner) { return corner + (corner - vanishing) * (depth * 1.4); };
+    const QPointF topLeft = at(backWall.topLeft());
+    const QPointF topRight = at(backWall.topRight());
+    const QPointF bottomLeft = at(backWall.bottomLeft());
+    const QPointF bottomRight = at(backWall.bottomRight());
+    const double thick = 8 + depth * 14;
+    QPainterPath rib;
+    rib.moveTo(bottomLeft);
+    rib.cubicTo(bottomLeft + QPointF(-thick, -(bottomLeft.y() - topLeft.y()) * 0.5), topLeft + QPointF(0, thick * 2), topLeft);
+    rib.lineTo(topRight);
+    rib.cubicTo(topRight + QPointF(0, thick * 2), bottomRight + QPointF(thick, -(bottomRight.y() - topRight.y()) * 0.5), bottomRight);
+    sketch.Stroke(rib, kInk, thick + 3);
+    sketch.Stroke(rib, kHull, thick);
+    sketch.Stroke(rib.translated(-thick * 0.2, -thick * 0.2), kShipPlank, thick * 0.25);
+  }
+  for (int hole = 0; hole < portholes; ++hole) {
+    const double x = backWall.left() + backWall.width() * (hole + 1) / (portholes + 1);
+    const double y = backWall.top() + backWall.height() * 0.32;
+    const double radius = std::min(backWall.width(), backWall.height()) * 0.09;
+    sketch.Oval(x, y, radius * 1.3, radius * 1.3, kGoldDark);
+    sketch.Oval(x, y, radius, radius, kSea);
+    sketch.Painter().save();
+    QPainterPath glass;
+    glass.addEllipse(QPointF(x, y), radius, radius);
+    sketch.Painter().setClipPath(glass);
+    sketch.FlatBox(x - radius, y - radius, radius * 2, radius * 0.9, kSkyPale);
+    sketch.Line(x - radius, y - radius * 0.1, x + radius, y - radius * 0.1, kSeaDark, 1.5);
+    sketch.Painter().restore();
+    for (int rivet = 0; rivet < 8; ++rivet) {
+      const double angle = rivet * 0.785;
+      sketch.FlatOval(x + std::cos(angle) * radius * 1.15, y + std::sin(angle) * radius * 1.15, 1.3, 1.3, kGold);
+    }
+    sketch.Glow(x, y, radius * 3, kSkyPale, 0.3);
+  }
+  // A lantern hanging from the middle beam, lighting the planks round it.
+  const QPointF lantern(backWall.left() + backWall.width() * 0.8, backWall.top() + 30);
+  sketch.Line(lantern.x(), backWall.top() - 30, lantern.x(), lantern.y() - 12, kInk, 2);
+  sketch.Shape(RoundedBox(lantern.x() - 8, lantern.y() - 12, 16, 22, 3), kGlow);
+  sketch.Box(lantern.x() - 10, lantern.y() - 16, 20, 5, kIron);
+  sketch.Box(lantern.x() - 10, lantern.y() + 9, 20, 4, kIron);
+  sketch.Glow(lantern.x(), lantern.y(), 110, kGlow, 0.6);
+  // Rope and a barrel against the left of the back wall.
+  const QPointF floor(backWall.left() + 40, backWall.bottom() + 6);
+  for (int turn = 0; turn < 3; ++turn) sketch.Oval(floor.x(), floor.y() - turn * 4, 26 - turn * 5, 8 - turn, kTwine);
+  const double barrelX = backWall.left() + 100;
+  sketch.Shape(RoundedBox(barrelX - 20, backWall.bottom() - 50, 40, 56, 12), kWood);
+  for (const double band : {0.2, 0.8}) sketch.Line(barrelX - 19, backWall.bottom() - 50 + 56 * band, barrelX + 19, backWall.bottom() - 50 + 56 * band, kIron, 3);
 }
 
 // An altar of red ruby, green emerald or white stone, about 140 x 150, with a hollow in its top; origin at
@@ -107,6 +197,7 @@ void PaintIsland(Sketch& sketch, const Layer& layer) {
 void RegisterShipProps(PropRegistry& registry) {
   registry.Add("island", PaintIsland);
   registry.Add("light-beam", PaintLightBeam);
+  registry.Add("ship-hold", PaintShipHold);
   registry.Add("altar", PaintAltar, 60);
   registry.Add("railing", PaintRailing);
 }

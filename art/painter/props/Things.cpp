@@ -48,10 +48,18 @@ namespace {
 
 // A white envelope about 56 x 34, centred on the origin.
 void PaintLetter(Sketch& sketch, const Layer&) {
-  sketch.Box(-28, -17, 56, 34, kPaper);
-  sketch.InkLine(-28, -17, 0, 3);
-  sketch.InkLine(28, -17, 0, 3);
-  sketch.FlatBox(12, -12, 10, 8, kShirtRed);
+  // A bright white envelope catching the lamp's light, so it reads even in a dim room: the flap's fold,
+  // a red wax seal and the lines of a written address.
+  sketch.Glow(0, 0, 60, kGlowPale, 0.55);
+  sketch.Box(-34, -21, 68, 42, kPaper);
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.55);
+  sketch.InkLine(-34, -21, 0, 2);
+  sketch.InkLine(34, -21, 0, 2);
+  sketch.Painter().restore();
+  for (int line = 0; line < 3; ++line) sketch.Line(-16, 6 + line * 5, 12 - line * 6, 6 + line * 5, kPaintBlue, 1.6);
+  sketch.Oval(0, 2, 6, 6, kShirtRed);
+  sketch.FlatOval(-1.5, 0.5, 2, 2, kSatinLight);
 }
 
 // A coil of rope about 120 across lying on the floor, its loose end trailing right; origin at the centre.
@@ -134,12 +142,16 @@ void PaintCrowbar(Sketch& sketch, const Layer&) {
   bar.lineTo(62, -4);
   bar.cubicTo(80, -5, 86, -18, 80, -30);
   bar.lineTo(70, -34);
-  sketch.Stroke(bar, kInk, 13);
-  sketch.Stroke(bar, kRust, 9);
-  sketch.Line(-60, 0, 40, -5, kRustDark, 2);
-  // The flattened chisel end and the split claw.
-  sketch.Polygon({At(-88, -3), At(-104, 2), At(-104, 8), At(-88, 11)}, kRustDark);
-  sketch.Polygon({At(66, -36), At(74, -40), At(76, -33)}, kRustDark);
+  // Red paint over the steel, so it stands out of the brown scrap, worn through to rust in patches, with a
+  // bright glint along its top.
+  sketch.Glow(0, -4, 90, kGlowPale, 0.25);
+  sketch.Stroke(bar, kInk, 14);
+  sketch.Stroke(bar, kPaintRed, 10);
+  sketch.Line(-80, 1, 56, -6, 0xff9a8a, 2.5);
+  for (int patch = 0; patch < 4; ++patch) sketch.FlatOval(-60 + patch * 34, -1 - patch * 1.5, 7, 3, kRust);
+  // The flattened chisel end and the split claw, bare steel.
+  sketch.Polygon({At(-88, -4), At(-106, 2), At(-106, 8), At(-88, 12)}, kSilver);
+  sketch.Polygon({At(66, -36), At(74, -42), At(78, -33)}, kSilver);
 }
 
 // A long shovel hanging from its handle's end on the origin.
@@ -369,11 +381,38 @@ void PaintDumbbell(Sketch& sketch, const Layer&) {
 
 // A heap of green rotten meat; origin at the centre.
 void PaintRottenMeat(Sketch& sketch, const Layer&) {
-  sketch.Oval(-20, 0, 34, 18, kRottenMeat);
-  sketch.Oval(20, 4, 30, 16, kRottenMeatDark);
-  sketch.Oval(0, -12, 26, 14, kRottenMeat);
-  sketch.Oval(12, -16, 6, 4, kWhite);
-  for (int fly = 0; fly < 3; ++fly) sketch.FlatOval(-30 + fly * 28, -42 - fly * 6, 3, 2, kInk);
+  // A spoiled joint of meat: a leg bone sticking out, grey-green flesh streaked with the red it once was,
+  // a rim of yellowed fat, mould spots, maggots and flies.
+  sketch.Shape(RoundedBox(18, -30, 50, 10, 5), kPaperShade);
+  sketch.Oval(70, -25, 8, 9, kPaperShade);
+  sketch.Oval(70, -33, 7, 7, kPaperShade);
+  QPainterPath joint;
+  joint.moveTo(-50, 4);
+  joint.cubicTo(-60, -30, -20, -44, 10, -38);
+  joint.cubicTo(34, -34, 40, -14, 26, 2);
+  joint.cubicTo(10, 14, -36, 16, -50, 4);
+  joint.closeSubpath();
+  sketch.Shape(joint, kRottenMeat);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(joint);
+  sketch.Stroke(joint.translated(2, 3), kHayDark, 6);
+  for (int streak = 0; streak < 4; ++streak) {
+    QPainterPath marble;
+    marble.moveTo(-44 + streak * 16, -24 + streak * 3);
+    marble.quadTo(-34 + streak * 16, -14, -40 + streak * 18, 4);
+    sketch.Stroke(marble, streak % 2 == 0 ? 0xa04a4a : kRottenMeatDark, 3.5);
+  }
+  sketch.Painter().restore();
+  for (int spot = 0; spot < 5; ++spot)
+    sketch.FlatOval(-30 + spot * 12, -20 + (spot % 2) * 14, 4 + spot % 3, 3, spot % 2 == 0 ? 0xd8e0b0 : kRottenMeatDark);
+  for (int maggot = 0; maggot < 4; ++maggot) sketch.Oval(-20 + maggot * 11, -30 + (maggot % 2) * 4, 3, 1.6, kPaper);
+  for (int fly = 0; fly < 4; ++fly) {
+    const double x = -36 + fly * 24;
+    const double y = -58 - (fly % 2) * 12;
+    sketch.FlatOval(x, y, 3, 2, kInk);
+    sketch.FlatOval(x - 2, y - 3, 2.5, 1.5, kSkyPale);
+    sketch.FlatOval(x + 2, y - 3, 2.5, 1.5, kSkyPale);
+  }
 }
 
 // Scattered litter across w, different in every place it lies: crushed cans, bottles on their sides,

@@ -340,11 +340,22 @@ void PaintSewer(Sketch& sketch, const Layer& layer) {
     sketch.Line(centre.x() - half * (0.3 + 0.3 * Scatter(ripple)), y, centre.x() + half * (0.2 + 0.35 * Scatter(ripple + 9)), y,
                 kFilthDark, 1 + ripple * 0.4);
   }
-  // The way out's light glinting on the sewage, in broken strokes wider as they come nearer.
+  // The way out's light glinting on the sewage, wider as it comes nearer; ripples break the reflection
+  // into wavering flecks of uneven length and place, not a dashed line.
   for (int glint = 0; exit && glint < 7; ++glint) {
     const double y = centre.y() + 30 + glint * glint * 4.2 + 6;
     const double half = 3 + glint * 3.5;
-    sketch.Line(centre.x() - half, y, centre.x() + half * 0.6, y, kGlowPale, 1.5 + glint * 0.4);
+    for (int fleck = 0; fleck < 3; ++fleck) {
+      const double from = centre.x() - half + (sketch.Vary(glint * 5 + fleck) * 1.4 - 0.2) * half;
+      const double length = half * (0.2 + 0.4 * sketch.Vary(glint * 5 + fleck + 40));
+      QPainterPath wave;
+      wave.moveTo(from, y + fleck * 1.5);
+      wave.quadTo(from + length / 2, y + fleck * 1.5 - 1.5 - glint * 0.3, from + length, y + fleck * 1.5);
+      sketch.Painter().save();
+      sketch.Painter().setOpacity(0.45 + 0.4 * sketch.Vary(glint * 5 + fleck + 80));
+      sketch.Stroke(wave, kGlowPale, 0.8 + glint * 0.25);
+      sketch.Painter().restore();
+    }
   }
 
   if (opening) {

@@ -343,9 +343,24 @@ void PaintRipples(Sketch& sketch, const Layer& layer) {
   }
 }
 
+// A mooring line from a bollard standing at the origin to the point to-x, to-y on a ship's bow or stern,
+// sagging between them; the ship is tied up, not adrift.
+void PaintMooring(Sketch& sketch, const Layer& layer) {
+  const QPointF to(layer.Number("to-x", 100), layer.Number("to-y", -40));
+  QPainterPath rope;
+  rope.moveTo(0, -10);
+  rope.quadTo(to.x() / 2, std::max(0.0, to.y()) + 18, to.x(), to.y());
+  sketch.Stroke(rope, kInk, 4);
+  sketch.Stroke(rope, kTwine, 2.4);
+  sketch.Shape(RoundedBox(-7, -16, 14, 16, 4), kIron);
+  sketch.Oval(0, -16, 9, 4, kMetalDark);
+  for (int turn = 0; turn < 3; ++turn) sketch.Line(-7, -6 - turn * 3, 7, -9 - turn * 3, kTwine, 2);
+}
+
 }  // namespace
 
 void RegisterWaterProps(PropRegistry& registry) {
+  registry.Add("mooring", PaintMooring);
   registry.Add("sea", PaintSea);
   registry.Add("pier", PaintPier);
   registry.Add("ship", PaintShipProp);
