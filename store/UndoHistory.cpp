@@ -368,7 +368,7 @@ HistoryStep UndoHistory::Apply(bool undo) {
   bool exists = false;
   bool current = false;
   if (HistoryShape(connection, exists, current) != SQLITE_OK) return FailedStep(connection);
-  if (!current) return {HistoryOutcome::NothingToDo};
+  if (!current) return {HistoryOutcome::NothingToDo, 0, {}};
   // Undo takes the newest step still done, Redo the oldest one undone (the one undone last). Its
   // neighbour in the direction it came from must be there: the step undone just before (or none
   // newer at all), the step done just before (or none older at all); a lost or moved row shows here.
@@ -385,7 +385,7 @@ HistoryStep UndoHistory::Apply(bool undo) {
   if (!query.statement) return {HistoryOutcome::Failed, 0, sqlite3_errstr(query.code)};
   sqlite3_stmt* row = query.statement.get();
   const int found = sqlite3_step(row);
-  if (found == SQLITE_DONE) return {HistoryOutcome::NothingToDo};
+  if (found == SQLITE_DONE) return {HistoryOutcome::NothingToDo, 0, {}};
   if (found != SQLITE_ROW) return FailedStep(connection);
   const sqlite3_int64 step = sqlite3_column_int64(row, 0);
   const sqlite3_int64 room = sqlite3_column_int64(row, 1);
@@ -421,7 +421,7 @@ HistoryStep UndoHistory::Apply(bool undo) {
       if (sqlite3_step(mark.statement.get()) != SQLITE_DONE) return FailedStep(connection);
       // The commit's failure was heard by the store (and the transaction then taken back).
       if (!transaction.Commit()) return {HistoryOutcome::Failed, 0, sqlite3_errstr(m_database.LastFailure())};
-      return {HistoryOutcome::Done, static_cast<int>(room)};
+      return {HistoryOutcome::Done, static_cast<int>(room), {}};
     }
     // A conflict or a change passed over: the transaction takes back whatever part went in.
   }
@@ -437,7 +437,7 @@ HistoryStep UndoHistory::Refuse(std::int64_t step, bool undo) {
     sqlite3_bind_int64(drop.get(), 1, step);
     if (RunToEnd(m_database, drop)) transaction.Commit();
   }
-  return {HistoryOutcome::Refused};
+  return {HistoryOutcome::Refused, 0, {}};
 }
 
 bool ClearUndoHistory(GameDatabase& database) {
