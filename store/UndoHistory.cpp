@@ -231,6 +231,24 @@ bool EnsureHistoryTable(GameDatabase& database) {
   return current || database.Execute(kHistoryTableCreate);
 }
 
+// True for a failure of the store itself (the disk, memory, another program), as opposed to one of
+// the step.
+bool IsStoreFailure(int code) {
+  switch (code & 0xff) {
+    case SQLITE_IOERR:
+    case SQLITE_FULL:
+    case SQLITE_NOMEM:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // A step's stored cause of failure: the store's words for its latest error.
 HistoryStep FailedStep(sqlite3* connection) {
   return {HistoryOutcome::Failed, 0, sqlite3_errstr(sqlite3_extended_errcode(connection))};
@@ -412,7 +430,7 @@ HistoryStep UndoHistory::Apply(bool undo) {
                                                undo ? SQLITE_CHANGESETAPPLY_INVERT : 0);
     const bool whole = code == SQLITE_OK && !context.skipped &&
                        sqlite3_total_changes64(connection) - changedBefore == count;
-    if (code != SQLITE_OK && code != SQLITE_ABORT) return {HistoryOutcome::Failed, 0, sqlite3_errstr(code)};
+    if (IsStoreFailure(code)) return {HistoryOutcome::Failed, 0, sqlite3_errstr(code)};
     if (whole) {
       detail::Prepared mark = detail::Prepare(connection, "UPDATE undo_history SET undone = ? WHERE step = ?");
       if (!mark.statement) return {HistoryOutcome::Failed, 0, sqlite3_errstr(mark.code)};
@@ -423,7 +441,8 @@ HistoryStep UndoHistory::Apply(bool undo) {
       if (!transaction.Commit()) return {HistoryOutcome::Failed, 0, sqlite3_errstr(m_database.LastFailure())};
       return {HistoryOutcome::Done, static_cast<int>(room), {}};
     }
-    // A conflict or a change passed over: the transaction takes back whatever part went in.
+    // A conflict, a change passed over or one SQLite could not apply: the transaction takes back
+    // whatever part went in.
   }
   return Refuse(step, undo);
 }
