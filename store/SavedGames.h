@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace brackenhollow {
@@ -34,6 +35,9 @@ enum class OpenOutcome {
 };
 
 struct SaveOpening {
+  SaveOpening(OpenOutcome outcomeGiven, std::string reasonGiven = {})
+      : outcome(outcomeGiven), reason(std::move(reasonGiven)) {}
+
   OpenOutcome outcome = OpenOutcome::NotFound;
   std::string reason;  // a clause for the player, for Refused and Failed
 };

@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -54,6 +55,10 @@ enum class StoreVerdict {
 };
 
 struct StoreCheck {
+  StoreCheck() = default;
+  StoreCheck(StoreVerdict verdictGiven, std::string reasonGiven, std::string tableGiven = {})
+      : verdict(verdictGiven), reason(std::move(reasonGiven)), table(std::move(tableGiven)) {}
+
   StoreVerdict verdict = StoreVerdict::Sound;
   // For the player, a clause: "it holds a trigger named “wipe”", "it could not be read (disk I/O
   // error)". Empty when sound.

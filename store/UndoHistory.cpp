@@ -231,6 +231,24 @@ bool EnsureHistoryTable(GameDatabase& database) {
   return current || database.Execute(kHistoryTableCreate);
 }
 
+// True for a failure of the store itself (the disk, memory, another program), as opposed to one of
+// the step.
+bool IsStoreFailure(int code) {
+  switch (code & 0xff) {
+    case SQLITE_IOERR:
+    case SQLITE_FULL:
+    case SQLITE_NOMEM:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // A step's stored cause of failure: the store's words for its latest error.
 HistoryStep FailedStep(sqlite3* connection) {
   return {HistoryOutcome::Failed, 0, sqlite3_errstr(sqlite3_extended_errcode(connection))};
@@ -376,7 +394,7 @@ HistoryStep UndoHistory::Apply(bool undo) {
   bool exists = false;
   bool current = false;
   if (HistoryShape(connection, exists, current) != SQLITE_OK) return FailedStep(connection);
-  if (!current) return {HistoryOutcome::NothingToDo};
+  if (!current) return {HistoryOutcome::NothingToDo, 0, {}};
   // Undo takes the newest step still done, Redo the oldest one undone (the one undone last). Its
   // neighbour in the direction it came from must be there: the step undone just before (or none
   // newer at all), the step done just before (or none older at all); a lost or moved row shows here.
@@ -393,7 +411,7 @@ HistoryStep UndoHistory::Apply(bool undo) {
   if (!query.statement) return {HistoryOutcome::Failed, 0, sqlite3_errstr(query.code)};
   sqlite3_stmt* row = query.statement.get();
   const int found = sqlite3_step(row);
-  if (found == SQLITE_DONE) return {HistoryOutcome::NothingToDo};
+  if (found == SQLITE_DONE) return {HistoryOutcome::NothingToDo, 0, {}};
   if (found != SQLITE_ROW) return FailedStep(connection);
   const sqlite3_int64 step = sqlite3_column_int64(row, 0);
   const sqlite3_int64 room = sqlite3_column_int64(row, 1);
@@ -420,7 +438,7 @@ HistoryStep UndoHistory::Apply(bool undo) {
                                                undo ? SQLITE_CHANGESETAPPLY_INVERT : 0);
     const bool whole = code == SQLITE_OK && !context.skipped &&
                        sqlite3_total_changes64(connection) - changedBefore == count;
-    if (code != SQLITE_OK && code != SQLITE_ABORT) return {HistoryOutcome::Failed, 0, sqlite3_errstr(code)};
+    if (IsStoreFailure(code)) return {HistoryOutcome::Failed, 0, sqlite3_errstr(code)};
     if (whole) {
       detail::Prepared mark = detail::Prepare(connection, "UPDATE undo_history SET undone = ? WHERE step = ?");
       if (!mark.statement) return {HistoryOutcome::Failed, 0, sqlite3_errstr(mark.code)};
@@ -429,9 +447,10 @@ HistoryStep UndoHistory::Apply(bool undo) {
       if (sqlite3_step(mark.statement.get()) != SQLITE_DONE) return FailedStep(connection);
       // The commit's failure was heard by the store (and the transaction then taken back).
       if (!transaction.Commit()) return {HistoryOutcome::Failed, 0, sqlite3_errstr(m_database.LastFailure())};
-      return {HistoryOutcome::Done, static_cast<int>(room)};
+      return {HistoryOutcome::Done, static_cast<int>(room), {}};
     }
-    // A conflict or a change passed over: the transaction takes back whatever part went in.
+    // A conflict, a change passed over or one SQLite could not apply: the transaction takes back
+    // whatever part went in.
   }
   return Refuse(step, undo);
 }
@@ -445,7 +464,7 @@ HistoryStep UndoHistory::Refuse(std::int64_t step, bool undo) {
     sqlite3_bind_int64(drop.get(), 1, step);
     if (RunToEnd(m_database, drop)) transaction.Commit();
   }
-  return {HistoryOutcome::Refused};
+  return {HistoryOutcome::Refused, 0, {}};
 }
 
 bool ClearUndoHistory(GameDatabase& database) {

@@ -110,7 +110,7 @@ const BadSave kBadSaves[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(StoreCheck, BadSaveTest, ::testing::ValuesIn(kBadSaves),
-                         [](const ::testing::TestParamInfo<BadSave>& info) { return std::string(info.param.what); });
+                         [](const ::testing::TestParamInfo<BadSave>& param) { return std::string(param.param.what); });
 
 // Another program's file that happens to have a table of the same name is no save.
 TEST(StoreCheck, AnotherProgramsFileWithASavedRoomTableIsNoSave) {
