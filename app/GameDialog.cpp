@@ -9,11 +9,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QToolButton>
 
 #include "app/GameList.h"
+#include "app/InventoryStrip.h"
+#include "app/PointerPicture.h"
 #include "app/SavedGame.h"
 #include "app/TranscriptView.h"
+#include "app/VerbBar.h"
 #include "view/CS309PictureBox.h"
+#include "view/PicturePath.h"
 #include "view/PictureFrame.h"
 #include "view/PictureStartSettings.h"
 
@@ -76,9 +81,10 @@ constexpr std::array<ListControl, 3> kListControls = {{
 
 GameDialog::GameDialog(GameDatabase& database, MessageBoxes& boxes, const std::string& programDirectory,
                        QWidget* parent)
-    : QWidget(parent), m_screen(database, boxes, programDirectory), m_database(database) {
+    : QWidget(parent), m_screen(database, boxes, programDirectory), m_database(database), m_programDirectory(programDirectory) {
   CreateControls();
   ConnectControls();
+  ConnectPointer();
   SetTabOrder();
   SetLayout(Layout::Together);
   m_screen.SetPaintNow([this] {
@@ -97,8 +103,11 @@ void GameDialog::CreateControls() {
   m_textView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   m_textView->setAccessibleName(tr("Room description"));
   m_transcript = new TranscriptView(this);
-  m_picture = new CS309PictureBox;
+  m_pointerPicture = new PointerPicture;
+  m_picture = m_pointerPicture;
   m_pictureFrame = new PictureFrame(m_picture, this);
+  m_strip = new InventoryStrip(m_programDirectory, this);
+  m_verbBar = new VerbBar(this);
 
   for (const ListControl& list : kListControls) {
     auto* created = new GameList(this);
@@ -197,6 +206,9 @@ void GameDialog::SetTabOrder() {
       Button(Control::North),  Button(Control::West),    Button(Control::East),    Button(Control::South),
       Button(Control::Toggle), Button(Control::Exit),    m_transcript};
   for (std::size_t index = 1; index < order.size(); ++index) setTabOrder(order[index - 1], order[index]);
+  // The picture and the carried things come after the ways to walk.
+  setTabOrder(Button(Control::South), m_pointerPicture);
+  setTabOrder(m_pointerPicture, Button(Control::Toggle));
   setTabOrder(Button(Control::Exit), m_textView);
 }
 
@@ -208,6 +220,8 @@ void GameDialog::SetLayout(Layout layout) {
   m_transcript->setVisible(!compact);
   Button(Control::Toggle)->setVisible(compact);
   Button(Control::Exit)->setVisible(compact);
+  m_strip->setVisible(!compact);
+  m_verbBar->setVisible(!compact);
 
   auto* lists = new QGridLayout;
   int row = 0;
@@ -240,7 +254,11 @@ void GameDialog::SetLayout(Layout layout) {
     m_pictureFrame->setPalette(palette());
   } else {
     auto* view = new QHBoxLayout;
-    view->addWidget(m_pictureFrame, 7);
+    auto* pictureColumn = new QVBoxLayout;
+    pictureColumn->addWidget(m_pictureFrame, 1);
+    pictureColumn->addWidget(m_strip);
+    pictureColumn->addWidget(m_verbBar);
+    view->addLayout(pictureColumn, 7);
     view->addWidget(m_transcript, 3);
     main->addLayout(view, 1);
     bar->addLayout(lists, 2);
@@ -292,6 +310,7 @@ void GameDialog::Mirror() {
     if (!list->Holds(state->entries)) list->SetEntries(state->entries);
     list->setCurrentIndex(state->selected);
   }
+  MirrorPointer();
   NamePicture();
   m_mirroring = false;
   emit Mirrored();
@@ -326,8 +345,9 @@ void GameDialog::NamePicture() {
   m_namedPicture = m_picture->PictureFile();
   const std::string roomName = ReadRoomName(m_database, room);
   m_picture->setAccessibleName(roomName.empty() ? tr("Picture") : tr("Picture: %1").arg(ToQt(roomName)));
-  // The picture's own name says what it shows up close ("drawer inside", "amulet").
+  // The painter's sentence says what the picture shows; without one, its name does ("drawer inside").
   QString shown = QFileInfo(m_namedPicture.section(QLatin1Char('\\'), -1)).completeBaseName();
+  if (!m_hotspots.description.empty()) shown = ToQt(m_hotspots.description);
   m_picture->setAccessibleDescription(shown);
 }
 
@@ -392,6 +412,60 @@ void GameDialog::UpdateTextFonts() {
   }
   m_textView->setFont(text);
   m_transcript->setFont(text);
+}
+
+}  // namespace brackenhollow
+
+namespace brackenhollow {
+
+void GameDialog::ConnectPointer() {
+  const auto choose = [this](Held held) {
+    return [this, held](const QString& thing) { Route([this, held, thing] { m_pointer.Choose(thing.toStdString(), held); }); };
+  };
+  const auto look = [this](Held held) {
+    return [this, held](const QString& thing) {
+      Route([this, held, thing] { m_pointer.LookAt(thing.toStdString(), held); }, true);
+    };
+  };
+  const auto perform = [this](Held held) {
+    return [this, held](const QString& verb, const QString& thing, const QString& second) {
+      Route([=, this] { m_pointer.Perform(verb.toStdString(), thing.toStdString(), held, second.toStdString()); }, true);
+    };
+  };
+  connect(m_pointerPicture, &PointerPicture::ThingChosen, this, choose(Held::InRoom));
+  connect(m_pointerPicture, &PointerPicture::ThingLookedAt, this, look(Held::InRoom));
+  connect(m_pointerPicture, &PointerPicture::VerbChosen, this, perform(Held::InRoom));
+  connect(m_pointerPicture, &PointerPicture::WayChosen, this,
+          [this](char direction) { Route([this, direction] { m_pointer.Walk(direction); }); });
+  connect(m_strip, &InventoryStrip::ThingChosen, this, choose(Held::Carried));
+  connect(m_strip, &InventoryStrip::ThingLookedAt, this, look(Held::Carried));
+  connect(m_strip, &InventoryStrip::VerbChosen, this, perform(Held::Carried));
+  connect(m_strip, &InventoryStrip::TilesChanged, this, [this] {
+    QWidget* before = m_pointerPicture;
+    for (QWidget* tile : m_strip->Tiles()) {
+      setTabOrder(before, tile);
+      before = tile;
+    }
+  });
+  connect(m_verbBar, &VerbBar::VerbChosen, this,
+          [this](int index) { Route([this, index] { m_screen.ChooseVerb(index); }); });
+}
+
+void GameDialog::MirrorPointer() {
+  const ScreenState& screen = m_screen.Screen();
+  if (m_picture->PictureFile() != m_hotspotsPicture) {
+    m_hotspotsPicture = m_picture->PictureFile();
+    m_hotspots = m_hotspotsPicture.isEmpty() ? HotspotMap() : LoadHotspotMap(PictureFilePath(m_hotspotsPicture.toStdString()));
+  }
+  QStringList offered;
+  for (const std::string& thing : OfferedThings(screen.noun1)) offered << ToQt(thing);
+  QStringList chosen = {ToQt(screen.noun1.SelectedText())};
+  if (screen.IsEnabled(Control::Noun2List)) chosen << ToQt(screen.noun2.SelectedText());
+  m_pointerPicture->SetTargets(m_pointer.Targets(m_hotspots), QSize(m_hotspots.width, m_hotspots.height), offered);
+  m_strip->SetThings(CarriedThings(screen.noun1), chosen, offered);
+  m_strip->setEnabled(screen.IsEnabled(Control::Noun1List));
+  m_verbBar->SetChosen(screen.verbs.selected);
+  m_verbBar->setEnabled(screen.IsEnabled(Control::VerbList));
 }
 
 }  // namespace brackenhollow

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "app/GameScreen.h"
+#include "app/PointerPlay.h"
 #include "app/Transcript.h"
+#include "view/HotspotMap.h"
 
 class QComboBox;
 class QLabel;
@@ -20,9 +22,12 @@ namespace brackenhollow {
 class CS309PictureBox;
 class GameDatabase;
 class GameList;
+class InventoryStrip;
 class MessageBoxes;
 class PictureFrame;
+class PointerPicture;
 class TranscriptView;
+class VerbBar;
 
 class GameDialog : public QWidget {
   Q_OBJECT
@@ -64,6 +69,12 @@ class GameDialog : public QWidget {
   TranscriptView* Transcript() const { return m_transcript; }
   CS309PictureBox* Picture() const { return m_picture; }
   PictureFrame* PictureArea() const { return m_pictureFrame; }
+  // The picture as the pointer meets it, the carried things under it and the verb bar (default layout).
+  PointerPicture* Pointer() const { return m_pointerPicture; }
+  InventoryStrip* Strip() const { return m_strip; }
+  VerbBar* VerbButtons() const { return m_verbBar; }
+  // The hotspot map of the picture shown; empty when it has none.
+  const HotspotMap& PictureHotspots() const { return m_hotspots; }
 
  signals:
   // The game asked to be closed as with OK (Exit).
@@ -104,6 +115,10 @@ class GameDialog : public QWidget {
   void Jump(Handler handler);
   // The room text reads larger than the controls: follows the window's text size.
   void UpdateTextFonts();
+  // Routes what the pointer does in the picture, the strip and the verb bar to the screen.
+  void ConnectPointer();
+  // Shows what the pointer can reach now: the picture's hotspots, the carried things, the verb.
+  void MirrorPointer();
 
   GameScreen m_screen;
   GameDatabase& m_database;
@@ -122,6 +137,13 @@ class GameDialog : public QWidget {
   int m_namedPictureRoom = 0;
   QString m_namedPicture;
   bool m_mirroring = false;
+  PointerPlay m_pointer{m_screen};
+  PointerPicture* m_pointerPicture = nullptr;
+  InventoryStrip* m_strip = nullptr;
+  VerbBar* m_verbBar = nullptr;
+  HotspotMap m_hotspots;
+  QString m_hotspotsPicture;  // the picture m_hotspots was read for
+  std::string m_programDirectory;
 };
 
 }  // namespace brackenhollow

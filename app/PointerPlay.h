@@ -1,0 +1,65 @@
+#pragma once
+// Playing by pointing: the picture's hotspots, the carried things and the verb bar act on the game
+// screen through its own lists and buttons, so the lists always show what the pointer chose.
+
+#include <string>
+#include <vector>
+
+#include "app/ScreenState.h"
+#include "view/HotspotMap.h"
+
+namespace brackenhollow {
+
+class GameScreen;
+
+// Where a thing is found in the First object list: among the room's objects or the carried items.
+enum class Held { InRoom, Carried };
+
+// A hotspot of the present picture that the player can point at now.
+struct PointerTarget {
+  Hotspot hotspot;
+  bool open = true;     // a way out whose direction button is enabled; always true for a thing
+  bool chosen = false;  // the thing is chosen in First or Second object
+};
+
+// The row of the entry named name in the section of list that held names (objects in the room or
+// carried items); -1 when that section has no such entry.
+int EntryIndex(const ListState& list, const std::string& name, Held held);
+
+// The carried items the First object list shows, in its order.
+std::vector<std::string> CarriedThings(const ListState& list);
+
+// The things the First object list offers, in the room and carried, in its order.
+std::vector<std::string> OfferedThings(const ListState& list);
+
+// The verbs of the verb table that take a thing, in the verb list's order.
+std::vector<std::string> ThingVerbs();
+
+class PointerPlay {
+ public:
+  explicit PointerPlay(GameScreen& screen) : m_screen(screen) {}
+
+  // The hotspots of map the player can point at now: the things the room offers (a thing the First
+  // object list does not offer is left out) and every way out, open or closed.
+  std::vector<PointerTarget> Targets(const HotspotMap& map) const;
+  // Chooses the thing as choosing it in First object does; when the verb takes two things and only
+  // the first is chosen, it fills Second object instead, and when both are chosen it starts a new
+  // pair. Returns false, changing nothing, when the list does not offer it or is disabled.
+  bool Choose(const std::string& name, Held held);
+  // Looks at the thing at once: "Look at" with it, then Action. False, changing nothing, when it
+  // cannot be chosen.
+  bool LookAt(const std::string& name, Held held);
+  // Does verb with the thing (and second, for a verb that takes two) at once, as choosing them in the
+  // lists and pressing Action would. False, changing nothing, when any of them cannot be chosen.
+  bool Perform(const std::string& verb, const std::string& name, Held held, const std::string& second = {});
+  // Walks out by direction ('N', 'S', 'E', 'W') as its button does: only when it is open. Returns
+  // whether the player walked.
+  bool Walk(char direction);
+  // Chooses the verb with that text in the verb list. False when it is no entry or the list is disabled.
+  bool ChooseVerb(const std::string& verb);
+
+ private:
+  GameScreen& m_screen;
+};
+
+}  // namespace brackenhollow
