@@ -17,6 +17,8 @@ namespace {
 // The icons' size at 1x; the painter paints them also at twice and three times this.
 constexpr int kIconSide = 48;
 constexpr int kLargestScale = 3;
+// Around the icon in its tile; the name stands beside it, so the strip stays low.
+constexpr int kTileMargin = 8;
 
 // A carried thing: a click chooses it, a double click looks at it, a right click (or the
 // context-menu key) offers its verbs.
@@ -112,9 +114,9 @@ QToolButton* InventoryStrip::MakeTile(const QString& thing) {
   } else {
     tile->setIcon(icon);
     tile->setIconSize(QSize(kIconSide, kIconSide));
-    tile->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tile->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   }
-  tile->setMinimumHeight(kIconSide + fontMetrics().height() + 10);
+  tile->setMinimumHeight(kIconSide + kTileMargin);
   return tile;
 }
 
@@ -140,7 +142,7 @@ void InventoryStrip::SetThings(const std::vector<std::string>& things, const QSt
 }
 
 QSize InventoryStrip::sizeHint() const {
-  return {kIconSide * 6, kIconSide + fontMetrics().height() + 12 + horizontalScrollBar()->sizeHint().height()};
+  return {kIconSide * 6, kIconSide + kTileMargin + horizontalScrollBar()->sizeHint().height()};
 }
 
 QSize InventoryStrip::minimumSizeHint() const { return {kIconSide * 2, sizeHint().height()}; }
