@@ -88,6 +88,26 @@ QImage PaintPicture(const Picture& picture, const PropRegistry& registry, int re
   return image;
 }
 
+void PaintLayersAlone(const Picture& picture, const PropRegistry& registry, std::size_t first,
+                      const std::function<void(std::size_t index, const QImage& alone)>& visit) {
+  const int width = picture.iconSize > 0 ? kFrameHeight : kFrameWidth;
+  QImage alone(width, kFrameHeight, QImage::Format_ARGB32_Premultiplied);
+  const bool outdoors = std::any_of(picture.layers.begin(), picture.layers.end(),
+                                    [](const Layer& layer) { return layer.Prop() == "sky"; });
+  Atmosphere atmosphere;
+  for (const Layer& layer : picture.layers)
+    if (IsLightDirection(layer)) TurnLight(atmosphere, layer);
+  for (std::size_t index = first; index < picture.layers.size(); ++index) {
+    alone.fill(Qt::transparent);
+    if (!IsLightDirection(picture.layers[index])) {
+      QPainter painter(&alone);
+      painter.setRenderHint(QPainter::Antialiasing, true);
+      PaintLayer(painter, atmosphere, 1, outdoors, picture.layers[index], registry);
+    }
+    visit(index, alone);
+  }
+}
+
 QImage PaintIcon(const Picture& picture, const PropRegistry& registry, int size) {
   const int resolution = (size + kFrameHeight - 1) / kFrameHeight;
   return PaintPicture(picture, registry, resolution)

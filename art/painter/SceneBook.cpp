@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,6 +13,11 @@ namespace brackenhollow::art {
 
 Layer::Layer(std::string prop, std::map<std::string, std::string> values, std::string where)
     : m_prop(std::move(prop)), m_values(std::move(values)), m_where(std::move(where)) {}
+
+void Layer::SetChoice(std::string object, std::string way) {
+  m_object = std::move(object);
+  m_way = std::move(way);
+}
 
 bool Layer::Has(const std::string& key) const {
   return m_values.count(key) != 0;
@@ -108,6 +114,65 @@ bool ParseRooms(const std::string& text, std::vector<int>& rooms) {
   return !rooms.empty();
 }
 
+// Takes the "object" and "way" values out of a layer's values, since no prop paints them. Returns false
+// with a message for an empty object, a direction other than N, S, E or W, or both on one line.
+bool TakeChoice(std::map<std::string, std::string>& values, std::string& object, std::string& way,
+                std::string& error) {
+  if (const auto found = values.find("object"); found != values.end()) {
+    object = found->second;
+    values.erase(found);
+    if (object.empty()) {
+      error = "object= needs the name of one of the world's objects";
+      return false;
+    }
+  }
+  if (const auto found = values.find("way"); found != values.end()) {
+    way = found->second;
+    values.erase(found);
+    if (way != "N" && way != "S" && way != "E" && way != "W") {
+      error = "way must be N, S, E or W, not '" + way + "'";
+      return false;
+    }
+  }
+  if (!object.empty() && !way.empty()) {
+    error = "a layer is either an object or a way, not both";
+    return false;
+  }
+  return true;
+}
+
+// Reads a region's rectangle: exactly x, y, w and h, numbers with w and h above 0. Returns false with a
+// message otherwise.
+bool ReadRegion(const std::map<std::string, std::string>& values, double (&box)[4], std::string& error) {
+  static const char* const kKeys[] = {"x", "y", "w", "h"};
+  for (const auto& [key, value] : values) {
+    if (std::find_if(std::begin(kKeys), std::end(kKeys), [&](const char* known) { return key == known; }) ==
+        std::end(kKeys)) {
+      error = "a region has no parameter " + key;
+      return false;
+    }
+  }
+  for (int index = 0; index < 4; ++index) {
+    const auto found = values.find(kKeys[index]);
+    if (found == values.end()) {
+      error = std::string("a region needs ") + kKeys[index] + "=";
+      return false;
+    }
+    const char* first = found->second.data();
+    const char* last = first + found->second.size();
+    const auto result = std::from_chars(first, last, box[index]);
+    if (result.ec != std::errc() || result.ptr != last) {
+      error = std::string(kKeys[index]) + "=" + found->second + " is not a number";
+      return false;
+    }
+  }
+  if (box[2] <= 0 || box[3] <= 0) {
+    error = "a region needs a width and a height above 0";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool SceneBook::AddText(const std::string& text, const std::string& sourceName, std::string& error) {
@@ -166,6 +231,18 @@ bool SceneBook::AddText(const std::string& text, const std::string& sourceName, 
       error = where + ": a layer before any scene or picture";
       return false;
     }
+    if (head == "describe") {
+      if (current->kind == Block::Kind::kScene || words.size() != 2 || words[1].empty()) {
+        error = where + ": describe takes one quoted sentence, inside a picture";
+        return false;
+      }
+      if (!current->description.empty()) {
+        error = where + ": " + current->name + " is described twice";
+        return false;
+      }
+      current->description = words[1];
+      continue;
+    }
     Entry entry;
     entry.where = where;
     if (head == "use") {
@@ -184,6 +261,18 @@ bool SceneBook::AddText(const std::string& text, const std::string& sourceName, 
           return false;
         }
         entry.values[words[index].substr(0, equals)] = words[index].substr(equals + 1);
+      }
+      std::string problem;
+      if (!TakeChoice(entry.values, entry.object, entry.way, problem)) {
+        error = where + ": " + problem;
+        return false;
+      }
+      entry.isRegion = head == "region";
+      if (entry.isRegion && entry.object.empty() && entry.way.empty()) problem = "a region needs object= or way=";
+      if (entry.isRegion && problem.empty()) ReadRegion(entry.values, entry.box, problem);
+      if (!problem.empty()) {
+        error = where + ": " + problem;
+        return false;
       }
     }
     current->entries.push_back(std::move(entry));
@@ -214,11 +303,17 @@ bool SceneBook::AddFolder(const std::string& folder, std::string& error) {
   return true;
 }
 
-bool SceneBook::Expand(const Block& block, std::vector<Layer>& layers, std::vector<std::string>& stack,
+bool SceneBook::Expand(const Block& block, Picture& picture, std::vector<std::string>& stack,
                        std::string& error) const {
   for (const Entry& entry : block.entries) {
+    if (entry.isRegion) {
+      picture.regions.push_back({entry.object, entry.way, entry.box[0], entry.box[1], entry.box[2], entry.box[3],
+                                 picture.layers.size(), entry.where});
+      continue;
+    }
     if (!entry.isUse) {
-      layers.emplace_back(entry.prop, entry.values, entry.where);
+      picture.layers.emplace_back(entry.prop, entry.values, entry.where);
+      picture.layers.back().SetChoice(entry.object, entry.way);
       continue;
     }
     const auto found = m_scenes.find(entry.useName);
@@ -231,7 +326,7 @@ bool SceneBook::Expand(const Block& block, std::vector<Layer>& layers, std::vect
       return false;
     }
     stack.push_back(entry.useName);
-    if (!Expand(m_blocks[found->second], layers, stack, error)) return false;
+    if (!Expand(m_blocks[found->second], picture, stack, error)) return false;
     stack.pop_back();
   }
   return true;
@@ -250,9 +345,10 @@ bool SceneBook::Pictures(std::vector<Picture>& pictures, std::string& error) con
     picture.fileName = block.name;
     picture.rooms = block.rooms;
     picture.iconSize = block.kind == Block::Kind::kIcon ? std::max(block.iconSize, 16) : 0;
+    picture.description = block.description;
     picture.where = block.where;
     std::vector<std::string> stack;
-    if (!Expand(block, picture.layers, stack, error)) return false;
+    if (!Expand(block, picture, stack, error)) return false;
     pictures.push_back(std::move(picture));
   }
   return true;

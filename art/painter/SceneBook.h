@@ -1,4 +1,7 @@
 // Reads the scene texts: reusable scenes and the pictures built from them, each a list of prop layers.
+// Beside its props' own parameters a layer may say what the player chooses by pointing at it: object="NAME"
+// (the world's object it draws) or way=N|S|E|W (the way out it draws); "region" lines mark such a part where
+// no single prop draws it, and a picture's "describe" line says in one sentence what it shows.
 #pragma once
 
 #include <QRgb>
@@ -24,6 +27,11 @@ class Layer {
 
   const std::string& Prop() const { return m_prop; }
   const std::string& Where() const { return m_where; }
+  // What a pointer chooses on this layer in the game: the world's object drawn by it, or the way out
+  // ("N", "S", "E" or "W") it draws; both empty for scenery.
+  const std::string& Object() const { return m_object; }
+  const std::string& Way() const { return m_way; }
+  void SetChoice(std::string object, std::string way);
   bool Has(const std::string& key) const;
 
   // The parameter as a number; the fallback when absent. Throws SceneError when it is not a number.
@@ -41,7 +49,22 @@ class Layer {
   std::string m_prop;
   std::map<std::string, std::string> m_values;
   std::string m_where;
+  std::string m_object;
+  std::string m_way;
   mutable std::set<std::string> m_used;
+};
+
+// A part of a picture the pointer chooses where no single prop draws it ("region way=E x= y= w= h="): a
+// rectangle in frame units that paints nothing, in front of the layers before it.
+struct Region {
+  std::string object;
+  std::string way;
+  double x = 0;
+  double y = 0;
+  double width = 0;
+  double height = 0;
+  std::size_t layersBehind = 0;  // how many of the picture's layers lie behind it
+  std::string where;
 };
 
 // A picture to write: its file name on disk, the rooms that show it (empty for pictures put by actions),
@@ -50,6 +73,8 @@ struct Picture {
   std::string fileName;
   std::vector<int> rooms;
   std::vector<Layer> layers;
+  std::vector<Region> regions;
+  std::string description;  // one sentence saying what the picture shows, for screen readers
   int iconSize = 0;  // non-zero for the square application icon
   std::string where;
 };
@@ -68,9 +93,13 @@ class SceneBook {
  private:
   struct Entry {
     bool isUse = false;
+    bool isRegion = false;
     std::string useName;
     std::string prop;
     std::map<std::string, std::string> values;
+    std::string object;
+    std::string way;
+    double box[4] = {};  // a region's x, y, w, h
     std::string where;
   };
   struct Block {
@@ -79,11 +108,11 @@ class SceneBook {
     std::vector<int> rooms;
     int iconSize = 0;
     std::vector<Entry> entries;
+    std::string description;
     std::string where;
   };
 
-  bool Expand(const Block& block, std::vector<Layer>& layers, std::vector<std::string>& stack,
-              std::string& error) const;
+  bool Expand(const Block& block, Picture& picture, std::vector<std::string>& stack, std::string& error) const;
 
   std::vector<Block> m_blocks;
   std::map<std::string, std::size_t> m_scenes;

@@ -2,6 +2,7 @@
 // icon at the desktop's sizes, and contact sheets to look the pictures over.
 #include "art/painter/ContactSheet.h"
 #include "art/painter/GifWriter.h"
+#include "art/painter/HotspotMap.h"
 #include "art/painter/Quantiser.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
@@ -168,6 +169,10 @@ Painted PaintOne(const Picture& picture, int largestResolution, const std::strin
       result.error = path + ": " + error;
       return result;
     }
+  }
+  if (!out.empty()) {
+    result.error = WriteHotspotMap(picture, PropRegistry::Everything(), out);
+    if (!result.error.empty()) return result;
   }
   result.shown = indexed.front();
   const QImage colours = result.shown.convertToFormat(QImage::Format_RGB32);
