@@ -419,27 +419,35 @@ void GameDialog::UpdateTextFonts() {
 namespace brackenhollow {
 
 void GameDialog::ConnectPointer() {
-  const auto choose = [this](Held held) {
-    return [this, held](const QString& thing) { Route([this, held, thing] { m_pointer.Choose(thing.toStdString(), held); }); };
+  // A thing in the picture is the room's, or the carried one when the player took it from there.
+  const auto held = [this](bool carried, const QString& thing) {
+    return carried ? Held::Carried : m_pointer.InPicture(thing.toStdString());
   };
-  const auto look = [this](Held held) {
-    return [this, held](const QString& thing) {
-      Route([this, held, thing] { m_pointer.LookAt(thing.toStdString(), held); }, true);
+  const auto choose = [this, held](bool carried) {
+    return [this, held, carried](const QString& thing) {
+      Route([this, held, carried, thing] { m_pointer.Choose(thing.toStdString(), held(carried, thing)); });
     };
   };
-  const auto perform = [this](Held held) {
-    return [this, held](const QString& verb, const QString& thing, const QString& second) {
-      Route([=, this] { m_pointer.Perform(verb.toStdString(), thing.toStdString(), held, second.toStdString()); }, true);
+  const auto look = [this, held](bool carried) {
+    return [this, held, carried](const QString& thing) {
+      Route([this, held, carried, thing] { m_pointer.LookAt(thing.toStdString(), held(carried, thing)); }, true);
     };
   };
-  connect(m_pointerPicture, &PointerPicture::ThingChosen, this, choose(Held::InRoom));
-  connect(m_pointerPicture, &PointerPicture::ThingLookedAt, this, look(Held::InRoom));
-  connect(m_pointerPicture, &PointerPicture::VerbChosen, this, perform(Held::InRoom));
+  const auto perform = [this, held](bool carried) {
+    return [this, held, carried](const QString& verb, const QString& thing, const QString& second) {
+      Route([=, this] {
+        m_pointer.Perform(verb.toStdString(), thing.toStdString(), held(carried, thing), second.toStdString());
+      }, true);
+    };
+  };
+  connect(m_pointerPicture, &PointerPicture::ThingChosen, this, choose(false));
+  connect(m_pointerPicture, &PointerPicture::ThingLookedAt, this, look(false));
+  connect(m_pointerPicture, &PointerPicture::VerbChosen, this, perform(false));
   connect(m_pointerPicture, &PointerPicture::WayChosen, this,
           [this](char direction) { Route([this, direction] { m_pointer.Walk(direction); }); });
-  connect(m_strip, &InventoryStrip::ThingChosen, this, choose(Held::Carried));
-  connect(m_strip, &InventoryStrip::ThingLookedAt, this, look(Held::Carried));
-  connect(m_strip, &InventoryStrip::VerbChosen, this, perform(Held::Carried));
+  connect(m_strip, &InventoryStrip::ThingChosen, this, choose(true));
+  connect(m_strip, &InventoryStrip::ThingLookedAt, this, look(true));
+  connect(m_strip, &InventoryStrip::VerbChosen, this, perform(true));
   connect(m_strip, &InventoryStrip::TilesChanged, this, [this] {
     QWidget* before = m_pointerPicture;
     for (QWidget* tile : m_strip->Tiles()) {
@@ -448,7 +456,7 @@ void GameDialog::ConnectPointer() {
     }
   });
   connect(m_verbBar, &VerbBar::VerbChosen, this,
-          [this](int index) { Route([this, index] { m_screen.ChooseVerb(index); }); });
+          [this](int index) { Route([this, index] { m_pointer.StartSentence(index); }); });
 }
 
 void GameDialog::MirrorPointer() {

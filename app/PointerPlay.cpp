@@ -76,13 +76,17 @@ std::vector<PointerTarget> PointerPlay::Targets(const HotspotMap& map) const {
     if (hotspot.IsWay()) {
       target.open = screen.IsEnabled(DirectionButton(hotspot.way));
     } else {
-      if (EntryIndex(screen.noun1, hotspot.object, Held::InRoom) < 0) continue;
+      if (EntryIndex(screen.noun1, hotspot.object, InPicture(hotspot.object)) < 0) continue;
       target.chosen = screen.noun1.SelectedText() == hotspot.object ||
                       (screen.IsEnabled(Control::Noun2List) && screen.noun2.SelectedText() == hotspot.object);
     }
     targets.push_back(std::move(target));
   }
   return targets;
+}
+
+Held PointerPlay::InPicture(const std::string& name) const {
+  return EntryIndex(m_screen.Screen().noun1, name, Held::InRoom) >= 0 ? Held::InRoom : Held::Carried;
 }
 
 bool PointerPlay::Choose(const std::string& name, Held held) {
@@ -100,6 +104,14 @@ bool PointerPlay::Choose(const std::string& name, Held held) {
 }
 
 bool PointerPlay::ChooseVerb(const std::string& verb) { return m_screen.ChooseVerb(m_screen.Screen().verbs.IndexOf(verb)); }
+
+bool PointerPlay::StartSentence(int index) {
+  if (!m_screen.ChooseVerb(index)) return false;
+  const ScreenState& screen = m_screen.Screen();
+  m_screen.ChooseNoun1(screen.noun1.IndexOf(kBlankEntry));
+  m_screen.ChooseNoun2(screen.noun2.IndexOf(kBlankEntry));
+  return true;
+}
 
 bool PointerPlay::LookAt(const std::string& name, Held held) { return Perform(kVerbLookAt, name, held); }
 

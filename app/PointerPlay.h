@@ -39,9 +39,12 @@ class PointerPlay {
  public:
   explicit PointerPlay(GameScreen& screen) : m_screen(screen) {}
 
-  // The hotspots of map the player can point at now: the things the room offers (a thing the First
-  // object list does not offer is left out) and every way out, open or closed.
+  // The hotspots of map the player can point at now: the things the First object list offers (a
+  // thing it does not offer is left out) and every way out, open or closed.
   std::vector<PointerTarget> Targets(const HotspotMap& map) const;
+  // Where the First object list offers a thing drawn in the picture: in the room, or, when the player
+  // has taken it and the picture still shows its like (sand on a beach), among the carried things.
+  Held InPicture(const std::string& name) const;
   // Chooses the thing as choosing it in First object does; when the verb takes two things and only
   // the first is chosen, it fills Second object instead, and when both are chosen it starts a new
   // pair. Returns false, changing nothing, when the list does not offer it or is disabled.
@@ -57,6 +60,10 @@ class PointerPlay {
   bool Walk(char direction);
   // Chooses the verb with that text in the verb list. False when it is no entry or the list is disabled.
   bool ChooseVerb(const std::string& verb);
+  // A verb button: chooses the verb in row index of the verb list and starts a new sentence, its
+  // things still to be pointed at (First and Second object blank). False, changing nothing, when the
+  // verb list is disabled or index is no verb.
+  bool StartSentence(int index);
 
  private:
   GameScreen& m_screen;

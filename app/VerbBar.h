@@ -1,6 +1,7 @@
 #pragma once
 // Every verb of the verb table as a button, with its key (Alt and the underlined letter); the chosen
-// verb is marked, in step with the Verb list.
+// verb is marked, in step with the Verb list. A button starts a new sentence: the verb, then the things
+// pointed at.
 
 #include <QWidget>
 #include <vector>

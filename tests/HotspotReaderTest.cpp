@@ -34,7 +34,7 @@ std::string Broken(const std::string& part, const std::string& replacement) {
   return json.replace(at, part.size(), replacement);
 }
 
-TEST(HotspotMapTest, ASoundMapIsReadWholeInItsOrder) {
+TEST(HotspotReaderTest, ASoundMapIsReadWholeInItsOrder) {
   HotspotMap map;
   std::string error;
   ASSERT_TRUE(ParseHotspotMap(kSoundMap, map, error)) << error;
@@ -52,7 +52,7 @@ TEST(HotspotMapTest, ASoundMapIsReadWholeInItsOrder) {
   EXPECT_TRUE(map.hotspots[2].object.empty());
 }
 
-TEST(HotspotMapTest, AnyMalformedPartRefusesTheWholeMapWithAReason) {
+TEST(HotspotReaderTest, AnyMalformedPartRefusesTheWholeMapWithAReason) {
   const std::vector<std::pair<std::string, std::string>> faults = {
       {"not JSON", "{ \"picture\": "},
       {"not an object", "[1, 2, 3]"},
@@ -90,7 +90,7 @@ TEST(HotspotMapTest, AnyMalformedPartRefusesTheWholeMapWithAReason) {
   }
 }
 
-TEST(HotspotMapTest, TooManyHotspotsOrOutlinePointsAreRefused) {
+TEST(HotspotReaderTest, TooManyHotspotsOrOutlinePointsAreRefused) {
   std::string points = "[[0, 0]";
   for (int index = 1; index < 1000; ++index) points += ", [" + std::to_string(index % 500) + ", 5]";
   points += "]";
@@ -109,7 +109,7 @@ TEST(HotspotMapTest, TooManyHotspotsOrOutlinePointsAreRefused) {
   EXPECT_NE(error.find("too many hotspots"), std::string::npos) << error;
 }
 
-TEST(HotspotMapTest, TheFrontmostOutlineUnderThePointWinsAndTheBoxAloneIsNotEnough) {
+TEST(HotspotReaderTest, TheFrontmostOutlineUnderThePointWinsAndTheBoxAloneIsNotEnough) {
   HotspotMap map;
   std::string error;
   ASSERT_TRUE(ParseHotspotMap(kSoundMap, map, error)) << error;
@@ -126,7 +126,7 @@ TEST(HotspotMapTest, TheFrontmostOutlineUnderThePointWinsAndTheBoxAloneIsNotEnou
   }
 }
 
-TEST(HotspotMapTest, TheMapLiesBesideThePictureAndAMissingOrForeignMapGivesNoHotspots) {
+TEST(HotspotReaderTest, TheMapLiesBesideThePictureAndAMissingOrForeignMapGivesNoHotspots) {
   EXPECT_EQ(HotspotMapPath("/p/bedroom left lit.gif"), "/p/bedroom left lit.hotspots.json");
   EXPECT_EQ(HotspotMapPath("/p.d/room"), "/p.d/room.hotspots.json");
 

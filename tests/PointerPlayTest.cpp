@@ -58,6 +58,17 @@ TEST_F(PointerPlayTest, OnlyThingsTheRoomOffersArePointedAtAndClosedWaysAreMarke
   EXPECT_TRUE(pointer.Targets(map)[0].chosen);
 }
 
+TEST_F(PointerPlayTest, AThingTakenWhileThePictureStillShowsItsLikeIsChosenAmongTheCarried) {
+  CarryTheLetter();
+  HotspotMap map;
+  map.hotspots = {Thing("letter")};
+  ASSERT_EQ(pointer.Targets(map).size(), 1U);
+  EXPECT_EQ(pointer.InPicture("letter"), Held::Carried);
+  EXPECT_EQ(pointer.InPicture("lamp"), Held::InRoom);
+  ASSERT_TRUE(pointer.Choose("letter", pointer.InPicture("letter")));
+  EXPECT_EQ(view().noun1.selected, EntryIndex(view().noun1, "letter", Held::Carried));
+}
+
 TEST_F(PointerPlayTest, AClickChoosesTheThingInFirstObjectAndNothingElseChanges) {
   const std::string text = view().viewText;
   ASSERT_TRUE(pointer.Choose("lamp", Held::InRoom));
@@ -87,6 +98,20 @@ TEST_F(PointerPlayTest, WithAVerbOfTwoThingsClicksFillFirstThenSecondThenStartAN
   ASSERT_TRUE(pointer.ChooseVerb("Look at"));
   ASSERT_TRUE(pointer.Choose("letter", Held::Carried));
   ASSERT_TRUE(pointer.Choose("lamp", Held::InRoom));
+  EXPECT_EQ(First(), "lamp");
+}
+
+TEST_F(PointerPlayTest, AVerbButtonStartsANewSentenceWithItsThingsStillToChoose) {
+  CarryTheLetter();
+  ASSERT_TRUE(pointer.ChooseVerb("Use the __ with the __"));
+  ASSERT_TRUE(pointer.Choose("letter", Held::Carried));
+  ASSERT_TRUE(pointer.Choose("lamp", Held::InRoom));
+  ASSERT_TRUE(pointer.StartSentence(view().verbs.IndexOf("Use the __ with the __")));
+  EXPECT_EQ(First(), kBlankEntry);
+  EXPECT_EQ(Second(), kBlankEntry);
+  ASSERT_TRUE(pointer.Choose("lamp", Held::InRoom));
+  EXPECT_EQ(First(), "lamp") << "the first click fills the first thing again";
+  EXPECT_FALSE(pointer.StartSentence(99));
   EXPECT_EQ(First(), "lamp");
 }
 

@@ -247,8 +247,10 @@ TEST_F(PointerWindowTest, CarriedThingsStandInTheStripAsIconsChosenAndLookedAtLi
     QComboBox* first = Game().List(Control::Noun1List);
     EXPECT_GT(first->currentIndex(), first->findText("INVENTORY ITEMS -------")) << "chosen among the carried things";
     EXPECT_TRUE(letter->isChecked());
-    // Use the letter with the lamp: the strip gave the first, the picture gives the second.
+    // A verb button starts a new sentence: use the letter (from the strip) with the lamp (in the picture).
     Game().VerbButtons()->Buttons()[10]->click();
+    EXPECT_EQ(First(), " ");
+    ClickTile(letter);
     Click("lamp");
     EXPECT_EQ(First(), "letter");
     EXPECT_EQ(Game().List(Control::Noun2List)->currentText(), "lamp");
@@ -283,6 +285,10 @@ TEST_F(PointerWindowTest, TheVerbBarAndTheVerbListAlwaysAgree) {
     EXPECT_FALSE(buttons[0]->isChecked());
     Game().List(Control::VerbList)->setCurrentIndex(1);
     EXPECT_TRUE(buttons[1]->isChecked());
+    // A button starts a new sentence; the lists show it.
+    Click("bed");
+    buttons[2]->click();
+    EXPECT_EQ(First(), " ");
     EXPECT_FALSE(buttons[2]->isChecked());
     // Alt and the marked letter choose a verb.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
