@@ -443,6 +443,7 @@ void GameDialog::ConnectPointer() {
   connect(m_pointerPicture, &PointerPicture::ThingChosen, this, choose(false));
   connect(m_pointerPicture, &PointerPicture::ThingLookedAt, this, look(false));
   connect(m_pointerPicture, &PointerPicture::VerbChosen, this, perform(false));
+  connect(m_pointerPicture, &PointerPicture::CloseUpLeft, this, [this] { Route([this] { m_pointer.LeaveCloseUp(); }); });
   connect(m_pointerPicture, &PointerPicture::WayChosen, this,
           [this](char direction) { Route([this, direction] { m_pointer.Walk(direction); }); });
   connect(m_strip, &InventoryStrip::ThingChosen, this, choose(true));
@@ -469,6 +470,7 @@ void GameDialog::MirrorPointer() {
   for (const std::string& thing : OfferedThings(screen.noun1)) offered << ToQt(thing);
   QStringList chosen = {ToQt(screen.noun1.SelectedText())};
   if (screen.IsEnabled(Control::Noun2List)) chosen << ToQt(screen.noun2.SelectedText());
+  m_pointerPicture->SetCloseUp(m_pointer.ShowsCloseUp());
   m_pointerPicture->SetTargets(m_pointer.Targets(m_hotspots), QSize(m_hotspots.width, m_hotspots.height), offered);
   m_strip->SetThings(CarriedThings(screen.noun1), chosen, offered);
   m_strip->setEnabled(screen.IsEnabled(Control::Noun1List));

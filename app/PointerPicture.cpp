@@ -90,8 +90,14 @@ QString PointerPicture::TargetName(int index) const {
                      : tr("Way %1 (closed)").arg(WayName(target.hotspot.way));
 }
 
+void PointerPicture::SetCloseUp(bool closeUp) {
+  m_closeUp = closeUp;
+  update();
+}
+
 QString PointerPicture::Caption() const {
   if (m_hovered >= 0) return TargetName(m_hovered);
+  if (m_closeUp && m_pointerInside) return tr("Back to the room");
   return hasFocus() ? TargetName(m_focus) : QString();
 }
 
@@ -110,9 +116,9 @@ QPointF PointerPicture::TargetPoint(int index) const {
 }
 
 void PointerPicture::SetHovered(int index) {
+  setCursor(index >= 0 || (m_closeUp && m_pointerInside) ? Qt::PointingHandCursor : Qt::ArrowCursor);
   if (index == m_hovered) return;
   m_hovered = index;
-  setCursor(index >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
   update();
 }
 
@@ -138,7 +144,11 @@ int PointerPicture::ClickAt(QPointF point, bool doubleClick) {
   const int index = TargetAt(point);
   if (!doubleClick) {
     m_pressedPicture = PictureFile();
-    Activate(index);
+    if (index < 0 && m_closeUp) {
+      emit CloseUpLeft();
+    } else {
+      Activate(index);
+    }
     return index;
   }
   // The first click may have walked elsewhere: the second then lands on another picture and means nothing.
@@ -309,6 +319,7 @@ void PointerPicture::paintEvent(QPaintEvent* event) {
   const QString caption = Caption();
   if (caption.isEmpty()) return;
   const int shown = m_hovered >= 0 ? m_hovered : m_focus;
+  // TargetRect of no target is empty: the caption then stands at the bottom.
   QFont font = this->font();
   font.setBold(true);
   painter.setFont(font);

@@ -24,6 +24,8 @@ class PointerPicture : public CS309PictureBox {
   // the second of a pair.
   void SetTargets(std::vector<PointerTarget> targets, QSize mapSize, QStringList offered);
   const std::vector<PointerTarget>& Targets() const { return m_targets; }
+  // A close-up is shown: a click where no hotspot lies goes back to the room's picture.
+  void SetCloseUp(bool closeUp);
 
   // What a click (or a double click) at point, in 1x picture pixels, does: the same as the mouse.
   // Returns the target hit, -1 for none.
@@ -48,6 +50,8 @@ class PointerPicture : public CS309PictureBox {
   void ThingLookedAt(const QString& thing);
   void VerbChosen(const QString& verb, const QString& thing, const QString& second);
   void WayChosen(char direction);
+  // A click on a close-up where no hotspot lies.
+  void CloseUpLeft();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -78,6 +82,7 @@ class PointerPicture : public CS309PictureBox {
   int m_focus = -1;
   bool m_pointerInside = false;
   QPointF m_pointer;           // in 1x picture pixels
+  bool m_closeUp = false;
   QString m_pressedPicture;    // the picture the last press landed on
 };
 

@@ -2,6 +2,7 @@
 
 #include "actions/Verbs.h"
 #include "app/GameScreen.h"
+#include "view/CloseUpPictures.h"
 #include "view/RoomView.h"
 
 namespace brackenhollow {
@@ -104,6 +105,21 @@ bool PointerPlay::Choose(const std::string& name, Held held) {
 }
 
 bool PointerPlay::ChooseVerb(const std::string& verb) { return m_screen.ChooseVerb(m_screen.Screen().verbs.IndexOf(verb)); }
+
+bool PointerPlay::ShowsCloseUp() const {
+  const std::string& shown = m_screen.Screen().pictureFile;
+  for (const char* closeUp : kCloseUpPictures) {
+    const std::string name(closeUp);
+    if (shown.size() >= name.size() && shown.compare(shown.size() - name.size(), name.size(), name) == 0) return true;
+  }
+  return false;
+}
+
+bool PointerPlay::LeaveCloseUp() {
+  if (!ShowsCloseUp() || !m_screen.Screen().IsEnabled(Control::Noun1List)) return false;
+  m_screen.ShowRoomPicture();
+  return true;
+}
 
 bool PointerPlay::StartSentence(int index) {
   if (!m_screen.ChooseVerb(index)) return false;

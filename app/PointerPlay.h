@@ -60,6 +60,11 @@ class PointerPlay {
   bool Walk(char direction);
   // Chooses the verb with that text in the verb list. False when it is no entry or the list is disabled.
   bool ChooseVerb(const std::string& verb);
+  // Whether the picture shown is a close-up an action put there, which hides the room's other things.
+  bool ShowsCloseUp() const;
+  // Leaves a close-up for the room's own picture, as a move into the room would show it. False,
+  // changing nothing, when no close-up is shown.
+  bool LeaveCloseUp();
   // A verb button: chooses the verb in row index of the verb list and starts a new sentence, its
   // things still to be pointed at (First and Second object blank). False, changing nothing, when the
   // verb list is disabled or index is no verb.

@@ -146,6 +146,17 @@ TEST_F(PointerPlayTest, AWayOutWalksWhenOpenAndAClosedOneStaysShutAsItsButtonDoe
   EXPECT_EQ(screen.CurrentRoom(), 1);
 }
 
+TEST_F(PointerPlayTest, AClickBesideTheThingsOfACloseUpGoesBackToTheRoomsPicture) {
+  const std::string room = view().pictureFile;
+  EXPECT_FALSE(pointer.ShowsCloseUp());
+  EXPECT_FALSE(pointer.LeaveCloseUp());
+  screen.SetPictureFile("\\nest with eggs.gif");
+  EXPECT_TRUE(pointer.ShowsCloseUp());
+  ASSERT_TRUE(pointer.LeaveCloseUp());
+  EXPECT_EQ(view().pictureFile, room);
+  EXPECT_EQ(screen.CurrentRoom(), 2);
+}
+
 TEST_F(PointerPlayTest, TheMenuOffersEveryVerbOfTheTableThatTakesAThing) {
   const std::vector<std::string> verbs = ThingVerbs();
   EXPECT_EQ(verbs.size(), view().verbs.entries.size() - 1);
