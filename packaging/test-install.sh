@@ -36,7 +36,7 @@ done
 actual="$(cd "$prefix" && find . -type f ! -path "./$pictures/*" | sed 's|^\./||' | LC_ALL=C sort)"
 expected="$(echo "$expected" | LC_ALL=C sort)"
 [ "$actual" = "$expected" ] || fail "installed files differ from the list:"$'\n'"$(diff <(echo "$expected") <(echo "$actual"))"
-builtPictures="$(cd "$build/bin" && find . -maxdepth 1 -name '*.gif' | LC_ALL=C sort)"
+builtPictures="$(cd "$build/bin" && find . -maxdepth 1 \( -name '*.gif' -o -name '*.hotspots.json' \) | LC_ALL=C sort)"
 installedPictures="$(cd "$prefix/$pictures" 2>/dev/null && find . -type f | LC_ALL=C sort)"
 [ -n "$builtPictures" ] || fail "the build folder holds no pictures"
 [ "$builtPictures" = "$installedPictures" ] || fail "installed pictures differ from the built ones"

@@ -37,6 +37,8 @@
 #include "movement/RoomExits.h"
 #include "tests/TestSupport.h"
 #include "view/PictureTables.h"
+#include "world/PlacedObjects.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -256,11 +258,16 @@ TEST(PictureFiles, UnlitStatesAreDarkerThanLitOnes) {
   EXPECT_LT(MeanBrightness(Pictures().at("\\bedroom left not lit.gif")), 70.0);
 }
 
-// A GIF beside the game that no table names is a picture painted under a misspelt name.
+// A GIF beside the game that no table names is a picture painted under a misspelt name; an item's icon
+// must name a thing of the world.
 TEST(PictureFiles, EveryGifBesideTheGameIsNamedByTheGame) {
   std::set<std::string> named;
   for (const std::string& name : AllPictureNames())
     for (const int resolution : {1, 2, 3}) named.insert(SizedName(name, resolution).substr(1));
+  std::vector<std::string> things(std::begin(kAllObjectNames), std::end(kAllObjectNames));
+  things.insert(things.end(), std::begin(kAllPlacedObjectNames), std::end(kAllPlacedObjectNames));
+  for (const std::string& thing : things)
+    for (const int resolution : {1, 2, 3}) named.insert(SizedName("\\item " + thing + ".gif", resolution).substr(1));
   for (const auto& entry : fs::directory_iterator(PictureFolder())) {
     if (entry.path().extension() != ".gif") continue;
     EXPECT_EQ(named.count(entry.path().filename().string()), 1u) << "no table names " << entry.path().filename();
@@ -392,7 +399,7 @@ TEST(SceneTexts, TheScenesPaintExactlyThePicturesTheGameNames) {
   std::set<std::string> painted;
   std::map<int, std::set<std::string>> paintedByRoom;
   for (const Picture& picture : pictures) {
-    if (picture.iconSize > 0) continue;
+    if (picture.iconSize > 0 || !picture.item.empty()) continue;
     painted.insert("\\" + picture.fileName);
     for (const int room : picture.rooms) paintedByRoom[room].insert("\\" + picture.fileName);
   }

@@ -24,7 +24,7 @@ bool Fail(GifFileType* gif, const char* step, int code, std::string& error) {
 
 }  // namespace
 
-bool WriteGif(const std::string& path, const QImage& picture, std::string& error) {
+bool WriteGif(const std::string& path, const QImage& picture, std::string& error, int transparentIndex) {
   const QList<QRgb> palette = picture.colorTable();
   if (picture.format() != QImage::Format_Indexed8 || picture.isNull() || palette.isEmpty() || palette.size() > 256) {
     error = "not a picture of at most 256 colours";
@@ -57,8 +57,15 @@ bool WriteGif(const std::string& path, const QImage& picture, std::string& error
   ColorMapObject* map = GifMakeMapObject(1 << bits, colours);
   if (map == nullptr) return Fail(gif, "colour map", E_GIF_ERR_NOT_ENOUGH_MEM, error);
   EGifSetGifVersion(gif, true);
-  const bool described = EGifPutScreenDesc(gif, width, height, bits, 0, map) == GIF_OK &&
-                         EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
+  bool described = EGifPutScreenDesc(gif, width, height, bits, 0, map) == GIF_OK;
+  if (described && transparentIndex >= 0) {
+    // The graphic control extension before the image names its transparent colour.
+    GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, transparentIndex};
+    GifByteType extension[4] = {};
+    const size_t length = EGifGCBToExtension(&control, extension);
+    described = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension) == GIF_OK;
+  }
+  described = described && EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
   GifFreeMapObject(map);
   if (!described) return Fail(gif, "header", gif->Error, error);
 

@@ -89,4 +89,56 @@ std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& erro
   return indexed;
 }
 
+QImage QuantiseWithTransparency(const QImage& picture, int& transparentIndex, std::string& error) {
+  transparentIndex = -1;
+  QImage rgba = picture.convertToFormat(QImage::Format_RGBA8888);
+  if (rgba.isNull()) {
+    error = "nothing to quantise";
+    return {};
+  }
+  // GIF knows only clear and opaque: a pixel is one or the other, never half.
+  for (int row = 0; row < rgba.height(); ++row) {
+    unsigned char* pixel = rgba.scanLine(row);
+    for (int column = 0; column < rgba.width(); ++column, pixel += 4) {
+      if (pixel[3] >= 128) {
+        pixel[3] = 255;
+      } else {
+        std::fill_n(pixel, 4, 0);
+      }
+    }
+  }
+  const Attributes attributes(liq_attr_create());
+  if (!attributes) {
+    error = "the quantiser cannot start";
+    return {};
+  }
+  liq_set_max_colors(attributes.get(), kMostColours);
+  liq_set_speed(attributes.get(), kQuantiserSpeed);
+  const QuantiserImage image = ReadPixels(attributes.get(), rgba);
+  liq_result* quantised = nullptr;
+  if (!image || liq_image_quantize(image.get(), attributes.get(), &quantised) != LIQ_OK) {
+    error = "the quantiser found no palette";
+    return {};
+  }
+  const Result result(quantised);
+  liq_set_dithering_level(result.get(), kDithering);
+  QImage indexed(rgba.width(), rgba.height(), QImage::Format_Indexed8);
+  std::vector<unsigned char> pixels(static_cast<std::size_t>(rgba.width()) * rgba.height());
+  if (liq_write_remapped_image(result.get(), image.get(), pixels.data(), pixels.size()) != LIQ_OK) {
+    error = "the quantiser cannot map the picture";
+    return {};
+  }
+  const liq_palette* palette = liq_get_palette(result.get());
+  QList<QRgb> colourTable;
+  for (unsigned int index = 0; index < palette->count; ++index) {
+    const liq_color& colour = palette->entries[index];
+    if (colour.a < 128 && transparentIndex < 0) transparentIndex = static_cast<int>(index);
+    colourTable.push_back(qRgba(colour.r, colour.g, colour.b, colour.a < 128 ? 0 : 255));
+  }
+  indexed.setColorTable(colourTable);
+  for (int row = 0; row < indexed.height(); ++row)
+    std::copy_n(pixels.data() + static_cast<std::size_t>(row) * indexed.width(), indexed.width(), indexed.scanLine(row));
+  return indexed;
+}
+
 }  // namespace brackenhollow::art

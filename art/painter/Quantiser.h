@@ -13,4 +13,9 @@ namespace brackenhollow::art {
 // with the quantiser's complaint in error.
 std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& error);
 
+// Turns a picture with a see-through background into one of at most 256 colours, each pixel either
+// opaque or clear (at least half covered counts as opaque); transparentIndex is the palette entry of the
+// clear pixels, -1 when there is none. Returns an Indexed8 image, or a null image with the complaint in error.
+QImage QuantiseWithTransparency(const QImage& picture, int& transparentIndex, std::string& error);
+
 }  // namespace brackenhollow::art

@@ -89,9 +89,9 @@ QImage PaintPicture(const Picture& picture, const PropRegistry& registry, int re
 }
 
 void PaintLayersAlone(const Picture& picture, const PropRegistry& registry, std::size_t first,
-                      const std::function<void(std::size_t index, const QImage& alone)>& visit) {
+                      const std::function<void(std::size_t index, const QImage& alone)>& visit, int resolution) {
   const int width = picture.iconSize > 0 ? kFrameHeight : kFrameWidth;
-  QImage alone(width, kFrameHeight, QImage::Format_ARGB32_Premultiplied);
+  QImage alone(width * resolution, kFrameHeight * resolution, QImage::Format_ARGB32_Premultiplied);
   const bool outdoors = std::any_of(picture.layers.begin(), picture.layers.end(),
                                     [](const Layer& layer) { return layer.Prop() == "sky"; });
   Atmosphere atmosphere;
@@ -102,7 +102,9 @@ void PaintLayersAlone(const Picture& picture, const PropRegistry& registry, std:
     if (!IsLightDirection(picture.layers[index])) {
       QPainter painter(&alone);
       painter.setRenderHint(QPainter::Antialiasing, true);
-      PaintLayer(painter, atmosphere, 1, outdoors, picture.layers[index], registry);
+      painter.setRenderHint(QPainter::TextAntialiasing, true);
+      painter.scale(resolution, resolution);
+      PaintLayer(painter, atmosphere, resolution, outdoors, picture.layers[index], registry);
     }
     visit(index, alone);
   }

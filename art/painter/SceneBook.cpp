@@ -197,13 +197,16 @@ bool SceneBook::AddText(const std::string& text, const std::string& sourceName, 
     }
     if (words.empty()) continue;
     const std::string& head = words[0];
-    if (head == "scene" || head == "picture" || head == "icon") {
+    if (head == "scene" || head == "picture" || head == "icon" || head == "item") {
       if (words.size() < 2) {
         error = where + ": " + head + " needs a name";
         return false;
       }
       Block block;
-      block.kind = head == "scene" ? Block::Kind::kScene : head == "picture" ? Block::Kind::kPicture : Block::Kind::kIcon;
+      block.kind = head == "scene"     ? Block::Kind::kScene
+                   : head == "picture" ? Block::Kind::kPicture
+                   : head == "icon"    ? Block::Kind::kIcon
+                                       : Block::Kind::kItem;
       block.name = words[1];
       block.where = where;
       for (std::size_t index = 2; index < words.size(); ++index) {
@@ -214,6 +217,10 @@ bool SceneBook::AddText(const std::string& text, const std::string& sourceName, 
           if (block.iconSize > 0) continue;
         }
         error = where + ": unexpected '" + word + "'";
+        return false;
+      }
+      if (block.kind == Block::Kind::kItem && (!block.rooms.empty() || block.iconSize != 0)) {
+        error = where + ": an item's icon belongs to no room and has the one size of item icons";
         return false;
       }
       if (block.kind == Block::Kind::kScene) {
@@ -342,7 +349,8 @@ bool SceneBook::Pictures(std::vector<Picture>& pictures, std::string& error) con
       return false;
     }
     Picture picture;
-    picture.fileName = block.name;
+    picture.fileName = block.kind == Block::Kind::kItem ? "item " + block.name + ".gif" : block.name;
+    if (block.kind == Block::Kind::kItem) picture.item = block.name;
     picture.rooms = block.rooms;
     picture.iconSize = block.kind == Block::Kind::kIcon ? std::max(block.iconSize, 16) : 0;
     picture.description = block.description;

@@ -1,7 +1,8 @@
 // Reads the scene texts: reusable scenes and the pictures built from them, each a list of prop layers.
 // Beside its props' own parameters a layer may say what the player chooses by pointing at it: object="NAME"
 // (the world's object it draws) or way=N|S|E|W (the way out it draws); "region" lines mark such a part where
-// no single prop draws it, and a picture's "describe" line says in one sentence what it shows.
+// no single prop draws it, and a picture's "describe" line says in one sentence what it shows. An
+// item "NAME" block draws the icon of a thing the player carries.
 #pragma once
 
 #include <QRgb>
@@ -76,6 +77,7 @@ struct Picture {
   std::vector<Region> regions;
   std::string description;  // one sentence saying what the picture shows, for screen readers
   int iconSize = 0;  // non-zero for the square application icon
+  std::string item;  // for the icon of a thing the player carries: the world's name of the thing
   std::string where;
 };
 
@@ -103,7 +105,7 @@ class SceneBook {
     std::string where;
   };
   struct Block {
-    enum class Kind { kScene, kPicture, kIcon } kind = Kind::kScene;
+    enum class Kind { kScene, kPicture, kIcon, kItem } kind = Kind::kScene;
     std::string name;
     std::vector<int> rooms;
     int iconSize = 0;

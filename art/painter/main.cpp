@@ -3,6 +3,7 @@
 #include "art/painter/ContactSheet.h"
 #include "art/painter/GifWriter.h"
 #include "art/painter/HotspotMap.h"
+#include "art/painter/ItemIcons.h"
 #include "art/painter/Quantiser.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
@@ -149,6 +150,10 @@ std::string WriteIcons(const Picture& icon, const std::filesystem::path& folder)
 // Paints one picture at every size, gives it its palette and writes its files when a folder is given.
 Painted PaintOne(const Picture& picture, int largestResolution, const std::string& out) {
   Painted result;
+  if (!picture.item.empty()) {
+    if (!out.empty()) result.error = WriteItemIcons(picture, out);
+    return result;
+  }
   if (picture.iconSize > 0) {
     if (!out.empty()) result.error = WriteIcons(picture, out);
     return result;
