@@ -18,9 +18,10 @@
 #include "app/TranscriptView.h"
 #include "app/VerbBar.h"
 #include "view/CS309PictureBox.h"
-#include "view/PicturePath.h"
 #include "view/PictureFrame.h"
+#include "view/PicturePath.h"
 #include "view/PictureStartSettings.h"
+#include "view/RoomView.h"
 
 namespace brackenhollow {
 
@@ -471,6 +472,13 @@ void GameDialog::MirrorPointer() {
   QStringList chosen = {ToQt(screen.noun1.SelectedText())};
   if (screen.IsEnabled(Control::Noun2List)) chosen << ToQt(screen.noun2.SelectedText());
   m_pointerPicture->SetCloseUp(m_pointer.ShowsCloseUp());
+  // With the first of two things chosen, the caption reads the sentence a click completes.
+  const std::string first = screen.noun1.SelectedText();
+  const bool halfPair = screen.IsEnabled(Control::Noun2List) && !first.empty() && first != kBlankEntry &&
+                        (screen.noun2.SelectedText().empty() || screen.noun2.SelectedText() == kBlankEntry);
+  QString sentence = ToQt(screen.verbs.SelectedText());
+  if (halfPair) sentence.replace(sentence.indexOf(QStringLiteral("__")), 2, ToQt(first));
+  m_pointerPicture->SetSentence(halfPair ? sentence : QString());
   m_pointerPicture->SetTargets(m_pointer.Targets(m_hotspots), QSize(m_hotspots.width, m_hotspots.height), offered);
   m_strip->SetThings(CarriedThings(screen.noun1), chosen, offered);
   m_strip->setEnabled(screen.IsEnabled(Control::Noun1List));

@@ -95,7 +95,15 @@ void PointerPicture::SetCloseUp(bool closeUp) {
   update();
 }
 
+void PointerPicture::SetSentence(const QString& sentence) {
+  m_sentence = sentence;
+  update();
+}
+
 QString PointerPicture::Caption() const {
+  if (m_hovered >= 0 && !m_sentence.isEmpty() && !m_targets[static_cast<std::size_t>(m_hovered)].hotspot.IsWay()) {
+    return QString(m_sentence).replace(QStringLiteral("__"), TargetName(m_hovered));
+  }
   if (m_hovered >= 0) return TargetName(m_hovered);
   if (m_closeUp && m_pointerInside) return tr("Back to the room");
   return hasFocus() ? TargetName(m_focus) : QString();

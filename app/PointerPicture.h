@@ -26,6 +26,9 @@ class PointerPicture : public CS309PictureBox {
   const std::vector<PointerTarget>& Targets() const { return m_targets; }
   // A close-up is shown: a click where no hotspot lies goes back to the room's picture.
   void SetCloseUp(bool closeUp);
+  // The sentence a click on a thing completes, with "__" where the thing's name goes ("Use the
+  // crowbar with the __"); empty when a click only chooses.
+  void SetSentence(const QString& sentence);
 
   // What a click (or a double click) at point, in 1x picture pixels, does: the same as the mouse.
   // Returns the target hit, -1 for none.
@@ -83,6 +86,7 @@ class PointerPicture : public CS309PictureBox {
   bool m_pointerInside = false;
   QPointF m_pointer;           // in 1x picture pixels
   bool m_closeUp = false;
+  QString m_sentence;
   QString m_pressedPicture;    // the picture the last press landed on
 };
 

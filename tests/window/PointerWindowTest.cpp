@@ -259,6 +259,9 @@ TEST_F(PointerWindowTest, CarriedThingsStandInTheStripAsIconsChosenAndLookedAtLi
     Game().VerbButtons()->Buttons()[10]->click();
     EXPECT_EQ(First(), " ");
     ClickTile(letter);
+    QTest::mouseMove(Picture(), At("lamp"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Picture()->Caption() == "Use the letter with the lamp"; }))
+        << Picture()->Caption().toStdString();
     Click("lamp");
     EXPECT_EQ(First(), "letter");
     EXPECT_EQ(Game().List(Control::Noun2List)->currentText(), "lamp");
