@@ -50,7 +50,9 @@ void BM_HitTest(benchmark::State& state) {
   const std::vector<Hotspot> hotspots = BusyMap(static_cast<int>(state.range(0)));
   std::mt19937 random(11);
   std::vector<std::pair<double, double>> points;
-  for (int index = 0; index < 1024; ++index) points.emplace_back(random() % kWidth + 0.5, random() % kHeight + 0.5);
+  for (int index = 0; index < 1024; ++index) {
+    points.emplace_back(static_cast<int>(random() % kWidth) + 0.5, static_cast<int>(random() % kHeight) + 0.5);
+  }
   std::size_t next = 0;
   for (auto _ : state) {
     const auto& [x, y] = points[next++ % points.size()];
