@@ -41,6 +41,8 @@ using art::Picture;
 using art::Region;
 using art::SceneBook;
 
+namespace fs = std::filesystem;
+
 std::vector<Picture> ParseScenes(const std::string& text, std::string& error) {
   SceneBook book;
   std::vector<Picture> pictures;
@@ -207,6 +209,28 @@ TEST(SceneChoices, EveryObjectLyingInARoomIsMarkedInOneOfItsPictures) {
   }
 }
 
+// A room's picture for a state where a thing lies there marks it; for a state where it is gone, a mark
+// would offer the player a thing no longer there.
+TEST(SceneChoices, APictureMarksAThingExactlyWhenItsStateHasTheThingLyingThere) {
+  std::map<std::string, std::set<std::string>> markedIn;
+  for (const Picture& picture : GamePictures())
+    for (const Mark& mark : MarksOf(picture))
+      if (!mark.object.empty()) markedIn["\\" + picture.fileName].insert(mark.object);
+  int checked = 0;
+  for (const PictureCase& pictureCase : PictureCases()) {
+    for (const StateTest& test : pictureCase.tests) {
+      if (test.kind != StateTest::Kind::Gone || test.literal != "0") continue;
+      const std::string object(test.name);
+      const bool lying = test.equal;
+      ++checked;
+      EXPECT_EQ(markedIn[pictureCase.picture].count(object) != 0, lying)
+          << pictureCase.picture << " shows room " << pictureCase.room << " with \"" << object << "\" "
+          << (lying ? "lying there, but does not mark it" : "gone, but marks it");
+    }
+  }
+  EXPECT_GE(checked, 30) << "the picture tables no longer say which things lie where";
+}
+
 TEST(SceneChoices, EveryPictureSaysWhatItShowsInOneSentence) {
   for (const Picture& picture : GamePictures()) {
     if (picture.iconSize > 0 || !picture.item.empty()) continue;  // icons show no room
@@ -353,9 +377,24 @@ TEST(HotspotMaps, TheJsonSaysWhatTheReaderExpects) {
   EXPECT_EQ(art::HotspotFileName("bedroom left lit.gif"), "bedroom left lit.hotspots.json");
 }
 
-// ---- The maps beside the game ---------------------------------------------------------------------
+TEST(HotspotMaps, AMapThatCannotBeWrittenIsReportedAndLeavesNoPartialFile) {
+  EnsureApplication();
+  std::string error;
+  const std::vector<Picture> pictures =
+      ParseScenes("picture \"hall.gif\"\n  describe \"A hall.\"\n  block x=10 y=10 w=50 h=50 way=N\n", error);
+  ASSERT_EQ(pictures.size(), 1u) << error;
+  testing::ScratchFolder folder;
+  EXPECT_EQ(art::WriteHotspotMap(pictures[0], art::PropRegistry::Everything(), folder.Path().string()), "");
+  QFile written(QString::fromStdString(folder.File("hall.hotspots.json")));
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  EXPECT_EQ(written.readAll(), art::HotspotJson(art::MapHotspots(pictures[0], art::PropRegistry::Everything())));
+  const std::string failure =
+      art::WriteHotspotMap(pictures[0], art::PropRegistry::Everything(), folder.File("no/such/folder"));
+  EXPECT_NE(failure.find("no/such/folder/hall.hotspots.json: cannot write the hotspot map"), std::string::npos) << failure;
+  EXPECT_FALSE(fs::exists(folder.File("no/such/folder")));
+}
 
-namespace fs = std::filesystem;
+// ---- The maps beside the game ---------------------------------------------------------------------
 
 fs::path PictureFolder() {
   return fs::read_symlink("/proc/self/exe").parent_path();

@@ -120,7 +120,7 @@ TEST(ItemIcons, AnItemThatPaintsNothingIsAMistakeNotABlankIcon) {
   std::string error;
   std::vector<art::Picture> pictures;
   ASSERT_TRUE(book.AddText("item \"coin\"\n  coin x=-500 y=-500\n", "items.txt", error) && book.Pictures(pictures, error));
-  EXPECT_THROW(art::PaintItemIcon(pictures[0], 48), art::SceneError);
+  EXPECT_THROW(art::PaintItemIcons(pictures[0]), art::SceneError);
 }
 
 TEST(ItemIcons, TheGifWriterNamesTheTransparentColour) {

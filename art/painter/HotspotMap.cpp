@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <map>
@@ -46,58 +47,63 @@ std::string ChoiceKey(const std::string& object, const std::string& way) {
   return object.empty() ? "w" + way : "o" + object;
 }
 
-// Grows (grow=true) or shrinks the set cells of a grid by radius, a square at a time, row then column.
+// Grows (grow=true) or shrinks the set cells of a grid by radius, a square at a time, row then column:
+// a cell is set after growing when any cell within radius was, after shrinking when all were (cells
+// beyond the grid count as clear). Counts in a sliding window keep it linear in the grid's size.
 Grid Spread(const Grid& grid, int radius, bool grow) {
-  Grid rows(grid.width, grid.height);
-  for (int y = 0; y < grid.height; ++y) {
-    for (int x = 0; x < grid.width; ++x) {
-      bool any = !grow;
-      for (int dx = -radius; dx <= radius; ++dx) {
-        const int nx = std::clamp(x + dx, 0, grid.width - 1);
-        if (grow && grid.At(nx, y)) any = true;
-        if (!grow && !grid.At(nx, y)) any = false;
+  const int window = 2 * radius + 1;
+  const auto pass = [&](const Grid& from, bool alongRows) {
+    Grid to(from.width, from.height);
+    const int lines = alongRows ? from.height : from.width;
+    const int length = alongRows ? from.width : from.height;
+    const auto at = [&](int line, int position) { return alongRows ? from.At(position, line) : from.At(line, position); };
+    for (int line = 0; line < lines; ++line) {
+      int count = 0;
+      for (int position = 0; position < std::min(radius, length); ++position) count += at(line, position);
+      for (int position = 0; position < length; ++position) {
+        if (position + radius < length) count += at(line, position + radius);
+        if (position - radius - 1 >= 0) count -= at(line, position - radius - 1);
+        const bool set = grow ? count > 0 : count == window;
+        (alongRows ? to.At(position, line) : to.At(line, position)) = set;
       }
-      rows.At(x, y) = any;
     }
-  }
-  Grid result(grid.width, grid.height);
-  for (int y = 0; y < grid.height; ++y) {
-    for (int x = 0; x < grid.width; ++x) {
-      bool any = !grow;
-      for (int dy = -radius; dy <= radius; ++dy) {
-        const int ny = std::clamp(y + dy, 0, grid.height - 1);
-        if (grow && rows.At(x, ny)) any = true;
-        if (!grow && !rows.At(x, ny)) any = false;
-      }
-      result.At(x, y) = any;
-    }
-  }
-  return result;
+    return to;
+  };
+  return pass(pass(grid, true), false);
 }
 
 // The 8-connected parts of a grid's set cells, each as its list of cells, largest first.
 std::vector<std::vector<QPoint>> Parts(const Grid& grid) {
-  Grid seen(grid.width, grid.height);
+  std::vector<std::uint8_t> seen(grid.cells.size(), 0);
   std::vector<std::vector<QPoint>> parts;
-  for (int y = 0; y < grid.height; ++y) {
-    for (int x = 0; x < grid.width; ++x) {
-      if (!grid.At(x, y) || seen.At(x, y)) continue;
-      std::vector<QPoint> part{QPoint(x, y)};
-      seen.At(x, y) = 1;
-      for (std::size_t next = 0; next < part.size(); ++next) {
-        const QPoint cell = part[next];
-        for (int dy = -1; dy <= 1; ++dy) {
-          for (int dx = -1; dx <= 1; ++dx) {
-            const int nx = cell.x() + dx;
-            const int ny = cell.y() + dy;
-            if (!grid.Inside(nx, ny) || !grid.At(nx, ny) || seen.At(nx, ny)) continue;
-            seen.At(nx, ny) = 1;
-            part.emplace_back(nx, ny);
-          }
+  std::vector<int> pending;
+  for (int start = 0; start < static_cast<int>(grid.cells.size()); ++start) {
+    if (!grid.cells[start] || seen[start]) continue;
+    std::vector<QPoint> part;
+    seen[start] = 1;
+    pending.assign(1, start);
+    while (!pending.empty()) {
+      const int cell = pending.back();
+      pending.pop_back();
+      const int x = cell % grid.width;
+      const int y = cell / grid.width;
+      part.emplace_back(x, y);
+      for (int dy = -1; dy <= 1; ++dy) {
+        if (y + dy < 0 || y + dy >= grid.height) continue;
+        for (int dx = -1; dx <= 1; ++dx) {
+          if (x + dx < 0 || x + dx >= grid.width) continue;
+          const int next = cell + dy * grid.width + dx;
+          if (!grid.cells[next] || seen[next]) continue;
+          seen[next] = 1;
+          pending.push_back(next);
         }
       }
-      parts.push_back(std::move(part));
     }
+    // The trace starts from the part's first cell in reading order.
+    std::iter_swap(part.begin(), std::min_element(part.begin(), part.end(), [](QPoint a, QPoint b) {
+                     return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+                   }));
+    parts.push_back(std::move(part));
   }
   std::stable_sort(parts.begin(), parts.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
   return parts;
@@ -134,21 +140,23 @@ QPolygon TraceRim(const Grid& grid, QPoint start) {
   return rim;
 }
 
-double DistanceToSegment(QPointF point, QPointF from, QPointF to) {
+// The square of the distance from a point to the segment between two others.
+double SquaredDistanceToSegment(QPointF point, QPointF from, QPointF to) {
   const QPointF along = to - from;
   const double length = QPointF::dotProduct(along, along);
   const double share = length > 0 ? std::clamp(QPointF::dotProduct(point - from, along) / length, 0.0, 1.0) : 0.0;
-  const QPointF nearest = from + share * along;
-  return std::hypot(point.x() - nearest.x(), point.y() - nearest.y());
+  const QPointF away = point - (from + share * along);
+  return QPointF::dotProduct(away, away);
 }
 
-// Douglas-Peucker on the open chain points[first..last], keeping the corners farther than tolerance.
+// Douglas-Peucker on the open chain points[first..last], keeping the corners farther than tolerance (given
+// squared).
 void Simplify(const QPolygon& points, int first, int last, double tolerance, std::vector<bool>& keep) {
   if (last <= first + 1) return;
   double farthest = -1;
   int index = first;
   for (int middle = first + 1; middle < last; ++middle) {
-    const double distance = DistanceToSegment(points[middle], points[first], points[last]);
+    const double distance = SquaredDistanceToSegment(points[middle], points[first], points[last]);
     if (distance > farthest) {
       farthest = distance;
       index = middle;
@@ -179,8 +187,8 @@ QPolygon Outline(const QPolygon& rim) {
   for (double tolerance = 1.0;; tolerance *= 1.4) {
     std::vector<bool> keep(closed.size(), false);
     keep[0] = keep[opposite] = true;
-    Simplify(closed, 0, opposite, tolerance, keep);
-    Simplify(closed, opposite, static_cast<int>(closed.size()) - 1, tolerance, keep);
+    Simplify(closed, 0, opposite, tolerance * tolerance, keep);
+    Simplify(closed, opposite, static_cast<int>(closed.size()) - 1, tolerance * tolerance, keep);
     QPolygon outline;
     for (int index = 0; index + 1 < closed.size(); ++index)
       if (keep[index]) outline << closed[index];
@@ -246,6 +254,173 @@ struct Part {
   QRect box;
 };
 
+// What each pixel of the 1x frame shows: 0 for scenery, else the number of the choice painted there last.
+struct Owners {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint16_t> owner;
+  std::vector<int> depth;  // per choice: how far in front its frontmost layer or region lies
+
+  std::uint16_t At(int x, int y) const { return owner[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// Paints the layers back to front from the first that matters, each alone, and gives every pixel it
+// covers (and every pixel of a region at its place among the layers) to its choice, or back to scenery.
+Owners PaintOwners(const Picture& picture, const PropRegistry& registry, const std::vector<int>& layerChoice,
+                   const std::vector<int>& regionChoice, std::size_t first, int width, int height,
+                   std::size_t choiceCount) {
+  Owners owners;
+  owners.width = width;
+  owners.height = height;
+  owners.owner.assign(static_cast<std::size_t>(width) * height, 0);
+  owners.depth.assign(choiceCount, 0);
+  const auto claimRegions = [&](std::size_t layersBehind) {
+    for (std::size_t index = 0; index < picture.regions.size(); ++index) {
+      const Region& region = picture.regions[index];
+      if (region.layersBehind != layersBehind) continue;
+      const int choice = regionChoice[index];
+      const QRect rect = QRectF(region.x, region.y, region.width, region.height).toAlignedRect() & QRect(0, 0, width, height);
+      for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+          owners.owner[static_cast<std::size_t>(y) * width + x] = static_cast<std::uint16_t>(choice);
+      owners.depth[choice] = std::max(owners.depth[choice], static_cast<int>(2 * layersBehind));
+    }
+  };
+  PaintLayersAlone(picture, registry, first, [&](std::size_t index, const QImage& alone) {
+    claimRegions(index);
+    const auto choice = static_cast<std::uint16_t>(layerChoice[index]);
+    bool painted = false;
+    for (int y = 0; y < height; ++y) {
+      const uchar* bytes = alone.constScanLine(y);
+      std::uint16_t* row = &owners.owner[static_cast<std::size_t>(y) * width];
+      // Most of a layer's frame is left clear: skip it eight bytes (two pixels) at a time.
+      for (int x = 0; x < width; x += 2) {
+        std::uint64_t pair = 0;
+        std::memcpy(&pair, bytes + 4 * x, x + 1 < width ? 8 : 4);
+        if (pair == 0) continue;
+        for (int pixel = x; pixel < std::min(x + 2, width); ++pixel) {
+          if (qAlpha(reinterpret_cast<const QRgb*>(bytes)[pixel]) < kCovering) continue;
+          row[pixel] = choice;
+          painted = true;
+        }
+      }
+    }
+    if (painted && choice != 0) owners.depth[choice] = std::max(owners.depth[choice], static_cast<int>(2 * index + 1));
+  });
+  claimRegions(picture.layers.size());
+  return owners;
+}
+
+// Each choice's visible parts, gaps closed, traced and simplified, back to front: the largest part always,
+// further ones of some size; a part smaller than a pointer can hit is grown to a box it can.
+std::vector<Part> TraceParts(const Owners& owners, std::size_t choiceCount) {
+  const int width = owners.width;
+  const int height = owners.height;
+  // Only the box round what each covers, and a margin for closing its gaps, is worth looking at.
+  std::vector<QRect> coveredBoxes(choiceCount);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      QRect& covered = coveredBoxes[owners.At(x, y)];
+      if (covered.isNull()) {
+        covered = QRect(x, y, 1, 1);
+      } else {
+        covered.setLeft(std::min(covered.left(), x));
+        covered.setRight(std::max(covered.right(), x));
+        covered.setBottom(y);
+      }
+    }
+  }
+  std::vector<Part> parts;
+  for (int choice = 1; choice < static_cast<int>(choiceCount); ++choice) {
+    const QRect covered = coveredBoxes[choice];
+    if (covered.isNull()) continue;
+    const QRect area = covered.adjusted(-kGapClosing - 1, -kGapClosing - 1, kGapClosing + 1, kGapClosing + 1);
+    const auto inFrame = [&](int x, int y) { return x >= 0 && y >= 0 && x < width && y < height; };
+    Grid visible(area.width(), area.height());
+    for (int y = 0; y < area.height(); ++y)
+      for (int x = 0; x < area.width(); ++x)
+        visible.At(x, y) = inFrame(area.x() + x, area.y() + y) && owners.At(area.x() + x, area.y() + y) == choice;
+    Grid closed = Spread(Spread(visible, kGapClosing, true), kGapClosing, false);
+    // Closing may reach past the frame's edge; those cells are not in the picture.
+    for (int y = 0; y < area.height(); ++y)
+      for (int x = 0; x < area.width(); ++x)
+        if (!inFrame(area.x() + x, area.y() + y)) closed.At(x, y) = 0;
+    std::vector<std::vector<QPoint>> found = Parts(closed);
+    for (std::size_t index = 0; index < found.size() && index < kMostParts; ++index) {
+      if (index > 0 && static_cast<double>(found[index].size()) < kPartShare * static_cast<double>(found[0].size())) break;
+      Grid alone(area.width(), area.height());
+      int left = width;
+      int right = -1;
+      int top = height;
+      int bottom = -1;
+      for (QPoint& cell : found[index]) {
+        alone.At(cell.x(), cell.y()) = 1;
+        cell += area.topLeft();
+        left = std::min(left, cell.x());
+        right = std::max(right, cell.x());
+        top = std::min(top, cell.y());
+        bottom = std::max(bottom, cell.y());
+      }
+      const QRect box(QPoint(left, top), QPoint(right, bottom));
+      const bool small = box.width() < kSmallestHotspot || box.height() < kSmallestHotspot;
+      if (index > 0 && small) continue;
+      Part part;
+      part.choice = choice;
+      part.depth = owners.depth[choice];
+      part.cells = std::move(found[index]);
+      if (small) {
+        part.box = GrownBox(box, width, height);
+        part.outline << part.box.topLeft() << part.box.topRight() << part.box.bottomRight() << part.box.bottomLeft();
+      } else {
+        part.outline = Outline(TraceRim(alone, part.cells.front() - area.topLeft()));
+        part.outline.translate(area.topLeft());
+        part.box = part.outline.boundingRect();
+      }
+      parts.push_back(std::move(part));
+    }
+  }
+  std::stable_sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) { return a.depth < b.depth; });
+  return parts;
+}
+
+// Gives each part, from the front back, the point that chooses it: in its own outline and outside every
+// outline in front of it, deep in what is visible of it (or, when all of that is covered, of its outline).
+// A part with no such point is hidden behind the others' outlines and is left out.
+std::vector<Hotspot> PlacePoints(const std::vector<Part>& parts, const Owners& owners,
+                                 const std::vector<std::pair<std::string, std::string>>& choices) {
+  const int width = owners.width;
+  const int height = owners.height;
+  QImage inFront(width, height, QImage::Format_Grayscale8);
+  inFront.fill(0);
+  std::vector<Hotspot> hotspots(parts.size());
+  std::vector<bool> reachable(parts.size(), false);
+  for (std::size_t index = parts.size(); index-- > 0;) {
+    const Part& part = parts[index];
+    QImage own(width, height, QImage::Format_Grayscale8);
+    own.fill(0);
+    FillPolygon(own, part.outline);
+    const auto unclaimed = [&](int x, int y) { return own.constScanLine(y)[x] && !inFront.constScanLine(y)[x]; };
+    Grid visible(width, height);
+    for (const QPoint cell : part.cells)
+      if (owners.At(cell.x(), cell.y()) == part.choice && unclaimed(cell.x(), cell.y())) visible.At(cell.x(), cell.y()) = 1;
+    Grid outlined(width, height);
+    for (int y = part.box.top(); y <= part.box.bottom(); ++y)
+      for (int x = part.box.left(); x <= part.box.right(); ++x)
+        if (unclaimed(x, y)) outlined.At(x, y) = 1;
+    Hotspot& hotspot = hotspots[index];
+    reachable[index] = Deepest(visible, part.box, hotspot.point) || Deepest(outlined, part.box, hotspot.point);
+    hotspot.object = choices[part.choice].first;
+    hotspot.way = choices[part.choice].second;
+    hotspot.box = part.box;
+    hotspot.outline = part.outline;
+    FillPolygon(inFront, part.outline);
+  }
+  std::vector<Hotspot> placed;
+  for (std::size_t index = 0; index < hotspots.size(); ++index)
+    if (reachable[index]) placed.push_back(std::move(hotspots[index]));
+  return placed;
+}
+
 }  // namespace
 
 HotspotMap MapHotspots(const Picture& picture, const PropRegistry& registry) {
@@ -265,144 +440,20 @@ HotspotMap MapHotspots(const Picture& picture, const PropRegistry& registry) {
     return found->second;
   };
   std::vector<int> layerChoice;
+  std::vector<int> regionChoice;
   std::size_t first = picture.layers.size();
   for (std::size_t index = 0; index < picture.layers.size(); ++index) {
     layerChoice.push_back(number(picture.layers[index].Object(), picture.layers[index].Way()));
     if (layerChoice.back() != 0) first = std::min(first, index);
   }
   for (const Region& region : picture.regions) {
-    number(region.object, region.way);
+    regionChoice.push_back(number(region.object, region.way));
     first = std::min(first, region.layersBehind);
   }
   if (choices.size() == 1) return map;
-
-  // Paint the layers front to back onto one owner per pixel: whoever painted it last.
-  const int width = map.width;
-  const int height = map.height;
-  std::vector<std::uint16_t> owner(static_cast<std::size_t>(width) * height, 0);
-  std::vector<int> depth(choices.size(), 0);
-  const auto claimRegions = [&](std::size_t layersBehind) {
-    for (const Region& region : picture.regions) {
-      if (region.layersBehind != layersBehind) continue;
-      const int choice = numbers.at(ChoiceKey(region.object, region.way));
-      const QRect rect = QRectF(region.x, region.y, region.width, region.height).toAlignedRect() & QRect(0, 0, width, height);
-      for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x) owner[static_cast<std::size_t>(y) * width + x] = static_cast<std::uint16_t>(choice);
-      depth[choice] = std::max(depth[choice], static_cast<int>(2 * layersBehind));
-    }
-  };
-  PaintLayersAlone(picture, registry, first, [&](std::size_t index, const QImage& alone) {
-    claimRegions(index);
-    const auto choice = static_cast<std::uint16_t>(layerChoice[index]);
-    bool painted = false;
-    for (int y = 0; y < height; ++y) {
-      const QRgb* row = reinterpret_cast<const QRgb*>(alone.constScanLine(y));
-      std::uint16_t* owners = &owner[static_cast<std::size_t>(y) * width];
-      for (int x = 0; x < width; ++x) {
-        if (qAlpha(row[x]) < kCovering) continue;
-        owners[x] = choice;
-        painted = true;
-      }
-    }
-    if (painted && choice != 0) depth[choice] = std::max(depth[choice], static_cast<int>(2 * index + 1));
-  });
-  claimRegions(picture.layers.size());
-
-  // Each choice's visible parts, gaps closed, traced and simplified.
-  // Only the box round what each covers, and a margin for closing its gaps, is worth looking at.
-  std::vector<QRect> coveredBoxes(choices.size());
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      QRect& covered = coveredBoxes[owner[static_cast<std::size_t>(y) * width + x]];
-      if (covered.isNull()) {
-        covered = QRect(x, y, 1, 1);
-      } else {
-        covered.setLeft(std::min(covered.left(), x));
-        covered.setRight(std::max(covered.right(), x));
-        covered.setBottom(y);
-      }
-    }
-  }
-  std::vector<Part> parts;
-  for (int choice = 1; choice < static_cast<int>(choices.size()); ++choice) {
-    const QRect covered = coveredBoxes[choice];
-    if (covered.isNull()) continue;
-    const QRect area = covered.adjusted(-kGapClosing - 1, -kGapClosing - 1, kGapClosing + 1, kGapClosing + 1);
-    Grid visible(area.width(), area.height());
-    for (int y = 0; y < area.height(); ++y)
-      for (int x = 0; x < area.width(); ++x) {
-        const QPoint cell(area.x() + x, area.y() + y);
-        visible.At(x, y) = cell.x() >= 0 && cell.y() >= 0 && cell.x() < width && cell.y() < height &&
-                           owner[static_cast<std::size_t>(cell.y()) * width + cell.x()] == choice;
-      }
-    Grid closed = Spread(Spread(visible, kGapClosing, true), kGapClosing, false);
-    // Closing may reach past the frame's edge; those cells are not in the picture.
-    for (int y = 0; y < area.height(); ++y)
-      for (int x = 0; x < area.width(); ++x)
-        if (!QRect(0, 0, width, height).contains(area.topLeft() + QPoint(x, y))) closed.At(x, y) = 0;
-    std::vector<std::vector<QPoint>> found = Parts(closed);
-    for (std::size_t index = 0; index < found.size() && index < kMostParts; ++index) {
-      if (index > 0 && static_cast<double>(found[index].size()) < kPartShare * static_cast<double>(found[0].size())) break;
-      Grid alone(area.width(), area.height());
-      QRect box;
-      for (QPoint& cell : found[index]) {
-        alone.At(cell.x(), cell.y()) = 1;
-        cell += area.topLeft();
-        box |= QRect(cell, QSize(1, 1));
-      }
-      if (index > 0 && (box.width() < kSmallestHotspot || box.height() < kSmallestHotspot)) continue;
-      Part part;
-      part.choice = choice;
-      part.depth = depth[choice];
-      part.cells = std::move(found[index]);
-      if (box.width() < kSmallestHotspot || box.height() < kSmallestHotspot) {
-        part.box = GrownBox(box, width, height);
-        part.outline << part.box.topLeft() << part.box.topRight() << part.box.bottomRight() << part.box.bottomLeft();
-      } else {
-        part.outline = Outline(TraceRim(alone, part.cells.front() - area.topLeft()));
-        part.outline.translate(area.topLeft());
-        part.box = part.outline.boundingRect();
-      }
-      parts.push_back(std::move(part));
-    }
-  }
-  std::stable_sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) { return a.depth < b.depth; });
-
-  // From the front back: each point lies in its own part and outside every outline in front of it.
-  QImage inFront(width, height, QImage::Format_Grayscale8);
-  inFront.fill(0);
-  std::vector<Hotspot> hotspots(parts.size());
-  std::vector<bool> reachable(parts.size(), false);
-  for (std::size_t index = parts.size(); index-- > 0;) {
-    const Part& part = parts[index];
-    QImage own(width, height, QImage::Format_Grayscale8);
-    own.fill(0);
-    FillPolygon(own, part.outline);
-    const auto candidates = [&](bool mustBeVisible) {
-      Grid grid(width, height);
-      if (mustBeVisible) {
-        for (const QPoint cell : part.cells)
-          if (owner[static_cast<std::size_t>(cell.y()) * width + cell.x()] == part.choice &&
-              own.constScanLine(cell.y())[cell.x()] && !inFront.constScanLine(cell.y())[cell.x()])
-            grid.At(cell.x(), cell.y()) = 1;
-      } else {
-        for (int y = part.box.top(); y <= part.box.bottom(); ++y)
-          for (int x = part.box.left(); x <= part.box.right(); ++x)
-            if (own.constScanLine(y)[x] && !inFront.constScanLine(y)[x]) grid.At(x, y) = 1;
-      }
-      return grid;
-    };
-    Hotspot& hotspot = hotspots[index];
-    reachable[index] = Deepest(candidates(true), part.box, hotspot.point) ||
-                       Deepest(candidates(false), part.box, hotspot.point);
-    hotspot.object = choices[part.choice].first;
-    hotspot.way = choices[part.choice].second;
-    hotspot.box = part.box;
-    hotspot.outline = part.outline;
-    FillPolygon(inFront, part.outline);
-  }
-  for (std::size_t index = 0; index < hotspots.size(); ++index)
-    if (reachable[index]) map.hotspots.push_back(std::move(hotspots[index]));
+  const Owners owners =
+      PaintOwners(picture, registry, layerChoice, regionChoice, first, map.width, map.height, choices.size());
+  map.hotspots = PlacePoints(TraceParts(owners, choices.size()), owners, choices);
   return map;
 }
 

@@ -23,8 +23,6 @@ namespace {
 constexpr double kFill = 0.9;
 // Things are drawn about this many frame units across.
 constexpr int kNaturalSize = 100;
-// The larger icons, for screens with more pixels.
-constexpr int kLargestResolution = 3;
 
 // A hank of thick twine wound round itself, a loose end hanging; about 90 across, origin at the centre.
 void PaintTwine(Sketch& sketch, const Layer&) {
@@ -89,6 +87,56 @@ void PaintWaxLump(Sketch& sketch, const Layer&) {
   sketch.FlatOval(-12, -26, 10, 5, kPink);
 }
 
+// The item's layers laid together on a clear frame enlarged by resolution, and the square round the thing
+// with a margin. Throws SceneError for an item that paints nothing.
+QImage PaintItemFrame(const Picture& item, int resolution, QRect& square) {
+  // Painted alone and laid together, so the background stays see-through.
+  QImage canvas(kFrameWidth * resolution, kFrameHeight * resolution, QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::transparent);
+  PaintLayersAlone(
+      item, ItemProps(), 0,
+      [&canvas](std::size_t, const QImage& alone) {
+        QPainter painter(&canvas);
+        painter.drawImage(0, 0, alone);
+      },
+      resolution);
+  int left = canvas.width();
+  int right = -1;
+  int top = canvas.height();
+  int bottom = -1;
+  for (int y = 0; y < canvas.height(); ++y) {
+    const QRgb* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+    for (int x = 0; x < canvas.width(); ++x) {
+      if (qAlpha(row[x]) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = y;
+    }
+  }
+  if (right < 0) throw SceneError(item.where + ": the item " + item.item + " paints nothing");
+  const QRect drawn(QPoint(left, top), QPoint(right, bottom));
+  const int side = static_cast<int>(std::ceil(std::max(drawn.width(), drawn.height()) / kFill));
+  square = QRect(drawn.center().x() - side / 2, drawn.center().y() - side / 2, side, side);
+  return canvas;
+}
+
+// The framed thing brought down to a size x size icon.
+QImage Reduce(const QImage& canvas, const QRect& square, int size) {
+  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+  icon.fill(Qt::transparent);
+  QPainter painter(&icon);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(QRect(0, 0, size, size), canvas, square);
+  return icon;
+}
+
+// Painting a thing about kNaturalSize across at about twice the icon's size and bringing it down keeps
+// its outline clean.
+int ResolutionFor(int size) {
+  return std::max(1, (2 * size + kNaturalSize - 1) / kNaturalSize);
+}
+
 }  // namespace
 
 const PropRegistry& ItemProps() {
@@ -104,45 +152,25 @@ const PropRegistry& ItemProps() {
   return registry;
 }
 
-QImage PaintItemIcon(const Picture& item, int size) {
-  // Painted alone on the picture frame and laid together, so the background stays see-through; a thing
-  // about kNaturalSize across is painted at about twice the icon's size and then reduced, which keeps its
-  // outline the same weight at every size.
-  const int resolution = std::max(1, (2 * size + kNaturalSize - 1) / kNaturalSize);
-  QImage canvas(kFrameWidth * resolution, kFrameHeight * resolution, QImage::Format_ARGB32_Premultiplied);
-  canvas.fill(Qt::transparent);
-  PaintLayersAlone(
-      item, ItemProps(), 0,
-      [&canvas](std::size_t, const QImage& alone) {
-        QPainter painter(&canvas);
-        painter.drawImage(0, 0, alone);
-      },
-      resolution);
-  QRect drawn;
-  for (int y = 0; y < canvas.height(); ++y) {
-    const QRgb* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-    for (int x = 0; x < canvas.width(); ++x)
-      if (qAlpha(row[x]) > 0) drawn |= QRect(x, y, 1, 1);
-  }
-  if (drawn.isEmpty()) throw SceneError(item.where + ": the item " + item.item + " paints nothing");
-  const int side = static_cast<int>(std::ceil(std::max(drawn.width(), drawn.height()) / kFill));
-  const QRect square(drawn.center().x() - side / 2, drawn.center().y() - side / 2, side, side);
-  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
-  icon.fill(Qt::transparent);
-  QPainter painter(&icon);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter.drawImage(QRect(0, 0, size, size), canvas, square);
-  return icon;
+std::vector<QImage> PaintItemIcons(const Picture& item) {
+  // One painting for every size: the outline's weight follows the painting, so each size looks alike.
+  QRect square;
+  const QImage canvas = PaintItemFrame(item, ResolutionFor(kItemIconSize * 2), square);
+  std::vector<QImage> icons;
+  for (int resolution = 1; resolution <= kLargestItemResolution; ++resolution)
+    icons.push_back(Reduce(canvas, square, kItemIconSize * resolution));
+  return icons;
 }
 
 std::string WriteItemIcons(const Picture& item, const std::string& folder) {
   const std::string stem = std::filesystem::path(item.fileName).stem().string();
-  for (int resolution = 1; resolution <= kLargestResolution; ++resolution) {
+  const std::vector<QImage> icons = PaintItemIcons(item);
+  for (int resolution = 1; resolution <= kLargestItemResolution; ++resolution) {
     const std::string name = resolution == 1 ? item.fileName : stem + "@" + std::to_string(resolution) + "x.gif";
     const std::string path = (std::filesystem::path(folder) / name).string();
     std::string error;
     int transparentIndex = -1;
-    const QImage indexed = QuantiseWithTransparency(PaintItemIcon(item, kItemIconSize * resolution), transparentIndex, error);
+    const QImage indexed = QuantiseWithTransparency(icons[resolution - 1], transparentIndex, error);
     if (indexed.isNull() || !WriteGif(path, indexed, error, transparentIndex)) return path + ": " + error;
   }
   return {};

@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <string>
+#include <vector>
 
 namespace brackenhollow::art {
 
@@ -18,9 +19,12 @@ inline constexpr int kItemIconSize = 48;
 // fireflies, a cut gem, a lump of wax).
 const PropRegistry& ItemProps();
 
-// Paints an item's layers and fits the thing, whole and centred, into a see-through size x size square.
-// Throws SceneError as PaintPicture does, and for an item that paints nothing.
-QImage PaintItemIcon(const Picture& item, int size);
+// The icons are also written two and three times as large, for screens with more pixels.
+inline constexpr int kLargestItemResolution = 3;
+
+// Paints an item's layers once and fits the thing, whole and centred, into see-through squares of
+// kItemIconSize times 1, 2 and 3. Throws SceneError as PaintPicture does, and for an item that paints nothing.
+std::vector<QImage> PaintItemIcons(const Picture& item);
 
 // Writes the item's icon at every size ("item teapot.gif", "item teapot@2x.gif", "item teapot@3x.gif") into
 // folder. Returns an empty text, or what failed. Throws as PaintItemIcon.
