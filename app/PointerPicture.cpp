@@ -58,6 +58,8 @@ void PointerPicture::SetTargets(std::vector<PointerTarget> targets, QSize mapSiz
                              a.hotspot.box == b.hotspot.box && a.open == b.open;
                     });
   m_targets = std::move(targets);
+  m_hotspots.clear();
+  for (const PointerTarget& target : m_targets) m_hotspots.push_back(target.hotspot);
   m_mapSize = mapSize;
   m_offered = std::move(offered);
   if (!same) {
@@ -75,11 +77,7 @@ QPointF PointerPicture::ToPicture(QPointF widgetPoint) const {
 }
 
 int PointerPicture::TargetAt(QPointF point) const {
-  if (!HasPicture()) return -1;
-  std::vector<Hotspot> hotspots;
-  hotspots.reserve(m_targets.size());
-  for (const PointerTarget& target : m_targets) hotspots.push_back(target.hotspot);
-  return HitTest(hotspots, point.x(), point.y());
+  return HasPicture() ? HitTest(m_hotspots, point.x(), point.y()) : -1;
 }
 
 QString PointerPicture::TargetName(int index) const {

@@ -79,6 +79,7 @@ class PointerPicture : public CS309PictureBox {
   int Neighbour(int key) const;
 
   std::vector<PointerTarget> m_targets;
+  std::vector<Hotspot> m_hotspots;  // the targets' hotspots, for the hit test
   QSize m_mapSize;
   QStringList m_offered;
   int m_hovered = -1;
