@@ -424,32 +424,27 @@ void GameDialog::ConnectPointer() {
   const auto held = [this](bool carried, const QString& thing) {
     return carried ? Held::Carried : m_pointer.InPicture(thing.toStdString());
   };
-  const auto choose = [this, held](bool carried) {
-    return [this, held, carried](const QString& thing) {
-      Route([this, held, carried, thing] { m_pointer.Choose(thing.toStdString(), held(carried, thing)); });
-    };
+  const auto choose = [this, held](const QString& thing, bool carried) {
+    Route([this, held, carried, thing] { m_pointer.Choose(thing.toStdString(), held(carried, thing)); });
   };
-  const auto look = [this, held](bool carried) {
-    return [this, held, carried](const QString& thing) {
-      Route([this, held, carried, thing] { m_pointer.LookAt(thing.toStdString(), held(carried, thing)); }, true);
-    };
+  const auto look = [this, held](const QString& thing, bool carried) {
+    Route([this, held, carried, thing] { m_pointer.LookAt(thing.toStdString(), held(carried, thing)); }, true);
   };
-  const auto perform = [this, held](bool carried) {
-    return [this, held, carried](const QString& verb, const QString& thing, const QString& second) {
-      Route([=, this] {
-        m_pointer.Perform(verb.toStdString(), thing.toStdString(), held(carried, thing), second.toStdString());
-      }, true);
-    };
+  const auto perform = [this, held](const QString& verb, const QString& thing, const QString& second, bool carried) {
+    Route([=, this] {
+      m_pointer.Perform(verb.toStdString(), thing.toStdString(), held(carried, thing), second.toStdString());
+    }, true);
   };
-  connect(m_pointerPicture, &PointerPicture::ThingChosen, this, choose(false));
-  connect(m_pointerPicture, &PointerPicture::ThingLookedAt, this, look(false));
-  connect(m_pointerPicture, &PointerPicture::VerbChosen, this, perform(false));
+  connect(m_pointerPicture, &PointerPicture::ThingChosen, this, [choose](const QString& thing) { choose(thing, false); });
+  connect(m_pointerPicture, &PointerPicture::ThingLookedAt, this, [look](const QString& thing) { look(thing, false); });
+  connect(m_pointerPicture, &PointerPicture::VerbChosen, this,
+          [perform](const QString& verb, const QString& thing, const QString& second) { perform(verb, thing, second, false); });
   connect(m_pointerPicture, &PointerPicture::CloseUpLeft, this, [this] { Route([this] { m_pointer.LeaveCloseUp(); }); });
   connect(m_pointerPicture, &PointerPicture::WayChosen, this,
           [this](char direction) { Route([this, direction] { m_pointer.Walk(direction); }); });
-  connect(m_strip, &InventoryStrip::ThingChosen, this, choose(true));
-  connect(m_strip, &InventoryStrip::ThingLookedAt, this, look(true));
-  connect(m_strip, &InventoryStrip::VerbChosen, this, perform(true));
+  connect(m_strip, &InventoryStrip::ThingChosen, this, choose);
+  connect(m_strip, &InventoryStrip::ThingLookedAt, this, look);
+  connect(m_strip, &InventoryStrip::VerbChosen, this, perform);
   connect(m_strip, &InventoryStrip::TilesChanged, this, [this] {
     QWidget* before = m_pointerPicture;
     for (QWidget* tile : m_strip->Tiles()) {
@@ -479,8 +474,9 @@ void GameDialog::MirrorPointer() {
   QString sentence = ToQt(screen.verbs.SelectedText());
   if (halfPair) sentence.replace(sentence.indexOf(QStringLiteral("__")), 2, ToQt(first));
   m_pointerPicture->SetSentence(halfPair ? sentence : QString());
-  m_pointerPicture->SetTargets(m_pointer.Targets(m_hotspots), QSize(m_hotspots.width, m_hotspots.height), offered);
-  m_strip->SetThings(CarriedThings(screen.noun1), chosen, offered);
+  const std::vector<PointerTarget> targets = m_pointer.Targets(m_hotspots);
+  m_pointerPicture->SetTargets(targets, QSize(m_hotspots.width, m_hotspots.height), offered);
+  m_strip->SetThings(CarriedThings(screen.noun1), UnseenThings(screen.noun1, targets), chosen, offered);
   m_strip->setEnabled(screen.IsEnabled(Control::Noun1List));
   m_verbBar->SetChosen(screen.verbs.selected);
   m_verbBar->setEnabled(screen.IsEnabled(Control::VerbList));

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QToolButton>
@@ -24,7 +25,8 @@ constexpr int kTileMargin = 8;
 // context-menu key) offers its verbs.
 class ItemTile : public QToolButton {
  public:
-  ItemTile(const QString& thing, InventoryStrip* strip) : QToolButton(strip), m_thing(thing), m_strip(strip) {
+  ItemTile(const QString& thing, bool carried, InventoryStrip* strip)
+      : QToolButton(strip), m_thing(thing), m_carried(carried), m_strip(strip) {
     setText(thing);
     setAccessibleName(thing);
     setToolTip(thing);
@@ -34,18 +36,18 @@ class ItemTile : public QToolButton {
     connect(this, &QToolButton::clicked, strip, [this] {
       // The mark follows the game's choice, not the click.
       setChecked(!isChecked());
-      emit m_strip->ThingChosen(m_thing);
+      emit m_strip->ThingChosen(m_thing, m_carried);
     });
   }
 
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton) emit m_strip->ThingLookedAt(m_thing);
+    if (event->button() == Qt::LeftButton) emit m_strip->ThingLookedAt(m_thing, m_carried);
   }
   void contextMenuEvent(QContextMenuEvent* event) override {
     const QPoint at = event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center()) : event->globalPos();
     const std::optional<VerbChoice> choice = RunVerbMenu(this, at, m_thing, m_strip->Offered());
-    if (choice) emit m_strip->VerbChosen(choice->verb, m_thing, choice->second);
+    if (choice) emit m_strip->VerbChosen(choice->verb, m_thing, choice->second, m_carried);
   }
   bool event(QEvent* event) override {
     // Return chooses the tile, before the window's own Return (Action).
@@ -73,13 +75,18 @@ class ItemTile : public QToolButton {
 
  private:
   QString m_thing;
+  bool m_carried;
   InventoryStrip* m_strip;
 };
 
 }  // namespace
 
 InventoryStrip::InventoryStrip(std::string pictureDirectory, QWidget* parent)
-    : QScrollArea(parent), m_pictureDirectory(std::move(pictureDirectory)), m_row(new QWidget), m_layout(new QHBoxLayout(m_row)) {
+    : QScrollArea(parent),
+      m_pictureDirectory(std::move(pictureDirectory)),
+      m_row(new QWidget),
+      m_layout(new QHBoxLayout(m_row)),
+      m_alsoHere(new QLabel(tr("Also here:"), m_row)) {
   setAccessibleName(tr("Carried things"));
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(true);
@@ -88,6 +95,8 @@ InventoryStrip::InventoryStrip(std::string pictureDirectory, QWidget* parent)
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   m_layout->setContentsMargins(0, 0, 0, 0);
   m_layout->setSpacing(4);
+  m_alsoHere->hide();
+  m_layout->addWidget(m_alsoHere);
   m_layout->addStretch(1);
   setWidget(m_row);
 }
@@ -96,11 +105,18 @@ QString InventoryStrip::IconPath(const std::string& thing) const {
   return QString::fromStdString(PictureFilePath(m_pictureDirectory + "\\item " + thing + ".gif"));
 }
 
-QToolButton* InventoryStrip::MakeTile(const QString& thing) {
-  auto* tile = new ItemTile(thing, this);
+bool InventoryStrip::IsCarried(const QToolButton* tile) const {
+  for (std::size_t index = 0; index < m_carriedTiles; ++index) {
+    if (m_tiles[index] == tile) return true;
+  }
+  return false;
+}
+
+QToolButton* InventoryStrip::MakeTile(const QString& thing, bool carried) {
+  auto* tile = new ItemTile(thing, carried, this);
   QIcon icon;
   const QString path = IconPath(thing.toStdString());
-  if (QFileInfo(path).isFile()) {
+  if (carried && QFileInfo(path).isFile()) {
     for (int scale = 1; scale <= kLargestScale; ++scale) {
       const QString file =
           scale == 1 ? path : path.chopped(4) + QStringLiteral("@%1x.gif").arg(scale);
@@ -120,9 +136,10 @@ QToolButton* InventoryStrip::MakeTile(const QString& thing) {
   return tile;
 }
 
-void InventoryStrip::SetThings(const std::vector<std::string>& things, const QStringList& chosen, QStringList offered) {
+void InventoryStrip::SetThings(const std::vector<std::string>& carried, const std::vector<std::string>& unseen,
+                               const QStringList& chosen, QStringList offered) {
   m_offered = std::move(offered);
-  if (things != m_things) {
+  if (carried != m_carried || unseen != m_unseen) {
     // A tile may be the one whose click led here: it goes once its event is over.
     for (QToolButton* tile : m_tiles) {
       tile->hide();
@@ -130,10 +147,19 @@ void InventoryStrip::SetThings(const std::vector<std::string>& things, const QSt
       tile->deleteLater();
     }
     m_tiles.clear();
-    m_things = things;
-    for (const std::string& thing : things) {
-      QToolButton* tile = MakeTile(QString::fromStdString(thing));
+    m_carried = carried;
+    m_unseen = unseen;
+    for (const std::string& thing : carried) {
+      QToolButton* tile = MakeTile(QString::fromStdString(thing), true);
       m_layout->insertWidget(static_cast<int>(m_tiles.size()), tile);
+      m_tiles.push_back(tile);
+    }
+    m_carriedTiles = m_tiles.size();
+    // The label stands between the carried things and the room's unseen ones.
+    m_alsoHere->setVisible(!unseen.empty());
+    for (const std::string& thing : unseen) {
+      QToolButton* tile = MakeTile(QString::fromStdString(thing), false);
+      m_layout->insertWidget(static_cast<int>(m_tiles.size()) + 1, tile);
       m_tiles.push_back(tile);
     }
     emit TilesChanged();

@@ -1,5 +1,7 @@
 #include "app/PointerPlay.h"
 
+#include <algorithm>
+
 #include "actions/Verbs.h"
 #include "app/GameScreen.h"
 #include "view/CloseUpPictures.h"
@@ -59,6 +61,18 @@ std::vector<std::string> OfferedThings(const ListState& list) {
     things.insert(things.end(), list.entries.begin() + first, list.entries.begin() + last);
   }
   return things;
+}
+
+std::vector<std::string> UnseenThings(const ListState& list, const std::vector<PointerTarget>& targets) {
+  std::vector<std::string> unseen;
+  const auto [first, last] = Section(list, Held::InRoom);
+  for (int row = first; row < last; ++row) {
+    const std::string& thing = list.entries[static_cast<std::size_t>(row)];
+    const bool shown = std::any_of(targets.begin(), targets.end(),
+                                   [&thing](const PointerTarget& target) { return target.hotspot.object == thing; });
+    if (!shown) unseen.push_back(thing);
+  }
+  return unseen;
 }
 
 std::vector<std::string> ThingVerbs() {

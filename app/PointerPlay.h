@@ -32,6 +32,9 @@ std::vector<std::string> CarriedThings(const ListState& list);
 // The things the First object list offers, in the room and carried, in its order.
 std::vector<std::string> OfferedThings(const ListState& list);
 
+// The things the room offers in list that none of targets shows, in the list's order.
+std::vector<std::string> UnseenThings(const ListState& list, const std::vector<PointerTarget>& targets);
+
 // The verbs of the verb table that take a thing, in the verb list's order.
 std::vector<std::string> ThingVerbs();
 

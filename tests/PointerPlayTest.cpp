@@ -58,6 +58,17 @@ TEST_F(PointerPlayTest, OnlyThingsTheRoomOffersArePointedAtAndClosedWaysAreMarke
   EXPECT_TRUE(pointer.Targets(map)[0].chosen);
 }
 
+TEST_F(PointerPlayTest, TheRoomsThingsNoHotspotShowsAreTheUnseenOnesAndCarriedThingsAreNotAmongThem) {
+  HotspotMap map;
+  map.hotspots = {Way('N')};
+  EXPECT_EQ(UnseenThings(view().noun1, pointer.Targets(map)), std::vector<std::string>{"lamp"});
+  map.hotspots.push_back(Thing("lamp"));
+  EXPECT_TRUE(UnseenThings(view().noun1, pointer.Targets(map)).empty());
+  CarryTheLetter();
+  map.hotspots = {};
+  EXPECT_EQ(UnseenThings(view().noun1, pointer.Targets(map)), std::vector<std::string>{"lamp"});
+}
+
 TEST_F(PointerPlayTest, AThingTakenWhileThePictureStillShowsItsLikeIsChosenAmongTheCarried) {
   CarryTheLetter();
   HotspotMap map;

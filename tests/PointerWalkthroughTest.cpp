@@ -1,7 +1,8 @@
 // The whole game played to the island by pointer alone, in the game window's widgets: every move a
 // click on a way out in the picture (or, for a way the picture does not show, such as one behind the
-// onlooker, on the compass), every thing a click in the picture or on the strip of carried things,
-// every verb a button of the verb bar, and Action its button; never a list. The lists must show what the pointer chose at every step, and the game must end as the
+// onlooker, on the compass), every thing a click in the picture or on the strip under it (the carried
+// things, and the room's things the picture does not show), every verb a button of the verb bar, and
+// Action its button; never a list. The lists must show what the pointer chose at every step, and the game must end as the
 // walkthrough played through the lists ends.
 
 #include <gtest/gtest.h>
@@ -139,7 +140,7 @@ class PointerPlayer {
       return;
     }
     if (!pointed) {
-      Fault("neither in the picture nor carried");
+      Fault("neither in the picture nor on the strip");
       List(list)->setCurrentIndex(List(list)->findText(QString::fromStdString(thing)));
       return;
     }

@@ -285,6 +285,22 @@ TEST_F(PointerWindowTest, AThingWithoutAPaintedIconGetsAPlainLabelledTile) {
   });
 }
 
+TEST_F(PointerWindowTest, ARoomThingThePictureDoesNotShowStandsOnTheStripAndIsChosenThere) {
+  // The bedroom's map loses its bed.
+  std::ofstream(folder.File("bedroom1.hotspots.json"))
+      << R"({"picture": "bedroom1.gif", "width": 596, "height": 408, "description": "", "hotspots": []})";
+  Play([&] {
+    ASSERT_EQ(Game().Strip()->Tiles().size(), 1U);
+    QToolButton* bed = Game().Strip()->Tiles()[0];
+    EXPECT_EQ(bed->text(), "bed");
+    EXPECT_FALSE(Game().Strip()->IsCarried(bed));
+    ClickTile(bed);
+    EXPECT_EQ(First(), "bed");
+    QComboBox* first = Game().List(Control::Noun1List);
+    EXPECT_LT(first->currentIndex(), first->findText("INVENTORY ITEMS -------")) << "chosen among the room's things";
+  });
+}
+
 TEST_F(PointerWindowTest, TheVerbBarAndTheVerbListAlwaysAgree) {
   Play([&] {
     const std::vector<QToolButton*>& buttons = Game().VerbButtons()->Buttons();
