@@ -10,14 +10,19 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QToolButton>
 
 #include <algorithm>
 
 #include "app/GameList.h"
+#include "app/InventoryStrip.h"
+#include "app/PointerPicture.h"
 #include "app/ScreenReaderNotice.h"
 #include "app/TranscriptView.h"
+#include "app/VerbBar.h"
 #include "view/CS309PictureBox.h"
 #include "view/PictureFrame.h"
+#include "view/PicturePath.h"
 #include "view/PictureStartSettings.h"
 #include "view/RoomView.h"
 
@@ -72,9 +77,10 @@ constexpr std::array<ListControl, 3> kListControls = {{
 
 GameDialog::GameDialog(GameDatabase& database, MessageBoxes& boxes, const std::string& programDirectory,
                        QWidget* parent)
-    : QWidget(parent), m_screen(database, boxes, programDirectory), m_database(database) {
+    : QWidget(parent), m_screen(database, boxes, programDirectory), m_database(database), m_programDirectory(programDirectory) {
   CreateControls();
   ConnectControls();
+  ConnectPointer();
   SetTabOrder();
   SetLayout(Layout::Together);
   m_screen.SetPaintNow([this] {
@@ -94,8 +100,11 @@ void GameDialog::CreateControls() {
   m_textView->setAccessibleName(tr("Room description"));
   m_transcript = new TranscriptView(this);
   m_notice = new ScreenReaderNotice(this);
-  m_picture = new CS309PictureBox;
+  m_pointerPicture = new PointerPicture;
+  m_picture = m_pointerPicture;
   m_pictureFrame = new PictureFrame(m_picture, this);
+  m_strip = new InventoryStrip(m_programDirectory, this);
+  m_verbBar = new VerbBar(this);
 
   for (const ListControl& list : kListControls) {
     auto* created = new GameList(this);
@@ -196,6 +205,9 @@ void GameDialog::SetTabOrder() {
       Button(Control::North),  Button(Control::West),    Button(Control::East),    Button(Control::South),
       Button(Control::Toggle), Button(Control::Exit),    m_transcript};
   for (std::size_t index = 1; index < order.size(); ++index) setTabOrder(order[index - 1], order[index]);
+  // The picture and the carried things come after the ways to walk.
+  setTabOrder(Button(Control::South), m_pointerPicture);
+  setTabOrder(m_pointerPicture, Button(Control::Toggle));
   setTabOrder(Button(Control::Exit), m_textView);
 }
 
@@ -207,6 +219,8 @@ void GameDialog::SetLayout(Layout layout) {
   m_transcript->setVisible(!compact);
   Button(Control::Toggle)->setVisible(compact);
   Button(Control::Exit)->setVisible(compact);
+  m_strip->setVisible(!compact);
+  m_verbBar->setVisible(!compact);
 
   auto* lists = new QGridLayout;
   lists->setVerticalSpacing(kRowSpacing);
@@ -242,9 +256,13 @@ void GameDialog::SetLayout(Layout layout) {
     m_pictureFrame->setPalette(palette());
   } else {
     // The controls stand in the picture's column and Action in the text's, so the row uses the
-    // window's whole width at any size.
+    // window's whole width at any size; the carried things and the verb bar stand under the picture.
     auto* main = new QGridLayout(this);
-    main->addWidget(m_pictureFrame, 0, 0);
+    auto* pictureColumn = new QVBoxLayout;
+    pictureColumn->addWidget(m_pictureFrame, 1);
+    pictureColumn->addWidget(m_strip);
+    pictureColumn->addWidget(m_verbBar);
+    main->addLayout(pictureColumn, 0, 0);
     main->addWidget(m_transcript, 0, 1);
     controls->addLayout(lists, 1);
     main->addLayout(controls, 1, 0);
@@ -305,6 +323,7 @@ void GameDialog::Mirror() {
     if (!list->Holds(state->entries)) list->SetEntries(state->entries);
     list->setCurrentIndex(state->selected);
   }
+  MirrorPointer();
   NamePicture();
   m_mirroring = false;
   emit Mirrored();
@@ -368,8 +387,9 @@ void GameDialog::NamePicture() {
   m_namedPicture = m_picture->PictureFile();
   const std::string roomName = ReadRoomName(m_database, room);
   m_picture->setAccessibleName(roomName.empty() ? tr("Picture") : tr("Picture: %1").arg(ToQt(roomName)));
-  // The picture's own name says what it shows up close ("drawer inside", "amulet").
+  // The painter's sentence says what the picture shows; without one, its name does ("drawer inside").
   QString shown = QFileInfo(m_namedPicture.section(QLatin1Char('\\'), -1)).completeBaseName();
+  if (!m_hotspots.description.empty()) shown = ToQt(m_hotspots.description);
   m_picture->setAccessibleDescription(shown);
 }
 
@@ -448,6 +468,73 @@ void GameDialog::UpdateTextFonts() {
   }
   m_textView->setFont(text);
   m_transcript->setFont(text);
+}
+
+}  // namespace brackenhollow
+
+namespace brackenhollow {
+
+void GameDialog::ConnectPointer() {
+  // A thing in the picture is the room's, or the carried one when the player took it from there.
+  const auto held = [this](bool carried, const QString& thing) {
+    return carried ? Held::Carried : m_pointer.InPicture(thing.toStdString());
+  };
+  const auto choose = [this, held](const QString& thing, bool carried) {
+    Route([this, held, carried, thing] { m_pointer.Choose(thing.toStdString(), held(carried, thing)); });
+  };
+  const auto look = [this, held](const QString& thing, bool carried) {
+    Route([this, held, carried, thing] { m_pointer.LookAt(thing.toStdString(), held(carried, thing)); }, true);
+  };
+  const auto perform = [this, held](const QString& verb, const QString& thing, const QString& second, bool carried) {
+    Route([=, this] {
+      m_pointer.Perform(verb.toStdString(), thing.toStdString(), held(carried, thing), second.toStdString());
+    }, true);
+  };
+  connect(m_pointerPicture, &PointerPicture::ThingChosen, this, [choose](const QString& thing) { choose(thing, false); });
+  connect(m_pointerPicture, &PointerPicture::ThingLookedAt, this, [look](const QString& thing) { look(thing, false); });
+  connect(m_pointerPicture, &PointerPicture::VerbChosen, this,
+          [perform](const QString& verb, const QString& thing, const QString& second) { perform(verb, thing, second, false); });
+  connect(m_pointerPicture, &PointerPicture::CloseUpLeft, this, [this] { Route([this] { m_pointer.LeaveCloseUp(); }); });
+  connect(m_pointerPicture, &PointerPicture::WayChosen, this,
+          [this](char direction) { Route([this, direction] { m_pointer.Walk(direction); }); });
+  connect(m_strip, &InventoryStrip::ThingChosen, this, choose);
+  connect(m_strip, &InventoryStrip::ThingLookedAt, this, look);
+  connect(m_strip, &InventoryStrip::VerbChosen, this, perform);
+  connect(m_strip, &InventoryStrip::TilesChanged, this, [this] {
+    QWidget* before = m_pointerPicture;
+    for (QWidget* tile : m_strip->Tiles()) {
+      setTabOrder(before, tile);
+      before = tile;
+    }
+  });
+  connect(m_verbBar, &VerbBar::VerbChosen, this,
+          [this](int index) { Route([this, index] { m_pointer.StartSentence(index); }); });
+}
+
+void GameDialog::MirrorPointer() {
+  const ScreenState& screen = m_screen.Screen();
+  if (m_picture->PictureFile() != m_hotspotsPicture) {
+    m_hotspotsPicture = m_picture->PictureFile();
+    m_hotspots = m_hotspotsPicture.isEmpty() ? HotspotMap() : LoadHotspotMap(PictureFilePath(m_hotspotsPicture.toStdString()));
+  }
+  QStringList offered;
+  for (const std::string& thing : OfferedThings(screen.noun1)) offered << ToQt(thing);
+  QStringList chosen = {ToQt(screen.noun1.SelectedText())};
+  if (screen.IsEnabled(Control::Noun2List)) chosen << ToQt(screen.noun2.SelectedText());
+  m_pointerPicture->SetCloseUp(m_pointer.ShowsCloseUp());
+  // With the first of two things chosen, the caption reads the sentence a click completes.
+  const std::string first = screen.noun1.SelectedText();
+  const bool halfPair = screen.IsEnabled(Control::Noun2List) && !first.empty() && first != kBlankEntry &&
+                        (screen.noun2.SelectedText().empty() || screen.noun2.SelectedText() == kBlankEntry);
+  QString sentence = ToQt(screen.verbs.SelectedText());
+  if (halfPair) sentence.replace(sentence.indexOf(QStringLiteral("__")), 2, ToQt(first));
+  m_pointerPicture->SetSentence(halfPair ? sentence : QString());
+  const std::vector<PointerTarget> targets = m_pointer.Targets(m_hotspots);
+  m_pointerPicture->SetTargets(targets, QSize(m_hotspots.width, m_hotspots.height), offered);
+  m_strip->SetThings(CarriedThings(screen.noun1), UnseenThings(screen.noun1, targets), chosen, offered);
+  m_strip->setEnabled(screen.IsEnabled(Control::Noun1List));
+  m_verbBar->SetChosen(screen.verbs.selected);
+  m_verbBar->setEnabled(screen.IsEnabled(Control::VerbList));
 }
 
 }  // namespace brackenhollow

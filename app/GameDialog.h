@@ -8,7 +8,9 @@
 #include <string>
 
 #include "app/GameScreen.h"
+#include "app/PointerPlay.h"
 #include "app/Transcript.h"
+#include "view/HotspotMap.h"
 
 class QComboBox;
 class QLabel;
@@ -20,10 +22,13 @@ namespace brackenhollow {
 class CS309PictureBox;
 class GameDatabase;
 class GameList;
+class InventoryStrip;
 class MessageBoxes;
 class PictureFrame;
 class ScreenReaderNotice;
+class PointerPicture;
 class TranscriptView;
+class VerbBar;
 
 class GameDialog : public QWidget {
   Q_OBJECT
@@ -70,6 +75,12 @@ class GameDialog : public QWidget {
   ScreenReaderNotice* Notice() const { return m_notice; }
   CS309PictureBox* Picture() const { return m_picture; }
   PictureFrame* PictureArea() const { return m_pictureFrame; }
+  // The picture as the pointer meets it, the carried things under it and the verb bar (default layout).
+  PointerPicture* Pointer() const { return m_pointerPicture; }
+  InventoryStrip* Strip() const { return m_strip; }
+  VerbBar* VerbButtons() const { return m_verbBar; }
+  // The hotspot map of the picture shown; empty when it has none.
+  const HotspotMap& PictureHotspots() const { return m_hotspots; }
 
  signals:
   // The game asked to be closed as with OK (Exit).
@@ -116,6 +127,10 @@ class GameDialog : public QWidget {
   void UpdateTextFonts();
   // Sizes the compass's buttons to the lists' rows.
   void SizeCompass();
+  // Routes what the pointer does in the picture, the strip and the verb bar to the screen.
+  void ConnectPointer();
+  // Shows what the pointer can reach now: the picture's hotspots, the carried things, the verb.
+  void MirrorPointer();
 
   GameScreen m_screen;
   GameDatabase& m_database;
@@ -138,6 +153,13 @@ class GameDialog : public QWidget {
   int m_namedPictureRoom = 0;
   QString m_namedPicture;
   bool m_mirroring = false;
+  PointerPlay m_pointer{m_screen};
+  PointerPicture* m_pointerPicture = nullptr;
+  InventoryStrip* m_strip = nullptr;
+  VerbBar* m_verbBar = nullptr;
+  HotspotMap m_hotspots;
+  QString m_hotspotsPicture;  // the picture m_hotspots was read for
+  std::string m_programDirectory;
 };
 
 }  // namespace brackenhollow

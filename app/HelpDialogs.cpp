@@ -35,6 +35,14 @@ QString HowToPlay() {
       "as well. The object lists hold what lies in the room and, under their own heading, what you "
       "carry. The answer appears in the running text beside the picture, the newest marked. A room's "
       "description appears there when you enter the room and again when it changes.</p>"
+      "<h3>Pointing</h3>"
+      "<p>The picture is the quickest way to play. Point at a thing to see its name; click it to choose "
+      "it as the first object (or, for \"Use the __ with the __\", the second once the first is chosen); "
+      "double-click it to look at it; right-click it for the verbs it can take. The things you carry "
+      "stand under the picture and are clicked the same way, and so are the room's things the picture does "
+      "not show, after them. The verb bar holds every verb: a verb "
+      "button starts a new sentence. Click a doorway or a path to walk there. On a close-up, a click "
+      "beside its things goes back to the room.</p>"
       "<h3>Walking</h3>"
       "<p>Press a direction on the compass (N, S, E, W) or hold Ctrl and press an arrow key. A "
       "direction that is closed cannot be taken: many ways open only once a puzzle is solved.</p>"
@@ -69,9 +77,12 @@ QString KeyboardShortcuts() {
       QDialog::tr("Press Action; on a button, press that button; in an open list, choose the entry"));
   row(QDialog::tr("Ctrl+Up, Ctrl+Down, Ctrl+Left, Ctrl+Right"), QDialog::tr("Walk north, south, west, east"));
   row(QDialog::tr("Tab, Shift+Tab"),
-      QDialog::tr("Verb → first object → second object → Action → directions (→ Text, Exit in the compact layout) "
-                  "→ the running text, to read back with the arrow keys"));
+      QDialog::tr("Verb → first object → second object → Action → directions → the picture and the things you "
+                  "carry (→ Text, Exit in the compact layout) → the running text, to read back with the arrow keys"));
   row(QDialog::tr("Alt+E, Alt+F, Alt+S"), QDialog::tr("Go to the verb, first object, second object list"));
+  row(QDialog::tr("Alt and a verb button's underlined letter"), QDialog::tr("Choose that verb on the verb bar"));
+  row(QDialog::tr("Arrow keys on the picture"), QDialog::tr("Move between the things and ways out in the picture"));
+  row(QDialog::tr("Return, Menu key on the picture"), QDialog::tr("Choose the thing marked; offer its verbs"));
   row(QDialog::tr("Up, Down, Space"), QDialog::tr("Change or open the list that has the focus"));
   row(QDialog::tr("Escape"), QDialog::tr("Close an open list; leave fullscreen"));
   for (const MenuItem& item : MenuItems()) {

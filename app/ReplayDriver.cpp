@@ -13,6 +13,7 @@
 
 #include "app/GameDialog.h"
 #include "app/GameWindow.h"
+#include "app/PointerPicture.h"
 #include "app/SplashDialog.h"
 #include "hints/Hint.h"
 #include "view/CS309PictureBox.h"
@@ -171,6 +172,10 @@ void ReplayDriver::RunOnGame(GameWindow& window, const std::string& verb, const 
     window.SetCompact(argument == "compact");
   } else if (verb == "size") {
     Resize(window, argument);
+  } else if (verb == "hotspots" && argument.empty()) {
+    ListHotspots(game);
+  } else if (verb == "click" || verb == "doubleclick") {
+    Click(game, argument, verb == "doubleclick");
   } else if (verb == "hint" && argument.empty()) {
     GameScreen& screen = game.Screen();
     m_out << HintLine(ComputeHint(screen.Database(), screen.CurrentRoom())) << "\n";
@@ -273,6 +278,44 @@ bool ReplayDriver::RunGameMenu(GameWindow& window, const std::string& verb, cons
     return true;
   }
   return false;
+}
+
+}  // namespace brackenhollow
+
+namespace brackenhollow {
+
+void ReplayDriver::ListHotspots(GameDialog& game) {
+  for (const Hotspot& hotspot : game.PictureHotspots().hotspots) {
+    const HotspotBox& box = hotspot.box;
+    m_out << "hotspot " << (hotspot.IsWay() ? std::string("way ") + hotspot.way : hotspot.object) << " | " << box.x
+          << " " << box.y << " " << box.width << " " << box.height << " | " << hotspot.point.x << " " << hotspot.point.y
+          << "\n";
+  }
+}
+
+void ReplayDriver::Click(GameDialog& game, const std::string& position, bool doubleClick) {
+  const std::string command = (doubleClick ? "doubleclick " : "click ") + position;
+  int x = 0;
+  int y = 0;
+  char extra = 0;
+  if (std::sscanf(position.c_str(), "%d %d %c", &x, &y, &extra) != 2) {
+    Refuse("click takes X Y in picture pixels: " + command);
+    return;
+  }
+  PointerPicture* picture = game.Pointer();
+  if (picture->isHidden()) {
+    Refuse("the picture is hidden (press Toggle): " + command);
+    return;
+  }
+  const HotspotMap& map = game.PictureHotspots();
+  if (map.width > 0 && (x < 0 || y < 0 || x >= map.width || y >= map.height)) {
+    Refuse("outside the picture: " + command);
+    return;
+  }
+  // The middle of the pixel, as a pointer resting on it.
+  const QPointF point(x + 0.5, y + 0.5);
+  picture->ClickAt(point);
+  if (doubleClick) picture->ClickAt(point, true);
 }
 
 }  // namespace brackenhollow

@@ -47,6 +47,10 @@ class ReplayDriver : public MessageBoxes {
   void Resize(GameWindow& window, const std::string& size);
   void Choose(GameDialog& game, const std::string& listName, const std::string& text);
   void Show(GameDialog& game);
+  // Lists the hotspots of the picture shown, back to front, in 1x picture pixels.
+  void ListHotspots(GameDialog& game);
+  // What the pointer does at "X Y" (1x picture pixels) in the picture: a click, or a double click.
+  void Click(GameDialog& game, const std::string& position, bool doubleClick);
   // Writes what the window shows into a PNG file.
   void Shoot(QWidget& window, const std::string& file);
   void Refuse(const std::string& why);

@@ -19,20 +19,16 @@
 #include <string>
 #include <vector>
 
-#include <QProcess>
-#include <QString>
-
+#include "tests/ReplayRun.h"
 #include "tests/TestSupport.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-fs::path DriverPath() {
-  std::error_code error;
-  const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  return self.parent_path() / "brackenhollow-replay";
-}
+using brackenhollow::testing::ReplayDriverPath;
+using brackenhollow::testing::ReplayRun;
+using brackenhollow::testing::RunReplay;
 
 fs::path ScriptDirectory() { return fs::path(BRACKENHOLLOW_SCRIPT_DIRECTORY); }
 
@@ -67,28 +63,6 @@ Script ReadScript(const fs::path& path) {
   }
   script.parts.push_back(part);
   return script;
-}
-
-struct DriverRun {
-  std::string transcript;
-  int status = -1;  // the driver's exit status, -1 when it did not exit normally
-  std::string errors;
-};
-
-DriverRun RunDriver(const fs::path& store, const fs::path& script) {
-  DriverRun run;
-  QProcess driver;
-  driver.start(QString::fromStdString(DriverPath().string()),
-               {QStringLiteral("--store"), QString::fromStdString(store.string()),
-                QString::fromStdString(script.string())});
-  if (!driver.waitForStarted() || !driver.waitForFinished(-1)) {
-    run.errors = "cannot run " + DriverPath().string() + ": " + driver.errorString().toStdString();
-    return run;
-  }
-  run.transcript = driver.readAllStandardOutput().toStdString();
-  run.errors = driver.readAllStandardError().toStdString();
-  if (driver.exitStatus() == QProcess::NormalExit) run.status = driver.exitCode();
-  return run;
 }
 
 bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
@@ -139,7 +113,7 @@ std::string ScriptName(const ::testing::TestParamInfo<std::string>& script) {
 TEST_P(ReplayScriptTest, PlaysThroughWithEveryExpectationInOrder) {
   const fs::path path = ScriptDirectory() / (GetParam() + ".txt");
   ASSERT_TRUE(fs::is_regular_file(path)) << "no script " << path;
-  ASSERT_TRUE(fs::is_regular_file(DriverPath())) << "no replay driver at " << DriverPath();
+  ASSERT_TRUE(fs::is_regular_file(ReplayDriverPath())) << "no replay driver at " << ReplayDriverPath();
   const Script script = ReadScript(path);
   ASSERT_FALSE(script.expectations.empty()) << path << " checks nothing";
 
@@ -149,7 +123,7 @@ TEST_P(ReplayScriptTest, PlaysThroughWithEveryExpectationInOrder) {
   for (std::size_t part = 0; part < script.parts.size(); ++part) {
     const fs::path partFile = scratch.File("part" + std::to_string(part) + ".txt");
     std::ofstream(partFile) << script.parts[part];
-    const DriverRun run = RunDriver(store, partFile);
+    const ReplayRun run = RunReplay(store, partFile);
     transcript += run.transcript;
     EXPECT_EQ(run.status, 0) << "run " << part + 1 << " of " << path << " failed; its errors:\n"
                              << run.errors << "its transcript ends:\n"

@@ -24,6 +24,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 #include <memory>
@@ -32,6 +33,8 @@
 #include "app/GameScreen.h"
 #include "app/GameWindow.h"
 #include "app/HelpDialogs.h"
+#include "app/InventoryStrip.h"
+#include "app/PointerPicture.h"
 #include "app/SavedGamesDialog.h"
 #include "app/SplashDialog.h"
 #include "app/TranscriptView.h"
@@ -124,7 +127,10 @@ TEST_F(WindowTest, FocusStartsOnTheVerbListAndTabWalksVerbObjectsActionDirection
     for (Control direction : {Control::North, Control::West, Control::East, Control::South}) {
       if (Game().Button(direction)->isEnabled()) expected.push_back(Game().Button(direction));
     }
-    // The running text last, for reading back, as the shortcut list says; then round to the verb.
+    // The picture and the things carried, then the running text last, for reading back, as the
+    // shortcut list says; then round to the verb.
+    expected.push_back(Game().Pointer());
+    for (QWidget* tile : Game().Strip()->Tiles()) expected.push_back(tile);
     expected.push_back(Game().Transcript());
     expected.push_back(Game().List(Control::VerbList));
     for (std::size_t step = 0; step < expected.size(); ++step) {
@@ -132,7 +138,15 @@ TEST_F(WindowTest, FocusStartsOnTheVerbListAndTabWalksVerbObjectsActionDirection
       QTest::keyClick(Focus(), Qt::Key_Tab);
     }
   });
-  EXPECT_EQ(walked, expected);
+  // Named, so that a wrong stop says which widget took the focus.
+  auto names = [](const std::vector<QWidget*>& widgets) {
+    std::vector<std::string> named;
+    for (QWidget* widget : widgets) {
+      named.push_back(std::string(widget->metaObject()->className()) + " " + widget->accessibleName().toStdString());
+    }
+    return named;
+  };
+  EXPECT_EQ(names(walked), names(expected));
 }
 
 TEST_F(WindowTest, CtrlZTakesBackTheLastActionAndCtrlShiftZDoesItAgainAsTheMenuOffers) {
