@@ -27,28 +27,99 @@ int ReadFromFile(GifFileType* gif, GifByteType* buffer, int length) {
   return read < 0 ? 0 : static_cast<int>(read);
 }
 
-// The first image of the GIF as palette indices at the size of its screen, and its colours (a
-// transparent index has alpha 0, premultiplied). A null image when it cannot be decoded.
-struct IndexedPainting {
-  QImage indices;  // Format_Grayscale8 used as plain bytes: no colour table to copy
-  std::array<QRgb, 256> colours{};
-  bool transparent = false;
+// The first image of a GIF, handed out one row of palette indices at a time, top to bottom, with
+// its colours (a transparent index has alpha 0, premultiplied). An image that fills its screen and is
+// not interlaced, as every painting is, is read row by row and never held whole; any other is read
+// whole first.
+class PaintingRows {
+ public:
+  PaintingRows(const PaintingRows&) = delete;
+  PaintingRows& operator=(const PaintingRows&) = delete;
+  PaintingRows() = default;
+
+  // Reads the file up to its first image's rows. False when it cannot be opened or decoded.
+  bool Open(const QString& path);
+  // The next row (Size().width() indices); nullptr on a decoding error or past the last row.
+  const uchar* NextRow();
+
+  QSize Size() const { return m_size; }
+  const std::array<QRgb, 256>& Colours() const { return m_colours; }
+  bool Transparent() const { return m_transparent; }
+
+ private:
+  // Reads the whole image into m_whole, in the GIF's interlaced order when it is interlaced.
+  bool ReadWhole(int background);
+
+  QFile m_file;
+  GifFile m_gif;
+  QSize m_size;
+  std::array<QRgb, 256> m_colours{};
+  bool m_transparent = false;
+  QImage m_whole;  // Format_Grayscale8 used as plain bytes; null when rows are read as they come
+  std::vector<GifPixelType> m_row;
+  int m_next = 0;
 };
 
-// Reads the rows of one image, in the GIF's interlaced order when it is interlaced. False on a
-// decoding error.
-bool ReadRows(GifFileType* gif, QImage& indices) {
+bool PaintingRows::Open(const QString& path) {
+  m_file.setFileName(path);
+  if (!m_file.open(QIODevice::ReadOnly)) return false;
+  int error = 0;
+  m_gif.reset(DGifOpen(&m_file, ReadFromFile, &error));
+  if (!m_gif || m_gif->SWidth <= 0 || m_gif->SHeight <= 0) return false;
+  GifFileType* gif = m_gif.get();
+  int transparentIndex = NO_TRANSPARENT_COLOR;
+  for (GifRecordType record = UNDEFINED_RECORD_TYPE; record != TERMINATE_RECORD_TYPE;) {
+    if (DGifGetRecordType(gif, &record) != GIF_OK) return false;
+    if (record == EXTENSION_RECORD_TYPE) {
+      int code = 0;
+      GifByteType* block = nullptr;
+      if (DGifGetExtension(gif, &code, &block) != GIF_OK) return false;
+      if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr) {
+        GraphicsControlBlock control;
+        if (DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK) transparentIndex = control.TransparentColor;
+      }
+      while (block != nullptr) {
+        if (DGifGetExtensionNext(gif, &block) != GIF_OK) return false;
+      }
+      continue;
+    }
+    if (record != IMAGE_DESC_RECORD_TYPE) continue;
+    if (DGifGetImageDesc(gif) != GIF_OK) return false;
+    const ColorMapObject* map = gif->Image.ColorMap != nullptr ? gif->Image.ColorMap : gif->SColorMap;
+    if (map == nullptr) return false;
+    for (int index = 0; index < map->ColorCount && index < 256; ++index) {
+      const GifColorType& colour = map->Colors[index];
+      m_colours[static_cast<std::size_t>(index)] = qRgb(colour.Red, colour.Green, colour.Blue);
+    }
+    if (transparentIndex >= 0 && transparentIndex < 256) {
+      m_colours[static_cast<std::size_t>(transparentIndex)] = 0;
+      m_transparent = true;
+    }
+    m_size = QSize(gif->SWidth, gif->SHeight);
+    const GifImageDesc& frame = gif->Image;
+    if (frame.Width <= 0) return false;
+    m_row.resize(static_cast<std::size_t>(frame.Width));
+    const bool fills = frame.Left == 0 && frame.Top == 0 && frame.Width == m_size.width() && frame.Height == m_size.height();
+    if (fills && !frame.Interlace) return true;
+    // What the image leaves uncovered shows the screen's background colour.
+    return ReadWhole(transparentIndex != NO_TRANSPARENT_COLOR ? transparentIndex : gif->SBackGroundColor);
+  }
+  return false;
+}
+
+bool PaintingRows::ReadWhole(int background) {
+  GifFileType* gif = m_gif.get();
   const GifImageDesc& frame = gif->Image;
-  const int left = frame.Left;
-  const int top = frame.Top;
-  std::vector<GifPixelType> row(static_cast<std::size_t>(frame.Width));
+  m_whole = QImage(m_size, QImage::Format_Grayscale8);
+  if (m_whole.isNull()) return false;
+  m_whole.fill(static_cast<uint>(background));
   auto put = [&](int y) {
-    if (DGifGetLine(gif, row.data(), frame.Width) != GIF_OK) return false;
-    const int line = top + y;
-    if (line < 0 || line >= indices.height()) return true;
-    const int from = std::max(0, -left);
-    const int to = std::min(frame.Width, indices.width() - left);
-    if (to > from) std::copy(row.begin() + from, row.begin() + to, indices.scanLine(line) + left + from);
+    if (DGifGetLine(gif, m_row.data(), frame.Width) != GIF_OK) return false;
+    const int line = frame.Top + y;
+    if (line < 0 || line >= m_whole.height()) return true;
+    const int from = std::max(0, -frame.Left);
+    const int to = std::min(frame.Width, m_whole.width() - frame.Left);
+    if (to > from) std::copy(m_row.begin() + from, m_row.begin() + to, m_whole.scanLine(line) + frame.Left + from);
     return true;
   };
   if (!frame.Interlace) {
@@ -67,50 +138,12 @@ bool ReadRows(GifFileType* gif, QImage& indices) {
   return true;
 }
 
-IndexedPainting DecodeIndices(const QString& path) {
-  IndexedPainting painting;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return painting;
-  int error = 0;
-  GifFile gif(DGifOpen(&file, ReadFromFile, &error));
-  if (!gif || gif->SWidth <= 0 || gif->SHeight <= 0) return painting;
-  int transparentIndex = NO_TRANSPARENT_COLOR;
-  for (GifRecordType record = UNDEFINED_RECORD_TYPE; record != TERMINATE_RECORD_TYPE;) {
-    if (DGifGetRecordType(gif.get(), &record) != GIF_OK) return painting;
-    if (record == EXTENSION_RECORD_TYPE) {
-      int code = 0;
-      GifByteType* block = nullptr;
-      if (DGifGetExtension(gif.get(), &code, &block) != GIF_OK) return painting;
-      if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr) {
-        GraphicsControlBlock control;
-        if (DGifExtensionToGCB(block[0], block + 1, &control) == GIF_OK) transparentIndex = control.TransparentColor;
-      }
-      while (block != nullptr) {
-        if (DGifGetExtensionNext(gif.get(), &block) != GIF_OK) return painting;
-      }
-      continue;
-    }
-    if (record != IMAGE_DESC_RECORD_TYPE) continue;
-    if (DGifGetImageDesc(gif.get()) != GIF_OK) return painting;
-    const ColorMapObject* map = gif->Image.ColorMap != nullptr ? gif->Image.ColorMap : gif->SColorMap;
-    if (map == nullptr) return painting;
-    QImage indices(gif->SWidth, gif->SHeight, QImage::Format_Grayscale8);
-    if (indices.isNull()) return painting;
-    // What the image leaves uncovered shows the screen's background colour.
-    indices.fill(static_cast<uint>(transparentIndex != NO_TRANSPARENT_COLOR ? transparentIndex : gif->SBackGroundColor));
-    if (!ReadRows(gif.get(), indices)) return painting;
-    for (int index = 0; index < map->ColorCount && index < 256; ++index) {
-      const GifColorType& colour = map->Colors[index];
-      painting.colours[static_cast<std::size_t>(index)] = qRgb(colour.Red, colour.Green, colour.Blue);
-    }
-    if (transparentIndex >= 0 && transparentIndex < 256) {
-      painting.colours[static_cast<std::size_t>(transparentIndex)] = 0;
-      painting.transparent = true;
-    }
-    painting.indices = std::move(indices);
-    return painting;
-  }
-  return painting;
+const uchar* PaintingRows::NextRow() {
+  if (m_next >= m_size.height()) return nullptr;
+  const int row = m_next++;
+  if (!m_whole.isNull()) return m_whole.constScanLine(row);
+  if (DGifGetLine(m_gif.get(), m_row.data(), m_size.width()) != GIF_OK) return nullptr;
+  return m_row.data();
 }
 
 // Which painted pixels each shown pixel along one axis covers, and by how much (in fixed point, the
@@ -145,74 +178,87 @@ std::vector<Span> AreaSpans(int painted, int shown) {
   return spans;
 }
 
-QImage Reduce(const IndexedPainting& painting, const QSize& shown, QImage::Format format) {
-  const QImage& indices = painting.indices;
+// Each shown pixel averages the painted pixels it covers, by how much of each it covers. Painted
+// rows are taken in order; a shown row is written once its last painted row was added.
+QImage Reduce(PaintingRows& painting, const QSize& shown, QImage::Format format) {
   QImage result(shown, format);
   if (result.isNull()) return result;
-  const std::vector<Span> columns = AreaSpans(indices.width(), shown.width());
-  const std::vector<Span> rows = AreaSpans(indices.height(), shown.height());
+  const std::vector<Span> columns = AreaSpans(painting.Size().width(), shown.width());
+  const std::vector<Span> rows = AreaSpans(painting.Size().height(), shown.height());
+  const std::array<QRgb, 256>& colours = painting.Colours();
   // One painted row brought to the shown width, four channels a pixel, then summed into the shown row.
   std::vector<std::uint32_t> across(static_cast<std::size_t>(shown.width()) * 4);
   std::vector<std::uint64_t> sum(across.size());
-  for (int y = 0; y < shown.height(); ++y) {
-    std::fill(sum.begin(), sum.end(), 0);
-    const Span& rowSpan = rows[static_cast<std::size_t>(y)];
-    for (std::size_t r = 0; r < rowSpan.weights.size(); ++r) {
-      const uchar* line = indices.constScanLine(rowSpan.first + static_cast<int>(r));
-      for (int x = 0; x < shown.width(); ++x) {
-        const Span& columnSpan = columns[static_cast<std::size_t>(x)];
-        std::uint32_t alpha = 0, red = 0, green = 0, blue = 0;
-        for (std::size_t c = 0; c < columnSpan.weights.size(); ++c) {
-          const QRgb colour = painting.colours[line[columnSpan.first + static_cast<int>(c)]];
-          const auto weight = static_cast<std::uint32_t>(columnSpan.weights[c]);
-          alpha += weight * static_cast<std::uint32_t>(qAlpha(colour));
-          red += weight * static_cast<std::uint32_t>(qRed(colour));
-          green += weight * static_cast<std::uint32_t>(qGreen(colour));
-          blue += weight * static_cast<std::uint32_t>(qBlue(colour));
-        }
-        const auto weight = static_cast<std::uint64_t>(rowSpan.weights[r]);
-        std::uint64_t* pixel = &sum[static_cast<std::size_t>(x) * 4];
-        pixel[0] += weight * alpha;
-        pixel[1] += weight * red;
-        pixel[2] += weight * green;
-        pixel[3] += weight * blue;
-      }
-    }
-    auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-    constexpr std::uint64_t kHalf = std::uint64_t{1} << (2 * kWholeBits - 1);
+  int target = 0;
+  for (int source = 0; source < painting.Size().height() && target < shown.height(); ++source) {
+    const uchar* line = painting.NextRow();
+    if (line == nullptr) return {};
     for (int x = 0; x < shown.width(); ++x) {
-      const std::uint64_t* pixel = &sum[static_cast<std::size_t>(x) * 4];
-      auto channel = [&](int i) { return static_cast<int>((pixel[i] + kHalf) >> (2 * kWholeBits)); };
-      out[x] = qRgba(channel(1), channel(2), channel(3), channel(0));
+      const Span& columnSpan = columns[static_cast<std::size_t>(x)];
+      std::uint32_t alpha = 0, red = 0, green = 0, blue = 0;
+      for (std::size_t c = 0; c < columnSpan.weights.size(); ++c) {
+        const QRgb colour = colours[line[columnSpan.first + static_cast<int>(c)]];
+        const auto weight = static_cast<std::uint32_t>(columnSpan.weights[c]);
+        alpha += weight * static_cast<std::uint32_t>(qAlpha(colour));
+        red += weight * static_cast<std::uint32_t>(qRed(colour));
+        green += weight * static_cast<std::uint32_t>(qGreen(colour));
+        blue += weight * static_cast<std::uint32_t>(qBlue(colour));
+      }
+      std::uint32_t* pixel = &across[static_cast<std::size_t>(x) * 4];
+      pixel[0] = alpha;
+      pixel[1] = red;
+      pixel[2] = green;
+      pixel[3] = blue;
+    }
+    // This painted row ends one shown row, and may begin the next (or, enlarged, cover several).
+    while (target < shown.height()) {
+      const Span& rowSpan = rows[static_cast<std::size_t>(target)];
+      const int last = rowSpan.first + static_cast<int>(rowSpan.weights.size()) - 1;
+      if (source < rowSpan.first) break;
+      const auto weight = static_cast<std::uint64_t>(rowSpan.weights[static_cast<std::size_t>(source - rowSpan.first)]);
+      for (std::size_t i = 0; i < sum.size(); ++i) sum[i] += weight * across[i];
+      if (source < last) break;
+      auto* out = reinterpret_cast<QRgb*>(result.scanLine(target));
+      constexpr std::uint64_t kHalf = std::uint64_t{1} << (2 * kWholeBits - 1);
+      for (int x = 0; x < shown.width(); ++x) {
+        const std::uint64_t* pixel = &sum[static_cast<std::size_t>(x) * 4];
+        auto channel = [&](int i) { return static_cast<int>((pixel[i] + kHalf) >> (2 * kWholeBits)); };
+        out[x] = qRgba(channel(1), channel(2), channel(3), channel(0));
+      }
+      std::fill(sum.begin(), sum.end(), 0);
+      ++target;
     }
   }
-  return result;
+  return target == shown.height() ? result : QImage();
 }
 
-QImage Repeat(const IndexedPainting& painting, const QSize& shown, QImage::Format format) {
-  const QImage& indices = painting.indices;
+// Each shown pixel takes the painted pixel under it.
+QImage Repeat(PaintingRows& painting, const QSize& shown, QImage::Format format) {
   QImage result(shown, format);
   if (result.isNull()) return result;
-  for (int y = 0; y < shown.height(); ++y) {
-    const uchar* line = indices.constScanLine(static_cast<int>(static_cast<long long>(y) * indices.height() / shown.height()));
-    auto* out = reinterpret_cast<QRgb*>(result.scanLine(y));
-    for (int x = 0; x < shown.width(); ++x) {
-      out[x] = painting.colours[line[static_cast<long long>(x) * indices.width() / shown.width()]];
+  const QSize painted = painting.Size();
+  const std::array<QRgb, 256>& colours = painting.Colours();
+  int target = 0;
+  for (int source = 0; source < painted.height() && target < shown.height(); ++source) {
+    const uchar* line = painting.NextRow();
+    if (line == nullptr) return {};
+    for (; target < shown.height() && static_cast<long long>(target) * painted.height() / shown.height() == source; ++target) {
+      auto* out = reinterpret_cast<QRgb*>(result.scanLine(target));
+      for (int x = 0; x < shown.width(); ++x) out[x] = colours[line[static_cast<long long>(x) * painted.width() / shown.width()]];
     }
   }
-  return result;
+  return target == shown.height() ? result : QImage();
 }
 
 }  // namespace
 
 QImage ReadPaintingAtSize(const QString& file, const QSize& shown, bool smooth) {
   if (shown.isEmpty()) return {};
-  const IndexedPainting painting = DecodeIndices(file);
-  if (painting.indices.isNull()) return {};
-  // The palette is stored premultiplied, so a transparent colour averages as nothing at all.
-  const QImage::Format format = painting.transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-  const bool reduced = smooth && (shown.width() < painting.indices.width() || shown.height() < painting.indices.height());
-  return reduced ? Reduce(painting, shown, format) : Repeat(painting, shown, format);
+  PaintingRows painting;
+  if (!painting.Open(file)) return {};
+  // The palette is kept premultiplied, so a transparent colour averages as nothing at all.
+  const QImage::Format format = painting.Transparent() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+  return smooth ? Reduce(painting, shown, format) : Repeat(painting, shown, format);
 }
 
 }  // namespace brackenhollow

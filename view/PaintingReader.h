@@ -1,7 +1,7 @@
 #pragma once
 // Reads a painted GIF at the size it is shown, without ever holding the painting at 32 bits a pixel:
-// the file is decoded into its palette indices (one byte a pixel) and brought to the shown size from
-// them, so a large painting for a dense screen costs a quarter of its decoded size on the way.
+// its rows of palette indices (one byte a pixel) are brought to the shown size as they are decoded,
+// so a large painting for a dense screen costs one row on the way, not megabytes.
 
 #include <QImage>
 #include <QSize>
