@@ -61,7 +61,6 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
   const bool empty = document()->isEmpty();
-  const int start = empty ? 0 : cursor.position() + 1;
   for (qsizetype index = 0; index < paragraphs.size(); ++index) {
     QTextBlockFormat format;
     format.setBottomMargin(fontMetrics().height() * 0.5);
@@ -83,6 +82,11 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
     cursor.insertText(paragraphs[index], characters);
   }
   if (!answer) return -1;
+  // Found from the end, after the paragraphs went in: once the text is full, each new paragraph
+  // takes the oldest from the top, and every position measured before moves up.
+  QTextBlock first = document()->lastBlock();
+  for (qsizetype index = 1; index < paragraphs.size() && first.previous().isValid(); ++index) first = first.previous();
+  const int start = first.position();
   m_newestAnswer = QTextCursor(document());
   m_newestAnswer.setPosition(start);
   MarkNewestAnswer(true);
