@@ -12,8 +12,6 @@ namespace {
 // Old entries beyond this many paragraphs (about an hour of play, a kilobyte each) leave the top, so a
 // long game stays quick to show and its memory stays bounded.
 constexpr int kMaximumParagraphs = 2000;
-// The paragraphs of an answer carry its number; room texts after it carry none.
-constexpr int kAnswerProperty = QTextFormat::UserProperty + 1;
 
 // The text's lines that hold anything, one paragraph each.
 QStringList Paragraphs(const std::string& text) {
@@ -55,7 +53,6 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
   const bool answer = entry.kind == Transcript::Kind::Answer;
   if (answer) {
     MarkNewestAnswer(false);
-    ++m_answerCount;
   }
 
   QTextCursor cursor(document());
@@ -70,7 +67,6 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
     }
     if (answer) {
       format.setLeftMargin(fontMetrics().averageCharWidth() * 2.0);
-      format.setProperty(kAnswerProperty, m_answerCount);
     }
     if (empty && index == 0) {
       cursor.setBlockFormat(format);
@@ -89,6 +85,7 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
   const int start = first.position();
   m_newestAnswer = QTextCursor(document());
   m_newestAnswer.setPosition(start);
+  m_newestParagraphs = static_cast<int>(paragraphs.size());
   MarkNewestAnswer(true);
   return start;
 }
@@ -96,8 +93,8 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
 QString TranscriptView::NewestAnswer() const {
   if (m_newestAnswer.isNull()) return {};
   QStringList paragraphs;
-  for (QTextBlock block = m_newestAnswer.block();
-       block.isValid() && block.blockFormat().intProperty(kAnswerProperty) == m_answerCount; block = block.next()) {
+  QTextBlock block = m_newestAnswer.block();
+  for (int index = 0; index < m_newestParagraphs && block.isValid(); ++index, block = block.next()) {
     paragraphs.push_back(block.text());
   }
   return paragraphs.join(QLatin1Char('\n'));
@@ -119,8 +116,8 @@ void TranscriptView::MarkNewestAnswer(bool marked) {
   characters.setFontWeight(marked ? QFont::DemiBold : QFont::Normal);
   // The answer's own paragraphs only: a room text added after it keeps its look.
   QTextCursor paragraphs = m_newestAnswer;
-  for (QTextBlock block = m_newestAnswer.block();
-       block.isValid() && block.blockFormat().intProperty(kAnswerProperty) == m_answerCount; block = block.next()) {
+  QTextBlock block = m_newestAnswer.block();
+  for (int index = 0; index < m_newestParagraphs && block.isValid(); ++index, block = block.next()) {
     paragraphs.setPosition(block.position());
     paragraphs.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
     paragraphs.mergeBlockFormat(format);

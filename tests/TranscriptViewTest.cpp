@@ -1,5 +1,5 @@
 // The running text keeps its last paragraphs only; the newest answer must stay the one marked and
-// told once the oldest leave the top.
+// told once the oldest leave the top, and a long session must not leave anything behind.
 
 #include <gtest/gtest.h>
 
@@ -27,6 +27,8 @@ TEST(TranscriptViewTest, OnceTheTextIsFullTheNewestAnswerIsStillTheLastOneAdded)
   ASSERT_GE(start, 0);
   EXPECT_EQ(view.document()->findBlock(start).text(), QStringLiteral("Answer 1499"));
   EXPECT_EQ(view.document()->findBlock(start).position(), start);
+  // The document keeps every format it was ever given; one per answer would grow for good.
+  EXPECT_LT(view.document()->allFormats().size(), 50);
 }
 
 }  // namespace
