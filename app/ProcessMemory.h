@@ -4,7 +4,9 @@
 
 namespace brackenhollow {
 
-// Sets the allocator and Qt's pixmap cache for the game's process. Call once, before the first window.
+// Sets the allocator and Qt's pixmap cache for the game's process, and, once the application
+// exists, gives freed heap pages back whenever the game waits for the player. Call once, before the
+// first window; again does no harm.
 void BoundProcessMemory();
 
 }  // namespace brackenhollow

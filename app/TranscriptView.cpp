@@ -12,8 +12,6 @@ namespace {
 // Old entries beyond this many paragraphs (about an hour of play, a kilobyte each) leave the top, so a
 // long game stays quick to show and its memory stays bounded.
 constexpr int kMaximumParagraphs = 2000;
-// The paragraphs of an answer carry its number; room texts after it carry none.
-constexpr int kAnswerProperty = QTextFormat::UserProperty + 1;
 
 // The text's lines that hold anything, one paragraph each.
 QStringList Paragraphs(const std::string& text) {
@@ -55,13 +53,11 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
   const bool answer = entry.kind == Transcript::Kind::Answer;
   if (answer) {
     MarkNewestAnswer(false);
-    ++m_answerCount;
   }
 
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
   const bool empty = document()->isEmpty();
-  const int start = empty ? 0 : cursor.position() + 1;
   for (qsizetype index = 0; index < paragraphs.size(); ++index) {
     QTextBlockFormat format;
     format.setBottomMargin(fontMetrics().height() * 0.5);
@@ -71,7 +67,6 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
     }
     if (answer) {
       format.setLeftMargin(fontMetrics().averageCharWidth() * 2.0);
-      format.setProperty(kAnswerProperty, m_answerCount);
     }
     if (empty && index == 0) {
       cursor.setBlockFormat(format);
@@ -83,8 +78,14 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
     cursor.insertText(paragraphs[index], characters);
   }
   if (!answer) return -1;
+  // Found from the end, after the paragraphs went in: once the text is full, each new paragraph
+  // takes the oldest from the top, and every position measured before moves up.
+  QTextBlock first = document()->lastBlock();
+  for (qsizetype index = 1; index < paragraphs.size() && first.previous().isValid(); ++index) first = first.previous();
+  const int start = first.position();
   m_newestAnswer = QTextCursor(document());
   m_newestAnswer.setPosition(start);
+  m_newestParagraphs = static_cast<int>(paragraphs.size());
   MarkNewestAnswer(true);
   return start;
 }
@@ -92,8 +93,8 @@ int TranscriptView::AppendEntry(const Transcript::Entry& entry) {
 QString TranscriptView::NewestAnswer() const {
   if (m_newestAnswer.isNull()) return {};
   QStringList paragraphs;
-  for (QTextBlock block = m_newestAnswer.block();
-       block.isValid() && block.blockFormat().intProperty(kAnswerProperty) == m_answerCount; block = block.next()) {
+  QTextBlock block = m_newestAnswer.block();
+  for (int index = 0; index < m_newestParagraphs && block.isValid(); ++index, block = block.next()) {
     paragraphs.push_back(block.text());
   }
   return paragraphs.join(QLatin1Char('\n'));
@@ -115,8 +116,8 @@ void TranscriptView::MarkNewestAnswer(bool marked) {
   characters.setFontWeight(marked ? QFont::DemiBold : QFont::Normal);
   // The answer's own paragraphs only: a room text added after it keeps its look.
   QTextCursor paragraphs = m_newestAnswer;
-  for (QTextBlock block = m_newestAnswer.block();
-       block.isValid() && block.blockFormat().intProperty(kAnswerProperty) == m_answerCount; block = block.next()) {
+  QTextBlock block = m_newestAnswer.block();
+  for (int index = 0; index < m_newestParagraphs && block.isValid(); ++index, block = block.next()) {
     paragraphs.setPosition(block.position());
     paragraphs.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
     paragraphs.mergeBlockFormat(format);

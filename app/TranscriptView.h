@@ -32,7 +32,9 @@ class TranscriptView : public QTextEdit {
   void MarkNewestAnswer(bool marked);
 
   QTextCursor m_newestAnswer;  // at the start of the newest answer's first paragraph
-  int m_answerCount = 0;       // numbers each answer's paragraphs, so that the newest is told apart
+  // How many paragraphs the newest answer has. Counted, not marked on each answer's paragraphs: a
+  // format of its own per answer would stay in the document for good, even after its text left.
+  int m_newestParagraphs = 0;
 };
 
 }  // namespace brackenhollow

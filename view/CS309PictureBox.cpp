@@ -1,13 +1,11 @@
 #include "view/CS309PictureBox.h"
 
-#include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
 #include <cmath>
-#include <utility>
 
+#include "view/PaintingReader.h"
 #include "view/PicturePath.h"
 
 namespace brackenhollow {
@@ -23,18 +21,6 @@ QString ScaledName(const QString& file, int scale) {
   const qsizetype slash = file.lastIndexOf(QLatin1Char('/'));
   const qsizetype cut = dot > slash ? dot : file.size();
   return file.left(cut) + QStringLiteral("@%1x").arg(scale) + file.mid(cut);
-}
-
-// The painting decoded from the file's bytes. A reader given the file's name would mark a painting
-// named "NAME@3x.gif" as made for a triple-density screen, which copies the whole decoded image once
-// more. A null image when the file cannot be read.
-QImage ReadPainting(const QString& file) {
-  QFile input(file);
-  if (!input.open(QIODevice::ReadOnly)) return {};
-  QBuffer bytes;
-  bytes.setData(input.readAll());
-  bytes.open(QIODevice::ReadOnly);
-  return QImageReader(&bytes).read();
 }
 
 PixelSize ToPixels(const QSizeF& size) {
@@ -95,13 +81,7 @@ const QPixmap& CS309PictureBox::Scaled(const PictureFit& fit) {
   if (fit.source == m_scaledSource && m_scaled.size() == shown) return m_scaled;
   // The old pixmap goes first, so that it is not held while the painting is decoded and scaled.
   m_scaled = QPixmap();
-  QImage image = ReadPainting(m_sources[static_cast<std::size_t>(fit.source)].file);
-  if (image.isNull() || image.size() == shown) {
-    m_scaled = QPixmap::fromImage(std::move(image));
-  } else {
-    m_scaled = QPixmap::fromImage(image.scaled(
-        shown, Qt::IgnoreAspectRatio, fit.smooth ? Qt::SmoothTransformation : Qt::FastTransformation));
-  }
+  m_scaled = QPixmap::fromImage(ReadPaintingAtSize(m_sources[static_cast<std::size_t>(fit.source)].file, shown, fit.smooth));
   m_scaledSource = fit.source;
   return m_scaled;
 }
