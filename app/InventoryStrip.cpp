@@ -86,6 +86,7 @@ InventoryStrip::InventoryStrip(std::string pictureDirectory, QWidget* parent)
       m_pictureDirectory(std::move(pictureDirectory)),
       m_row(new QWidget),
       m_layout(new QHBoxLayout(m_row)),
+      m_nothingCarried(new QLabel(tr("You carry nothing yet."), m_row)),
       m_alsoHere(new QLabel(tr("Also here:"), m_row)) {
   setAccessibleName(tr("Carried things"));
   // The tiles are the Tab stops; the strip is only their row.
@@ -97,6 +98,9 @@ InventoryStrip::InventoryStrip(std::string pictureDirectory, QWidget* parent)
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   m_layout->setContentsMargins(0, 0, 0, 0);
   m_layout->setSpacing(4);
+  // An empty strip says so, rather than leaving a blank band under the picture.
+  m_nothingCarried->setEnabled(false);
+  m_layout->addWidget(m_nothingCarried);
   m_alsoHere->hide();
   m_layout->addWidget(m_alsoHere);
   m_layout->addStretch(1);
@@ -157,11 +161,13 @@ void InventoryStrip::SetThings(const std::vector<std::string>& carried, const st
       m_tiles.push_back(tile);
     }
     m_carriedTiles = m_tiles.size();
+    m_nothingCarried->setVisible(carried.empty());
     // The label stands between the carried things and the room's unseen ones.
     m_alsoHere->setVisible(!unseen.empty());
     for (const std::string& thing : unseen) {
       QToolButton* tile = MakeTile(QString::fromStdString(thing), false);
-      m_layout->insertWidget(static_cast<int>(m_tiles.size()) + 1, tile);
+      // After the carried tiles and the two labels.
+      m_layout->insertWidget(static_cast<int>(m_tiles.size()) + 2, tile);
       m_tiles.push_back(tile);
     }
     emit TilesChanged();

@@ -56,6 +56,7 @@ class InventoryStrip : public QScrollArea {
   std::vector<std::string> m_unseen;
   std::vector<QToolButton*> m_tiles;
   std::size_t m_carriedTiles = 0;
+  QLabel* m_nothingCarried;
   QLabel* m_alsoHere;
   QStringList m_offered;
 };

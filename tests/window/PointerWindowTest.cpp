@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -266,9 +267,18 @@ TEST_F(PointerWindowTest, CarriedThingsStandInTheStripAsIconsChosenAndLookedAtLi
   Play([&] {
     Walk(Control::West);
     EXPECT_TRUE(Game().Strip()->Tiles().empty());
+    // An empty strip says so instead of standing blank under the picture.
+    auto nothingCarried = [&] {
+      for (QLabel* label : Game().Strip()->findChildren<QLabel*>()) {
+        if (label->text() == "You carry nothing yet.") return label->isVisible();
+      }
+      return false;
+    };
+    EXPECT_TRUE(nothingCarried());
     PickFromMenu("Turn On the lamp", [&] { Click("lamp", Qt::RightButton); });
     PickFromMenu("Get the letter", [&] { Click("letter", Qt::RightButton); });
     ASSERT_EQ(Game().Strip()->Tiles().size(), 1U);
+    EXPECT_FALSE(nothingCarried());
     QToolButton* letter = Game().Strip()->Tiles()[0];
     EXPECT_EQ(letter->text(), "letter");
     EXPECT_FALSE(letter->icon().isNull()) << "the painted icon";
