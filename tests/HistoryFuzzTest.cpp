@@ -6,11 +6,8 @@
 #include <sqlite3.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
-#include <thread>
 
 #include "app/GameScreen.h"
 #include "store/GameDatabase.h"
@@ -18,63 +15,13 @@
 #include "tests/ScriptedPlay.h"
 #include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
+#include "tests/Watchdog.h"
 
 namespace brackenhollow {
 namespace {
 
 constexpr std::size_t kOpeningLines = 60;
 constexpr auto kCaseBound = std::chrono::seconds(10);
-
-// Ends the process, naming the case, when one case runs past its bound: a hang fails the run instead
-// of stalling it.
-class Watchdog {
- public:
-  Watchdog() : m_thread([this] { Watch(); }) {}
-  ~Watchdog() {
-    {
-      const std::lock_guard<std::mutex> lock(m_mutex);
-      m_stop = true;
-    }
-    m_wake.notify_one();
-    m_thread.join();
-  }
-  Watchdog(const Watchdog&) = delete;
-  Watchdog& operator=(const Watchdog&) = delete;
-
-  void Arm(std::string what) {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    m_what = std::move(what);
-    m_deadline = std::chrono::steady_clock::now() + kCaseBound;
-    m_armed = true;
-    m_wake.notify_one();
-  }
-  void Disarm() {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    m_armed = false;
-  }
-
- private:
-  void Watch() {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    while (!m_stop) {
-      if (!m_armed) {
-        m_wake.wait(lock);
-      } else if (m_wake.wait_until(lock, m_deadline) == std::cv_status::timeout && m_armed &&
-                 std::chrono::steady_clock::now() >= m_deadline) {
-        std::fprintf(stderr, "hang: %s did not end within its bound\n", m_what.c_str());
-        std::_Exit(3);
-      }
-    }
-  }
-
-  std::mutex m_mutex;
-  std::condition_variable m_wake;
-  std::string m_what;
-  std::chrono::steady_clock::time_point m_deadline;
-  bool m_armed = false;
-  bool m_stop = false;
-  std::thread m_thread;
-};
 
 void CopyWhole(sqlite3* to, sqlite3* from) {
   sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
@@ -151,7 +98,7 @@ TEST(HistoryFuzz, EveryFlippedByteAndEveryCutOfARealStepIsRefusedOrAppliedWhole)
   CopyWhole(undone.Handle(), database.Handle());
   ASSERT_TRUE(boxes.informed.empty());
 
-  Watchdog watchdog;
+  testing::Watchdog watchdog(kCaseBound);
   Tally tally;
   for (const bool undo : {true, false}) {
     GameDatabase& base = undo ? done : undone;

@@ -8,13 +8,10 @@
 #include <sqlite3.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <mutex>
-#include <thread>
 
 #include "app/GameScreen.h"
 #include "store/GameDatabase.h"
@@ -23,6 +20,7 @@
 #include "tests/ScriptedPlay.h"
 #include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
+#include "tests/Watchdog.h"
 #include "world/StoreRules.h"
 
 namespace brackenhollow {
@@ -30,56 +28,6 @@ namespace {
 
 constexpr std::size_t kOpeningLines = 60;
 constexpr auto kCaseBound = std::chrono::seconds(20);
-
-// Ends the process, naming the case, when one case runs past its bound.
-class Watchdog {
- public:
-  Watchdog() : m_thread([this] { Watch(); }) {}
-  ~Watchdog() {
-    {
-      const std::lock_guard<std::mutex> lock(m_mutex);
-      m_stop = true;
-    }
-    m_wake.notify_one();
-    m_thread.join();
-  }
-  Watchdog(const Watchdog&) = delete;
-  Watchdog& operator=(const Watchdog&) = delete;
-
-  void Arm(std::string what) {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    m_what = std::move(what);
-    m_deadline = std::chrono::steady_clock::now() + kCaseBound;
-    m_armed = true;
-    m_wake.notify_one();
-  }
-  void Disarm() {
-    const std::lock_guard<std::mutex> lock(m_mutex);
-    m_armed = false;
-  }
-
- private:
-  void Watch() {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    while (!m_stop) {
-      if (!m_armed) {
-        m_wake.wait(lock);
-      } else if (m_wake.wait_until(lock, m_deadline) == std::cv_status::timeout && m_armed &&
-                 std::chrono::steady_clock::now() >= m_deadline) {
-        std::fprintf(stderr, "hang: %s did not end within its bound\n", m_what.c_str());
-        std::_Exit(3);
-      }
-    }
-  }
-
-  std::mutex m_mutex;
-  std::condition_variable m_wake;
-  std::string m_what;
-  std::chrono::steady_clock::time_point m_deadline;
-  bool m_armed = false;
-  bool m_stop = false;
-  std::thread m_thread;
-};
 
 std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
@@ -119,7 +67,7 @@ void FuzzASave(std::size_t whole, std::size_t stride) {
   const std::string game = testing::DumpStore(database.Handle(), true);
   const std::string file = saves.FileFor("fuzz");
 
-  Watchdog watchdog;
+  testing::Watchdog watchdog(kCaseBound);
   int cases = 0;
   int refused = 0;
   int opened = 0;
