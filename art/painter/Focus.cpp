@@ -39,6 +39,12 @@ QImage OutOfFocus(const QImage& picture, int radius, QRgb haze, double amount) {
   const int height = soft.height();
   const auto pixels = reinterpret_cast<std::uint32_t*>(soft.bits());
   const int stride = soft.bytesPerLine() / 4;
+  // A layer painted alone for the hotspot maps holds nothing behind it: nothing to soften.
+  bool empty = true;
+  for (int row = 0; row < height && empty; ++row)
+    for (int column = 0; column < width && empty; ++column)
+      if (pixels[static_cast<std::ptrdiff_t>(row) * stride + column] != 0) empty = false;
+  if (empty) return soft;
   std::vector<std::uint32_t> line;
   if (radius >= 1)
     for (int pass = 0; pass < 3; ++pass) {
