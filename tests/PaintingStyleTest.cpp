@@ -12,6 +12,7 @@
 #include <string>
 
 #include "art/painter/Camera.h"
+#include "art/painter/Focus.h"
 #include "art/painter/Materials.h"
 #include "art/painter/Noise.h"
 #include "art/painter/Palette.h"
@@ -190,6 +191,80 @@ TEST(PaintingShadows, AStandingThingCastsItsShadowAwayFromTheLightOnTheGroundOnl
   EXPECT_GT(darkening(250, 300, 340, 375), 8.0) << "the shadow falls right of the sign, away from a light on the left";
   EXPECT_LT(darkening(120, 160, 340, 375), 1.0) << "nothing darkens on the lit side";
   EXPECT_EQ(without.copy(0, 0, 596, 240), with.copy(0, 0, 596, 240)) << "no shadow on the sky";
+}
+
+TEST(PaintingCamera, ACornerViewRunsEachWallToItsOwnVanishingPointAndItsPropsRecedeWithIt) {
+  art::Camera square;
+  EXPECT_FALSE(art::CornerOf(square, QRectF(110, 40, 376, 250)).has_value()) << "a room is seen square on unless asked";
+  art::Camera camera;
+  camera.corner = 0.6;
+  camera.eye = 0.5;
+  camera.focal = 450;
+  const auto corner = art::CornerOf(camera, QRectF(40, 20, 500, 280));
+  ASSERT_TRUE(corner.has_value());
+  EXPECT_NEAR(corner->edgeTop.x(), 596 * 0.6, 1e-9);
+  EXPECT_GT(corner->leftWallVanishing.x(), corner->edgeTop.x()) << "the left wall runs away to the right";
+  EXPECT_LT(corner->rightWallVanishing.x(), corner->edgeTop.x()) << "the right wall runs away to the left";
+  // Ceiling and floor lines open out towards the frame's edges on both walls, and meet at the edge.
+  EXPECT_LT(corner->LeftWallY(20, 0), 20);
+  EXPECT_GT(corner->LeftWallY(300, 0), 300);
+  EXPECT_LT(corner->RightWallY(20, 596), 20);
+  EXPECT_GT(corner->RightWallY(300, 596), 300);
+  EXPECT_NEAR(corner->LeftWallY(300, corner->edgeTop.x()), 300, 1e-9);
+  EXPECT_NEAR(corner->RightWallY(300, corner->edgeTop.x()), 300, 1e-9);
+
+  // A prop on the left wall shrinks towards the corner; one on the right wall grows away from it.
+  const auto height = [](const QTransform& wall, double along) {
+    return std::abs(wall.map(QPointF(along, -50)).y() - wall.map(QPointF(along, 50)).y());
+  };
+  const QTransform left = art::OnCornerWall(art::Wall::kLeft, QPointF(150, 200), *corner);
+  EXPECT_LT(height(left, 60), height(left, 0));
+  EXPECT_GT(left.map(QPointF(60, 0)).x(), 150.0);
+  const QTransform right = art::OnCornerWall(art::Wall::kRight, QPointF(480, 200), *corner);
+  EXPECT_GT(height(right, 60), height(right, 0));
+  EXPECT_GT(right.map(QPointF(60, 0)).x(), 480.0);
+
+  // The corner camera paints another room than the square-on one, and rejects a corner past the frame.
+  EnsureGuiApplication();
+  const auto& registry = art::PropRegistry::Everything();
+  const auto paint = [&](std::map<std::string, std::string> settings) {
+    return art::PaintPicture(MakePicture("a.gif", {5}, {{"camera", settings}, {"room", {}}}), registry, 1);
+  };
+  EXPECT_NE(paint({{"corner", "0.4"}}), paint({}));
+  EXPECT_THROW(paint({{"corner", "1.5"}}), art::SceneError);
+}
+
+// A background thrown out of focus must soften, keep its light, and leave a layer painted alone (for the
+// hotspot maps) transparent, or the haze would hide every thing behind the close-up's subject.
+TEST(PaintingFocus, TheBackgroundSoftensKeepsItsLightAndNothingIsAddedWhereNothingWasPainted) {
+  QImage sharp(40, 40, QImage::Format_RGB32);
+  sharp.fill(Qt::black);
+  for (int row = 0; row < 40; ++row)
+    for (int column = 20; column < 40; ++column) sharp.setPixel(column, row, qRgb(255, 255, 255));
+  const QImage soft = art::OutOfFocus(sharp, 3, qRgb(0, 0, 0), 0.0);
+  EXPECT_GT(qRed(soft.pixel(19, 20)), 40) << "the edge blurs into the dark side";
+  EXPECT_LT(qRed(soft.pixel(20, 20)), 215) << "and the light side darkens at the edge";
+  EXPECT_EQ(qRed(soft.pixel(2, 20)), 0) << "far from the edge nothing changes";
+  EXPECT_EQ(qRed(soft.pixel(37, 20)), 255);
+  const QImage hazed = art::OutOfFocus(sharp, 0, qRgb(200, 200, 200), 0.5);
+  EXPECT_EQ(qRed(hazed.pixel(2, 20)), 100);
+
+  QImage alone(30, 30, QImage::Format_ARGB32_Premultiplied);
+  alone.fill(Qt::transparent);
+  const QImage stillAlone = art::OutOfFocus(alone, 2, qRgb(200, 180, 160), 0.4);
+  for (int row = 0; row < 30; ++row)
+    for (int column = 0; column < 30; ++column) ASSERT_EQ(qAlpha(stillAlone.pixel(column, row)), 0);
+
+  EnsureGuiApplication();
+  const auto& registry = art::PropRegistry::Everything();
+  const Picture picture = MakePicture("close.gif", {}, {{"room", {}}, {"depth", {{"blur", "4"}, {"haze", "0.3"}}}});
+  art::PaintLayersAlone(picture, registry, 1, [](std::size_t index, const QImage& layer) {
+    ASSERT_EQ(index, 1u);
+    for (int row = 0; row < layer.height(); row += 7)
+      for (int column = 0; column < layer.width(); column += 7) ASSERT_EQ(qAlpha(layer.pixel(column, row)), 0);
+  });
+  EXPECT_NE(art::PaintPicture(picture, registry, 1),
+            art::PaintPicture(MakePicture("close.gif", {}, {{"room", {}}}), registry, 1));
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include "art/painter/Noise.h"
 #include "art/painter/SceneBook.h"
+#include "art/painter/Sketch.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace brackenhollow::art {
 
@@ -20,8 +24,10 @@ Camera ReadCamera(const Layer& layer, const Camera& fallback) {
   camera.across = layer.Number("across", fallback.across);
   camera.eye = layer.Number("eye", fallback.eye);
   camera.focal = layer.Number("focal", fallback.focal);
+  camera.corner = layer.Number("corner", fallback.corner);
   if (camera.across < -0.5 || camera.across > 1.5 || camera.eye < -0.5 || camera.eye > 1.5)
     throw SceneError(layer.Where() + ": camera across and eye lie between -0.5 and 1.5");
+  if (camera.corner > 1) throw SceneError(layer.Where() + ": camera corner lies between 0 and 1");
   if (camera.focal < 100 || camera.focal > 5000) throw SceneError(layer.Where() + ": camera focal lies between 100 and 5000");
   const auto unused = layer.Unused();
   if (!unused.empty()) throw SceneError(layer.Where() + ": camera has no parameter " + unused.front());
@@ -30,6 +36,32 @@ Camera ReadCamera(const Layer& layer, const Camera& fallback) {
 
 QPointF VanishingPoint(const Camera& camera, const QRectF& backWall) {
   return QPointF(backWall.left() + backWall.width() * camera.across, backWall.top() + backWall.height() * camera.eye);
+}
+
+double CornerView::LeftWallY(double edgeY, double x) const {
+  const QPointF vanishing = leftWallVanishing;
+  return vanishing.y() + (edgeY - vanishing.y()) * (vanishing.x() - x) / (vanishing.x() - edgeTop.x());
+}
+
+double CornerView::RightWallY(double edgeY, double x) const {
+  const QPointF vanishing = rightWallVanishing;
+  return vanishing.y() + (edgeY - vanishing.y()) * (x - vanishing.x()) / (edgeTop.x() - vanishing.x());
+}
+
+std::optional<CornerView> CornerOf(const Camera& camera, const QRectF& backWall) {
+  if (camera.corner < 0) return std::nullopt;
+  CornerView view;
+  const double edgeX = kFrameWidth * camera.corner;
+  view.edgeTop = QPointF(edgeX, backWall.top());
+  view.edgeFoot = QPointF(edgeX, backWall.bottom());
+  const double horizon = backWall.top() + backWall.height() * camera.eye;
+  // Two walls square to each other put their vanishing points focal * tan(a) and focal / tan(a) either side of
+  // the frame's middle; the further the edge stands to one side, the more squarely the eye faces the other wall.
+  const double turn = 0.785398 + (camera.corner - 0.5) * 0.9;
+  const double middle = kFrameWidth / 2;
+  view.leftWallVanishing = QPointF(std::max(middle + camera.focal * std::tan(turn), edgeX + 60), horizon);
+  view.rightWallVanishing = QPointF(std::min(middle - camera.focal / std::tan(turn), edgeX - 60), horizon);
+  return view;
 }
 
 bool ReadWall(const std::string& word, Wall& wall) {
@@ -49,6 +81,18 @@ QTransform OnWall(Wall wall, QPointF anchor, QPointF vanishingPoint, double foca
   const double x = vanishingPoint.x();
   const double y = vanishingPoint.y();
   return QTransform(toBack * x / focal, toBack * y / focal, toBack / focal, 0, 1, 0, anchor.x(), anchor.y(), 1);
+}
+
+QTransform OnCornerWall(Wall wall, QPointF anchor, const CornerView& corner) {
+  if (wall == Wall::kBack) return QTransform::fromTranslate(anchor.x(), anchor.y());
+  // A wall turned about half way from the eye: a step along it shrinks to about three quarters near the anchor.
+  constexpr double kStretch = 1.3;
+  if (wall == Wall::kLeft) {
+    const QPointF vanishing = corner.leftWallVanishing;
+    return OnWall(Wall::kLeft, anchor, vanishing, std::max(40.0, (vanishing.x() - anchor.x()) * kStretch));
+  }
+  const QPointF vanishing = corner.rightWallVanishing;
+  return OnWall(Wall::kRight, anchor, vanishing, std::max(40.0, (anchor.x() - vanishing.x()) * kStretch));
 }
 
 }  // namespace brackenhollow::art

@@ -7,6 +7,7 @@
 #include <QTransform>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace brackenhollow::art {
@@ -21,7 +22,26 @@ struct Camera {
   // How far the eye stands from the picture plane, in frame units: shorter is a wider, more steeply
   // foreshortened view.
   double focal = 520;
+  // Where the vertical edge of a room's corner stands across the frame, 0 at its left and 1 at its right; below 0
+  // the room is seen square on, its back wall facing the eye.
+  double corner = -1;
 };
+
+// A room seen into a corner: two walls meeting at a vertical edge, each running to its own vanishing point on
+// the horizon. The left wall's lines meet right of the edge, the right wall's left of it.
+struct CornerView {
+  QPointF edgeTop;
+  QPointF edgeFoot;
+  QPointF leftWallVanishing;
+  QPointF rightWallVanishing;
+
+  // The height on the frame of a line of the left or right wall that meets the edge at edgeY, at frame x.
+  double LeftWallY(double edgeY, double x) const;
+  double RightWallY(double edgeY, double x) const;
+};
+
+// The corner a corner camera sees, its edge as tall as the back wall's rectangle; empty for a square-on camera.
+std::optional<CornerView> CornerOf(const Camera& camera, const QRectF& backWall);
 
 // The camera a picture gets when its scene names none, grown from its seed: every room looks from its own
 // place, and the pictures of one room share it.
@@ -42,5 +62,9 @@ bool ReadWall(const std::string& word, Wall& wall);
 // vanishing point: vertical lines stay upright, lines along the wall run to the vanishing point, and the
 // prop narrows as it goes away. The back wall faces the eye and keeps the prop as drawn.
 QTransform OnWall(Wall wall, QPointF anchor, QPointF vanishingPoint, double focal);
+
+// The same for a room seen into a corner: a thing on the left wall narrows towards the edge, one on the right
+// wall widens away from it.
+QTransform OnCornerWall(Wall wall, QPointF anchor, const CornerView& corner);
 
 }  // namespace brackenhollow::art

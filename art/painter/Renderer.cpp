@@ -96,6 +96,10 @@ void PlaceLayer(QPainter& painter, const Atmosphere& atmosphere, const Layer& la
   const QRectF backWall = atmosphere.BackWall().value_or(QRectF(kFrameWidth * 0.25, kFrameHeight * 0.2,
                                                                 kFrameWidth * 0.5, kFrameHeight * 0.5));
   const Camera& camera = atmosphere.View();
+  if (const auto corner = CornerOf(camera, backWall)) {
+    painter.setTransform(OnCornerWall(wall, anchor, *corner), true);
+    return;
+  }
   painter.setTransform(OnWall(wall, anchor, VanishingPoint(camera, backWall), camera.focal), true);
 }
 

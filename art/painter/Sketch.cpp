@@ -1,5 +1,6 @@
 #include "art/painter/Sketch.h"
 
+#include "art/painter/Focus.h"
 #include "art/painter/Materials.h"
 #include "art/painter/Noise.h"
 
@@ -281,6 +282,11 @@ void Sketch::ContactShadow(double halfWidth) {
   m_painter.setBrush(gradient);
   m_painter.drawEllipse(QPointF(0, 0), halfWidth * 1.15, halfWidth * 1.15);
   m_painter.restore();
+}
+
+void Sketch::Defocus(double radius, QRgb haze, double amount) {
+  if (m_silhouette) return;
+  SoftenPainted(m_painter, static_cast<int>(std::lround(radius * m_pixelsPerUnit)), haze, amount);
 }
 
 }  // namespace brackenhollow::art

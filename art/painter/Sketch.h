@@ -80,6 +80,9 @@ class Sketch {
                  double strength);
   // Darkness over the whole place: amount 0 is daylight, near 1 nearly black; lit pools still cut through it.
   void Veil(QRgb colour, double amount);
+  // Throws everything painted so far out of focus by radius frame units and veils it towards haze by amount:
+  // the background of a close view, behind the sharp thing painted next.
+  void Defocus(double radius, QRgb haze, double amount);
   // The soft shadow a thing standing on the origin throws on the ground, halfWidth either side of it.
   void ContactShadow(double halfWidth);
 

@@ -209,6 +209,12 @@ void PaintDarkness(Sketch& sketch, const Layer& layer) {
   sketch.Veil(kGloom, layer.Number("amount", 0.8));
 }
 
+// Everything painted before it becomes the background of a close view: out of focus by blur= frame units
+// and veiled towards colour= by haze=.
+void PaintDepth(Sketch& sketch, const Layer& layer) {
+  sketch.Defocus(layer.Number("blur", 4), layer.Colour("colour", kWallCream), layer.Number("haze", 0.2));
+}
+
 // Soft light around the origin.
 void PaintGlow(Sketch& sketch, const Layer& layer) {
   sketch.Glow(0, 0, layer.Number("r", 120), layer.Colour("colour", kGlow), layer.Number("strength", 0.5));
@@ -285,6 +291,7 @@ void RegisterBackdropProps(PropRegistry& registry) {
   registry.Add("hills", PaintHills);
   registry.Add("darkness", PaintDarkness);
   registry.Add("glow", PaintGlow);
+  registry.Add("depth", PaintDepth);
   registry.Add("lettering", PaintLettering);
   registry.Add("text", PaintText);
   registry.Add("wind", PaintWind);

@@ -142,11 +142,18 @@ void PaintWindow(Sketch& sketch, const Layer& layer) {
   if (layer.Flag("sill", true)) sketch.Box(-width / 2 - 8, height / 2 + 4, width + 16, 6, frame);
 }
 
-// A house seen from the front, wall w x h under a pitched roof; origin at the bottom middle.
+// A house seen from the front, wall w x h of storeys=1|2 under a roof-shape=pitched|hipped|flat roof, porch=yes
+// roofing its door on two posts; origin at the bottom middle.
 void PaintHouse(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 240);
   const double height = layer.Number("h", 120);
-  const double roofHeight = layer.Number("roof-h", height * 0.7);
+  const int storeys = static_cast<int>(layer.Number("storeys", 1));
+  const std::string roofShape = layer.Word("roof-shape", "pitched");
+  const bool porch = layer.Flag("porch", false);
+  if (storeys != 1 && storeys != 2) throw SceneError(layer.Where() + ": a house has 1 or 2 storeys");
+  if (roofShape != "pitched" && roofShape != "hipped" && roofShape != "flat")
+    throw SceneError(layer.Where() + ": a house roof is pitched, hipped or flat");
+  const double roofHeight = roofShape == "flat" ? 14 : layer.Number("roof-h", height * (storeys == 2 ? 0.45 : 0.7));
   const QRgb wall = layer.Colour("colour", kHouseWhite);
   const QRgb roof = layer.Colour("roof", kRoof);
   const std::string door = layer.Word("door", "shut");
@@ -173,31 +180,51 @@ void PaintHouse(Sketch& sketch, const Layer& layer) {
                    (windowAt + up / 2 + across / 2).y());
     const QPointF apex(0, -height - roofHeight);
     const QPointF eave(toward * (width / 2 + 16), -height);
-    sketch.Shape(PathThrough({apex, apex + back, eave + back, eave}), QColor::fromRgb(roof).darker(110).rgb());
+    if (roofShape != "flat") sketch.Shape(PathThrough({apex, apex + back, eave + back, eave}), QColor::fromRgb(roof).darker(110).rgb());
     if (chimney) sketch.Box(width * 0.22 + back.x() * 0.5, -height - roofHeight * 0.9 + back.y() * 0.5, 22, roofHeight * 0.6, kBrick);
   } else if (chimney) {
     sketch.Box(width * 0.22, -height - roofHeight * 0.9, 22, roofHeight * 0.6, kBrick);
   }
-  sketch.Polygon({At(-width / 2 - 16, -height), At(0, -height - roofHeight), At(width / 2 + 16, -height)}, roof);
+  if (roofShape == "pitched") {
+    sketch.Polygon({At(-width / 2 - 16, -height), At(0, -height - roofHeight), At(width / 2 + 16, -height)}, roof);
+  } else if (roofShape == "hipped") {
+    sketch.Polygon({At(-width / 2 - 16, -height), At(-width * 0.22, -height - roofHeight), At(width * 0.22, -height - roofHeight),
+                    At(width / 2 + 16, -height)},
+                   roof);
+  }
   sketch.Box(-width / 2, -height, width, height, wall);
-  for (int line = 1; line < 6; ++line) {
+  if (roofShape == "flat") sketch.Box(-width / 2 - 6, -height - roofHeight, width + 12, roofHeight, roof);
+  for (int line = 1; line < 6 * storeys; ++line) {
     sketch.Painter().setOpacity(0.35);
-    sketch.InkLine(-width / 2, -height * line / 6, width / 2, -height * line / 6);
+    sketch.InkLine(-width / 2, -height * line / (6 * storeys), width / 2, -height * line / (6 * storeys));
     sketch.Painter().setOpacity(1.0);
   }
+  // A band between the storeys.
+  if (storeys == 2) sketch.Box(-width / 2, -height / 2 - 3, width, 6, QColor::fromRgb(wall).darker(125).rgb());
   const int windows = static_cast<int>(layer.Number("windows", 2));
   const std::string view = layer.Word("window-view", "sky");
-  for (int window = 0; window < windows; ++window) {
-    const double x = windows == 1 ? -width * 0.3 : -width * 0.32 + window * width * 0.64 / (windows - 1);
-    Layer windowLayer("window", {{"w", std::to_string(width * 0.14)}, {"h", std::to_string(height * 0.34)}, {"view", view}}, layer.Where());
-    sketch.Painter().save();
-    sketch.Painter().translate(x, -height * 0.58);
-    PaintWindow(sketch, windowLayer);
-    sketch.Painter().restore();
-  }
+  const double storeyHeight = height / storeys;
+  for (int storey = 0; storey < storeys; ++storey)
+    for (int window = 0; window < windows; ++window) {
+      const double x = windows == 1 ? -width * 0.3 : -width * 0.32 + window * width * 0.64 / (windows - 1);
+      Layer windowLayer("window", {{"w", std::to_string(width * 0.14)}, {"h", std::to_string(storeyHeight * 0.34 * (storeys == 2 ? 1.4 : 1.0))}, {"view", view}},
+                        layer.Where());
+      sketch.Painter().save();
+      sketch.Painter().translate(x, -storeyHeight * (storey + 0.58));
+      PaintWindow(sketch, windowLayer);
+      sketch.Painter().restore();
+    }
   if (door != "none") {
     const double doorWidth = width * 0.17;
-    const double doorHeight = height * 0.68;
+    const double doorHeight = storeyHeight * (storeys == 2 ? 0.82 : 0.68);
+    if (porch) {
+      // A small roof over the door on two posts, and a step before it.
+      const double reach = doorWidth * 1.1;
+      sketch.Box(-reach - 2, -doorHeight - 4, 5, doorHeight + 4, kWoodLight);
+      sketch.Box(reach - 3, -doorHeight - 4, 5, doorHeight + 4, kWoodLight);
+      sketch.Polygon({At(-reach - 10, -doorHeight - 2), At(-reach + 4, -doorHeight - 22), At(reach - 4, -doorHeight - 22), At(reach + 10, -doorHeight - 2)}, roof);
+      sketch.Box(-reach - 6, -4, reach * 2 + 12, 8, kWoodLight);
+    }
     if (door == "open")
       PaintDoorway(sketch, doorWidth, doorHeight, "room");
     else

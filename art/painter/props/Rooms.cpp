@@ -125,8 +125,100 @@ void CornerShade(Sketch& sketch, QPointF from, QPointF to, double width, double 
   }
 }
 
+// A colour part way from one to another.
+QRgb Blend(QRgb from, QRgb to, double share) {
+  const auto channel = [&](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * share)); };
+  return qRgb(channel(qRed(from), qRed(to)), channel(qGreen(from), qGreen(to)), channel(qBlue(from), qBlue(to)));
+}
+
+// The colours and surfaces a room layer asks for.
+struct RoomLook {
+  QRgb wall;
+  QRgb side;
+  QRgb floor;
+  QRgb ceiling;
+  std::string wallStyle;
+  std::string floorStyle;
+};
+
+// A room seen into its corner: the ceiling, two walls meeting at the vertical edge, and the floor, the lines
+// of each wall running to that wall's own vanishing point; boards and tiles on the floor follow both walls.
+void PaintCornerRoom(Sketch& sketch, const Layer& layer, const RoomLook& look, const CornerView& view) {
+  constexpr double width = kFrameWidth;
+  constexpr double height = kFrameHeight;
+  const double top = view.edgeTop.y();
+  const double foot = view.edgeFoot.y();
+  const double edge = view.edgeTop.x();
+  const QPointF leftTop(0, view.LeftWallY(top, 0));
+  const QPointF leftFoot(0, view.LeftWallY(foot, 0));
+  const QPointF rightTop(width, view.RightWallY(top, width));
+  const QPointF rightFoot(width, view.RightWallY(foot, width));
+  sketch.Shape(PathThrough({At(-4, -4), At(width + 4, -4), At(width + 4, height + 4), At(-4, height + 4)}), look.ceiling);
+  // The wall facing the light more squarely is the lighter one.
+  const QRgb turnedAway = Blend(look.wall, look.side, 0.45);
+  const QPolygonF leftWall({leftTop, view.edgeTop, view.edgeFoot, leftFoot});
+  const QPolygonF rightWall({view.edgeTop, rightTop, rightFoot, view.edgeFoot});
+  const bool lightFromRight = sketch.Air().ShadowSlant().x() < 0;
+  sketch.Shape(PathThrough({leftTop, view.edgeTop, view.edgeFoot, leftFoot}), lightFromRight ? turnedAway : look.wall);
+  sketch.Shape(PathThrough({view.edgeTop, rightTop, rightFoot, view.edgeFoot}), lightFromRight ? look.wall : turnedAway);
+  // Patterns are laid flat on a strip as long as the wall and bent onto it.
+  for (const auto& [quad, length] : {std::pair{leftWall, edge * 1.4}, std::pair{rightWall, (width - edge) * 1.4}}) {
+    QTransform bend;
+    const QPolygonF flat({At(0, 0), At(length, 0), At(length, foot - top), At(0, foot - top)});
+    if (!QTransform::quadToQuad(flat, quad, bend)) continue;
+    sketch.Painter().save();
+    sketch.Painter().setTransform(bend, true);
+    PaintWallPattern(sketch, look.wallStyle, 0, 0, length, foot - top, sketch.Seed());
+    sketch.Painter().restore();
+  }
+  const QPainterPath floorPath = PathThrough({leftFoot, view.edgeFoot, rightFoot, At(width + 4, height + 4), At(-4, height + 4)});
+  sketch.Shape(floorPath, look.floor);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(floorPath);
+  sketch.Painter().setOpacity(0.4);
+  if (look.floorStyle == "boards" || look.floorStyle == "tiles") {
+    // Boards run along the left wall, from the right wall's foot towards us.
+    const int count = look.floorStyle == "boards" ? 9 : 7;
+    for (int board = 1; board <= count; ++board) {
+      const double x = edge + (width - edge) * board / count;
+      const QPointF start(x, view.RightWallY(foot, x));
+      const QPointF end = ToFrameEdge(view.leftWallVanishing, start);
+      sketch.InkLine(start.x(), start.y(), end.x(), end.y());
+    }
+  }
+  if (look.floorStyle == "tiles") {
+    for (int row = 1; row <= 7; ++row) {
+      const double x = edge * (1.0 - row / 7.0);
+      const QPointF start(x, view.LeftWallY(foot, x));
+      const QPointF end = ToFrameEdge(view.rightWallVanishing, start);
+      sketch.InkLine(start.x(), start.y(), end.x(), end.y());
+    }
+  }
+  sketch.Painter().restore();
+  // Ambient occlusion: the dark gathers in the corner and along where walls meet floor and ceiling.
+  CornerShade(sketch, view.edgeTop, view.edgeFoot, 26, 0.34);
+  CornerShade(sketch, leftTop, view.edgeTop, 18, 0.22);
+  CornerShade(sketch, view.edgeTop, rightTop, 18, 0.22);
+  CornerShade(sketch, leftFoot, view.edgeFoot, 22, 0.3);
+  CornerShade(sketch, view.edgeFoot, rightFoot, 22, 0.3);
+  if (layer.Flag("baseboard", true)) {
+    const QRgb board = layer.Colour("baseboard-colour", kWoodLight);
+    const auto up = [](QPointF point, double by) { return point - QPointF(0, by); };
+    sketch.Shape(PathThrough({up(leftFoot, 8 * leftFoot.y() / foot), up(view.edgeFoot, 8), view.edgeFoot, leftFoot}), board);
+    sketch.Shape(PathThrough({up(view.edgeFoot, 8), up(rightFoot, 8 * rightFoot.y() / foot), rightFoot, view.edgeFoot}), board);
+  }
+  sketch.Painter().setOpacity(0.5);
+  sketch.InkLine(view.edgeTop.x(), view.edgeTop.y(), view.edgeFoot.x(), view.edgeFoot.y());
+  sketch.InkLine(leftTop.x(), leftTop.y(), view.edgeTop.x(), view.edgeTop.y());
+  sketch.InkLine(view.edgeTop.x(), view.edgeTop.y(), rightTop.x(), rightTop.y());
+  sketch.InkLine(leftFoot.x(), leftFoot.y(), view.edgeFoot.x(), view.edgeFoot.y());
+  sketch.InkLine(view.edgeFoot.x(), view.edgeFoot.y(), rightFoot.x(), rightFoot.y());
+  sketch.Painter().setOpacity(1.0);
+}
+
 // A room seen from its doorway: ceiling, side walls, back wall and floor filling the frame, all running to
-// the camera's vanishing point; corners darken where the surfaces meet.
+// the camera's vanishing point; corners darken where the surfaces meet. A corner camera looks into a corner
+// of the room instead, the edge as tall as the back wall would be.
 void PaintRoom(Sketch& sketch, const Layer& layer) {
   const RoomShape shape = ReadShape(layer);
   const QRgb wall = layer.Colour("wall", kWallCream);
@@ -137,6 +229,10 @@ void PaintRoom(Sketch& sketch, const Layer& layer) {
   const std::string floorStyle = layer.Word("floor-style", "boards");
   const QRectF backWall(shape.left, shape.top, shape.right - shape.left, shape.floorLine - shape.top);
   sketch.Air().SetBackWall(backWall);
+  if (const auto corner = CornerOf(sketch.Air().View(), backWall)) {
+    PaintCornerRoom(sketch, layer, RoomLook{wall, side, floor, ceiling, wallStyle, floorStyle}, *corner);
+    return;
+  }
   const QPointF vanishing = VanishingPoint(sketch.Air().View(), backWall);
   const QPointF topLeft = backWall.topLeft();
   const QPointF topRight = backWall.topRight();

@@ -55,6 +55,9 @@ void PaintLightBeam(Sketch& sketch, const Layer& layer) {
   sketch.Glow(0, 0, width * 6, colour, 0.7);
 }
 
+void PaintCornerHold(Sketch& sketch, const CornerView& corner, int portholes);
+void PaintHoldStores(Sketch& sketch, const QRectF& backWall);
+
 // The inside of a ship's hull over a room box: curved ribs rising up the side walls and deck beams across
 // the ceiling, running to the vanishing point; round brass-rimmed portholes in the back wall with the sea
 // beyond; a lantern hanging from a beam; a coil of rope and a barrel by the wall. Put at the origin after
@@ -63,6 +66,11 @@ void PaintShipHold(Sketch& sketch, const Layer& layer) {
   const QRectF backWall = sketch.Air().BackWall().value_or(QRectF(110, 40, 376, 250));
   const QPointF vanishing = VanishingPoint(sketch.Air().View(), backWall);
   const int portholes = static_cast<int>(layer.Number("portholes", 2));
+  if (const auto corner = CornerOf(sketch.Air().View(), backWall)) {
+    PaintCornerHold(sketch, *corner, portholes);
+    PaintHoldStores(sketch, backWall);
+    return;
+  }
   // Ribs and beams at depths from the back wall (0) out to the frame (1).
   for (const double depth : {0.0, 0.35, 0.7}) {
     const auto at = [&](QPointF corner) { return corner + (corner - vanishing) * (depth * 1.4); };
@@ -99,6 +107,55 @@ void PaintShipHold(Sketch& sketch, const Layer& layer) {
     }
     sketch.Glow(x, y, radius * 3, kSkyPale, 0.3);
   }
+  PaintHoldStores(sketch, backWall);
+}
+
+// A ship's hold seen into a corner: ribs rising up both walls, each upright where it stands and as tall as its
+// wall there; portholes on the wall facing the eye more squarely, narrowed by its slant.
+void PaintCornerHold(Sketch& sketch, const CornerView& corner, int portholes) {
+  const double edge = corner.edgeTop.x();
+  const double top = corner.edgeTop.y();
+  const double foot = corner.edgeFoot.y();
+  const auto rib = [&](double x, double ceiling, double floor, double thick) {
+    QPainterPath path;
+    path.moveTo(x, floor);
+    path.cubicTo(x - thick * 0.6, floor - (floor - ceiling) * 0.4, x - thick * 0.3, ceiling + thick * 2, x, ceiling);
+    sketch.Stroke(path, kInk, thick + 3);
+    sketch.Stroke(path, kHull, thick);
+    sketch.Stroke(path.translated(-thick * 0.2, 0), kShipPlank, thick * 0.25);
+  };
+  for (const double share : {0.15, 0.5, 0.8}) {
+    const double x = edge * share;
+    rib(x, corner.LeftWallY(top, x), corner.LeftWallY(foot, x), 8 + (1 - share) * 14);
+  }
+  for (const double share : {0.2, 0.55, 0.9}) {
+    const double x = edge + (kFrameWidth - edge) * share;
+    rib(x, corner.RightWallY(top, x), corner.RightWallY(foot, x), 8 + share * 14);
+  }
+  const bool onLeft = edge > kFrameWidth / 2.0;
+  for (int hole = 0; hole < portholes; ++hole) {
+    const double share = (hole + 1.0) / (portholes + 1.0);
+    const double x = onLeft ? edge * (0.3 + 0.5 * share) : edge + (kFrameWidth - edge) * (0.2 + 0.5 * share);
+    const double ceiling = onLeft ? corner.LeftWallY(top, x) : corner.RightWallY(top, x);
+    const double floor = onLeft ? corner.LeftWallY(foot, x) : corner.RightWallY(foot, x);
+    const double y = ceiling + (floor - ceiling) * 0.32;
+    const double radius = (floor - ceiling) * 0.08;
+    const double narrow = 0.7;
+    sketch.Oval(x, y, radius * 1.3 * narrow, radius * 1.3, kGoldDark);
+    sketch.Oval(x, y, radius * narrow, radius, kSea);
+    sketch.Painter().save();
+    QPainterPath glass;
+    glass.addEllipse(QPointF(x, y), radius * narrow, radius);
+    sketch.Painter().setClipPath(glass);
+    sketch.FlatBox(x - radius, y - radius, radius * 2, radius * 0.9, kSkyPale);
+    sketch.Painter().restore();
+    sketch.Glow(x, y, radius * 3, kSkyPale, 0.3);
+  }
+}
+
+// The stores of a hold: a lantern hanging from a beam, lighting the planks round it, and rope and a barrel on
+// the floor.
+void PaintHoldStores(Sketch& sketch, const QRectF& backWall) {
   // A lantern hanging from the middle beam, lighting the planks round it.
   const QPointF lantern(backWall.left() + backWall.width() * 0.8, backWall.top() + 30);
   sketch.Line(lantern.x(), backWall.top() - 30, lantern.x(), lantern.y() - 12, kInk, 2);
