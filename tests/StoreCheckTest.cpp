@@ -22,6 +22,7 @@
 #include "world/StoreRules.h"
 #include "world/WorldBuild.h"
 #include "world/WorldCheck.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -111,6 +112,25 @@ const BadSave kBadSaves[] = {
 
 INSTANTIATE_TEST_SUITE_P(StoreCheck, BadSaveTest, ::testing::ValuesIn(kBadSaves),
                          [](const ::testing::TestParamInfo<BadSave>& info) { return std::string(info.param.what); });
+
+// Values at the very edges of what a game holds are no damage: the last room, a thing in no room yet
+// (the coin in the well), a saved room read as text.
+TEST_F(BadSaveTest, SaveAtTheEdgesOfWhatAGameHoldsOpens) {
+  const std::string last = std::to_string(kRoomCount);
+  const std::vector<std::string> edges = {
+      "UPDATE currentroom SET room = " + last,
+      "UPDATE Objects SET Roomnumber = 999 WHERE id = 1",
+      "UPDATE Objects SET Roomnumber = " + last + " WHERE id = 2",
+      "UPDATE actions SET room = " + last + " WHERE id = 1",
+      "UPDATE undo_history SET room = " + last,
+      "UPDATE currentroom SET room = 'twelve'"};
+  for (const std::string& sql : edges) {
+    ASSERT_EQ(saves.Save("edge", "\\x.gif"), SaveOutcome::Saved);
+    ASSERT_EQ(RunElsewhere(saves.FileFor("edge"), sql), SQLITE_OK) << sql;
+    const SaveOpening opening = saves.Open("edge");
+    EXPECT_EQ(opening.outcome, OpenOutcome::Opened) << sql << ": " << opening.reason;
+  }
+}
 
 // Another program's file that happens to have a table of the same name is no save.
 TEST(StoreCheck, AnotherProgramsFileWithASavedRoomTableIsNoSave) {
