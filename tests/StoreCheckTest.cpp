@@ -132,6 +132,17 @@ TEST_F(BadSaveTest, SaveAtTheEdgesOfWhatAGameHoldsOpens) {
   }
 }
 
+// A save without one of the world's tables is refused for that table, not for an index that went with it.
+TEST_F(BadSaveTest, SaveLackingATableIsRefusedForThatTable) {
+  for (const std::string table : {"Inventory", "actions", "Descriptions", "Objects"}) {
+    ASSERT_EQ(saves.Save("lacking", "\\x.gif"), SaveOutcome::Saved);
+    ASSERT_EQ(RunElsewhere(saves.FileFor("lacking"), "DROP TABLE " + table), SQLITE_OK) << table;
+    const SaveOpening opening = saves.Open("lacking");
+    EXPECT_EQ(opening.outcome, OpenOutcome::Refused) << table;
+    EXPECT_NE(opening.reason.find("lacks the table"), std::string::npos) << table << ": " << opening.reason;
+  }
+}
+
 // Another program's file that happens to have a table of the same name is no save.
 TEST(StoreCheck, AnotherProgramsFileWithASavedRoomTableIsNoSave) {
   testing::ScratchFolder folder;
