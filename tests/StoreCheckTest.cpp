@@ -108,6 +108,11 @@ const BadSave kBadSaves[] = {
     {"UnknownKey", "UPDATE actions SET actiontype = 'win the game' WHERE id = 1"},
     {"StepInNoRoom", "UPDATE undo_history SET room = -1"},
     {"StepMarkedOddly", "UPDATE undo_history SET undone = 7"},
+    // Every table and row as ours, but an index reading another's pages: only the file's own check
+    // finds it.
+    {"IndexOverAnotherIndex",
+     "PRAGMA writable_schema = ON; UPDATE sqlite_schema SET rootpage = (SELECT rootpage FROM sqlite_schema WHERE "
+     "type = 'index' AND name <> 'inv1' AND rootpage > 0 LIMIT 1) WHERE name = 'inv1'"},
 };
 
 INSTANTIATE_TEST_SUITE_P(StoreCheck, BadSaveTest, ::testing::ValuesIn(kBadSaves),
