@@ -173,6 +173,20 @@ TEST_F(OpenWaysTest, WaysOpenAndCloseWithTheirPuzzles) {
   EXPECT_EQ(Open(kRoomCount + 1), kNoDirection);
 }
 
+// The ship sails only once the lever is pulled with both altars glowing: with one of them dark the
+// tunnel keeps its ways to the ship's rooms and none to the island.
+TEST_F(OpenWaysTest, TheShipSailsOnlyWithTheLeverPulledAndBothAltarsGlowing) {
+  state.SetActionStatus(key::kPullLeverInTunnel, "1");
+  for (const std::string_view altar : {key::kUseRedRuby, key::kUseGreenEmerald}) {
+    state.SetActionStatus(key::kUseRedRuby, "0");
+    state.SetActionStatus(key::kUseGreenEmerald, "0");
+    state.SetActionStatus(std::string(altar), "1");
+    EXPECT_EQ(Open(room::kEastWestTunnel), kEast | kWest) << altar;
+  }
+  state.SetActionStatus(key::kUseRedRuby, "1");
+  EXPECT_EQ(Open(room::kEastWestTunnel), kSouth);
+}
+
 // A way the starting text calls locked or blocked is closed until its puzzle is solved.
 TEST_F(OpenWaysTest, WaysTheStartingTextCallsLockedOrBlockedAreClosed) {
   const std::regex shut("lock|block");

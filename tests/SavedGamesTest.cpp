@@ -2,6 +2,7 @@
 // stay inside the saves folder; bad saves and unknown names change nothing.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
@@ -156,6 +157,24 @@ TEST_F(SavedGamesTest, UnknownOrDamagedSavesLeaveTheGameAsItIs) {
   ASSERT_EQ(listed.size(), 1u);
   EXPECT_EQ(listed[0].problem, opening.reason);
   EXPECT_TRUE(boxes.informed.empty());
+}
+
+TEST_F(SavedGamesTest, ListingShowsTheNewestSaveFirstAndSavesOfOneMomentByName) {
+  for (const char* name : {"b oldest", "c newest", "a also newest"}) {
+    ASSERT_EQ(saves.Save(name, "\\x.gif"), SaveOutcome::Saved);
+  }
+  // When each was saved, as the listing reads it from the file.
+  for (const auto& [name, when] : {std::pair<const char*, int>{"b oldest", 1000}, {"c newest", 3000},
+                                   {"a also newest", 3000}}) {
+    sqlite3* file = nullptr;
+    ASSERT_EQ(sqlite3_open(saves.FileFor(name).c_str(), &file), SQLITE_OK);
+    const std::string sql = "UPDATE saved_game SET saved_at = " + std::to_string(when);
+    EXPECT_EQ(sqlite3_exec(file, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(file);
+  }
+  std::vector<std::string> order;
+  for (const NamedSave& save : saves.List()) order.push_back(save.name);
+  EXPECT_EQ(order, (std::vector<std::string>{"a also newest", "c newest", "b oldest"}));
 }
 
 TEST(SavedGamesInMemory, StoreWithoutAFileHasNoSaves) {

@@ -22,6 +22,7 @@
 #include "world/StoreRules.h"
 #include "world/WorldBuild.h"
 #include "world/WorldCheck.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -107,10 +108,45 @@ const BadSave kBadSaves[] = {
     {"UnknownKey", "UPDATE actions SET actiontype = 'win the game' WHERE id = 1"},
     {"StepInNoRoom", "UPDATE undo_history SET room = -1"},
     {"StepMarkedOddly", "UPDATE undo_history SET undone = 7"},
+    // Every table and row as ours, but an index reading another's pages: only the file's own check
+    // finds it.
+    {"IndexOverAnotherIndex",
+     "PRAGMA writable_schema = ON; UPDATE sqlite_schema SET rootpage = (SELECT rootpage FROM sqlite_schema WHERE "
+     "type = 'index' AND name <> 'inv1' AND rootpage > 0 LIMIT 1) WHERE name = 'inv1'"},
 };
 
 INSTANTIATE_TEST_SUITE_P(StoreCheck, BadSaveTest, ::testing::ValuesIn(kBadSaves),
                          [](const ::testing::TestParamInfo<BadSave>& param) { return std::string(param.param.what); });
+
+// Values at the very edges of what a game holds are no damage: the last room, a thing in no room yet
+// (the coin in the well), a saved room read as text.
+TEST_F(BadSaveTest, SaveAtTheEdgesOfWhatAGameHoldsOpens) {
+  const std::string last = std::to_string(kRoomCount);
+  const std::vector<std::string> edges = {
+      "UPDATE currentroom SET room = " + last,
+      "UPDATE Objects SET Roomnumber = 999 WHERE id = 1",
+      "UPDATE Objects SET Roomnumber = " + last + " WHERE id = 2",
+      "UPDATE actions SET room = " + last + " WHERE id = 1",
+      "UPDATE undo_history SET room = " + last,
+      "UPDATE currentroom SET room = 'twelve'"};
+  for (const std::string& sql : edges) {
+    ASSERT_EQ(saves.Save("edge", "\\x.gif"), SaveOutcome::Saved);
+    ASSERT_EQ(RunElsewhere(saves.FileFor("edge"), sql), SQLITE_OK) << sql;
+    const SaveOpening opening = saves.Open("edge");
+    EXPECT_EQ(opening.outcome, OpenOutcome::Opened) << sql << ": " << opening.reason;
+  }
+}
+
+// A save without one of the world's tables is refused for that table, not for an index that went with it.
+TEST_F(BadSaveTest, SaveLackingATableIsRefusedForThatTable) {
+  for (const std::string table : {"Inventory", "actions", "Descriptions", "Objects"}) {
+    ASSERT_EQ(saves.Save("lacking", "\\x.gif"), SaveOutcome::Saved);
+    ASSERT_EQ(RunElsewhere(saves.FileFor("lacking"), "DROP TABLE " + table), SQLITE_OK) << table;
+    const SaveOpening opening = saves.Open("lacking");
+    EXPECT_EQ(opening.outcome, OpenOutcome::Refused) << table;
+    EXPECT_NE(opening.reason.find("lacks the table"), std::string::npos) << table << ": " << opening.reason;
+  }
+}
 
 // Another program's file that happens to have a table of the same name is no save.
 TEST(StoreCheck, AnotherProgramsFileWithASavedRoomTableIsNoSave) {
