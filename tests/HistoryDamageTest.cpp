@@ -21,6 +21,7 @@
 #include "tests/FaultVfs.h"
 #include "tests/ScriptedPlay.h"
 #include "tests/StoreDump.h"
+#include "tests/HistoryRows.h"
 #include "tests/TestSupport.h"
 
 namespace brackenhollow {
@@ -29,46 +30,9 @@ namespace {
 // The walkthrough's opening: the bedroom, the letter, the mirror and the way out, 13 actions.
 constexpr std::size_t kOpeningLines = 60;
 
-// A history row as it is kept.
-struct StepRow {
-  std::int64_t step = 0;
-  std::int64_t room = 0;
-  std::string changes;
-  std::int64_t checksum = 0;
-};
-
-StepRow ReadStep(sqlite3* connection, bool newestDone) {
-  sqlite3_stmt* statement = nullptr;
-  sqlite3_prepare_v2(connection,
-                     newestDone ? "SELECT step, room, changes, checksum FROM undo_history WHERE undone = 0 "
-                                  "ORDER BY step DESC LIMIT 1"
-                                : "SELECT step, room, changes, checksum FROM undo_history WHERE undone = 1 "
-                                  "ORDER BY step LIMIT 1",
-                     -1, &statement, nullptr);
-  StepRow row;
-  if (sqlite3_step(statement) == SQLITE_ROW) {
-    row.step = sqlite3_column_int64(statement, 0);
-    row.room = sqlite3_column_int64(statement, 1);
-    row.changes.assign(static_cast<const char*>(sqlite3_column_blob(statement, 2)),
-                       static_cast<std::size_t>(sqlite3_column_bytes(statement, 2)));
-    row.checksum = sqlite3_column_int64(statement, 3);
-  }
-  sqlite3_finalize(statement);
-  return row;
-}
-
-// Writes the row's changes, room and checksum over the step of that number.
-void WriteStep(sqlite3* connection, const StepRow& row) {
-  sqlite3_stmt* statement = nullptr;
-  sqlite3_prepare_v2(connection, "UPDATE undo_history SET room = ?, changes = ?, checksum = ? WHERE step = ?", -1,
-                     &statement, nullptr);
-  sqlite3_bind_int64(statement, 1, row.room);
-  sqlite3_bind_blob(statement, 2, row.changes.data(), static_cast<int>(row.changes.size()), SQLITE_TRANSIENT);
-  sqlite3_bind_int64(statement, 3, row.checksum);
-  sqlite3_bind_int64(statement, 4, row.step);
-  EXPECT_EQ(sqlite3_step(statement), SQLITE_DONE);
-  sqlite3_finalize(statement);
-}
+using testing::ReadStep;
+using testing::StepRow;
+using testing::WriteStep;
 
 int Count(sqlite3* connection, const std::string& sql) {
   sqlite3_stmt* statement = nullptr;

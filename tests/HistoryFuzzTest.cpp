@@ -14,6 +14,7 @@
 #include "store/UndoHistory.h"
 #include "tests/ScriptedPlay.h"
 #include "tests/StoreDump.h"
+#include "tests/HistoryRows.h"
 #include "tests/TestSupport.h"
 #include "tests/Watchdog.h"
 
@@ -30,44 +31,9 @@ void CopyWhole(sqlite3* to, sqlite3* from) {
   ASSERT_EQ(sqlite3_backup_finish(backup), SQLITE_OK);
 }
 
-// The step Undo (newest done) or Redo (oldest undone) would take: its number, room, changes, checksum.
-struct StepRow {
-  std::int64_t step = 0;
-  std::int64_t room = 0;
-  std::string changes;
-  std::int64_t checksum = 0;
-};
-
-StepRow ReadStep(sqlite3* connection, bool undo) {
-  sqlite3_stmt* statement = nullptr;
-  sqlite3_prepare_v2(connection,
-                     undo ? "SELECT step, room, changes, checksum FROM undo_history WHERE undone = 0 "
-                            "ORDER BY step DESC LIMIT 1"
-                          : "SELECT step, room, changes, checksum FROM undo_history WHERE undone = 1 "
-                            "ORDER BY step LIMIT 1",
-                     -1, &statement, nullptr);
-  StepRow row;
-  if (sqlite3_step(statement) == SQLITE_ROW) {
-    row.step = sqlite3_column_int64(statement, 0);
-    row.room = sqlite3_column_int64(statement, 1);
-    row.changes.assign(static_cast<const char*>(sqlite3_column_blob(statement, 2)),
-                       static_cast<std::size_t>(sqlite3_column_bytes(statement, 2)));
-    row.checksum = sqlite3_column_int64(statement, 3);
-  }
-  sqlite3_finalize(statement);
-  return row;
-}
-
-void WriteStep(sqlite3* connection, const StepRow& row) {
-  sqlite3_stmt* statement = nullptr;
-  sqlite3_prepare_v2(connection, "UPDATE undo_history SET changes = ?, checksum = ? WHERE step = ?", -1, &statement,
-                     nullptr);
-  sqlite3_bind_blob(statement, 1, row.changes.data(), static_cast<int>(row.changes.size()), SQLITE_TRANSIENT);
-  sqlite3_bind_int64(statement, 2, row.checksum);
-  sqlite3_bind_int64(statement, 3, row.step);
-  ASSERT_EQ(sqlite3_step(statement), SQLITE_DONE);
-  sqlite3_finalize(statement);
-}
+using testing::ReadStep;
+using testing::StepRow;
+using testing::WriteStep;
 
 struct Tally {
   int cases = 0;
