@@ -35,13 +35,10 @@ QuantiserImage ReadPixels(liq_attr* attributes, const QImage& rgba) {
   return QuantiserImage(liq_image_create_rgba(attributes, rgba.constBits(), rgba.width(), rgba.height(), 0));
 }
 
-}  // namespace
-
-std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& error) {
-  if (sizes.empty() || sizes.front().isNull()) {
-    error = "nothing to quantise";
-    return {};
-  }
+// Chooses at most kMostColours for rgba and maps it onto them with dithering. A colour the quantiser
+// found more clear than not is fully clear in the table, any other fully opaque. Returns an Indexed8
+// image, or a null image with the quantiser's complaint in error.
+QImage QuantiseRgba(const QImage& rgba, std::string& error) {
   const Attributes attributes(liq_attr_create());
   if (!attributes) {
     error = "the quantiser cannot start";
@@ -49,18 +46,16 @@ std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& erro
   }
   liq_set_max_colors(attributes.get(), kMostColours);
   liq_set_speed(attributes.get(), kQuantiserSpeed);
-
-  const QImage rgba = sizes.front().convertToFormat(QImage::Format_RGBA8888);
-  const QuantiserImage first = ReadPixels(attributes.get(), rgba);
+  const QuantiserImage image = ReadPixels(attributes.get(), rgba);
   liq_result* quantised = nullptr;
-  if (!first || liq_image_quantize(first.get(), attributes.get(), &quantised) != LIQ_OK) {
+  if (!image || liq_image_quantize(image.get(), attributes.get(), &quantised) != LIQ_OK) {
     error = "the quantiser found no palette";
     return {};
   }
   const Result result(quantised);
   liq_set_dithering_level(result.get(), kDithering);
   std::vector<unsigned char> pixels(static_cast<std::size_t>(rgba.width()) * rgba.height());
-  if (liq_write_remapped_image(result.get(), first.get(), pixels.data(), pixels.size()) != LIQ_OK) {
+  if (liq_write_remapped_image(result.get(), image.get(), pixels.data(), pixels.size()) != LIQ_OK) {
     error = "the quantiser cannot map the picture";
     return {};
   }
@@ -69,18 +64,30 @@ std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& erro
   QList<QRgb> colourTable;
   for (unsigned int index = 0; index < palette->count; ++index) {
     const liq_color& colour = palette->entries[index];
-    colourTable.push_back(qRgb(colour.r, colour.g, colour.b));
+    colourTable.push_back(qRgba(colour.r, colour.g, colour.b, colour.a < 128 ? 0 : 255));
   }
-  QImage smallest(rgba.width(), rgba.height(), QImage::Format_Indexed8);
-  smallest.setColorTable(colourTable);
-  for (int row = 0; row < smallest.height(); ++row)
-    std::copy_n(pixels.data() + static_cast<std::size_t>(row) * smallest.width(), smallest.width(), smallest.scanLine(row));
+  QImage indexed(rgba.width(), rgba.height(), QImage::Format_Indexed8);
+  indexed.setColorTable(colourTable);
+  for (int row = 0; row < indexed.height(); ++row)
+    std::copy_n(pixels.data() + static_cast<std::size_t>(row) * indexed.width(), indexed.width(), indexed.scanLine(row));
+  return indexed;
+}
+
+}  // namespace
+
+std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& error) {
+  if (sizes.empty() || sizes.front().isNull()) {
+    error = "nothing to quantise";
+    return {};
+  }
+  const QImage smallest = QuantiseRgba(sizes.front().convertToFormat(QImage::Format_RGBA8888), error);
+  if (smallest.isNull()) return {};
 
   std::vector<QImage> indexed = {smallest};
   // The larger sizes show the same colours over more pixels: they keep the palette and are only mapped onto
   // it, which the quantiser's own mapping did at several times the cost.
   for (std::size_t size = 1; size < sizes.size(); ++size) {
-    indexed.push_back(MapOntoPalette(sizes[size], colourTable));
+    indexed.push_back(MapOntoPalette(sizes[size], smallest.colorTable()));
     if (indexed.back().isNull()) {
       error = "a larger size cannot be mapped onto the palette";
       return {};
@@ -107,37 +114,11 @@ QImage QuantiseWithTransparency(const QImage& picture, int& transparentIndex, st
       }
     }
   }
-  const Attributes attributes(liq_attr_create());
-  if (!attributes) {
-    error = "the quantiser cannot start";
-    return {};
+  const QImage indexed = QuantiseRgba(rgba, error);
+  const QList<QRgb> colourTable = indexed.colorTable();
+  for (qsizetype index = 0; index < colourTable.size() && transparentIndex < 0; ++index) {
+    if (qAlpha(colourTable[index]) == 0) transparentIndex = static_cast<int>(index);
   }
-  liq_set_max_colors(attributes.get(), kMostColours);
-  liq_set_speed(attributes.get(), kQuantiserSpeed);
-  const QuantiserImage image = ReadPixels(attributes.get(), rgba);
-  liq_result* quantised = nullptr;
-  if (!image || liq_image_quantize(image.get(), attributes.get(), &quantised) != LIQ_OK) {
-    error = "the quantiser found no palette";
-    return {};
-  }
-  const Result result(quantised);
-  liq_set_dithering_level(result.get(), kDithering);
-  QImage indexed(rgba.width(), rgba.height(), QImage::Format_Indexed8);
-  std::vector<unsigned char> pixels(static_cast<std::size_t>(rgba.width()) * rgba.height());
-  if (liq_write_remapped_image(result.get(), image.get(), pixels.data(), pixels.size()) != LIQ_OK) {
-    error = "the quantiser cannot map the picture";
-    return {};
-  }
-  const liq_palette* palette = liq_get_palette(result.get());
-  QList<QRgb> colourTable;
-  for (unsigned int index = 0; index < palette->count; ++index) {
-    const liq_color& colour = palette->entries[index];
-    if (colour.a < 128 && transparentIndex < 0) transparentIndex = static_cast<int>(index);
-    colourTable.push_back(qRgba(colour.r, colour.g, colour.b, colour.a < 128 ? 0 : 255));
-  }
-  indexed.setColorTable(colourTable);
-  for (int row = 0; row < indexed.height(); ++row)
-    std::copy_n(pixels.data() + static_cast<std::size_t>(row) * indexed.width(), indexed.width(), indexed.scanLine(row));
   return indexed;
 }
 
