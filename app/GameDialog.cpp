@@ -12,8 +12,6 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
-#include <algorithm>
-
 #include "app/GameList.h"
 #include "app/InventoryStrip.h"
 #include "app/PointerPicture.h"
