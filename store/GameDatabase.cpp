@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "store/MessageBoxes.h"
+#include "store/StoreCheck.h"
 #include "store/StoreFiles.h"
 #include "store/detail/Statement.h"
 
@@ -193,6 +194,12 @@ int GameDatabase::CheckStore() {
   m_claimed = ourId || (!rows.empty() && rows.front() == "0");
   code = Query(m_connection, "PRAGMA integrity_check", rows);
   if (code != SQLITE_OK) return code;
+  // A page the disk failed to give is read once more; a disk that keeps failing leaves the file as it is.
+  if (PagesCouldNotBeRead(rows)) {
+    code = Query(m_connection, "PRAGMA integrity_check", rows);
+    if (code != SQLITE_OK) return code;
+    if (PagesCouldNotBeRead(rows)) return SQLITE_IOERR_READ;
+  }
   if (rows != std::vector<std::string>{"ok"}) {
     if (!m_claimed || !OnlyIndexesDamaged(m_connection, rows)) return SQLITE_CORRUPT;
     code = RunForCode("REINDEX");

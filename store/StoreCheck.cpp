@@ -176,6 +176,12 @@ StoreCheck CheckBound(sqlite3* connection, const ColumnBound& bound) {
 
 }  // namespace
 
+bool PagesCouldNotBeRead(const std::vector<std::string>& integrityRows) {
+  return std::any_of(integrityRows.begin(), integrityRows.end(), [](const std::string& row) {
+    return row.find("unable to get the page") != std::string::npos;
+  });
+}
+
 StoreCheck CheckStoreFile(sqlite3* connection, const StoreRules& rules) {
   if (connection == nullptr) return {StoreVerdict::Unreadable, "it could not be opened"};
   std::vector<std::string> rows;
@@ -189,6 +195,7 @@ StoreCheck CheckStoreFile(sqlite3* connection, const StoreRules& rules) {
                                             (rows.empty() ? std::string("unknown") : rows.front()) + ")"};
   }
   if (const int code = Texts(connection, "PRAGMA integrity_check", rows); code != SQLITE_OK) return ReadFailure(code);
+  if (PagesCouldNotBeRead(rows)) return ReadFailure(SQLITE_IOERR_READ);
   if (rows != std::vector<std::string>{"ok"}) {
     return {StoreVerdict::Damaged, "it is damaged (" + (rows.empty() ? std::string() : rows.front()) + ")"};
   }

@@ -67,6 +67,10 @@ struct StoreCheck {
   bool Sound() const { return verdict == StoreVerdict::Sound; }
 };
 
+// True when the rows of an integrity check report pages that could not be read: the disk failed, which
+// says nothing of what the file holds.
+bool PagesCouldNotBeRead(const std::vector<std::string>& integrityRows);
+
 // Checks the store open on connection against rules, reading only. Returns the first problem found,
 // in the order: readable, ours, format, integrity, shape, rows.
 StoreCheck CheckStoreFile(sqlite3* connection, const StoreRules& rules);

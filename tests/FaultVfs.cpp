@@ -13,6 +13,7 @@ struct State {
   sqlite3_vfs* real = nullptr;
   sqlite3_vfs vfs{};
   FaultPlan plan;
+  int reads = 0;
   int writes = 0;
   int syncs = 0;
   int failed = 0;
@@ -41,6 +42,11 @@ int Fault() {
 
 int Close(sqlite3_file* file) { return Real(file)->pMethods->xClose(Real(file)); }
 int Read(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset) {
+  ++g_state.reads;
+  if (g_state.plan.mode == FaultPlan::Mode::FailRead && g_state.reads == g_state.plan.from) {
+    ++g_state.failed;
+    return g_state.plan.error;
+  }
   return Real(file)->pMethods->xRead(Real(file), buffer, amount, offset);
 }
 int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
@@ -127,11 +133,13 @@ FaultVfs::~FaultVfs() {
 
 void FaultVfs::SetPlan(FaultPlan plan) {
   g_state.plan = plan;
+  g_state.reads = 0;
   g_state.writes = 0;
   g_state.syncs = 0;
   g_state.failed = 0;
 }
 
+int FaultVfs::Reads() const { return g_state.reads; }
 int FaultVfs::Writes() const { return g_state.writes; }
 int FaultVfs::Syncs() const { return g_state.syncs; }
 int FaultVfs::Failed() const { return g_state.failed; }

@@ -1,7 +1,8 @@
 #pragma once
 // A test file system for the store, wrapping SQLite's default one, as SQLite tests itself: it counts
-// the writes and syncs that reach the files, and from a chosen one on it fails them (a full disk, an
-// I/O error), kills the process (a player pulling the plug), or behaves as a read-only folder.
+// the reads, writes and syncs that reach the files, and from a chosen one on it fails them (a full disk,
+// an I/O error), fails one read (a disk that answers again after a moment), kills the process (a player
+// pulling the plug), or behaves as a read-only folder.
 
 namespace brackenhollow::testing {
 
@@ -11,6 +12,7 @@ struct FaultPlan {
     Fail,      // every write and sync from number `from` on fails with `error`
     Kill,      // the process is killed right after write number `from` reached the file
     ReadOnly,  // the store's folder takes no new file and the store's file is opened read-only
+    FailRead,  // read number `from` fails with `error`; every other read goes through
   };
   Mode mode = Mode::Count;
   int from = 0;  // 1 for the first write (or sync, when failing)
@@ -28,9 +30,10 @@ class FaultVfs {
 
   // Replaces the plan and restarts the counts.
   void SetPlan(FaultPlan plan);
+  int Reads() const;
   int Writes() const;
   int Syncs() const;
-  // How many writes or syncs were failed.
+  // How many reads, writes or syncs were failed.
   int Failed() const;
 };
 

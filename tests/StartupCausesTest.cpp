@@ -9,6 +9,8 @@
 
 #include <QCoreApplication>
 #include <QLockFile>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -413,6 +415,8 @@ TEST(OneGamePerStore, SecondGameSaysItIsRunningAndALockOfADeadGameIsTakenOver) {
 
   GameApp first(path);
   ASSERT_TRUE(fs::exists(path)) << "the stale lock must have been taken over and the store opened";
+  // A game played for hours holds a lock file that old: its age alone must not let a second game in.
+  fs::last_write_time(path + ".lock", fs::file_time_type::clock::now() - std::chrono::hours(5));
   GameApp second(path);
   testing::RecordingBoxes boxes;
   EXPECT_EQ(second.Run(&boxes, "/opt/brackenhollow/"), 1);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 
 #include "app/GameScreen.h"
@@ -75,6 +76,49 @@ void ExpectWholeActionState(const std::string& path, const std::set<std::string>
   EXPECT_EQ(database.Path(), path) << what;
   EXPECT_EQ(testing::IntegrityOf(database), "ok") << what;
   EXPECT_EQ(states.count(testing::DumpWorld(database)), 1u) << what << ": a half-done action is stored";
+}
+
+// A disk that fails one read at start (and answers again a moment later) says nothing about the game:
+// whichever read fails, the start neither moves the store aside nor builds a new world over it.
+TEST(StartFaults, OneReadFailingAtStartNeverCostsTheGame) {
+  testing::ScratchFolder folder;
+  const std::string path = folder.File("store.sqlite");
+  testing::RecordingBoxes boxes;
+  Play(path, Segment(kSegmentLines), boxes);
+  std::string before;
+  {
+    GameDatabase database(path);
+    before = testing::DumpWorld(database);
+  }
+  const auto start = [&] {
+    GameDatabase database(path);
+    testing::RecordingBoxes told;
+    database.SetMessageBoxes(&told);
+    VetStartingStore(database);
+    StartGame(database, [](const std::string&) {});
+  };
+  int reads = 0;
+  {
+    testing::FaultVfs vfs;
+    start();
+    reads = vfs.Reads();
+  }
+  ASSERT_GT(reads, 0);
+  for (int read = 1; read <= reads; ++read) {
+    SCOPED_TRACE("read " + std::to_string(read) + " of " + std::to_string(reads) + " failed");
+    {
+      testing::FaultVfs vfs({testing::FaultPlan::Mode::FailRead, read, SQLITE_IOERR_READ});
+      start();
+    }
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+      files.push_back(entry.path().filename().string());
+    }
+    std::erase_if(files, [](const std::string& name) { return name == "store.sqlite-wal" || name == "store.sqlite-shm"; });
+    EXPECT_EQ(files, std::vector<std::string>{"store.sqlite"}) << "nothing is moved aside";
+    GameDatabase database(path);
+    ASSERT_EQ(testing::DumpWorld(database), before);
+  }
 }
 
 TEST(StoreFaults, FaultAtEveryWriteOrSyncOfPlayLeavesAWholeActionState) {
