@@ -146,28 +146,27 @@ std::optional<HotspotPoint> FreePoint(const Region& region, const std::vector<Ho
     return false;
   };
   const int margin = roomy ? kFreeSpotRadius : 0;
+  const auto free = [&held, roomy, margin](const HotspotPoint& point) {
+    if (held(point.x, point.y)) return false;
+    return !roomy || !(held(point.x - margin, point.y) || held(point.x + margin, point.y) ||
+                       held(point.x, point.y - margin) || held(point.x, point.y + margin));
+  };
+  const int middleX = (region.left + region.right) / 2;
+  const int middleY = (region.top + region.bottom) / 2;
+  // The middle itself first: most regions are free there.
+  if (free({middleX, middleY})) return HotspotPoint{middleX, middleY};
   std::vector<HotspotPoint> candidates;
   for (int y = region.top + margin; y < region.bottom - margin; y += kSearchStep) {
     for (int x = region.left + margin; x < region.right - margin; x += kSearchStep) candidates.push_back({x, y});
   }
-  const int middleX = (region.left + region.right) / 2;
-  const int middleY = (region.top + region.bottom) / 2;
   const auto distance = [middleX, middleY](const HotspotPoint& point) {
     return (point.x - middleX) * (point.x - middleX) + (point.y - middleY) * (point.y - middleY);
   };
-  // The middle itself first: most regions are free there.
-  candidates.insert(candidates.begin(), HotspotPoint{middleX, middleY});
   std::stable_sort(candidates.begin(), candidates.end(),
                    [&distance](const HotspotPoint& a, const HotspotPoint& b) { return distance(a) < distance(b); });
-  for (const HotspotPoint& point : candidates) {
-    if (held(point.x, point.y)) continue;
-    if (roomy && (held(point.x - margin, point.y) || held(point.x + margin, point.y) ||
-                  held(point.x, point.y - margin) || held(point.x, point.y + margin))) {
-      continue;
-    }
-    return point;
-  }
-  return std::nullopt;
+  const auto found = std::find_if(candidates.begin(), candidates.end(), free);
+  if (found == candidates.end()) return std::nullopt;
+  return *found;
 }
 
 // The pieces of the way's region, parts: each behind every drawn thing but the backdrops that fill the
