@@ -124,7 +124,7 @@ TEST(EdgeWays, ADrawnThingOverAnEdgeWinsAndItsClickPointIsCutOutOfTheStrip) {
   EXPECT_EQ(ClickedAt(hotspots, {210, 400}), "rug") << "where the rug lies over the strip, the rug is chosen";
 }
 
-TEST(EdgeWays, ABackdropFillingTheWholeStripLiesBehindTheEdgeButKeepsItsPoint) {
+TEST(EdgeWays, ABackdropFillingMuchOfThePictureLiesBehindTheEdgeButKeepsItsPoint) {
   // Water filling the picture, as when wading; a toy floating in it near the bottom.
   const Hotspot water = Rectangle("water", 0, 0, 0, kWidth, kHeight, {298, 200});
   const Hotspot toy = Rectangle("toy", 0, 100, 375, 30, 30, {115, 390});

@@ -122,12 +122,15 @@ std::vector<Region> CarveClickPoints(Region region, const std::vector<Hotspot>& 
   return parts;
 }
 
-// Whether a hotspot whose box holds the whole region lies behind it: a backdrop such as a field of
-// corn, which an edge way may cover.
-bool Backdrop(const Hotspot& hotspot, const Region& region) {
+// Whether hotspot is a backdrop over region, which an edge way may cover: a thing whose box fills at
+// least kBackdropShare of the picture (the corn of a field, the water one wades in) and reaches into
+// the region.
+bool Backdrop(const Hotspot& hotspot, const Region& region, int width, int height) {
   const HotspotBox& box = hotspot.box;
-  return box.x <= region.left && box.y <= region.top && box.x + box.width >= region.right &&
-         box.y + box.height >= region.bottom;
+  const bool large = static_cast<double>(box.width) * box.height >= kBackdropShare * width * height;
+  const bool meets = box.x < region.right && box.x + box.width > region.left && box.y < region.bottom &&
+                     box.y + box.height > region.top;
+  return large && meets;
 }
 
 // The point of region nearest its middle that none of hotspots from index front on holds, with the
@@ -169,22 +172,25 @@ std::optional<HotspotPoint> FreePoint(const Region& region, const std::vector<Ho
   return *found;
 }
 
-// The pieces of the way's region, parts: each behind every drawn thing but the backdrops that fill the
-// whole region, with a point where a click reaches it. When nothing of the region can be reached so,
-// it lies in front of every drawn thing (their click points are cut out of it all the same).
+// The pieces of the way's region, parts: each behind every drawn thing but the backdrops over the
+// region, with a point where a click reaches it. Parts with room round their point are kept, or else
+// those with any point; when nothing of the region can be reached so, it lies in front of every drawn
+// thing (their click points are cut out of it all the same).
 std::vector<Piece> PlacePieces(const Region& region, const std::vector<Region>& parts,
-                               const std::vector<Hotspot>& hotspots) {
+                               const std::vector<Hotspot>& hotspots, int width, int height) {
   std::size_t before = 0;
   for (std::size_t index = 0; index < hotspots.size(); ++index) {
-    if (Backdrop(hotspots[index], region)) before = index + 1;
+    if (Backdrop(hotspots[index], region, width, height)) before = index + 1;
   }
   std::vector<Piece> pieces;
-  for (const Region& part : parts) {
-    std::optional<HotspotPoint> point = FreePoint(part, hotspots, before, true);
-    if (!point) point = FreePoint(part, hotspots, before, false);
-    if (point) pieces.push_back({part, before, *point});
+  for (const bool roomy : {true, false}) {
+    for (const Region& part : parts) {
+      if (const std::optional<HotspotPoint> point = FreePoint(part, hotspots, before, roomy)) {
+        pieces.push_back({part, before, *point});
+      }
+    }
+    if (!pieces.empty()) return pieces;
   }
-  if (!pieces.empty()) return pieces;
   for (const Region& part : parts) {
     pieces.push_back({part, hotspots.size(), *FreePoint(part, hotspots, hotspots.size(), true)});
   }
@@ -225,7 +231,7 @@ std::vector<Hotspot> WithEdgeWays(const HotspotMap& map, Facing facing, std::str
     if (marked) continue;
     const Region region = RegionOf(SideOf(facing, direction), map.width, map.height);
     if (!region.LargeEnough()) continue;
-    for (const Piece& piece : PlacePieces(region, CarveClickPoints(region, drawn), drawn)) added.emplace_back(direction, piece);
+    for (const Piece& piece : PlacePieces(region, CarveClickPoints(region, drawn), drawn, map.width, map.height)) added.emplace_back(direction, piece);
   }
   std::vector<Hotspot> hotspots;
   hotspots.reserve(drawn.size() + added.size());

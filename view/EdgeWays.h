@@ -3,8 +3,8 @@
 // room's view faces, as a player of the classic adventures expects: the way behind the onlooker along
 // the bottom edge, the ways to the left and right along the side edges, the way ahead in the upper
 // middle, where the view ends. Drawn things win over them: an edge way lies behind every thing of the
-// map except one that fills its whole region (the corn of a wide field, the water one wades in), and
-// it never covers the point where a drawn thing is chosen.
+// map except a backdrop (a thing filling much of the picture: the corn of a field, the water one wades
+// in), and it never covers the point where a drawn thing is chosen.
 
 #include <string_view>
 #include <vector>
@@ -27,6 +27,8 @@ inline constexpr int kAheadHeight = 112;
 inline constexpr int kClickPointClearance = 8;
 // No region is cut smaller than a hotspot may be.
 inline constexpr int kSmallestRegionSide = 24;
+// A thing whose box fills this share of the picture is a backdrop, which edge ways lie in front of.
+inline constexpr double kBackdropShare = 0.5;
 
 // The side of a view looking facing on which the way in direction ('N', 'S', 'E' or 'W') lies.
 // Ahead for any other character.
