@@ -81,6 +81,8 @@ class GameDialog : public QWidget {
   VerbBar* VerbButtons() const { return m_verbBar; }
   // The hotspot map of the picture shown; empty when it has none.
   const HotspotMap& PictureHotspots() const { return m_hotspots; }
+  // The map's hotspots with the ways out it does not mark added at the picture's edges, back to front.
+  std::vector<Hotspot> PointerHotspots() const { return m_pointer.Hotspots(m_hotspots); }
 
  signals:
   // The game asked to be closed as with OK (Exit).

@@ -1,11 +1,13 @@
 #include "app/PointerPicture.h"
 
 #include <QAccessible>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -34,6 +36,34 @@ QString WayName(char direction) {
     default:
       return PointerPicture::tr("west");
   }
+}
+
+// An arrow pointing where a way out lies, as the classic adventures show at an exit: up for the way
+// ahead, down for the way behind, to the side for the ways to the sides. Its hot spot is its tip.
+QCursor WayCursor(ViewSide side) {
+  constexpr int kSize = 32;
+  static const std::array<QCursor, 4> cursors = [] {
+    // Pointing up, tip at the top middle.
+    const QPolygonF arrow({{16, 1}, {29, 15}, {21, 15}, {21, 30}, {11, 30}, {11, 15}, {3, 15}});
+    std::array<QCursor, 4> made;
+    const std::array<std::pair<ViewSide, int>, 4> turns = {
+        {{ViewSide::Ahead, 0}, {ViewSide::Right, 90}, {ViewSide::Behind, 180}, {ViewSide::Left, 270}}};
+    for (const auto& [which, degrees] : turns) {
+      QPixmap pixmap(kSize, kSize);
+      pixmap.fill(Qt::transparent);
+      QPainter painter(&pixmap);
+      painter.setRenderHint(QPainter::Antialiasing);
+      const QTransform turn = QTransform().translate(kSize / 2.0, kSize / 2.0).rotate(degrees).translate(-kSize / 2.0, -kSize / 2.0);
+      painter.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      painter.setBrush(Qt::white);
+      painter.drawPolygon(turn.map(arrow));
+      painter.end();
+      const QPointF tip = turn.map(QPointF(16, 1));
+      made[static_cast<std::size_t>(which)] = QCursor(pixmap, qRound(tip.x()), qRound(tip.y()));
+    }
+    return made;
+  }();
+  return cursors[static_cast<std::size_t>(side)];
 }
 
 QPolygonF Outline(const Hotspot& hotspot) {
@@ -67,8 +97,24 @@ void PointerPicture::SetTargets(std::vector<PointerTarget> targets, QSize mapSiz
     TargetsChanged(this);
   }
   m_hovered = m_pointerInside ? TargetAt(m_pointer) : -1;
-  setCursor(m_hovered >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  ShowCursor();
   update();
+}
+
+void PointerPicture::ShowCursor() {
+  if (m_hovered < 0) {
+    setCursor(m_closeUp && m_pointerInside ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    return;
+  }
+  const PointerTarget& target = m_targets[static_cast<std::size_t>(m_hovered)];
+  if (!target.hotspot.IsWay()) {
+    setCursor(Qt::PointingHandCursor);
+  } else if (target.open) {
+    setCursor(WayCursor(target.side));
+  } else {
+    // A closed way: it stays shut, as its dashed button says.
+    setCursor(Qt::ForbiddenCursor);
+  }
 }
 
 QPointF PointerPicture::ToPicture(QPointF widgetPoint) const {
@@ -122,10 +168,10 @@ QPointF PointerPicture::TargetPoint(int index) const {
 }
 
 void PointerPicture::SetHovered(int index) {
-  setCursor(index >= 0 || (m_closeUp && m_pointerInside) ? Qt::PointingHandCursor : Qt::ArrowCursor);
-  if (index == m_hovered) return;
+  const bool same = index == m_hovered;
   m_hovered = index;
-  update();
+  ShowCursor();
+  if (!same) update();
 }
 
 void PointerPicture::SetKeyboardTarget(int index) {

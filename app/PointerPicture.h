@@ -71,6 +71,9 @@ class PointerPicture : public CS309PictureBox {
  private:
   QPointF ToPicture(QPointF widgetPoint) const;
   void SetHovered(int index);
+  // The pointer's shape over what it hovers: a pointing hand over a thing, an arrow the way a way out
+  // lies, a no-entry sign over a closed one.
+  void ShowCursor();
   void SetKeyboardTarget(int index);
   // What choosing the target does: a thing is chosen, an open way is walked.
   void Activate(int index);

@@ -4,8 +4,10 @@
 
 #include "actions/Verbs.h"
 #include "app/GameScreen.h"
-#include "world/CloseUpPictures.h"
+#include "movement/RoomExits.h"
 #include "view/RoomView.h"
+#include "world/CloseUpPictures.h"
+#include "world/RoomRecord.h"
 
 namespace brackenhollow {
 
@@ -83,13 +85,27 @@ std::vector<std::string> ThingVerbs() {
   return verbs;
 }
 
+std::vector<Hotspot> PointerPlay::Hotspots(const HotspotMap& map) const {
+  const RoomRecord* record = FindRoomRecord(m_screen.CurrentRoom());
+  if (record == nullptr || ShowsCloseUp()) return map.hotspots;
+  const unsigned ways = WaysOut(record->room);
+  std::string directions;
+  if ((ways & kNorth) != 0) directions += 'N';
+  if ((ways & kSouth) != 0) directions += 'S';
+  if ((ways & kEast) != 0) directions += 'E';
+  if ((ways & kWest) != 0) directions += 'W';
+  return WithEdgeWays(map, record->facing, directions);
+}
+
 std::vector<PointerTarget> PointerPlay::Targets(const HotspotMap& map) const {
   const ScreenState& screen = m_screen.Screen();
+  const RoomRecord* record = FindRoomRecord(m_screen.CurrentRoom());
   std::vector<PointerTarget> targets;
-  for (const Hotspot& hotspot : map.hotspots) {
+  for (const Hotspot& hotspot : Hotspots(map)) {
     PointerTarget target{hotspot};
     if (hotspot.IsWay()) {
       target.open = screen.IsEnabled(DirectionButton(hotspot.way));
+      if (record != nullptr) target.side = SideOf(record->facing, hotspot.way);
     } else {
       if (EntryIndex(screen.noun1, hotspot.object, InPicture(hotspot.object)) < 0) continue;
       target.chosen = screen.noun1.SelectedText() == hotspot.object ||

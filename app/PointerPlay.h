@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/ScreenState.h"
+#include "view/EdgeWays.h"
 #include "view/HotspotMap.h"
 
 namespace brackenhollow {
@@ -20,6 +21,7 @@ struct PointerTarget {
   Hotspot hotspot;
   bool open = true;     // a way out whose direction button is enabled; always true for a thing
   bool chosen = false;  // the thing is chosen in First or Second object
+  ViewSide side = ViewSide::Ahead;  // where a way out lies as the onlooker sees it
 };
 
 // The row of the entry named name in the section of list that held names (objects in the room or
@@ -42,8 +44,12 @@ class PointerPlay {
  public:
   explicit PointerPlay(GameScreen& screen) : m_screen(screen) {}
 
-  // The hotspots of map the player can point at now: the things the First object list offers (a
-  // thing it does not offer is left out) and every way out, open or closed.
+  // The hotspots of map, back to front, with a hotspot at the picture's edge for every way out of the
+  // room (open or closed) that it does not mark, placed by the way the room's view faces. A close-up
+  // an action put there gets none: a click beside its things goes back to the room.
+  std::vector<Hotspot> Hotspots(const HotspotMap& map) const;
+  // The hotspots the player can point at now: the things the First object list offers (a thing it
+  // does not offer is left out) and every way out of Hotspots, open or closed.
   std::vector<PointerTarget> Targets(const HotspotMap& map) const;
   // Where the First object list offers a thing drawn in the picture: in the room, or, when the player
   // has taken it and the picture still shows its like (sand on a beach), among the carried things.

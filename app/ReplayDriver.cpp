@@ -285,7 +285,7 @@ bool ReplayDriver::RunGameMenu(GameWindow& window, const std::string& verb, cons
 namespace brackenhollow {
 
 void ReplayDriver::ListHotspots(GameDialog& game) {
-  for (const Hotspot& hotspot : game.PictureHotspots().hotspots) {
+  for (const Hotspot& hotspot : game.PointerHotspots()) {
     const HotspotBox& box = hotspot.box;
     m_out << "hotspot " << (hotspot.IsWay() ? std::string("way ") + hotspot.way : hotspot.object) << " | " << box.x
           << " " << box.y << " " << box.width << " " << box.height << " | " << hotspot.point.x << " " << hotspot.point.y

@@ -1,4 +1,5 @@
-// Playing by pointer: the hit test of one pointer position on a busy picture, and the hover update
+// Playing by pointer: the hit test of one pointer position on a busy picture, the placing of the ways
+// out a picture does not draw at its edges (done whenever the screen changes), and the hover update
 // of the game window's picture (the pointer moves onto another thing: hit test, outline and caption
 // repainted), at the picture's own size and at 1920x1080.
 //
@@ -16,6 +17,7 @@
 
 #include "app/PointerPicture.h"
 #include "art/painter/GifWriter.h"
+#include "view/EdgeWays.h"
 #include "view/HotspotMap.h"
 
 namespace {
@@ -60,6 +62,26 @@ void BM_HitTest(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_HitTest)->Arg(10)->Arg(40);
+
+// All four ways placed at the edges of a busy picture; with the second argument 1, a thing listed last,
+// too small to be a backdrop, covers the middle band of the picture: every point of the region ahead is
+// searched twice (for a roomy point, then for any) before that way goes in front of everything.
+void BM_EdgeWays(benchmark::State& state) {
+  HotspotMap map;
+  map.width = kWidth;
+  map.height = kHeight;
+  map.hotspots = BusyMap(static_cast<int>(state.range(0)));
+  if (state.range(1) != 0) {
+    Hotspot cover;
+    cover.object = "cover";
+    cover.box = {1, 60, kWidth - 2, 190};
+    cover.point = {kWidth / 2, 70};
+    cover.outline = {{1, 60}, {kWidth - 1, 60}, {kWidth - 1, 250}, {1, 250}};
+    map.hotspots.push_back(cover);
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(WithEdgeWays(map, Facing::North, "NSEW"));
+}
+BENCHMARK(BM_EdgeWays)->Args({10, 0})->Args({40, 0})->Args({40, 1})->Unit(benchmark::kMicrosecond);
 
 // The picture widget at a size, with a painted picture and a busy map, the pointer moving from the
 // middle of one thing to the middle of the next and the widget repainted each time.

@@ -22,6 +22,9 @@ bool IsOpen(const Exit& exit, StateReadings& readings) {
   return false;
 }
 
+// Whether some state of the world offers the way: the map's own ways are never offered.
+bool IsOffered(const Exit& exit) { return exit.to != 0 && exit.opening != Opening::MapOnly; }
+
 }  // namespace
 
 int NextRoom(int room, const std::string& direction) {
@@ -51,6 +54,18 @@ unsigned OpenDirections(int room, StateReadings& readings) {
   if (IsOpen(exits.east, readings)) open |= kEast;
   if (IsOpen(exits.west, readings)) open |= kWest;
   return open;
+}
+
+unsigned WaysOut(int room) {
+  const RoomRecord* record = FindRoomRecord(room);
+  if (record == nullptr) return kNoDirection;
+  const RoomExits& exits = record->exits;
+  unsigned ways = kNoDirection;
+  if (IsOffered(exits.north)) ways |= kNorth;
+  if (IsOffered(exits.south)) ways |= kSouth;
+  if (IsOffered(exits.east)) ways |= kEast;
+  if (IsOffered(exits.west)) ways |= kWest;
+  return ways;
 }
 
 }  // namespace brackenhollow

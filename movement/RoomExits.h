@@ -26,4 +26,8 @@ int NextRoom(int room, const std::string& direction);
 // number that is not a room.
 unsigned OpenDirections(int room, StateReadings& readings);
 
+// The directions the room has a way in that some state of the world offers, open now or closed
+// (DirectionBits): the ways its compass stands for. kNoDirection for a number that is not a room.
+unsigned WaysOut(int room);
+
 }  // namespace brackenhollow

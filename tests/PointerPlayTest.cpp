@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/GameScreen.h"
 #include "app/PointerPlay.h"
 #include "store/GameDatabase.h"
@@ -57,6 +59,23 @@ TEST_F(PointerPlayTest, OnlyThingsTheRoomOffersArePointedAtAndClosedWaysAreMarke
   EXPECT_FALSE(targets[0].chosen);
   ASSERT_TRUE(pointer.Choose("lamp", Held::InRoom));
   EXPECT_TRUE(pointer.Targets(map)[0].chosen);
+}
+
+TEST_F(PointerPlayTest, TheRoomsUnmarkedWaysAreAddedAtThePicturesEdgeAndNoneItLacks) {
+  HotspotMap map;
+  map.width = 596;
+  map.height = 408;
+  map.hotspots = {Way('N')};
+  const std::vector<PointerTarget> targets = pointer.Targets(map);
+  // The west side of the bedroom looks north: the bed, east, on the right; it has no way west.
+  ASSERT_EQ(targets.size(), 2U);
+  const auto east = std::find_if(targets.begin(), targets.end(), [](const PointerTarget& target) { return target.hotspot.way == 'E'; });
+  ASSERT_NE(east, targets.end());
+  EXPECT_EQ(east->side, ViewSide::Right);
+  EXPECT_TRUE(east->open);
+  EXPECT_EQ(east->hotspot.box.x + east->hotspot.box.width, map.width);
+  ASSERT_TRUE(pointer.Walk('E'));
+  EXPECT_EQ(screen.CurrentRoom(), 1);
 }
 
 TEST_F(PointerPlayTest, TheRoomsThingsNoHotspotShowsAreTheUnseenOnesAndCarriedThingsAreNotAmongThem) {

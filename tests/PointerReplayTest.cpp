@@ -1,6 +1,6 @@
 // The pointer through the replay driver, on the painted pictures and their maps: every picture the
 // walkthrough passes through lists hotspots that name what the room offers (or a way the room has),
-// large enough to hit, and a click on each one's point chooses exactly that thing; and the driver's
+// every way the room offers among them, large enough to hit, and a click on each one's point chooses exactly that thing; and the driver's
 // pointer commands refuse what a player could not do.
 
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "movement/RoomExits.h"
+#include "world/CloseUpPictures.h"
 #include "tests/ReplayRun.h"
 #include "tests/ScriptedPlay.h"
 #include "tests/TestSupport.h"
@@ -112,6 +113,17 @@ std::string Refusals(const std::string& transcript) {
   return refused;
 }
 
+// Whether picture (as the screen names it) is a close-up an action put there, which shows no ways out.
+bool CloseUp(const std::string& picture) {
+  for (const char* closeUp : kCloseUpPictures) {
+    const std::string name(closeUp);
+    if (picture.size() >= name.size() && picture.compare(picture.size() - name.size(), name.size(), name) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // Whether the First object list offers name, in the room or (taken from a picture that still shows
 // its like) carried.
 bool Offered(const Screen& screen, const std::string& name) {
@@ -170,6 +182,14 @@ TEST_F(PointerReplayTest, EveryHotspotOnTheWalkthroughsPicturesNamesWhatIsThereA
     if (!visited.insert(state).second) continue;
     const std::string where = screen.picture + " (room " + std::to_string(screen.room) + ", step " +
                               std::to_string(step) + ")";
+    // Every way the room offers, open or closed, is in the picture: drawn, or at its edge.
+    for (const auto& [bit, direction] : {std::pair{kNorth, "N"}, {kSouth, "S"}, {kEast, "E"}, {kWest, "W"}}) {
+      if ((WaysOut(screen.room) & bit) == 0 || CloseUp(screen.picture)) continue;
+      const std::string name = std::string("way ") + direction;
+      const bool listed = std::any_of(screen.hotspots.begin(), screen.hotspots.end(),
+                                      [&name](const ListedHotspot& hotspot) { return hotspot.name == name; });
+      EXPECT_TRUE(listed) << "no way " << direction << " listed in " << where;
+    }
     bool anyThing = false;
     for (const ListedHotspot& hotspot : screen.hotspots) {
       EXPECT_GE(hotspot.width, kSmallestSide) << hotspot.name << " in " << where;

@@ -1,8 +1,8 @@
 // The whole game played to the island by pointer alone, in the game window's widgets: every move a
-// click on a way out in the picture (or, for a way the picture does not show, such as one behind the
-// onlooker, on the compass), every thing a click in the picture or on the strip under it (the carried
-// things, and the room's things the picture does not show), every verb a button of the verb bar, and
-// Action its button; never a list. The lists must show what the pointer chose at every step, and the game must end as the
+// click on a way out in the picture (drawn there, or at the picture's edge where it is not), never on
+// the compass; every thing a click in the picture or on the strip under it (the carried things, and
+// the room's things the picture does not show), every verb a button of the verb bar, and Action its
+// button; never a list. The lists must show what the pointer chose at every step, and the game must end as the
 // walkthrough played through the lists ends.
 
 #include <gtest/gtest.h>
@@ -84,7 +84,7 @@ class PointerPlayer {
   }
 
   GameDialog& Dialog() { return m_dialog; }
-  // How many moves went by the compass, the picture showing no way there.
+  // How many moves went by the compass, the picture offering no way there.
   int CompassClicks() const { return m_compassClicks; }
   bool ShowsCloseUp() { return PointerPlay(m_dialog.Screen()).ShowsCloseUp(); }
 
@@ -147,7 +147,7 @@ class PointerPlayer {
     if (List(list)->currentText().toStdString() != thing) Fault("the list does not show the thing pointed at");
   }
 
-  void Walk(char direction) {
+  void Walk(char direction, bool again = false) {
     PointerPicture* picture = m_dialog.Pointer();
     const std::vector<PointerTarget>& targets = picture->Targets();
     for (std::size_t index = 0; index < targets.size(); ++index) {
@@ -155,7 +155,14 @@ class PointerPlayer {
       QTest::mouseClick(picture, Qt::LeftButton, Qt::NoModifier, picture->TargetPoint(static_cast<int>(index)).toPoint());
       return;
     }
-    // Not drawn: the compass button, a click too.
+    // A close-up shows no ways out: a click beside its things goes back to the room, which does.
+    if (!again && m_dialog.PictureHotspots().width > 0 && ShowsCloseUp()) {
+      LeaveCloseUp();
+      Walk(direction, true);
+      return;
+    }
+    // Not in the picture: the compass button, a click too, and a fault.
+    Fault("no way out there in the picture");
     const Control button = direction == 'N' ? Control::North : direction == 'S' ? Control::South
                            : direction == 'E' ? Control::East : Control::West;
     QTest::mouseClick(m_dialog.Button(button), Qt::LeftButton);
@@ -182,7 +189,7 @@ TEST(PointerWalkthroughTest, TheWholeGameIsPlayedToTheIslandWithClicksAndTheVerb
   {
     PointerPlayer player(byPointer, boxes);
     for (const std::string& line : testing::ScriptLines("walkthrough.txt")) player.Play(line, faults);
-    std::printf("moves by the compass, the picture showing no way there: %d\n", player.CompassClicks());
+    EXPECT_EQ(player.CompassClicks(), 0) << "moves by the compass, the picture offering no way there";
   }
   std::string all;
   for (const std::string& fault : faults) all += "  " + fault + "\n";

@@ -1,6 +1,6 @@
 #pragma once
-// One record per room: where each of its ways leads and when the way is open, and which picture the
-// room shows in each state of the world. The records themselves are in RoomTable.cpp, named by the
+// One record per room: where each of its ways leads and when the way is open, which way its pictures
+// look, and which picture the room shows in each state of the world. The records themselves are in RoomTable.cpp, named by the
 // rooms' generated names; the map (movement/) and the picture choice (view/) both read them.
 
 #include <array>
@@ -35,6 +35,11 @@ struct RoomExits {
   Exit west{};
 };
 
+// The compass direction a room's pictures look: the way ahead is painted at the far end of the view,
+// the way behind it lies behind the onlooker, the others to the left and right. A close-up looks at
+// the thing it shows.
+enum class Facing { North, South, East, West };
+
 // One case of a room: while its tests hold, the room shows the picture (named with its leading
 // backslash). A room's cases are tried in order; the first whose tests all hold is the room's state.
 struct PictureCase {
@@ -46,6 +51,7 @@ struct RoomRecord {
   static constexpr std::size_t kMaxPictureCases = 4;
 
   int room = 0;
+  Facing facing = Facing::North;
   RoomExits exits;
   std::array<PictureCase, kMaxPictureCases> cases{};
   std::size_t caseCount = 0;

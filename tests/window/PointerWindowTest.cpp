@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -79,21 +80,26 @@ class PointerWindowTest : public ::testing::Test {
   void PaintTestPictures() {
     for (const auto& [name, spots] : kPictures) {
       Paint(folder.File(name + ".gif"), 596, 408, qRgb(60, 70, 90));
-      std::ofstream map(folder.File(name + ".hotspots.json"));
-      map << R"({"picture": ")" << name << R"(.gif", "width": 596, "height": 408, "description": "The )" << name
-          << R"( drawn for the test.", "hotspots": [)";
-      for (std::size_t index = 0; index < spots.size(); ++index) {
-        const Spot& spot = spots[index];
-        const bool way = std::string(spot.name).size() == 1;
-        map << (index > 0 ? "," : "") << "{" << (way ? R"("way": ")" : R"("object": ")") << spot.name << R"(", "box": [)"
-            << spot.x << "," << spot.y << "," << spot.width << "," << spot.height << R"(], "point": [)"
-            << spot.x + spot.width / 2 << "," << spot.y + spot.height / 2 << R"(], "outline": [[)" << spot.x << ","
-            << spot.y << "],[" << spot.x + spot.width << "," << spot.y << "],[" << spot.x + spot.width << ","
-            << spot.y + spot.height << "],[" << spot.x << "," << spot.y + spot.height << "]]}";
-      }
-      map << "]}";
+      WriteMap(name, spots);
     }
     Paint(folder.File("item letter.gif"), 48, 48, qRgb(240, 230, 200));
+  }
+
+  // The map of the picture name, with a rectangular hotspot for each of spots.
+  void WriteMap(const std::string& name, const std::vector<Spot>& spots) {
+    std::ofstream map(folder.File(name + ".hotspots.json"));
+    map << R"({"picture": ")" << name << R"(.gif", "width": 596, "height": 408, "description": "The )" << name
+        << R"( drawn for the test.", "hotspots": [)";
+    for (std::size_t index = 0; index < spots.size(); ++index) {
+      const Spot& spot = spots[index];
+      const bool way = std::string(spot.name).size() == 1;
+      map << (index > 0 ? "," : "") << "{" << (way ? R"("way": ")" : R"("object": ")") << spot.name << R"(", "box": [)"
+          << spot.x << "," << spot.y << "," << spot.width << "," << spot.height << R"(], "point": [)"
+          << spot.x + spot.width / 2 << "," << spot.y + spot.height / 2 << R"(], "outline": [[)" << spot.x << ","
+          << spot.y << "],[" << spot.x + spot.width << "," << spot.y << "],[" << spot.x + spot.width << ","
+          << spot.y + spot.height << "],[" << spot.x << "," << spot.y + spot.height << "]]}";
+    }
+    map << "]}";
   }
 
   // Runs the game window from its start window and body once it is up and active.
@@ -219,6 +225,28 @@ TEST_F(PointerWindowTest, HoveringAThingShowsItsNameAnOutlineAndAPointingHand) {
     // Over nothing: no caption, the usual pointer.
     EXPECT_TRUE(HoverUntilCaption(QPoint(Picture()->width() * 450 / 596, Picture()->height() * 350 / 408), QString()));
     EXPECT_EQ(Picture()->cursor().shape(), Qt::ArrowCursor);
+  });
+}
+
+TEST_F(PointerWindowTest, AWayThePictureDoesNotDrawIsAtItsEdgeWithAnArrowPointingThereAndWalks) {
+  // The bedroom looks south from the bed: the way west, not drawn here, lies along the right edge; the
+  // closed door south, not drawn either, ahead in the upper middle.
+  WriteMap("bedroom1", {{"bed", 100, 200, 200, 100}, {"E", 0, 100, 60, 200}});
+  Play([&] {
+    ASSERT_EQ(Room(), 1);
+    const QRectF west = Picture()->TargetRect(Target("Way west"));
+    EXPECT_NEAR(west.right(), Picture()->width(), 1.0);
+    EXPECT_TRUE(HoverUntilCaption(At("Way west"), "Way west"));
+    const QCursor arrow = Picture()->cursor();
+    EXPECT_EQ(arrow.shape(), Qt::BitmapCursor);
+    EXPECT_GT(arrow.hotSpot().x(), arrow.pixmap().width() * 3 / 4) << "the arrow points right, where west lies";
+    EXPECT_TRUE(HoverUntilCaption(At("Way south (closed)"), "Way south (closed)"));
+    EXPECT_EQ(Picture()->cursor().shape(), Qt::ForbiddenCursor);
+    EXPECT_TRUE(HoverUntilCaption(At("bed"), "bed")) << "the bed, drawn, is not taken by the ways";
+    Click("Way south (closed)");
+    EXPECT_EQ(Room(), 1);
+    Click("Way west");
+    EXPECT_EQ(Room(), 2);
   });
 }
 
@@ -372,7 +400,7 @@ TEST_F(PointerWindowTest, TheKeyboardReachesThePictureMovesBetweenHotspotsAndCho
       reached << Picture()->TargetName(Picture()->KeyboardTarget());
       QTest::keyClick(Picture(), step < 4 ? Qt::Key_Right : Qt::Key_Down);
     }
-    for (const char* name : {"bed", "Way west", "Way east", "Way north (closed)"}) {
+    for (const char* name : {"bed", "Way west", "Way east", "Way north (closed)", "Way south (closed)"}) {
       EXPECT_TRUE(reached.contains(name)) << name << " not reached: " << reached.join(" | ").toStdString();
     }
     while (Picture()->TargetName(Picture()->KeyboardTarget()) != "bed") QTest::keyClick(Picture(), Qt::Key_Right);
@@ -403,9 +431,10 @@ TEST_F(PointerWindowTest, AssistiveTechnologyFindsAnImageWithItsDescriptionAndOn
       EXPECT_EQ(picture->indexOfChild(child), index);
       EXPECT_TRUE(Picture()->rect().contains(Picture()->mapFromGlobal(child->rect().center())));
     }
-    EXPECT_EQ(children, QStringList({"bed", "Way west", "Way east", "Way north (closed)"}));
+    // The closed door south, which the test's map does not draw, stands at the back at the edge.
+    EXPECT_EQ(children, QStringList({"Way south (closed)", "bed", "Way west", "Way east", "Way north (closed)"}));
     // Pressing the child is clicking the hotspot.
-    picture->child(0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    picture->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(First(), "bed");
     // The room changes: the children follow.
     Walk(Control::West);
