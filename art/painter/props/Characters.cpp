@@ -6,6 +6,8 @@
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
 
+#include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace brackenhollow::art {
@@ -712,58 +714,57 @@ void PaintSleepyFace(Sketch& sketch, const Layer&) {
 void PaintDog(Sketch& sketch, const Layer& layer) {
   const bool dead = layer.Word("state", "growl") == "dead";
   if (dead) {
-    // Lying on its side: legs folded at the knee and hock, the long muzzle resting on the ground.
-    const auto leg = [&](double hipX, double kneeX, double kneeY, double pawX) {
-      QPainterPath bent;
-      bent.moveTo(hipX, -22);
-      bent.lineTo(kneeX, kneeY);
-      bent.lineTo(pawX, -6);
-      sketch.Stroke(bent, kInk, 12);
-      sketch.Stroke(bent, kFur, 8);
-      sketch.Oval(pawX + 4, -6, 8, 4, kFurDark);
-    };
-    leg(-60, -92, -16, -70);
-    leg(-44, -70, -8, -50);
-    leg(46, 72, -20, 60);
-    leg(62, 92, -12, 84);
-    QPainterPath body;
-    body.moveTo(-86, -22);
-    body.cubicTo(-90, -54, -30, -62, 10, -52);
-    body.cubicTo(50, -58, 86, -50, 90, -28);
-    body.cubicTo(70, -10, -60, -8, -86, -22);
-    body.closeSubpath();
+    // Sprawled on its side, spent: the far legs behind, the near ones stretched out limp, the bony back
+    // towards the sky, the head flat on the ground with the tongue lolling; the leash lies slack.
+    PaintLimb(sketch, {{-60, -36}, {-44, -20}, {-70, -12}, {-96, -10}}, {18, 11, 8, 8}, kFurDark);
+    PaintLimb(sketch, {{58, -30}, {78, -18}, {108, -14}}, {14, 9, 8}, kFurDark);
+    PaintLimb(sketch, {{-92, -38}, {-126, -18}, {-156, -6}}, {9, 6, 4}, kFur);
+    QPainterPath tied;
+    tied.moveTo(-70, -50);
+    tied.quadTo(-60, -20, -30, -14);
+    sketch.Stroke(tied, kInk, 5);
+    sketch.Stroke(tied, kShirtRed, 3);
+    const QPainterPath body = SmoothOutline({{86, -44}, {60, -60}, {30, -62}, {-6, -56}, {-40, -62}, {-70, -60}, {-94, -44},
+                                             {-100, -22}, {-80, -12}, {-44, -22}, {-10, -18}, {30, -10}, {66, -14}, {92, -28}});
     sketch.Shape(body, kFur);
-    for (int rib = 0; rib < 5; ++rib) sketch.InkLine(-14 + rib * 10, -46, -10 + rib * 10, -24);
-    // Head and muzzle flat on the ground, ear flopped, eye shut, tongue out.
-    sketch.Oval(104, -26, 26, 18, kFur);
-    QPainterPath muzzle;
-    muzzle.moveTo(118, -36);
-    muzzle.lineTo(160, -24);
-    muzzle.quadTo(164, -14, 156, -10);
-    muzzle.lineTo(118, -12);
-    muzzle.closeSubpath();
-    sketch.Shape(muzzle, kFur);
-    sketch.Oval(160, -20, 4, 3, kInk);
-    sketch.Polygon({At(96, -40), At(84, -52), At(108, -42)}, kFurDark);
-    sketch.Line(104, -30, 116, -28, kInk, 2);
-    sketch.Shape(RoundedBox(140, -12, 10, 12, 4), kPink);
-    sketch.Line(-86, -26, -128, -12, kInk, 6);
-    sketch.Line(-86, -26, -128, -12, kFur, 3);
+    // Ribs and hip bones under the thin coat, the knobs of the spine.
+    for (int rib = 0; rib < 6; ++rib) Crease(sketch, {8.0 + rib * 9, -54}, {2.0 + rib * 9, -36}, {10.0 + rib * 9, -16}, kFur, 2.2);
+    Crease(sketch, {-60, -58}, {-76, -48}, {-70, -34}, kFur, 2.6);
+    for (int knob = 0; knob < 7; ++knob) sketch.FlatOval(-60.0 + knob * 17, -60 + std::abs(knob - 3) * 0.6, 2.4, 1.6, kFurDark);
+    Sheen(sketch, {-80, -54}, {-20, -62}, {50, -60}, kFur, 3);
+    // The near legs stretched out in front and behind, paws slack.
+    PaintLimb(sketch, {{-66, -34}, {-50, -16}, {-82, -8}, {-112, -6}}, {22, 13, 9, 9}, kFur);
+    sketch.Oval(-116, -6, 7, 4, kFurDark);
+    PaintLimb(sketch, {{50, -30}, {66, -12}, {100, -6}}, {16, 10, 9}, kFur);
+    sketch.Oval(104, -6, 7, 4, kFurDark);
+    // The collar and the leash fallen slack on the ground in front of it.
+    sketch.Shape(SmoothOutline({{80, -50}, {92, -46}, {96, -22}, {86, -20}}), kShirtRed);
+    QPainterPath leash;
+    leash.moveTo(90, -24);
+    leash.cubicTo(100, 0, 60, 8, 20, 4);
+    leash.cubicTo(-10, 2, -20, 8, -36, 6);
+    sketch.Stroke(leash, kInk, 5);
+    sketch.Stroke(leash, kShirtRed, 3);
+    // The long head lying flat, the ear flopped over, the eye shut, the tongue out over the teeth.
+    sketch.Shape(SmoothOutline({{94, -52}, {118, -54}, {138, -40}, {176, -26}, {180, -12}, {170, -4}, {120, -4}, {98, -16}}), kFur);
+    sketch.Shape(SmoothOutline({{104, -52}, {96, -62}, {86, -58}, {92, -40}, {110, -38}}), kFurDark);
+    sketch.Stroke(Bend({122, -36}, {128, -32}, {134, -36}), kInk, 1.8);
+    Crease(sketch, {118, -42}, {128, -46}, {138, -40}, kFur, 1.6);
+    sketch.Oval(177, -19, 4, 3.4, kInk);
+    sketch.Stroke(Bend({140, -10}, {156, -8}, {172, -10}), kInk, 1.6);
+    sketch.Shape(SmoothOutline({{150, -10}, {160, -10}, {164, 2}, {158, 6}, {150, 2}}), kPink);
     return;
   }
   sketch.Box(-210, -120, 14, 120, kWoodDark);
   // A lean hound braced to lunge: hind legs bent at the stifle and hock, straight forelegs under a deep
   // chest, the belly tucked up under the ribs, hackles up, a long snarling muzzle.
+  // A leg tapering from the muscle at the top to the slender pastern, a paw at its foot.
   const auto limb = [&](std::initializer_list<QPointF> joints, double width, QRgb colour) {
-    QPainterPath path;
-    bool first = true;
-    for (const QPointF& joint : joints) {
-      if (first) path.moveTo(joint);
-      else path.lineTo(joint);
-      first = false;
-    }
-    sketch.Stroke(path, kInk, width + 4);
-    sketch.Stroke(path, colour, width);
+    const std::vector<QPointF> points(joints);
+    std::vector<double> widths;
+    for (std::size_t joint = 0; joint < points.size(); ++joint) widths.push_back(width * (1.7 - 0.9 * joint / (points.size() - 1.0)));
+    PaintLimb(sketch, points, widths, colour);
+    sketch.Oval(points.back().x() + 3, points.back().y(), width * 0.75, width * 0.42, Shaded(colour, 0.2));
   };
   // The far legs first, darker.
   limb({At(-70, -96), At(-52, -58), At(-84, -30), At(-76, -3)}, 9, kFurDark);
@@ -829,97 +830,193 @@ void PaintDog(Sketch& sketch, const Layer& layer) {
   sketch.Stroke(leash, kShirtRed, 3);
 }
 
-// A possum-sized rat with red eyes and bared teeth, about 150 long; origin at its feet.
+// A possum-sized rat, about 150 long, hunched and menacing: a humped back, a pointed head low towards
+// the player, red eyes, whiskers, bared yellow incisors, pink paws and a long tapering scaly tail; origin
+// at its feet.
 void PaintRat(Sketch& sketch, const Layer&) {
-  QPainterPath tail;
-  tail.moveTo(-60, -20);
-  tail.cubicTo(-120, -10, -110, -60, -170, -40);
-  sketch.Stroke(tail, kInk, 7);
-  sketch.Stroke(tail, kPink, 4);
-  sketch.Oval(-10, -34, 60, 34, kRat);
-  sketch.Polygon({At(30, -54), At(90, -30), At(30, -14)}, kRat);
-  sketch.Oval(28, -64, 14, 14, kPink);
-  sketch.Oval(28, -64, 8, 8, kRat);
-  sketch.Oval(90, -30, 5, 5, kPink);
-  sketch.Oval(52, -42, 5, 5, kRuby);
-  sketch.Polygon({At(70, -26), At(74, -14), At(78, -25)}, kWhite);
-  sketch.Polygon({At(78, -25), At(81, -15), At(84, -26)}, kWhite);
-  for (int whisker = 0; whisker < 3; ++whisker) sketch.Line(84, -32, 112, -44 + whisker * 10, kInk, 1);
-  for (int foot = 0; foot < 3; ++foot) sketch.Oval(-40 + foot * 34, -2, 10, 5, kPink);
+  PaintLimb(sketch, {{-56, -18}, {-100, -10}, {-130, -34}, {-170, -40}}, {12, 8, 5, 2.5}, kPink);
+  for (int ring = 1; ring < 8; ++ring) {
+    const double x = -60 - ring * 14;
+    Crease(sketch, {x, -24 + (ring > 3 ? -14 : 0)}, {x - 2, -18 + (ring > 3 ? -14 : 0)}, {x, -12 + (ring > 3 ? -16 : 0)}, kPink, 1.2);
+  }
+  // Far paws, then the humped body with its coarse fur.
+  sketch.Oval(30, -4, 8, 4, Shaded(kPink, 0.2));
+  sketch.Oval(-30, -4, 9, 4, Shaded(kPink, 0.2));
+  const QPainterPath body = SmoothOutline({{-70, -14}, {-72, -44}, {-40, -70}, {0, -72}, {34, -58}, {60, -46}, {96, -30}, {108, -22},
+                                           {96, -12}, {60, -10}, {30, -6}, {-30, -4}});
+  sketch.Shape(body, kRat);
+  for (int tuft = 0; tuft < 9; ++tuft) {
+    const double x = -50 + tuft * 11;
+    const double y = -64 + std::abs(x + 10) * 0.09 - (tuft % 2) * 3;
+    Crease(sketch, {x, y}, {x + 4, y + 4}, {x + 7, y + 10}, kRat, 1.6);
+  }
+  Sheen(sketch, {-56, -52}, {-20, -74}, {24, -64}, kRat, 3);
+  // The haunch and the near legs with clawed pink paws.
+  Crease(sketch, {-50, -50}, {-30, -40}, {-40, -14}, kRat, 2.4);
+  PaintLimb(sketch, {{-40, -24}, {-28, -10}, {-36, -3}}, {16, 9, 6}, kRat);
+  sketch.Oval(-40, -3, 10, 4, kPink);
+  PaintLimb(sketch, {{44, -26}, {40, -10}, {46, -3}}, {12, 7, 5}, kRat);
+  sketch.Oval(50, -3, 8, 3.5, kPink);
+  // The ear, the glaring red eye, the nose, whiskers and the long yellow teeth.
+  sketch.Shape(SmoothOutline({{22, -66}, {20, -84}, {36, -88}, {44, -72}, {36, -60}}), kRat);
+  sketch.Shape(SmoothOutline({{26, -68}, {26, -80}, {36, -82}, {40, -72}, {34, -64}}), kPink);
+  sketch.Oval(62, -44, 5, 4, kRuby);
+  sketch.FlatOval(61, -45, 1.5, 1.5, kWhite);
+  sketch.Stroke(Bend({54, -52}, {62, -54}, {70, -48}), kInk, 2);
+  sketch.Oval(108, -24, 4, 3.5, kPink);
+  sketch.Polygon({At(92, -14), At(93, -2), At(97, -2), At(97, -14)}, kPaintYellow);
+  sketch.Polygon({At(97, -14), At(98, -3), At(102, -4), At(101, -15)}, kPaintYellow);
+  for (int whisker = 0; whisker < 4; ++whisker) sketch.Line(100, -24, 130, -38 + whisker * 9, kInk, 0.8);
 }
 
-// A huge toad, about 220 wide. state=awake sits blocking the way; state=asleep has its eyes shut, dozing.
+// A huge toad, about 220 wide, squatting three-quarter on towards the left: folded hind legs at its flanks,
+// braced forelegs, a broad warty back, golden eyes with slotted pupils high on the head and a wide
+// mouth. state=awake sits blocking the way, throat swelling; state=asleep has its eyes shut, dozing.
 void PaintToad(Sketch& sketch, const Layer& layer) {
   const bool asleep = layer.Word("state", "awake") == "asleep";
-  sketch.Oval(-80, -20, 44, 22, kToadDark);
-  sketch.Oval(80, -20, 44, 22, kToadDark);
-  QPainterPath body;
-  body.moveTo(-110, 0);
-  body.cubicTo(-120, -120, 120, -120, 110, 0);
-  body.closeSubpath();
+  // The far hind leg and forefoot, darker, behind the body.
+  sketch.Shape(SmoothOutline({{60, -50}, {112, -46}, {124, -10}, {100, 0}, {70, -4}}), Shaded(kToadDark, 0.1));
+  PaintLimb(sketch, {{-50, -40}, {-66, -20}, {-60, -2}}, {20, 16, 14}, Shaded(kToadDark, 0.1));
+  // The body: a broad lumpy back, high at the hips and sloping to the head on the left.
+  const QPainterPath body = SmoothOutline({{-112, -20}, {-108, -60}, {-84, -92}, {-40, -104}, {20, -112}, {80, -100}, {114, -68},
+                                           {118, -24}, {90, -2}, {-20, -2}, {-96, -4}});
   sketch.Shape(body, kToad);
-  sketch.Oval(0, -22, 70, 26, kToadBelly);
-  for (int wart = 0; wart < 8; ++wart) sketch.Oval(-70 + wart * 20, -70 + (wart % 3) * 12, 5, 5, kToadDark);
-  for (int side = -1; side <= 1; side += 2) {
-    sketch.Oval(side * 44, -92, 22, 20, kToad);
+  // A pale throat and belly, swelling when awake.
+  sketch.Shape(SmoothOutline({{-110, -24}, {-86, -40}, {-30, -38}, {30, -30}, {80, -14}, {60, -2}, {-40, -2}, {-100, -6}}), kToadBelly);
+  if (!asleep) sketch.Shape(SmoothOutline({{-104, -24}, {-80, -30}, {-56, -20}, {-66, -4}, {-96, -6}}), Shaded(kToadBelly, -0.2));
+  // Warts scattered over the back, each with a lit top.
+  for (int wart = 0; wart < 16; ++wart) {
+    const double x = -70 + Scatter(wart + 5) * 170;
+    const double y = -92 + Scatter(wart + 25) * 44 + std::abs(x) * 0.08;
+    const double size = 3 + Scatter(wart + 45) * 4;
+    sketch.Oval(x, y, size, size * 0.8, kToadDark);
+    sketch.FlatOval(x - size * 0.3, y - size * 0.3, size * 0.35, size * 0.3, kToadBelly);
+  }
+  Sheen(sketch, {-80, -90}, {-20, -112}, {60, -104}, kToad, 4);
+  // The near hind leg folded against the flank: the thigh's bulge, the long foot flat on the ground.
+  sketch.Shape(SmoothOutline({{20, -70}, {70, -84}, {104, -56}, {96, -20}, {60, -12}, {28, -30}}), kToad);
+  Crease(sketch, {40, -60}, {70, -66}, {90, -40}, kToad, 3);
+  sketch.Shape(SmoothOutline({{50, -10}, {100, -14}, {120, -4}, {104, 2}, {40, 2}}), kToadDark);
+  for (int toe = 0; toe < 3; ++toe) sketch.Oval(112 + toe * 6, -2 + toe, 4, 3, kToadDark);
+  // The near foreleg braced under the chest, toes spread.
+  PaintLimb(sketch, {{-58, -44}, {-80, -26}, {-72, -4}}, {22, 17, 14}, kToad);
+  for (int toe = 0; toe < 4; ++toe) sketch.Oval(-88 + toe * 7, -2, 4.5, 3.2, kToadDark);
+  // The wide mouth and the eyes high on the head.
+  sketch.Stroke(Bend({-114, -34}, {-86, -28}, {-60, -48}), kInk, 2.4);
+  sketch.FlatOval(-106, -52, 2, 1.5, kInk);
+  for (const auto& [x, y, size] : {std::tuple{-70.0, -90.0, 15.0}, std::tuple{-102.0, -78.0, 11.0}}) {
+    sketch.Oval(x, y, size, size * 0.9, kToad);
     if (asleep) {
-      sketch.Line(side * 44 - 12, -92, side * 44 + 12, -92, kInk, 3);
+      sketch.Stroke(Bend({x - size * 0.7, y}, {x, y + size * 0.35}, {x + size * 0.7, y}), kInk, 2.4);
     } else {
-      sketch.Oval(side * 44, -94, 13, 12, kPaintYellow);
-      sketch.FlatBox(side * 44 - 9, -97, 18, 5, kInk);
+      sketch.Oval(x - 1, y - 1, size * 0.7, size * 0.65, kPaintYellow);
+      sketch.FlatOval(x - 1, y - 1, size * 0.55, size * 0.16, kInk);
+      sketch.FlatOval(x - size * 0.35, y - size * 0.35, size * 0.15, size * 0.15, kWhite);
+      // A heavy lid over the top of the eye: it is not pleased.
+      sketch.Stroke(Bend({x - size * 0.8, y - size * 0.3}, {x, y - size * 0.75}, {x + size * 0.8, y - size * 0.45}), kToadDark, 3);
     }
   }
-  sketch.InkLine(-50, -52, 50, -52);
   if (asleep) {
-    sketch.Text(QRectF(70, -170, 60, 40), QStringLiteral("z"), 22, kWhite);
-    sketch.Text(QRectF(96, -200, 60, 40), QStringLiteral("Z"), 30, kWhite);
+    sketch.Text(QRectF(-90, -150, 40, 36), QStringLiteral("z"), 22, kWhite);
+    sketch.Text(QRectF(-66, -190, 50, 44), QStringLiteral("Z"), 30, kWhite);
   }
 }
 
-// One snake body winding from the origin, length about 160; seed varies the curve.
-void PaintSnakeBody(Sketch& sketch, double length, int seed) {
-  QPainterPath body;
-  body.moveTo(0, 0);
-  const double wave = 14 + 8 * Scatter(seed);
-  for (int bend = 1; bend <= 4; ++bend)
-    body.quadTo(length * (bend - 0.5) / 4, (bend % 2 == 0 ? -1 : 1) * wave, length * bend / 4, 0);
-  sketch.Stroke(body, kInk, 15);
-  sketch.Stroke(body, seed % 2 == 0 ? kSnake : kSnakeDark, 11);
-  sketch.Stroke(body, kSnakeBand, 2);
-  sketch.Oval(length + 6, 0, 11, 8, seed % 2 == 0 ? kSnake : kSnakeDark);
-  sketch.FlatOval(length + 9, -3, 2, 2, kPaintYellow);
+// One snake from its tail at the origin to its head along +x, length long and thick at most: its body
+// tapering to the tail, dark bands across its back, a paler belly edge, a wedge head with a yellow eye;
+// tongue puts out a forked tongue. seed bends it and chooses its colours.
+void PaintSnake(Sketch& sketch, double length, double thick, int seed, bool tongue) {
+  const int joints = 10;
+  const double wave = 10 + 10 * Scatter(seed);
+  const double phase = Scatter(seed + 7) * 6.28;
+  std::vector<QPointF> spine;
+  std::vector<double> widths;
+  for (int joint = 0; joint <= joints; ++joint) {
+    const double along = static_cast<double>(joint) / joints;
+    spine.push_back({length * along, wave * std::sin(along * 7.5 + phase) * (0.4 + 0.6 * along)});
+    widths.push_back(thick * std::min(1.0, 0.18 + along * 1.6) * (along > 0.92 ? 0.8 : 1.0));
+  }
+  const QRgb skin = seed % 3 == 0 ? kSnakeDark : seed % 3 == 1 ? kSnake : 0x7a8a3a;
+  const QPainterPath body = LimbPath(spine, widths);
+  sketch.Shape(body, skin);
+  QPainterPath line;
+  line.moveTo(spine.front());
+  for (std::size_t joint = 1; joint < spine.size(); ++joint) line.lineTo(spine[joint]);
+  QPainter& painter = sketch.Painter();
+  if (!sketch.IsSilhouette()) {
+    painter.save();
+    painter.setClipPath(body, Qt::IntersectClip);
+    QPen bands(QColor::fromRgb(Shaded(skin, 0.6)));
+    bands.setWidthF(thick * 1.2);
+    bands.setDashPattern({0.35, 0.9});
+    bands.setCapStyle(Qt::FlatCap);
+    painter.setPen(bands);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(line);
+    painter.restore();
+    Sheen(sketch, spine[3] + QPointF(0, widths[3] * 0.3), spine[6] + QPointF(0, widths[6] * 0.35), spine[9] + QPointF(0, widths[9] * 0.3), skin, thick * 0.18);
+  }
+  // The head: a blunt wedge along the last stretch of the body.
+  const QPointF neck = spine.back();
+  const QPointF ahead = neck - spine[joints - 1];
+  const double angle = std::atan2(ahead.y(), ahead.x()) * 180 / 3.14159265;
+  painter.save();
+  painter.translate(neck);
+  painter.rotate(angle);
+  const double size = thick * 0.9;
+  sketch.Shape(SmoothOutline({{-size * 0.4, -size * 0.55}, {size * 0.8, -size * 0.7}, {size * 1.7, -size * 0.35}, {size * 1.9, size * 0.1},
+                              {size * 1.5, size * 0.45}, {size * 0.4, size * 0.6}, {-size * 0.4, size * 0.5}}),
+               skin);
+  sketch.FlatOval(size * 0.95, -size * 0.28, size * 0.2, size * 0.17, kPaintYellow);
+  sketch.FlatOval(size * 0.95, -size * 0.28, size * 0.06, size * 0.15, kInk);
+  if (tongue) {
+    sketch.Line(size * 1.85, size * 0.1, size * 2.5, size * 0.1, kRuby, 1.4);
+    sketch.Line(size * 2.5, size * 0.1, size * 2.8, -size * 0.1, kRuby, 1.2);
+    sketch.Line(size * 2.5, size * 0.1, size * 2.8, size * 0.3, kRuby, 1.2);
+  }
+  painter.restore();
 }
 
-// A floor alive with snakes across w, with one large snake rearing in the middle; origin top-left.
+// A floor alive with snakes across w, writhing over each other, with one large snake rearing in the middle,
+// hood spread and fangs bared; origin top-left.
 void PaintSnakes(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", kFrameWidth);
   const double height = layer.Number("h", 140);
-  for (int snake = 0; snake < 26; ++snake) {
+  for (int snake = 0; snake < 24; ++snake) {
     sketch.Painter().save();
-    sketch.Painter().translate(Scatter(snake + 3) * width - 60, Scatter(snake + 33) * height);
-    sketch.Painter().rotate((Scatter(snake + 63) - 0.5) * 140);
-    PaintSnakeBody(sketch, 110 + 60 * Scatter(snake + 93), snake);
+    // Further back (higher) snakes are smaller.
+    const double depth = Scatter(snake + 33);
+    sketch.Painter().translate(Scatter(snake + 3) * width - 60, depth * height);
+    sketch.Painter().rotate((Scatter(snake + 63) - 0.5) * 120);
+    const double scale = 0.7 + 0.45 * depth;
+    sketch.Painter().scale(scale, scale);
+    PaintSnake(sketch, 120 + 60 * Scatter(snake + 93), 12 + 4 * Scatter(snake + 11), snake, snake % 4 == 0);
     sketch.Painter().restore();
   }
   if (!layer.Flag("rearing", true)) return;
   sketch.Painter().save();
   sketch.Painter().translate(width / 2, height * 0.7);
-  QPainterPath body;
-  body.moveTo(-60, 10);
-  body.cubicTo(-20, 30, 40, 0, 10, -40);
-  body.cubicTo(-20, -80, 30, -120, 10, -170);
-  sketch.Stroke(body, kInk, 30);
-  sketch.Stroke(body, kSnake, 25);
-  sketch.Stroke(body, kSnakeBand, 4);
-  sketch.Oval(10, -180, 40, 22, kSnakeDark);
-  sketch.Oval(14, -186, 22, 18, kSnake);
-  sketch.Oval(4, -192, 5, 5, kPaintYellow);
-  sketch.Oval(24, -192, 5, 5, kPaintYellow);
-  sketch.Polygon({At(2, -174), At(6, -158), At(10, -174)}, kWhite);
-  sketch.Polygon({At(18, -174), At(22, -158), At(26, -174)}, kWhite);
-  sketch.Line(14, -168, 14, -150, kRuby, 2);
-  sketch.Line(14, -150, 8, -142, kRuby, 2);
-  sketch.Line(14, -150, 20, -142, kRuby, 2);
+  // Coils on the floor rising into an S, the neck spread into a hood.
+  PaintLimb(sketch, {{-90, 14}, {-40, 22}, {20, 16}, {40, 0}, {10, -30}}, {8, 18, 26, 28, 28}, kSnakeDark);
+  PaintLimb(sketch, {{10, -30}, {-12, -70}, {8, -120}, {12, -160}}, {28, 26, 24, 22}, kSnake);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(LimbPath({{10, -30}, {-12, -70}, {8, -120}, {12, -160}}, {28, 26, 24, 22}), Qt::IntersectClip);
+  for (int band = 0; band < 7; ++band) Crease(sketch, {-30, -40.0 - band * 18}, {4, -46.0 - band * 18}, {40, -40.0 - band * 18}, kSnake, 5);
+  sketch.Painter().restore();
+  Sheen(sketch, {-4, -50}, {-6, -100}, {4, -150}, kSnake, 4);
+  sketch.Shape(SmoothOutline({{-28, -150}, {-20, -180}, {12, -196}, {40, -184}, {48, -150}, {30, -140}, {12, -150}, {-8, -140}}), kSnakeDark);
+  sketch.Shape(SmoothOutline({{-6, -178}, {12, -198}, {32, -186}, {34, -166}, {20, -160}, {0, -162}}), kSnake);
+  for (const double x : {4.0, 24.0}) {
+    sketch.FlatOval(x, -184, 4.5, 3.5, kPaintYellow);
+    sketch.FlatOval(x, -184, 1.3, 3.2, kInk);
+  }
+  // The open mouth, fangs bared and a forked tongue flicking.
+  sketch.Shape(SmoothOutline({{0, -168}, {28, -168}, {24, -154}, {14, -150}, {4, -154}}), kRubyDark);
+  sketch.Polygon({At(3, -167), At(6, -156), At(9, -167)}, kWhite);
+  sketch.Polygon({At(19, -167), At(22, -156), At(25, -167)}, kWhite);
+  sketch.Line(14, -156, 14, -140, kRuby, 2);
+  sketch.Line(14, -140, 8, -132, kRuby, 2);
+  sketch.Line(14, -140, 20, -132, kRuby, 2);
   sketch.Painter().restore();
 }
 
