@@ -98,14 +98,20 @@ QPainterPath HairCap(double radius, double turn, Hair style) {
     corners.push_back({-0.93 * r, -0.1 * r});
     return SmoothOutline(corners);
   }
-  const bool longHair = style == Hair::kPonytail;
-  return SmoothOutline({{-0.97 * r, longHair ? 0.2 * r : -0.02 * r},
+  if (style == Hair::kShort) {
+    // Locks falling unevenly over the brow.
+    return SmoothOutline({{-0.97 * r, -0.02 * r}, {-1.04 * r, -0.62 * r}, {-0.62 * r, -1.2 * r}, {0.1 * r, -1.3 * r}, {0.78 * r, -1.08 * r},
+                          {1.04 * r, -0.55 * r}, {0.98 * r, -0.04 * r}, {0.86 * r, -0.4 * r}, {0.62 * r + part, -0.58 * r},
+                          {0.5 * r + part, -0.74 * r}, {0.3 * r + part, -0.52 * r}, {0.12 * r + part, -0.76 * r}, {-0.12 * r + part, -0.56 * r},
+                          {-0.3 * r + part, -0.74 * r}, {-0.56 * r + part, -0.6 * r}, {-0.86 * r, -0.32 * r}});
+  }
+  return SmoothOutline({{-0.97 * r, 0.2 * r},
                         {-1.04 * r, -0.62 * r},
                         {-0.62 * r, -1.2 * r},
                         {0.1 * r, -1.3 * r},
                         {0.78 * r, -1.08 * r},
                         {1.04 * r, -0.55 * r},
-                        {0.98 * r, longHair ? 0.2 * r : -0.04 * r},
+                        {0.98 * r, 0.2 * r},
                         {0.86 * r, -0.36 * r},
                         {0.55 * r + part, -0.7 * r},
                         {part - 0.05 * r, -0.78 * r},
@@ -214,6 +220,8 @@ void PaintMouth(Sketch& sketch, QPointF at, double radius, double turn, const Ex
 QPainterPath SmoothOutline(const std::vector<QPointF>& corners) {
   QPainterPath path;
   if (corners.size() < 3) return path;
+  // A limb folded hard at the elbow crosses its own inner side; every part of it is still the limb.
+  path.setFillRule(Qt::WindingFill);
   const std::size_t count = corners.size();
   path.moveTo(Middle(corners[count - 1], corners[0]));
   for (std::size_t index = 0; index < count; ++index) path.quadTo(corners[index], Middle(corners[index], corners[(index + 1) % count]));
@@ -224,29 +232,41 @@ QPainterPath SmoothOutline(const std::vector<QPointF>& corners) {
 QPainterPath LimbPath(const std::vector<QPointF>& joints, const std::vector<double>& widths) {
   if (joints.size() < 2 || joints.size() != widths.size()) return {};
   const std::size_t last = joints.size() - 1;
-  std::vector<QPointF> along(joints.size());
-  for (std::size_t index = 0; index <= last; ++index) {
-    const QPointF before = index > 0 ? Unit(joints[index] - joints[index - 1]) : QPointF();
-    const QPointF after = index < last ? Unit(joints[index + 1] - joints[index]) : QPointF();
-    along[index] = Unit(before + after);
-  }
-  const auto side = [&](std::size_t index, double sign) {
-    const QPointF normal(-along[index].y(), along[index].x());
-    return joints[index] + normal * (sign * widths[index] / 2);
+  const auto normalOf = [](QPointF direction) { return QPointF(-direction.y(), direction.x()); };
+  std::vector<QPointF> segment(last);
+  for (std::size_t index = 0; index < last; ++index) segment[index] = Unit(joints[index + 1] - joints[index]);
+  // One side's corners: near each bend a point on the segment before and after it, and the mitred point
+  // between, so the rounding stays close to the joint instead of cutting the elbow away.
+  const auto side = [&](double sign) {
+    std::vector<QPointF> corners;
+    for (std::size_t index = 0; index <= last; ++index) {
+      const double half = sign * widths[index] / 2;
+      if (index == 0 || index == last) {
+        corners.push_back(joints[index] + normalOf(segment[index == 0 ? 0 : last - 1]) * half);
+        continue;
+      }
+      const QPointF before = segment[index - 1];
+      const QPointF after = segment[index];
+      const QPointF bisector = Unit(normalOf(before) + normalOf(after));
+      const double cosine = std::max(0.5, bisector.x() * normalOf(after).x() + bisector.y() * normalOf(after).y());
+      const double reachBefore = std::min(widths[index] * 0.6, std::hypot(joints[index].x() - joints[index - 1].x(), joints[index].y() - joints[index - 1].y()) * 0.3);
+      const double reachAfter = std::min(widths[index] * 0.6, std::hypot(joints[index + 1].x() - joints[index].x(), joints[index + 1].y() - joints[index].y()) * 0.3);
+      corners.push_back(joints[index] - before * reachBefore + normalOf(before) * half);
+      corners.push_back(joints[index] + bisector * (half / cosine));
+      corners.push_back(joints[index] + after * reachAfter + normalOf(after) * half);
+    }
+    return corners;
   };
-  const auto cap = [&](std::size_t index, double forward) {
-    const QPointF normal(-along[index].y(), along[index].x());
-    const QPointF ahead = along[index] * (forward * widths[index] / 2);
-    return std::vector<QPointF>{joints[index] + ahead * 0.8 + normal * (forward * widths[index] * 0.42),
-                                joints[index] + ahead * 1.05,
-                                joints[index] + ahead * 0.8 - normal * (forward * widths[index] * 0.42)};
+  const auto cap = [&](QPointF joint, QPointF forward, double width) {
+    const QPointF normal = normalOf(forward);
+    return std::vector<QPointF>{joint + forward * (width * 0.4) + normal * (width * 0.42), joint + forward * (width * 0.55),
+                                joint + forward * (width * 0.4) - normal * (width * 0.42)};
   };
-  std::vector<QPointF> corners;
-  for (std::size_t index = 0; index <= last; ++index) corners.push_back(side(index, 1));
-  for (const QPointF& point : cap(last, 1)) corners.push_back(point);
-  for (std::size_t index = last + 1; index-- > 0;) corners.push_back(side(index, -1));
-  for (const QPointF& point : cap(0, -1)) corners.push_back(point);
-  // Keep the limb's ends where the joints are: the rounding would otherwise cut the corners short.
+  std::vector<QPointF> corners = side(1);
+  for (const QPointF& point : cap(joints[last], segment[last - 1], widths[last])) corners.push_back(point);
+  std::vector<QPointF> other = side(-1);
+  corners.insert(corners.end(), other.rbegin(), other.rend());
+  for (const QPointF& point : cap(joints[0], -segment[0], widths[0])) corners.push_back(point);
   return SmoothOutline(corners);
 }
 
@@ -353,7 +373,9 @@ void PaintHead(Sketch& sketch, QPointF centre, const HeadLook& look) {
     Crease(sketch, {x - 0.05 * r, -0.08 * r}, {x + 0.08 * r, 0.05 * r}, {x - 0.02 * r, 0.22 * r}, look.skin, 0.05 * r);
   };
   const bool frontal = std::abs(t) < 0.15;
-  if (frontal) {
+  // Long hair drawn back covers the ears.
+  const bool ears = look.style != Hair::kPonytail;
+  if (frontal && ears) {
     paintEar(-0.95 * r);
     paintEar(0.95 * r);
   }
@@ -369,7 +391,7 @@ void PaintHead(Sketch& sketch, QPointF centre, const HeadLook& look) {
                                            {-0.96 * r + 0.04 * t * r, -0.05 * r},
                                            {-0.86 * r, -0.82 * r}});
   sketch.Shape(head, look.skin);
-  if (!frontal) paintEar(-facing * r * (0.9 - 0.55 * std::abs(t)));
+  if (!frontal && ears) paintEar(-facing * r * (0.9 - 0.55 * std::abs(t)));
 
   const double featuresX = t * 0.4 * r;
   const double eyeY = -0.06 * r;
@@ -452,11 +474,11 @@ void PaintHead(Sketch& sketch, QPointF centre, const HeadLook& look) {
       // Locks falling past the cheeks to the jaw, the one at the back of the turn the fuller.
       for (const double side : {-1.0, 1.0}) {
         if (side * t > 0.2) continue;
-        const double width = 0.26 * r;
         const double x = side * 0.92 * r + 0.06 * t * r;
-        sketch.Shape(SmoothOutline({{x - side * width, -0.5 * r}, {x + side * 0.14 * r, -0.4 * r}, {x + side * 0.1 * r, 0.5 * r},
-                                    {x - side * 0.05 * r, 1.05 * r}, {x - side * width, 0.4 * r}}),
+        sketch.Shape(SmoothOutline({{x - side * 0.34 * r, -0.7 * r}, {x + side * 0.16 * r, -0.45 * r}, {x + side * 0.12 * r, 0.6 * r},
+                                    {x + side * 0.02 * r, 1.3 * r}, {x - side * 0.16 * r, 0.5 * r}, {x - side * 0.2 * r, -0.2 * r}}),
                      look.hair);
+        Crease(sketch, {x - side * 0.1 * r, -0.4 * r}, {x, 0.4 * r}, {x + side * 0.02 * r, 1.1 * r}, look.hair, 0.05 * r);
       }
     }
   }
