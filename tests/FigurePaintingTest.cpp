@@ -164,7 +164,7 @@ TEST(PaintingFigures, AFiguresPoseMisspeltInTheSceneStopsThePainting) {
   }
   // The poses the scenes use are all known.
   const std::map<std::string, std::vector<std::string>> poses = {
-      {"person", {"stand", "wade"}}, {"farmer", {"block", "aside"}}, {"magician", {"wave", "beckon"}}};
+      {"person", {"stand", "wade", "sink"}}, {"farmer", {"block", "aside"}}, {"magician", {"wave", "beckon"}}};
   for (const auto& [prop, names] : poses)
     for (const std::string& pose : names) {
       const art::Layer layer(prop, {{"pose", pose}}, "test.txt:1");

@@ -49,15 +49,65 @@ void PaintBulbs(Sketch& sketch, const QPainterPath& wire, int count, int first) 
   }
 }
 
+// The wader gone under: sinking with the legs trailing and bent, the arms stretched up towards the light,
+// hair lifted by the water, cheeks puffed on a held breath that leaks out in bubbles. Everything is seen
+// through deep water, its colours drowned towards the sea's blue. Origin at the feet.
+void PaintSinking(Sketch& sketch, QRgb shirt, QRgb trousers, QRgb hair) {
+  const auto drowned = [](QRgb colour) {
+    const auto channel = [](int from, int to) { return static_cast<int>(from + (to - from) * 0.45); };
+    return qRgb(channel(qRed(colour), 0x1f), channel(qGreen(colour), 0x4f), channel(qBlue(colour), 0x8a));
+  };
+  const QRgb skin = drowned(kSkin);
+  const QRgb cloth = drowned(shirt);
+  const QRgb legs = drowned(trousers);
+  // Legs trailing below, one knee drawn up.
+  PaintLimb(sketch, {{8, -86}, {30, -52}, {22, -14}}, {17, 13, 11}, Shaded(legs, 0.15));
+  PaintLimb(sketch, {{-8, -86}, {-12, -46}, {-22, -8}}, {18, 13, 11}, legs);
+  // The far arm reaching up past the head.
+  PaintLimb(sketch, {{14, -136}, {30, -166}, {40, -196}}, {13, 11, 9}, Shaded(cloth, 0.15));
+  PaintHand(sketch, {40, -196}, 196, 15, skin, Grip::kOpen, true);
+  const QPainterPath body = SmoothOutline({{-19, -140}, {19, -137}, {19, -120}, {15, -100}, {19, -84}, {-18, -82}, {-15, -100}, {-19, -122}});
+  sketch.Shape(body, cloth);
+  // The shirt ballooning up round the chest.
+  Crease(sketch, {-16, -96}, {-4, -110}, {14, -100}, cloth, 2);
+  Crease(sketch, {-10, -130}, {-4, -118}, {2, -130}, cloth, 2);
+  PaintLimb(sketch, {{-1, -138}, {-2, -148}}, {10, 9}, skin);
+  HeadLook head;
+  head.radius = 12;
+  head.skin = skin;
+  head.hair = drowned(hair);
+  head.style = Hair::kTousled;
+  head.turn = -0.25;
+  head.tilt = 8;
+  head.gazeUp = 1;
+  head.mood = Mood::kWeary;
+  PaintHead(sketch, {-4, -160}, head);
+  // Puffed cheeks.
+  sketch.Oval(-14, -152, 4.5, 4, skin);
+  // The near arm stretched up to the light.
+  PaintLimb(sketch, {{-17, -134}, {-34, -168}, {-30, -206}}, {13, 11, 9}, cloth);
+  PaintHand(sketch, {-30, -206}, 176, 15, skin, Grip::kOpen, false);
+  // A held breath leaking out.
+  for (int bubble = 0; bubble < 5; ++bubble) {
+    const double size = 2 + bubble * 0.8;
+    const double x = -8 + std::sin(bubble * 1.9) * 5;
+    const double y = -150 - bubble * 14;
+    sketch.Oval(x, y, size, size, kSeaLight);
+    sketch.FlatOval(x - size * 0.35, y - size * 0.35, size * 0.3, size * 0.3, kWhite);
+  }
+}
+
 // An everyday person about 170 high, feet on the origin. pose=stand rests the weight on one leg, the
 // other easy, arms hanging; pose=wade is seen from the chest up, pushing through thick water that
-// stands at waterline (units above the feet), syrupy drips hanging from the hands.
+// stands at waterline (units above the feet), syrupy drips hanging from the hands; pose=sink has gone
+// under.
 void PaintPersonProp(Sketch& sketch, const Layer& layer) {
   const QRgb shirt = layer.Colour("shirt", kShirtRed);
   const QRgb trousers = layer.Colour("trousers", kDenim);
   const QRgb hair = layer.Colour("hair", kHairBrown);
   const std::string pose = layer.Word("pose", "stand");
-  if (pose != "stand" && pose != "wade") throw SceneError(layer.Where() + ": person pose must be stand or wade");
+  if (pose != "stand" && pose != "wade" && pose != "sink")
+    throw SceneError(layer.Where() + ": person pose must be stand, wade or sink");
   HeadLook head;
   head.radius = 11.5;
   head.skin = kSkin;
@@ -82,6 +132,10 @@ void PaintPersonProp(Sketch& sketch, const Layer& layer) {
     head.turn = 0.3;
     head.mood = Mood::kCalm;
     PaintHead(sketch, {2, -161}, head);
+    return;
+  }
+  if (pose == "sink") {
+    PaintSinking(sketch, shirt, trousers, hair);
     return;
   }
   const double waterline = -layer.Number("waterline", 124);
@@ -245,6 +299,11 @@ void PaintMagician(Sketch& sketch, const Layer& layer) {
   const QPainterPath robe = SmoothOutline({{-14, -146}, {16, -146}, {26, -128}, {30, -84}, {44, -8}, {48, -2}, {26, 2}, {4, -2},
                                            {-18, 1}, {-40, -3}, {-38, -10}, {-28, -84}, {-24, -128}});
   sketch.Shape(robe, kRobe);
+  // A pale trim round the hem, worn thin.
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(robe, Qt::IntersectClip);
+  sketch.Stroke(Bend({-46, -6}, {2, 4}, {50, -6}), kRobeLight, 7);
+  sketch.Painter().restore();
   for (const double x : {-22.0, -8.0, 8.0, 24.0}) Crease(sketch, {x * 0.4, -96}, {x * 0.9 - 2, -50}, {x * 1.3, -2}, kRobe, 2.2);
   Sheen(sketch, {-20, -120}, {-26, -70}, {-34, -8}, kRobe, 2.4);
   // A patch sewn on the robe: business is bad.
