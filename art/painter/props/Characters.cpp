@@ -385,7 +385,7 @@ void PaintOldMan(Sketch& sketch, const Layer&) {
   sketch.Box(6, -24, 10, 12, kPaperShade);
   // The arm on the stick and the arm feeling the air ahead.
   PaintLimb(sketch, {{14, -56}, {30, -40}, {40, -30}}, {13, 11, 10}, kRag);
-  PaintLimb(sketch, {{-12, -56}, {0, -74}, {12, -88}}, {13, 11, 10}, kRag);
+  PaintLimb(sketch, {{-12, -56}, {8, -68}, {34, -76}}, {13, 11, 10}, kRag);
   painter.restore();
   PaintHand(sketch, {45, -92}, 150, 13, kSkin, Grip::kHolding, false);
   // Hooded head bowed forward, the face open in the hood.
@@ -412,7 +412,7 @@ void PaintOldMan(Sketch& sketch, const Layer&) {
   head.mood = Mood::kWeary;
   PaintHead(sketch, {headX + 4, headY + 2}, head);
   // The reaching hand, fingers spread, groping ahead of his face.
-  PaintHand(sketch, {46, -150}, -120, 15, kSkin, Grip::kOpen, true);
+  PaintHand(sketch, {62, -126}, -112, 15, kSkin, Grip::kOpen, true);
 }
 
 // The young woman hanging Christmas lights: turned to the wall, up on the toes of one foot, the far arm
