@@ -821,7 +821,8 @@ void PaintDog(Sketch& sketch, const Layer& layer) {
   const auto limb = [&](std::initializer_list<QPointF> joints, double width, QRgb colour) {
     const std::vector<QPointF> points(joints);
     std::vector<double> widths;
-    for (std::size_t joint = 0; joint < points.size(); ++joint) widths.push_back(width * (1.7 - 0.9 * joint / (points.size() - 1.0)));
+    const double last = static_cast<double>(points.size() - 1);
+    for (std::size_t joint = 0; joint < points.size(); ++joint) widths.push_back(width * (1.7 - 0.9 * static_cast<double>(joint) / last));
     PaintLimb(sketch, points, widths, colour);
     sketch.Oval(points.back().x() + 3, points.back().y(), width * 0.75, width * 0.42, Shaded(colour, 0.2));
   };
@@ -894,9 +895,11 @@ void PaintDog(Sketch& sketch, const Layer& layer) {
 // at its feet.
 void PaintRat(Sketch& sketch, const Layer&) {
   PaintLimb(sketch, {{-56, -18}, {-100, -10}, {-130, -34}, {-170, -40}}, {12, 8, 5, 2.5}, kPink);
+  // Scaly rings along the tail, which rises off the floor after its middle.
   for (int ring = 1; ring < 8; ++ring) {
-    const double x = -60 - ring * 14;
-    Crease(sketch, {x, -24 + (ring > 3 ? -14 : 0)}, {x - 2, -18 + (ring > 3 ? -14 : 0)}, {x, -12 + (ring > 3 ? -16 : 0)}, kPink, 1.2);
+    const double x = -60.0 - ring * 14;
+    const double lift = ring > 3 ? -14.0 : 0.0;
+    Crease(sketch, {x, -24 + lift}, {x - 2, -18 + lift}, {x, -12 + lift}, kPink, 1.2);
   }
   // Far paws, then the humped body with its coarse fur.
   sketch.Oval(30, -4, 8, 4, Shaded(kPink, 0.2));
