@@ -278,6 +278,9 @@ void PaintFarmer(Sketch& sketch, const Layer& layer) {
   painter.restore();
 }
 
+// The magician's robe: night blue, so he stands out against his own purple shop.
+constexpr QRgb kMagicianRobe = kBlanketDark;
+
 // A star-sprinkled patch of the magician's robe: stars and a crescent moon at fixed places of the cloth.
 void PaintRobeStars(Sketch& sketch, std::initializer_list<QPointF> stars) {
   for (const QPointF& star : stars) PaintStar(sketch, star.x(), star.y(), 4.5, kGold);
@@ -291,23 +294,23 @@ void PaintMagician(Sketch& sketch, const Layer& layer) {
   if (pose != "wave" && pose != "beckon") throw SceneError(layer.Where() + ": magician pose must be wave or beckon");
   const bool sign = pose == "beckon";
   // Curled slippers under the hem, the weight on the right foot.
-  PaintShoe(sketch, {-16, -4}, -1, 11, kRobeLight);
-  PaintShoe(sketch, {18, -4}, 1, 11, kRobeLight);
+  PaintShoe(sketch, {-16, -4}, -1, 11, kSail);
+  PaintShoe(sketch, {18, -4}, 1, 11, kSail);
   // The far arm, bent at the elbow, hand at his belly with the wand (or the sign).
-  PaintLimb(sketch, {{-16, -136}, {-30, -108}, {-14, -96}}, {16, 18, 20}, Shaded(kRobe, 0.15));
+  PaintLimb(sketch, {{-16, -136}, {-30, -108}, {-14, -96}}, {16, 18, 20}, Shaded(kMagicianRobe, 0.15));
   // The robe: narrow at the shoulders, falling in folds to a hem swung by the weight on one leg.
   const QPainterPath robe = SmoothOutline({{-14, -146}, {16, -146}, {26, -128}, {30, -84}, {44, -8}, {48, -2}, {26, 2}, {4, -2},
                                            {-18, 1}, {-40, -3}, {-38, -10}, {-28, -84}, {-24, -128}});
-  sketch.Shape(robe, kRobe);
+  sketch.Shape(robe, kMagicianRobe);
   // A pale trim round the hem, worn thin.
   sketch.Painter().save();
   sketch.Painter().setClipPath(robe, Qt::IntersectClip);
-  sketch.Stroke(Bend({-46, -6}, {2, 4}, {50, -6}), kRobeLight, 7);
+  sketch.Stroke(Bend({-46, -6}, {2, 4}, {50, -6}), kSail, 7);
   sketch.Painter().restore();
-  for (const double x : {-22.0, -8.0, 8.0, 24.0}) Crease(sketch, {x * 0.4, -96}, {x * 0.9 - 2, -50}, {x * 1.3, -2}, kRobe, 2.2);
-  Sheen(sketch, {-20, -120}, {-26, -70}, {-34, -8}, kRobe, 2.4);
+  for (const double x : {-22.0, -8.0, 8.0, 24.0}) Crease(sketch, {x * 0.4, -96}, {x * 0.9 - 2, -50}, {x * 1.3, -2}, kMagicianRobe, 2.2);
+  Sheen(sketch, {-20, -120}, {-26, -70}, {-34, -8}, kMagicianRobe, 2.4);
   // A patch sewn on the robe: business is bad.
-  sketch.Shape(RoundedBox(14, -52, 14, 13, 2), kRobeLight);
+  sketch.Shape(RoundedBox(14, -52, 14, 13, 2), kSatin);
   for (int stitch = 0; stitch < 4; ++stitch) sketch.Line(15 + stitch * 4, -53, 17 + stitch * 4, -51, kPaper, 1);
   PaintRobeStars(sketch, {{-20, -70}, {4, -112}, {22, -84}, {-6, -30}, {30, -24}, {-26, -22}});
   // A rope belt with a tassel.
@@ -328,10 +331,10 @@ void PaintMagician(Sketch& sketch, const Layer& layer) {
     sketch.Glow(-47, -70, 16, kFlameCore, 0.4);
   }
   // The waving arm raised high, its wide sleeve slipped back to the elbow and hanging open.
-  PaintLimb(sketch, {{18, -138}, {42, -146}}, {17, 18}, kRobe);
+  PaintLimb(sketch, {{18, -138}, {42, -146}}, {17, 18}, kMagicianRobe);
   PaintLimb(sketch, {{40, -146}, {48, -180}}, {8, 7}, kSkin);
-  sketch.Shape(SmoothOutline({{30, -152}, {46, -160}, {54, -150}, {58, -124}, {46, -118}, {34, -132}}), kRobe);
-  sketch.Shape(SmoothOutline({{44, -121}, {58, -126}, {59, -120}, {46, -115}}), kRobeLight);
+  sketch.Shape(SmoothOutline({{30, -152}, {46, -160}, {54, -150}, {58, -124}, {46, -118}, {34, -132}}), kMagicianRobe);
+  sketch.Shape(SmoothOutline({{44, -121}, {58, -126}, {59, -120}, {46, -115}}), kSail);
   PaintHand(sketch, {48, -180}, 168, 16, kSkin, Grip::kOpen, true);
   // The wave's motion.
   for (const double reach : {24.0, 30.0}) Crease(sketch, {48 + reach * 0.5, -206 + reach * 0.2}, {50 + reach, -196}, {48 + reach * 0.8, -178}, kInk, 1.6);
@@ -352,11 +355,11 @@ void PaintMagician(Sketch& sketch, const Layer& layer) {
   sketch.Painter().save();
   sketch.Painter().translate(2, -176);
   sketch.Painter().rotate(5);
-  sketch.Shape(SmoothOutline({{-16, -10}, {-12, -34}, {-8, -58}, {-12, -74}, {-26, -78}, {-20, -84}, {-4, -82}, {6, -60}, {14, -34}, {18, -10}}), kRobe);
-  Crease(sketch, {-8, -14}, {-6, -40}, {-2, -62}, kRobe, 2);
+  sketch.Shape(SmoothOutline({{-16, -10}, {-12, -34}, {-8, -58}, {-12, -74}, {-26, -78}, {-20, -84}, {-4, -82}, {6, -60}, {14, -34}, {18, -10}}), kMagicianRobe);
+  Crease(sketch, {-8, -14}, {-6, -40}, {-2, -62}, kMagicianRobe, 2);
   PaintStar(sketch, 4, -34, 5, kGold);
   PaintStar(sketch, -22, -80, 4, kGold);
-  sketch.Shape(SmoothOutline({{-32, -10}, {-10, -18}, {14, -18}, {34, -10}, {16, -4}, {-14, -4}}), kRobe);
+  sketch.Shape(SmoothOutline({{-32, -10}, {-10, -18}, {14, -18}, {34, -10}, {16, -4}, {-14, -4}}), kMagicianRobe);
   sketch.Painter().restore();
 }
 
