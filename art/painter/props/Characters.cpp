@@ -144,11 +144,10 @@ void PaintPersonProp(Sketch& sketch, const Layer& layer) {
   const QPainterPath body = SmoothOutline({{-23, -138}, {20, -142}, {24, -124}, {22, waterline + 30}, {-24, waterline + 30}, {-25, -120}});
   PaintLimb(sketch, {{19, -136}, {40, waterline - 8}, {50, -158}}, {14, 12, 10}, Shaded(shirt, 0.1));
   PaintHand(sketch, {50, -158}, 196, 15, kSkin, Grip::kRelaxed, true);
+  // Strands of the stuff stretched thin between the fingers and the water, thickening where they sag.
   for (const double x : {46.0, 51.0, 56.0}) {
-    QPainterPath strand;
-    strand.moveTo(x + 1.5, -166);
-    strand.cubicTo(x + 3, -150, x - 4, -140, x - 6 + (x - 51) * 2, waterline + 2);
-    sketch.Stroke(strand, kSyrup, 2.6);
+    const double foot = x - 6 + (x - 51) * 2;
+    sketch.Fill(LimbPath({{x + 1.5, -164}, {x + 1, -148}, {(x + foot) / 2 - 2, -138}, {foot, waterline + 2}}, {3.4, 1.3, 1.1, 3.6}), kSyrup);
   }
   sketch.Shape(body, shirt);
   // Cloth soaked dark up from the water, clinging in creases.
