@@ -14,27 +14,9 @@ void PaintDoorway(Sketch& sketch, double width, double height, const std::string
 void PaintDoorLeaf(Sketch& sketch, double width, double height, QRgb colour, const std::string& style, bool keyhole);
 // A five-pointed star.
 void PaintStar(Sketch& sketch, double centreX, double centreY, double radius, QRgb colour);
-// What a face shows: the brows, eyes and mouth take their shape from it.
-enum class Mood { kCalm, kCheerful, kSmug, kStern, kWeary, kGreedy };
-// A face of size 1 about 30 wide centred on the origin: eyes with whites, irises and a glint, brows,
-// a nose, a mouth and cheeks, all shaped by the mood; lookX moves the eyes sideways (-1 to 1),
-// lookY down (0 to 1).
-void PaintFace(Sketch& sketch, Mood mood, bool eyesClosed, double lookX = 0, double lookY = 0);
-// A standing person about 150 high, feet on the origin (see Characters.cpp for the looks).
-struct PersonLook {
-  Mood mood = Mood::kCalm;
-  QRgb shirt = 0;
-  QRgb trousers = 0;
-  QRgb hair = 0;
-  QRgb skin = 0;
-  bool dress = false;
-  bool rags = false;
-  bool bald = false;
-  bool beard = false;
-  double leftArmAngle = 20;   // degrees from hanging straight down, outward positive
-  double rightArmAngle = 20;
-};
-void PaintPerson(Sketch& sketch, const PersonLook& look);
+// What a face shows: the brows, eyes and mouth take their shape from it. kYawning opens the mouth wide,
+// kStraining knits the brows over gritted teeth, kIntent is a small pleased smile at careful work.
+enum class Mood { kCalm, kCheerful, kSmug, kStern, kWeary, kGreedy, kYawning, kStraining, kIntent };
 // The player's own sleepy face as a mirror shows it, head and shoulders, centred on the origin.
 void PaintSleepyReflection(Sketch& sketch);
 // A rock width wide and about height high sitting on the origin: an irregular outline cut into facets, each
