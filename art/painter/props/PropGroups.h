@@ -13,6 +13,7 @@ void RegisterFurnitureProps(PropRegistry& registry);  // beds, lamps, mirrors, d
 void RegisterThingProps(PropRegistry& registry);      // small things the player can take
 void RegisterCharacterProps(PropRegistry& registry);  // people and animals
 void RegisterWaterProps(PropRegistry& registry);      // beach, pier, ships, lighthouse, bridges, pools
+void RegisterShoreProps(PropRegistry& registry);      // the shore, the round lighthouse, the pier's end
 void RegisterTownProps(PropRegistry& registry);       // streets, tollbooth, alley, sewer, graveyard
 void RegisterMansionOutsideProps(PropRegistry& registry);  // the mansion's front and walls, the gate
 void RegisterMansionRoomProps(PropRegistry& registry);    // the fittings of the mansion's rooms

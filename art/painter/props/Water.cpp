@@ -360,6 +360,7 @@ void PaintMooring(Sketch& sketch, const Layer& layer) {
 }  // namespace
 
 void RegisterWaterProps(PropRegistry& registry) {
+  RegisterShoreProps(registry);
   registry.Add("mooring", PaintMooring);
   registry.Add("sea", PaintSea);
   registry.Add("pier", PaintPier);
