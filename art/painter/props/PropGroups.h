@@ -15,6 +15,7 @@ void RegisterCharacterProps(PropRegistry& registry);  // people and animals
 void RegisterWaterProps(PropRegistry& registry);      // beach, pier, ships, lighthouse, bridges, pools
 void RegisterShoreProps(PropRegistry& registry);      // the shore, the round lighthouse, the pier's end
 void RegisterTownProps(PropRegistry& registry);       // streets, tollbooth, alley, sewer, graveyard
+void RegisterStreetProps(PropRegistry& registry);     // roads with kerbs, cobbled alleys, lamp posts
 void RegisterMansionOutsideProps(PropRegistry& registry);  // the mansion's front and walls, the gate
 void RegisterMansionRoomProps(PropRegistry& registry);    // the fittings of the mansion's rooms
 void RegisterShipProps(PropRegistry& registry);       // the ship's altars, beams and the island
