@@ -14,6 +14,7 @@ void RegisterThingProps(PropRegistry& registry);      // small things the player
 void RegisterCharacterProps(PropRegistry& registry);  // people and animals
 void RegisterWaterProps(PropRegistry& registry);      // beach, pier, ships, lighthouse, bridges, pools
 void RegisterShoreProps(PropRegistry& registry);      // the shore, the round lighthouse, the pier's end
+void RegisterBridgeProps(PropRegistry& registry);     // the arched stone bridge, the canal, the outfall
 void RegisterTownProps(PropRegistry& registry);       // streets, tollbooth, alley, sewer, graveyard
 void RegisterStreetProps(PropRegistry& registry);     // roads with kerbs, cobbled alleys, lamp posts
 void RegisterMansionOutsideProps(PropRegistry& registry);  // the mansion's front and walls, the gate

@@ -361,6 +361,7 @@ void PaintMooring(Sketch& sketch, const Layer& layer) {
 
 void RegisterWaterProps(PropRegistry& registry) {
   RegisterShoreProps(registry);
+  RegisterBridgeProps(registry);
   registry.Add("mooring", PaintMooring);
   registry.Add("sea", PaintSea);
   registry.Add("pier", PaintPier);
