@@ -7,6 +7,7 @@ class PropRegistry;
 
 void RegisterBackdropProps(PropRegistry& registry);   // sky, ground, sea, darkness, light
 void RegisterBuildingProps(PropRegistry& registry);   // houses, doors, windows, sheds, walls
+void RegisterHouseSideProps(PropRegistry& registry);  // the house's gable walls, picket fences, the shed, the well
 void RegisterNatureProps(PropRegistry& registry);     // trees, corn, brush, hay, rocks, caves
 void RegisterRoomProps(PropRegistry& registry);       // interiors and hallways
 void RegisterFurnitureProps(PropRegistry& registry);  // beds, lamps, mirrors, dressers, shelves
