@@ -712,6 +712,156 @@ void PaintFootprints(Sketch& sketch, const Layer& layer) {
   }
 }
 
+// The lantern room at the top of the lighthouse seen from inside: a round room glazed all round above a low
+// whitewashed wall, the sea and a dusk sky through its panes, iron mullions crowding towards the sides as the
+// round turns away, a ribbed iron ceiling and a floor of iron plates, and the hatch where the stair comes up
+// at the front left. eye= the horizon's height; sill= and top= the glazing's foot and head at the middle;
+// floor= where the wall meets the floor at the middle. Origin at the frame's top left.
+void PaintLanternRoom(Sketch& sketch, const Layer& layer) {
+  const double eye = layer.Number("eye", 150);
+  const double sill = layer.Number("sill", 222);
+  const double glazingTop = layer.Number("top", 34);
+  const double floorLine = layer.Number("floor", 300);
+  const std::uint32_t seed = sketch.Seed();
+  QPainter& painter = sketch.Painter();
+  const double centreX = kFrameWidth / 2.0;
+  const double radius = kFrameWidth * 0.62;
+  // A level line of the round wall: at its middle (straight ahead, furthest) it lies nearer the horizon than
+  // at the sides.
+  const auto level = [&](double middle, double x) {
+    const double across = std::clamp((x - centreX) / radius, -1.0, 1.0);
+    return eye + (middle - eye) * (1 + 0.35 * across * across);
+  };
+  const auto curve = [&](double middle) {
+    QPolygonF line;
+    for (int step = 0; step <= 30; ++step) {
+      const double x = -4 + step * (kFrameWidth + 8) / 30.0;
+      line << QPointF(x, level(middle, x));
+    }
+    return line;
+  };
+  // Outside: a dusk sky over the sea, the horizon straight through every pane.
+  QLinearGradient sky(0, 0, 0, eye);
+  sky.setColorAt(0, QColor::fromRgb(0x3a3f7a));
+  sky.setColorAt(0.6, QColor::fromRgb(0x9a7aa0));
+  sky.setColorAt(1, QColor::fromRgb(0xf0b07a));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(sky);
+  painter.drawRect(QRectF(0, 0, kFrameWidth, eye));
+  QLinearGradient sea(0, eye, 0, kFrameHeight);
+  sea.setColorAt(0, QColor::fromRgb(0x4a5a8a));
+  sea.setColorAt(1, QColor::fromRgb(0x2a3460));
+  painter.setBrush(sea);
+  painter.drawRect(QRectF(0, eye, kFrameWidth, kFrameHeight - eye));
+  for (int glint = 0; glint < 30; ++glint) {
+    const double along = LatticeValue(glint, 1, seed);
+    painter.setBrush(WithAlpha(0xf0c090, 0.4 * (1 - along)));
+    painter.drawEllipse(QPointF(LatticeValue(glint, 2, seed) * kFrameWidth, eye + 3 + along * 60), 6 + 20 * along, 0.8 + along);
+  }
+  // The panes' glass: a faint sheen, brighter towards the sides where it turns to the eye at a slant.
+  QLinearGradient sheen(0, 0, kFrameWidth, 0);
+  sheen.setColorAt(0, WithAlpha(kWhite, 0.25));
+  sheen.setColorAt(0.3, WithAlpha(kWhite, 0.04));
+  sheen.setColorAt(0.7, WithAlpha(kWhite, 0.04));
+  sheen.setColorAt(1, WithAlpha(kWhite, 0.25));
+  painter.setBrush(sheen);
+  painter.drawRect(QRectF(0, 0, kFrameWidth, kFrameHeight));
+  // The ceiling: iron plates between ribs running up to a boss above the room's middle.
+  QPainterPath ceiling;
+  ceiling.addPolygon(curve(glazingTop) << QPointF(kFrameWidth + 4, -4) << QPointF(-4, -4));
+  ceiling.closeSubpath();
+  sketch.Shape(ceiling, 0x3a3e48);
+  painter.save();
+  painter.setClipPath(ceiling);
+  for (int rib = -6; rib <= 6; ++rib) {
+    const double angle = rib / 6.0 * 1.3;
+    const double x = centreX + std::sin(angle) * radius;
+    sketch.Line(x, level(glazingTop, x), centreX + std::sin(angle) * 60, -60, 0x5a606c, 3);
+  }
+  painter.restore();
+  // Mullions: iron bars between the panes, spaced evenly round the room, so they crowd at the sides.
+  for (int bar = -7; bar <= 7; ++bar) {
+    const double angle = bar / 7.0 * 1.45;
+    const double x = centreX + std::sin(angle) * radius;
+    const double width = 4 + 5 * std::abs(std::sin(angle));
+    const double top = level(glazingTop, x);
+    const double bottom = level(sill, x);
+    sketch.Box(x - width / 2, top, width, bottom - top, 0x2e323c);
+  }
+  QPainterPath transom;
+  transom.addPolygon(curve(glazingTop + (sill - glazingTop) * 0.55));
+  sketch.Stroke(transom, 0x2e323c, 4);
+  // The low wall under the glazing, whitewashed stone in courses bowing with the round.
+  QPolygonF wallShape = curve(sill);
+  QPolygonF floorEdge = curve(floorLine);
+  for (int point = floorEdge.size() - 1; point >= 0; --point) wallShape << floorEdge[point];
+  QPainterPath wall;
+  wall.addPolygon(wallShape);
+  wall.closeSubpath();
+  sketch.Fill(wall, 0xe4ddd0);
+  painter.save();
+  painter.setClipPath(wall);
+  for (int course = 1; course < 5; ++course) {
+    QPainterPath line;
+    line.addPolygon(curve(sill + (floorLine - sill) * course / 5.0));
+    painter.setPen(QPen(WithAlpha(0x6a6258, 0.45), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(line);
+  }
+  for (int joint = -9; joint <= 9; ++joint) {
+    const double angle = (joint + 0.5) / 9.0 * 1.45;
+    const double x = centreX + std::sin(angle) * radius;
+    const int course = (joint + 20) % 2;
+    const double y0 = level(sill + (floorLine - sill) * course / 5.0, x);
+    const double y1 = level(sill + (floorLine - sill) * (course + 1) / 5.0, x);
+    painter.drawLine(QPointF(x, y0), QPointF(x, y1));
+  }
+  QLinearGradient damp(0, floorLine - 40, 0, floorLine + 30);
+  damp.setColorAt(0, WithAlpha(0x3a3448, 0));
+  damp.setColorAt(1, WithAlpha(0x3a3448, 0.45));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(damp);
+  painter.drawRect(QRectF(0, sill, kFrameWidth, kFrameHeight));
+  painter.restore();
+  QPainterPath sillLine;
+  sillLine.addPolygon(curve(sill));
+  sketch.Stroke(sillLine, 0xb8b0a4, 5);
+  // The floor: iron plates in rings and spokes round the lamp's pedestal.
+  QPolygonF floorShape = curve(floorLine);
+  floorShape << QPointF(kFrameWidth + 4, kFrameHeight + 4) << QPointF(-4, kFrameHeight + 4);
+  QPainterPath floor;
+  floor.addPolygon(floorShape);
+  floor.closeSubpath();
+  QLinearGradient plate(0, floorLine, 0, kFrameHeight);
+  plate.setColorAt(0, QColor::fromRgb(0x5a5a64));
+  plate.setColorAt(1, QColor::fromRgb(0x7a7880));
+  painter.setBrush(plate);
+  painter.drawPath(floor);
+  sketch.Texture(floor, kMetalDark);
+  painter.save();
+  painter.setClipPath(floor);
+  const QPointF hub(centreX, floorLine + 70);
+  for (int ring = 1; ring < 5; ++ring) {
+    painter.setPen(QPen(WithAlpha(0x2a2a34, 0.6), 1.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(hub, ring * 110.0, ring * 26.0);
+  }
+  for (int spoke = 0; spoke < 12; ++spoke) {
+    const double angle = spoke / 12.0 * 2 * kPi;
+    painter.drawLine(hub, hub + QPointF(std::cos(angle) * 600, std::sin(angle) * 140));
+  }
+  painter.restore();
+  sketch.Outline(floor);
+  // The hatch at the front left where the stair comes up, its rail curving down into the dark.
+  const QPainterPath hatch = PathThrough({At(8, 352), At(128, 344), At(150, 410), At(-4, 410)});
+  sketch.Shape(hatch, 0x14121c);
+  QPainterPath rail(QPointF(20, 300));
+  rail.cubicTo(60, 292, 140, 300, 150, 340);
+  sketch.Stroke(rail, kInk, 6);
+  sketch.Stroke(rail, kGoldDark, 3.5);
+  for (const double x : {24.0, 84.0, 140.0}) sketch.Line(x, 300 + (x > 100 ? 20 : 0), x + 4, 370, kGoldDark, 2.5);
+}
+
 }  // namespace
 
 void RegisterShoreProps(PropRegistry& registry) {
@@ -720,6 +870,7 @@ void RegisterShoreProps(PropRegistry& registry) {
   registry.Add("lighthouse-foot", PaintLighthouseFoot);
   registry.Add("pier-end", PaintPierEnd);
   registry.Add("footprints", PaintFootprints);
+  registry.Add("lantern-room", PaintLanternRoom);
 }
 
 }  // namespace brackenhollow::art
