@@ -395,6 +395,30 @@ void PaintStoneWell(Sketch& sketch, const Layer& layer) {
   sketch.Shape(roofNear.subtracted(PathThrough({At(-radius - 6, postTop + 14), At(0, postTop - width * 0.22), At(radius + 6, postTop + 14)})), kWoodDark);
 }
 
+// Flat stepping stones set in the lawn from the origin to (to-x, to-y), count= of them, shrinking into the
+// distance, each its own shape and shade, the grass growing over its rim.
+void PaintSteppingStones(Sketch& sketch, const Layer& layer) {
+  const QPointF end(layer.Number("to-x", 0), layer.Number("to-y", -120));
+  const int count = static_cast<int>(layer.Number("count", 7));
+  const double size = layer.Number("size", 46);
+  const std::uint32_t seed = sketch.Seed();
+  for (int stone = count - 1; stone >= 0; --stone) {
+    const double along = std::pow(stone / static_cast<double>(count), 0.75);
+    const double scale = 1 - along * 0.8;
+    const QPointF centre = end * along + QPointF((LatticeValue(stone, 1, seed) - 0.5) * 14 * scale, 0);
+    QPainterPath flag;
+    for (int corner = 0; corner < 7; ++corner) {
+      const double angle = corner / 7.0 * 2 * kPi;
+      const double reach = size * scale * (0.8 + 0.3 * LatticeValue(stone, corner + 2, seed));
+      const QPointF point = centre + QPointF(std::cos(angle) * reach * 0.6, std::sin(angle) * reach * 0.18);
+      if (corner == 0) flag.moveTo(point);
+      else flag.lineTo(point);
+    }
+    flag.closeSubpath();
+    sketch.Shape(flag, stone % 2 == 0 ? kStone : kStoneLight);
+  }
+}
+
 }  // namespace
 
 void RegisterHouseSideProps(PropRegistry& registry) {
@@ -402,6 +426,7 @@ void RegisterHouseSideProps(PropRegistry& registry) {
   registry.Add("picket-fence", PaintPicketFence);
   registry.Add("garden-shed", PaintGardenShed, 70);
   registry.Add("stone-well", PaintStoneWell, 78);
+  registry.Add("stepping-stones", PaintSteppingStones);
 }
 
 }  // namespace brackenhollow::art

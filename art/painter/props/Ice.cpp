@@ -51,11 +51,28 @@ void PaintIceSheet(Sketch& sketch, const Layer& layer) {
   sketch.Painter().setBrush(ice);
   sketch.Painter().drawRect(QRectF(0, top, kFrameWidth, kFrameHeight - top + 1));
   sketch.InkLine(0, top, kFrameWidth, top);
-  // The sky glazed on the ice in long pale streaks, narrower far away.
-  for (int streak = 0; streak < 5; ++streak) {
-    const double along = (streak + 0.5) / 5;
+  // The sky glazed on the ice in long pale streaks, narrower far away; glaze=soft lays them as soft-edged
+  // sheens of polished ice instead of hard panes.
+  const bool soft = layer.Word("glaze", "panes") == "soft";
+  for (int streak = 0; streak < (soft ? 9 : 5); ++streak) {
+    const double along = (streak + 0.5) / (soft ? 9 : 5);
     const double y = top + along * along * (kFrameHeight - top);
     const double x = Scatter(seed * 13 + streak) * kFrameWidth * 0.6;
+    if (soft) {
+      const double length = 70 + 220 * along;
+      QLinearGradient sheen(x, 0, x + length, 0);
+      QColor white = QColor::fromRgb(kWhite);
+      white.setAlphaF(0);
+      sheen.setColorAt(0, white);
+      white.setAlphaF(0.55f);
+      sheen.setColorAt(0.4, white);
+      white.setAlphaF(0);
+      sheen.setColorAt(1, white);
+      sketch.Painter().setPen(Qt::NoPen);
+      sketch.Painter().setBrush(sheen);
+      sketch.Painter().drawEllipse(QPointF(x + length / 2, y), length / 2, 1.5 + 7 * along);
+      continue;
+    }
     sketch.FlatPolygon({At(x, y), At(x + 160 * along + 40, y - 2), At(x + 200 * along + 60, y + 3 + 6 * along), At(x + 20, y + 4 + 6 * along)}, kWhite);
   }
   for (int crack = 0; crack < cracks; ++crack) {
