@@ -690,6 +690,43 @@ void PaintPierEnd(Sketch& sketch, const Layer& layer) {
   sketch.Polygon({At(postX - 24, -length - 88), At(postX - 16, -length - 96), At(postX - 8, -length - 88)}, kIron);
 }
 
+// A log of driftwood w long lying on the sand, bleached silver-grey, split along its grain, a stub of a
+// branch and a tangle of dry weed caught on it; origin under its middle.
+void PaintDriftwood(Sketch& sketch, const Layer& layer) {
+  const double length = layer.Number("w", 160);
+  const double thick = length * 0.12;
+  const std::uint32_t seed = sketch.Seed();
+  QPainter& painter = sketch.Painter();
+  const double half = length / 2;
+  QPainterPath log;
+  log.moveTo(-half, -thick * 0.3);
+  log.cubicTo(-half * 0.4, -thick * 1.1, half * 0.3, -thick * 0.9, half, -thick * 0.7);
+  log.quadTo(half + thick * 0.3, -thick * 0.3, half, 0);
+  log.cubicTo(half * 0.3, thick * 0.2, -half * 0.4, thick * 0.3, -half, thick * 0.1);
+  log.quadTo(-half - thick * 0.3, -thick * 0.1, -half, -thick * 0.3);
+  log.closeSubpath();
+  QPainterPath stub = PathThrough({At(-half * 0.3, -thick * 0.8), At(-half * 0.62, -thick * 1.7), At(-half * 0.6, -thick * 1.95), At(-half * 0.18, -thick * 0.85)});
+  sketch.Shape(stub, 0xb8b0a4);
+  sketch.Shape(log, 0xc4bcb0);
+  painter.save();
+  painter.setClipPath(log);
+  for (int split = 0; split < 6; ++split) {
+    const double y = -thick * (0.8 - split * 0.17);
+    QPainterPath grain(QPointF(-half, y));
+    grain.cubicTo(-half * 0.3, y - thick * 0.2 * LatticeValue(split, 1, seed), half * 0.3, y + thick * 0.1, half, y - thick * 0.05);
+    painter.setPen(QPen(QColor(0x5a, 0x52, 0x4a, 110), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(grain);
+  }
+  painter.restore();
+  sketch.Oval(-half + 2, -thick * 0.1, thick * 0.2, thick * 0.4, 0x8a8276);
+  for (int strand = 0; strand < 4; ++strand) {
+    QPainterPath weed(QPointF(half * 0.2 + strand * 6, -thick * 0.6));
+    weed.cubicTo(half * 0.3 + strand * 8, thick * 0.2, half * 0.5, -thick * 0.2, half * 0.55 + strand * 10, thick * 0.4);
+    sketch.Stroke(weed, strand % 2 ? 0x4f6a32 : 0x6b6a3a, 1.6);
+  }
+}
+
 // A trail of footprints in the sand from the origin to (to-x, to-y), shrinking into the distance.
 void PaintFootprints(Sketch& sketch, const Layer& layer) {
   const QPointF end(layer.Number("to-x", 0), layer.Number("to-y", -150));
@@ -870,6 +907,7 @@ void RegisterShoreProps(PropRegistry& registry) {
   registry.Add("lighthouse-foot", PaintLighthouseFoot);
   registry.Add("pier-end", PaintPierEnd);
   registry.Add("footprints", PaintFootprints);
+  registry.Add("driftwood", PaintDriftwood, 60);
   registry.Add("lantern-room", PaintLanternRoom);
 }
 
