@@ -2,7 +2,6 @@
 // vault running dark under it to daylight on the far side, the canal passing under it mirroring the arch.
 #include "art/painter/props/Kit.h"
 #include "art/painter/props/PropGroups.h"
-#include "art/painter/props/Shared.h"
 
 #include "art/painter/Noise.h"
 

@@ -4,7 +4,6 @@
 #include "art/painter/props/Kit.h"
 #include "art/painter/props/Plane.h"
 #include "art/painter/props/PropGroups.h"
-#include "art/painter/props/Shared.h"
 
 #include "art/painter/Noise.h"
 

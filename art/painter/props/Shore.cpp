@@ -7,7 +7,6 @@
 #include "art/painter/Noise.h"
 
 #include <QLinearGradient>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -831,7 +830,7 @@ void PaintLanternRoom(Sketch& sketch, const Layer& layer) {
   // The low wall under the glazing, whitewashed stone in courses bowing with the round.
   QPolygonF wallShape = curve(sill);
   QPolygonF floorEdge = curve(floorLine);
-  for (int point = floorEdge.size() - 1; point >= 0; --point) wallShape << floorEdge[point];
+  for (qsizetype point = floorEdge.size() - 1; point >= 0; --point) wallShape << floorEdge[point];
   QPainterPath wall;
   wall.addPolygon(wallShape);
   wall.closeSubpath();
