@@ -340,6 +340,7 @@ void PaintStar(Sketch& sketch, double centreX, double centreY, double radius, QR
 }
 
 void RegisterBuildingProps(PropRegistry& registry) {
+  RegisterHouseSideProps(registry);
   registry.Add("door", PaintDoor);
   registry.Add("window", PaintWindow);
   registry.Add("house", PaintHouse, 120);

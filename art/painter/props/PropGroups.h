@@ -7,13 +7,17 @@ class PropRegistry;
 
 void RegisterBackdropProps(PropRegistry& registry);   // sky, ground, sea, darkness, light
 void RegisterBuildingProps(PropRegistry& registry);   // houses, doors, windows, sheds, walls
+void RegisterHouseSideProps(PropRegistry& registry);  // the house's gable walls, picket fences, the shed, the well
 void RegisterNatureProps(PropRegistry& registry);     // trees, corn, brush, hay, rocks, caves
 void RegisterRoomProps(PropRegistry& registry);       // interiors and hallways
 void RegisterFurnitureProps(PropRegistry& registry);  // beds, lamps, mirrors, dressers, shelves
 void RegisterThingProps(PropRegistry& registry);      // small things the player can take
 void RegisterCharacterProps(PropRegistry& registry);  // people and animals
 void RegisterWaterProps(PropRegistry& registry);      // beach, pier, ships, lighthouse, bridges, pools
+void RegisterShoreProps(PropRegistry& registry);      // the shore, the round lighthouse, the pier's end
+void RegisterBridgeProps(PropRegistry& registry);     // the arched stone bridge, the canal, the outfall
 void RegisterTownProps(PropRegistry& registry);       // streets, tollbooth, alley, sewer, graveyard
+void RegisterStreetProps(PropRegistry& registry);     // roads with kerbs, cobbled alleys, lamp posts
 void RegisterMansionOutsideProps(PropRegistry& registry);  // the mansion's front and walls, the gate
 void RegisterMansionRoomProps(PropRegistry& registry);    // the fittings of the mansion's rooms
 void RegisterShipProps(PropRegistry& registry);       // the ship's altars, beams and the island

@@ -76,31 +76,98 @@ void PaintPath(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// The tollbooth with its coin slot and sign. sign is the sign's text; barrier=down lowers the striped
-// arms across the ways on either side, barrier=up raises them. Origin at the booth's foot.
+// The tollbooth seen three-quarter on: a little cabin on a kerbed island, its front with a wide window over
+// the counter and the coin box, its side running back with a door, a flat roof with a deep fascia, and the
+// sign on posts above it. sign is the sign's text; barrier=down lowers the striped arms across the lanes on
+// either side, barrier=up raises them. Origin at the middle of the front's foot; the coin slot lies at
+// (-22..22, -52..-24).
 void PaintTollbooth(Sketch& sketch, const Layer& layer) {
   const bool down = layer.Word("barrier", "down") == "down";
   const QString sign = QString::fromStdString(layer.Word("sign", "1 COIN"));
   const bool paid = sign == QStringLiteral("PAID");
-  sketch.Box(-60, -150, 120, 150, kHouseYellow);
-  sketch.Polygon({At(-74, -150), At(-60, -172), At(60, -172), At(74, -150)}, kHouseRed);
-  sketch.Box(-44, -130, 88, 50, kSkyPale);
-  sketch.InkLine(0, -130, 0, -80);
-  sketch.Box(-70, -216, 140, 48, paid ? kGraffitiGreen : kPaper);
-  sketch.Text(QRectF(-70, -216, 140, 48), sign, 26, paid ? kWhite : kCrimson);
-  sketch.Box(-24, -64, 48, 26, kMetalDark);
-  sketch.FlatBox(-12, -54, 24, 5, kBlack);
-  sketch.Text(QRectF(-26, -38, 52, 14), QStringLiteral("COINS"), 10, kInk);
-  for (int side = -1; side <= 1; side += 2) {
-    sketch.Box(side * 66 - 6, -80, 12, 80, kMetalDark);
-    sketch.Painter().save();
-    sketch.Painter().translate(side * 66, -70);
-    sketch.Painter().rotate(side * (down ? 0 : -78));
-    const double length = 170;
-    sketch.Box(side < 0 ? -length : 0, -6, length, 12, kWhite);
-    for (int stripe = 0; stripe < 5; ++stripe)
-      sketch.FlatBox((side < 0 ? -length : 0) + 10 + stripe * 34, -5, 16, 10, kRuby);
-    sketch.Painter().restore();
+  QPainter& painter = sketch.Painter();
+  constexpr double kFront = 62;    // half the front's width
+  constexpr double kHeight = 140;  // the cabin's walls
+  constexpr double kSideX = 40;    // how far the side runs back across the frame
+  constexpr double kSideRise = 16; // and up it, towards the horizon
+  // The island: a raised slab of concrete with black and yellow kerbs.
+  const QPainterPath island = PathThrough({At(-kFront - 40, 8), At(kFront + 30, 8), At(kFront + kSideX + 50, -kSideRise - 10),
+                                           At(-kFront - 10, -kSideRise - 10)});
+  sketch.Shape(island, kStoneLight);
+  const QPainterPath kerb = PathThrough({At(-kFront - 40, 8), At(kFront + 30, 8), At(kFront + 30, 16), At(-kFront - 40, 16)});
+  sketch.Shape(kerb, kPaintYellow);
+  painter.save();
+  painter.setClipPath(kerb);
+  for (double x = -kFront - 40; x < kFront + 30; x += 20)
+    sketch.FlatPolygon({At(x, 16), At(x + 10, 16), At(x + 18, 8), At(x + 8, 8)}, kInk);
+  painter.restore();
+  // The side wall, in shade, running back with its narrow door.
+  const QPainterPath side = PathThrough({At(kFront, 0), At(kFront + kSideX, -kSideRise), At(kFront + kSideX, -kHeight - kSideRise), At(kFront, -kHeight)});
+  sketch.Shape(side, 0xc8a860);
+  sketch.Polygon({At(kFront + 10, -2), At(kFront + 30, -10), At(kFront + 30, -kHeight * 0.72 - 10), At(kFront + 10, -kHeight * 0.72 - 2)}, 0x8a6a3a);
+  sketch.Oval(kFront + 26, -kHeight * 0.36 - 8, 1.6, 2, kGold);
+  // The front: cream boards, a wide window over a counter, the coin box under it.
+  sketch.Box(-kFront, -kHeight, kFront * 2, kHeight, kHouseYellow);
+  for (double y = -kHeight + 14; y < 0; y += 14) {
+    painter.setPen(QPen(QColor(0x8a, 0x70, 0x40, 70), 0.8));
+    painter.drawLine(QPointF(-kFront + 1, y), QPointF(kFront - 1, y));
+  }
+  QLinearGradient glass(-kFront, -kHeight + 14, kFront, -64);
+  glass.setColorAt(0, QColor::fromRgb(0xd8ecf6));
+  glass.setColorAt(0.45, QColor::fromRgb(0x7c9cb8));
+  glass.setColorAt(1, QColor::fromRgb(0x4a5a74));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(glass);
+  painter.drawRect(QRectF(-kFront + 10, -kHeight + 14, kFront * 2 - 20, kHeight - 82));
+  // Inside, dim: the attendant's empty stool and a cash drawer.
+  painter.setBrush(QColor(0x2a, 0x30, 0x40, 110));
+  painter.drawRect(QRectF(-kFront + 10, -88, kFront * 2 - 20, 20));
+  painter.setBrush(QColor(255, 255, 255, 70));
+  painter.drawPolygon(QPolygonF({QPointF(-kFront + 18, -kHeight + 14), QPointF(-kFront + 40, -kHeight + 14), QPointF(-kFront + 14, -70), QPointF(-kFront + 10, -70), QPointF(-kFront + 10, -100)}));
+  painter.drawPolygon(QPolygonF({QPointF(-kFront + 50, -kHeight + 14), QPointF(-kFront + 58, -kHeight + 14), QPointF(-kFront + 30, -68), QPointF(-kFront + 22, -68)}));
+  sketch.Outline(RoundedBox(-kFront + 10, -kHeight + 14, kFront * 2 - 20, kHeight - 82, 0));
+  sketch.Line(0, -kHeight + 14, 0, -68, 0xf4f0e6, 3);
+  sketch.Box(-kFront - 4, -70, kFront * 2 + 8, 8, kWoodDark);
+  // The coin box with its slot and the word COINS on it.
+  sketch.Box(-22, -52, 44, 28, kMetalDark);
+  sketch.FlatBox(-12, -45, 24, 4, kBlack);
+  sketch.Text(QRectF(-22, -38, 44, 12), QStringLiteral("COINS"), 8, kWhite);
+  // The roof: a slab overhanging front and side, its fascia catching the light.
+  sketch.Polygon({At(-kFront - 10, -kHeight), At(kFront + 10, -kHeight), At(kFront + kSideX + 12, -kHeight - kSideRise - 2),
+                  At(kFront + kSideX + 12, -kHeight - kSideRise - 14), At(-kFront + kSideX - 8, -kHeight - kSideRise - 14),
+                  At(-kFront - 10, -kHeight - 12)},
+                 0x5a5f6e);
+  sketch.Box(-kFront - 10, -kHeight - 12, kFront * 2 + 20, 14, kHouseRed);
+  sketch.Polygon({At(kFront + 10, -kHeight + 2), At(kFront + kSideX + 12, -kHeight - kSideRise), At(kFront + kSideX + 12, -kHeight - kSideRise - 12), At(kFront + 10, -kHeight - 12)}, 0x8a3028);
+  // The sign on two posts above the roof.
+  sketch.Box(-40, -kHeight - 40, 5, 30, kIron);
+  sketch.Box(35, -kHeight - 40, 5, 30, kIron);
+  sketch.Box(-66, -kHeight - 82, 132, 44, paid ? kGraffitiGreen : kPaper);
+  sketch.Text(QRectF(-66, -kHeight - 82, 132, 44), sign, 24, paid ? kWhite : kCrimson);
+  // The barriers: a post with its motor box each side, the striped arm pivoting on it, a red disc hanging
+  // from it when lowered.
+  for (int sideSign = -1; sideSign <= 1; sideSign += 2) {
+    const double postX = sideSign < 0 ? -kFront - 30 : kFront + kSideX + 26;
+    const double postFoot = sideSign < 0 ? 4 : -kSideRise - 4;
+    sketch.Box(postX - 9, postFoot - 54, 18, 54, kPaintYellow);
+    sketch.Box(postX - 12, postFoot - 62, 24, 10, kIron);
+    painter.save();
+    painter.translate(postX, postFoot - 48);
+    painter.rotate(sideSign * (down ? 0 : -80));
+    const double length = 190;
+    const double from = sideSign < 0 ? -length : 0;
+    sketch.Box(from, -5, length, 10, kWhite);
+    for (int stripe = 0; stripe < 6; ++stripe)
+      sketch.FlatBox(from + 12 + stripe * 30, -4, 14, 8, kRuby);
+    // A counterweight behind the pivot.
+    sketch.Box(sideSign < 0 ? 4 : -24, -8, 20, 16, kIron);
+    if (down) {
+      const double discX = sideSign * length * 0.55;
+      sketch.Line(discX, 5, discX, 18, kIron, 1.2);
+      sketch.Oval(discX, 28, 10, 10, kRuby);
+      sketch.FlatBox(discX - 6, 26, 12, 4, kWhite);
+    }
+    painter.restore();
   }
 }
 
@@ -522,7 +589,8 @@ void PaintWellShaft(Sketch& sketch, const Layer&) {
 void RegisterTownProps(PropRegistry& registry) {
   registry.Add("street", PaintStreet);
   registry.Add("path", PaintPath);
-  registry.Add("tollbooth", PaintTollbooth, 60);
+  registry.Add("tollbooth", PaintTollbooth, 70);
+  RegisterStreetProps(registry);
   registry.Add("power-lines", PaintPowerLines);
   registry.Add("tombstone", PaintTombstone, 45);
   registry.Add("grave", PaintGrave);

@@ -198,31 +198,68 @@ void PaintLighthouseLamp(Sketch& sketch, const Layer& layer) {
     sketch.Glow(0, -170, 260, kGlow, 0.8);
     sketch.LightPool(0, 0, 240, 60, kGlow, 0.5);
   }
-  sketch.Polygon({At(-60, 0), At(-40, -70), At(40, -70), At(60, 0)}, kIron);
-  sketch.Box(-80, -90, 160, 20, kMetalDark);
+  // The cast-iron pedestal with its clockwork box, and the brass ring the lens stands on.
+  sketch.Polygon({At(-64, 0), At(-42, -70), At(42, -70), At(64, 0)}, 0x3a3e48);
+  sketch.Box(-30, -56, 60, 30, 0x4a4e58);
+  sketch.Oval(18, -41, 4, 4, kGoldDark);
+  sketch.Box(-84, -92, 168, 22, kGoldDark);
+  // The lens: a barrel of glass prism rings round a bullseye, each ring catching light on its upper edge.
   QPainterPath lens;
-  lens.addRoundedRect(QRectF(-70, -260, 140, 170), 40, 40);
-  sketch.Shape(lens, lit ? kGlowPale : kSkyPale);
+  lens.moveTo(-66, -92);
+  lens.cubicTo(-84, -140, -84, -210, -66, -258);
+  lens.lineTo(66, -258);
+  lens.cubicTo(84, -210, 84, -140, 66, -92);
+  lens.closeSubpath();
+  QLinearGradient glass(-80, 0, 80, 0);
+  glass.setColorAt(0, QColor::fromRgb(lit ? 0xfff2c0 : 0x8aa0b4));
+  glass.setColorAt(0.35, QColor::fromRgb(lit ? 0xffffff : 0xcfe0ea));
+  glass.setColorAt(1, QColor::fromRgb(lit ? 0xf0d080 : 0x5a6a80));
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(glass);
+  sketch.Painter().drawPath(lens);
   sketch.Painter().save();
   sketch.Painter().setClipPath(lens);
-  sketch.Painter().setOpacity(0.5);
-  for (int ring = 0; ring < 8; ++ring) sketch.InkLine(-70, -250 + ring * 20, 70, -250 + ring * 20);
-  sketch.Painter().restore();
+  // Inside the glass: the bulb, bright or dead, seen through the rings.
   if (lit) {
-    sketch.Oval(0, -172, 38, 44, kWhite);
-    sketch.Oval(0, -172, 22, 26, kSunGlow);
+    sketch.Oval(0, -175, 40, 46, kWhite);
+    sketch.Oval(0, -175, 24, 28, kSunGlow);
   } else {
-    sketch.Oval(0, -172, 34, 40, kStoneDark);
+    sketch.Painter().setBrush(QColor(0x2a, 0x2e, 0x3a, 150));
+    sketch.Painter().drawEllipse(QPointF(0, -175), 34, 40);
+    // A blackened bulb, its broken filament hanging loose.
     QPainterPath filament;
-    filament.moveTo(-14, -160);
-    filament.lineTo(-6, -180);
-    filament.lineTo(0, -166);
-    filament.moveTo(6, -176);
-    filament.lineTo(14, -160);
-    sketch.Stroke(filament, kInk, 2.5);
-    sketch.FlatOval(-8, -190, 12, 8, kShadow);
+    filament.moveTo(-10, -150);
+    filament.lineTo(-10, -176);
+    filament.quadTo(-4, -186, 2, -180);
+    filament.moveTo(10, -150);
+    filament.lineTo(10, -168);
+    filament.lineTo(6, -160);
+    sketch.Stroke(filament, 0x1a1a20, 2);
+    sketch.Painter().setBrush(QColor(0x1a, 0x18, 0x20, 120));
+    sketch.Painter().drawEllipse(QPointF(-6, -196), 18, 10);
   }
-  sketch.Box(-80, -272, 160, 14, kMetalDark);
+  for (int ring = 0; ring < 11; ++ring) {
+    const double y = -250 + ring * 15;
+    if (y > -200 && y < -150) continue;  // the bullseye band
+    QPainterPath prism;
+    prism.moveTo(-90, y);
+    prism.quadTo(0, y + 5, 90, y);
+    sketch.Painter().setPen(QPen(QColor(255, 255, 255, lit ? 230 : 160), 2.2));
+    sketch.Painter().setBrush(Qt::NoBrush);
+    sketch.Painter().drawPath(prism);
+    sketch.Painter().setPen(QPen(QColor(0x2a, 0x30, 0x44, lit ? 60 : 110), 1.2));
+    sketch.Painter().drawPath(prism.translated(0, 4));
+  }
+  sketch.Painter().setPen(QPen(QColor(0x2a, 0x30, 0x44, lit ? 70 : 130), 1.5));
+  sketch.Painter().setBrush(Qt::NoBrush);
+  sketch.Painter().drawEllipse(QPointF(0, -175), 46, 28);
+  sketch.Painter().drawEllipse(QPointF(0, -175), 30, 18);
+  for (int bar = -2; bar <= 2; ++bar) sketch.Line(bar * 34, -258, bar * 38, -92, kGoldDark, 2.5);
+  sketch.Painter().restore();
+  sketch.Outline(lens);
+  sketch.Box(-74, -272, 148, 16, kGoldDark);
+  sketch.Polygon({At(-56, -272), At(0, -300), At(56, -272)}, kGoldDark);
+  sketch.Oval(0, -302, 6, 6, kGoldDark);
 }
 
 // A rickety rope-and-plank bridge running away from us over a gorge; origin at the bottom middle.
@@ -360,6 +397,8 @@ void PaintMooring(Sketch& sketch, const Layer& layer) {
 }  // namespace
 
 void RegisterWaterProps(PropRegistry& registry) {
+  RegisterShoreProps(registry);
+  RegisterBridgeProps(registry);
   registry.Add("mooring", PaintMooring);
   registry.Add("sea", PaintSea);
   registry.Add("pier", PaintPier);
