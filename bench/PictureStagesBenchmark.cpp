@@ -17,6 +17,7 @@
 
 #include "art/painter/GifWriter.h"
 #include "art/painter/HotspotMap.h"
+#include "art/painter/PaletteMapper.h"
 #include "art/painter/PropRegistry.h"
 #include "art/painter/Quantiser.h"
 #include "art/painter/Renderer.h"
@@ -101,6 +102,19 @@ void QuantiseHandful(benchmark::State& state) {
   }
 }
 BENCHMARK(QuantiseHandful)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// The larger sizes mapped onto the palette chosen for the smallest: the part of the palette stage that is ours.
+void MapHandfulLargerSizes(benchmark::State& state) {
+  const auto& painted = PaintedHandful();
+  const auto& quantised = QuantisedHandful();
+  for (auto _ : state)
+    for (std::size_t picture = 0; picture < painted.size(); ++picture) {
+      NearestColour nearest(quantised[picture].front().colorTable());
+      for (std::size_t size = 1; size < painted[picture].size(); ++size)
+        benchmark::DoNotOptimize(MapOntoPalette(painted[picture][size], quantised[picture].front().colorTable(), nearest));
+    }
+}
+BENCHMARK(MapHandfulLargerSizes)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 void WriteHandfulGifs(benchmark::State& state) {
   const auto& quantised = QuantisedHandful();
