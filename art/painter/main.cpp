@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QCryptographicHash>
 #include <QGuiApplication>
+#include <QThreadPool>
 
 #include <omp.h>
 
@@ -202,6 +203,10 @@ std::vector<Painted> PaintAll(const std::vector<Picture>& pictures, int largestR
       }
     }
   };
+  // Qt's raster engine splits a large fill into parts for its own thread pool and waits for them. With every
+  // core already painting a picture, one pool thread does those parts with the least handing over between
+  // threads; the parts, and so the pixels, stay as they were.
+  QThreadPool::globalInstance()->setMaxThreadCount(1);
   const unsigned threadCount = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
   std::vector<std::thread> threads;
   for (unsigned thread = 1; thread < threadCount; ++thread) threads.emplace_back(work);
