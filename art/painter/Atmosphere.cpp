@@ -4,6 +4,8 @@
 #include <QRadialGradient>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cmath>
 
 namespace brackenhollow::art {
@@ -15,6 +17,39 @@ constexpr double kDaylightLevel = 120.0;
 // Pixels darker than this keep their darkness under light: they are the ink of outlines.
 constexpr int kInkBrightness = 70;
 constexpr int kLitBrightness = 120;
+
+// How much of the light above daylight a pixel of this brightness takes: none for ink, all for bright paint.
+double LitShare(int brightness) {
+  return std::clamp((brightness - kInkBrightness) / static_cast<double>(kLitBrightness - kInkBrightness), 0.0, 1.0);
+}
+
+// A channel's value under a stored light level. Ink may be darkened but not lit: above daylight, light fades
+// in only on brighter pixels.
+int LitChannel(int value, int stored, double litShare) {
+  double factor = stored / kDaylightLevel;
+  if (factor > 1.0) factor = 1.0 + (factor - 1.0) * litShare;
+  return std::clamp(static_cast<int>(value * factor + 0.5), 0, 255);
+}
+
+// Every channel value under every light level, for ink and for fully lit paint: most pixels are one or the
+// other, and a look-up is much cheaper than the arithmetic.
+struct LightTables {
+  std::array<std::array<std::uint8_t, 256>, 256> ink;  // [stored][value]
+  std::array<std::array<std::uint8_t, 256>, 256> lit;
+};
+
+const LightTables& Tables() {
+  static const LightTables tables = [] {
+    LightTables made;
+    for (int stored = 0; stored < 256; ++stored)
+      for (int value = 0; value < 256; ++value) {
+        made.ink[stored][value] = static_cast<std::uint8_t>(LitChannel(value, stored, LitShare(0)));
+        made.lit[stored][value] = static_cast<std::uint8_t>(LitChannel(value, stored, LitShare(255)));
+      }
+    return made;
+  }();
+  return tables;
+}
 
 }  // namespace
 
@@ -80,22 +115,24 @@ void Atmosphere::Light(QImage& picture) const {
     }
   }
   QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+  const LightTables& tables = Tables();
   for (int row = 0; row < rgb.height(); ++row) {
     auto* line = reinterpret_cast<QRgb*>(rgb.scanLine(row));
     const auto* light = reinterpret_cast<const QRgb*>(map.constScanLine(row));
     for (int column = 0; column < rgb.width(); ++column) {
       const QRgb pixel = line[column];
       const int brightness = qGray(pixel);
-      // Ink may be darkened but not lit: above daylight, light fades in only on brighter pixels.
-      const double litShare =
-          std::clamp((brightness - kInkBrightness) / static_cast<double>(kLitBrightness - kInkBrightness), 0.0, 1.0);
-      const auto channel = [&](int value, int stored) {
-        double factor = stored / kDaylightLevel;
-        if (factor > 1.0) factor = 1.0 + (factor - 1.0) * litShare;
-        return std::clamp(static_cast<int>(value * factor + 0.5), 0, 255);
-      };
-      line[column] = qRgb(channel(qRed(pixel), qRed(light[column])), channel(qGreen(pixel), qGreen(light[column])),
-                          channel(qBlue(pixel), qBlue(light[column])));
+      const QRgb stored = light[column];
+      if (brightness <= kInkBrightness || brightness >= kLitBrightness) {
+        // Fully ink or fully lit: the answer for every value and level is in a table.
+        const auto& table = brightness <= kInkBrightness ? tables.ink : tables.lit;
+        line[column] = qRgb(table[qRed(stored)][qRed(pixel)], table[qGreen(stored)][qGreen(pixel)],
+                            table[qBlue(stored)][qBlue(pixel)]);
+        continue;
+      }
+      const double litShare = LitShare(brightness);
+      line[column] = qRgb(LitChannel(qRed(pixel), qRed(stored), litShare), LitChannel(qGreen(pixel), qGreen(stored), litShare),
+                          LitChannel(qBlue(pixel), qBlue(stored), litShare));
     }
   }
   picture = rgb;

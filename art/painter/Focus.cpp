@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -11,21 +12,49 @@ namespace brackenhollow::art {
 
 namespace {
 
-// One box pass along a row or column of premultiplied pixels: count values read from start, step apart.
-void BoxPass(std::uint32_t* start, int count, int step, int radius, std::vector<std::uint32_t>& line) {
-  line.assign(count, 0);
-  for (int index = 0; index < count; ++index) line[index] = start[static_cast<std::ptrdiff_t>(index) * step];
-  const int window = 2 * radius + 1;
-  for (int channel = 0; channel < 32; channel += 8) {
-    const auto value = [&](int index) {
-      return static_cast<int>((line[std::clamp(index, 0, count - 1)] >> channel) & 0xff);
-    };
-    int sum = 0;
-    for (int index = -radius; index <= radius; ++index) sum += value(index);
-    for (int index = 0; index < count; ++index) {
-      std::uint32_t& out = start[static_cast<std::ptrdiff_t>(index) * step];
-      out = (out & ~(0xffu << channel)) | (static_cast<std::uint32_t>(sum / window) << channel);
-      sum += value(index + radius + 1) - value(index - radius);
+// Quotients by the box's width for every sum a box of bytes can reach: a look-up instead of a division.
+std::vector<std::uint8_t> Quotients(int window) {
+  std::vector<std::uint8_t> quotients(static_cast<std::size_t>(255 * window + 1));
+  for (std::size_t sum = 0; sum < quotients.size(); ++sum) quotients[sum] = static_cast<std::uint8_t>(sum / window);
+  return quotients;
+}
+
+// One box pass along every row, from source into target: each byte (all four channels at once) becomes the
+// average of the 2 * radius + 1 bytes around it, the edge pixels standing in for those past the edge.
+void BoxPassRows(const std::uint8_t* source, std::uint8_t* target, int width, int height, std::ptrdiff_t stride,
+                 int radius, const std::vector<std::uint8_t>& quotients) {
+  for (int row = 0; row < height; ++row) {
+    const std::uint8_t* in = source + row * stride;
+    std::uint8_t* out = target + row * stride;
+    const auto at = [&](int column, int channel) { return in[std::clamp(column, 0, width - 1) * 4 + channel]; };
+    int sums[4] = {};
+    for (int channel = 0; channel < 4; ++channel)
+      for (int column = -radius; column <= radius; ++column) sums[channel] += at(column, channel);
+    for (int column = 0; column < width; ++column)
+      for (int channel = 0; channel < 4; ++channel) {
+        out[column * 4 + channel] = quotients[static_cast<std::size_t>(sums[channel])];
+        sums[channel] += at(column + radius + 1, channel) - at(column - radius, channel);
+      }
+  }
+}
+
+// The same down every column, swept row by row so memory is read in order: one running sum per byte of a row.
+void BoxPassColumns(const std::uint8_t* source, std::uint8_t* target, int width, int height, std::ptrdiff_t stride,
+                    int radius, const std::vector<std::uint8_t>& quotients) {
+  const int bytes = width * 4;
+  const auto row = [&](int index) { return source + std::clamp(index, 0, height - 1) * stride; };
+  std::vector<int> sums(static_cast<std::size_t>(bytes), 0);
+  for (int index = -radius; index <= radius; ++index) {
+    const std::uint8_t* in = row(index);
+    for (int byte = 0; byte < bytes; ++byte) sums[static_cast<std::size_t>(byte)] += in[byte];
+  }
+  for (int index = 0; index < height; ++index) {
+    std::uint8_t* out = target + index * stride;
+    const std::uint8_t* entering = row(index + radius + 1);
+    const std::uint8_t* leaving = row(index - radius);
+    for (int byte = 0; byte < bytes; ++byte) {
+      out[byte] = quotients[static_cast<std::size_t>(sums[static_cast<std::size_t>(byte)])];
+      sums[static_cast<std::size_t>(byte)] += entering[byte] - leaving[byte];
     }
   }
 }
@@ -38,33 +67,51 @@ QImage OutOfFocus(const QImage& picture, int radius, QRgb haze, double amount) {
   const int width = soft.width();
   const int height = soft.height();
   const auto pixels = reinterpret_cast<std::uint32_t*>(soft.bits());
-  const int stride = soft.bytesPerLine() / 4;
+  const auto stride = static_cast<std::ptrdiff_t>(soft.bytesPerLine() / 4);
   // A layer painted alone for the hotspot maps holds nothing behind it: nothing to soften.
   bool empty = true;
   for (int row = 0; row < height && empty; ++row)
     for (int column = 0; column < width && empty; ++column)
-      if (pixels[static_cast<std::ptrdiff_t>(row) * stride + column] != 0) empty = false;
+      if (pixels[row * stride + column] != 0) empty = false;
   if (empty) return soft;
-  std::vector<std::uint32_t> line;
-  if (radius >= 1)
+  if (radius >= 1) {
+    // Three box passes each way, ping-ponging between the picture and a scratch copy.
+    const std::vector<std::uint8_t> quotients = Quotients(2 * radius + 1);
+    QImage scratch(soft.size(), soft.format());
+    std::uint8_t* blurred = soft.bits();
+    std::uint8_t* spare = scratch.bits();
+    const std::ptrdiff_t bytesPerLine = soft.bytesPerLine();
     for (int pass = 0; pass < 3; ++pass) {
-      for (int row = 0; row < height; ++row) BoxPass(pixels + static_cast<std::ptrdiff_t>(row) * stride, width, 1, radius, line);
-      for (int column = 0; column < width; ++column) BoxPass(pixels + column, height, stride, radius, line);
+      BoxPassRows(blurred, spare, width, height, bytesPerLine, radius, quotients);
+      BoxPassColumns(spare, blurred, width, height, bytesPerLine, radius, quotients);
     }
+  }
   const double share = std::clamp(amount, 0.0, 1.0);
-  if (share > 0)
+  if (share > 0) {
+    // Premultiplied: the haze joins in proportion to how much of the pixel is there.
+    const auto mix = [&](int channel, int hazeChannel, int alpha) {
+      return static_cast<int>(std::lround(channel * (1 - share) + hazeChannel * alpha / 255.0 * share));
+    };
+    // Most pixels are opaque: their mixes are worked out once per channel value.
+    std::array<std::array<std::uint8_t, 256>, 3> opaque{};
+    const int hazeChannels[3] = {qRed(haze), qGreen(haze), qBlue(haze)};
+    for (int channel = 0; channel < 3; ++channel)
+      for (int value = 0; value < 256; ++value)
+        opaque[channel][value] = static_cast<std::uint8_t>(mix(value, hazeChannels[channel], 255));
     for (int row = 0; row < height; ++row) {
       QRgb* scan = reinterpret_cast<QRgb*>(soft.scanLine(row));
       for (int column = 0; column < width; ++column) {
         const QRgb pixel = scan[column];
         const int alpha = qAlpha(pixel);
-        // Premultiplied: the haze joins in proportion to how much of the pixel is there.
-        const auto mix = [&](int channel, int hazeChannel) {
-          return static_cast<int>(std::lround(channel * (1 - share) + hazeChannel * alpha / 255.0 * share));
-        };
-        scan[column] = qRgba(mix(qRed(pixel), qRed(haze)), mix(qGreen(pixel), qGreen(haze)), mix(qBlue(pixel), qBlue(haze)), alpha);
+        if (alpha == 255) {
+          scan[column] = qRgba(opaque[0][qRed(pixel)], opaque[1][qGreen(pixel)], opaque[2][qBlue(pixel)], alpha);
+        } else {
+          scan[column] = qRgba(mix(qRed(pixel), hazeChannels[0], alpha), mix(qGreen(pixel), hazeChannels[1], alpha),
+                               mix(qBlue(pixel), hazeChannels[2], alpha), alpha);
+        }
       }
     }
+  }
   return soft;
 }
 

@@ -21,18 +21,35 @@ class NearestColour {
   int Find(int red, int green, int blue);
 
  private:
+  // A palette colour that may be nearest somewhere in a cell, compact so a cell's list is read in one go.
+  struct Candidate {
+    std::int16_t red;
+    std::int16_t green;
+    std::int16_t blue;
+    std::int16_t index;
+  };
+  // Where a cell's candidates lie in m_candidates; start is -1 until the cell is first met.
+  struct Cell {
+    std::int32_t start = -1;
+    std::int32_t count = 0;
+  };
+
   void FillCell(int cell);
   int Search(int red, int green, int blue);
 
-  std::vector<std::int32_t> m_channels;               // red, green, blue of each palette colour
-  std::vector<std::vector<std::uint8_t>> m_candidates;  // per cell, empty until first met
-  std::vector<std::uint32_t> m_rememberedColours;       // 0xRRGGBB per slot, or kNone
-  std::vector<std::uint8_t> m_rememberedIndices;
+  std::vector<std::int32_t> m_channels;  // red, green, blue of each palette colour
+  std::vector<Cell> m_cells;
+  std::vector<Candidate> m_candidates;  // every met cell's list, one after another
+  std::vector<std::uint32_t> m_remembered;  // per slot a colour and its answer: 0xRRGGBB << 8 | index
 };
 
 // Maps a picture onto the palette (at most 256 colours) with serpentine Floyd-Steinberg dithering, so gradients
 // keep their average colour instead of falling into bands. Returns an Indexed8 picture with the palette as its
 // colour table, or a null image for a null picture or a palette of none or more than 256 colours.
 QImage MapOntoPalette(const QImage& picture, const QList<QRgb>& palette);
+
+// The same with a nearest-colour search already made for this palette, so the sizes of one picture share what
+// it has found.
+QImage MapOntoPalette(const QImage& picture, const QList<QRgb>& palette, NearestColour& nearest);
 
 }  // namespace brackenhollow::art

@@ -85,9 +85,11 @@ std::vector<QImage> Quantise(const std::vector<QImage>& sizes, std::string& erro
 
   std::vector<QImage> indexed = {smallest};
   // The larger sizes show the same colours over more pixels: they keep the palette and are only mapped onto
-  // it, which the quantiser's own mapping did at several times the cost.
+  // it, which the quantiser's own mapping did at several times the cost. They share one search, so the
+  // largest finds most colours already worked out.
+  NearestColour nearest(smallest.colorTable());
   for (std::size_t size = 1; size < sizes.size(); ++size) {
-    indexed.push_back(MapOntoPalette(sizes[size], smallest.colorTable()));
+    indexed.push_back(MapOntoPalette(sizes[size], smallest.colorTable(), nearest));
     if (indexed.back().isNull()) {
       error = "a larger size cannot be mapped onto the palette";
       return {};

@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QCryptographicHash>
 #include <QGuiApplication>
+#include <QThreadPool>
 
 #include <omp.h>
 
@@ -202,6 +203,10 @@ std::vector<Painted> PaintAll(const std::vector<Picture>& pictures, int largestR
       }
     }
   };
+  // Qt's raster engine splits a large fill into parts for its own thread pool and waits for them. With every
+  // core already painting a picture, one pool thread does those parts with the least handing over between
+  // threads; the parts, and so the pixels, stay as they were.
+  QThreadPool::globalInstance()->setMaxThreadCount(1);
   const unsigned threadCount = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
   std::vector<std::thread> threads;
   for (unsigned thread = 1; thread < threadCount; ++thread) threads.emplace_back(work);
@@ -237,7 +242,9 @@ bool WriteSheet(const std::vector<std::pair<std::string, QImage>>& shown, const 
   return true;
 }
 
-// Writes the single contact sheet and one per area as asked; returns false after reporting a failure.
+// Writes the single contact sheet and one per area as asked, on as many threads as the machine has cores:
+// compressing them is the last work of a run, so one thread alone would leave the others idle. Returns false
+// after reporting a failure.
 bool WriteSheets(const std::vector<Picture>& pictures, const std::vector<Painted>& painted, const Options& options) {
   std::map<std::string, std::vector<std::pair<std::string, QImage>>> byArea;
   std::vector<std::pair<std::string, QImage>> all;
@@ -246,15 +253,27 @@ bool WriteSheets(const std::vector<Picture>& pictures, const std::vector<Painted
     all.emplace_back(pictures[index].fileName, painted[index].shown);
     byArea[AreaOf(pictures[index])].emplace_back(pictures[index].fileName, painted[index].shown);
   }
-  if (!options.contactSheet.empty() && !WriteSheet(all, options, options.contactSheet)) return false;
-  if (options.contactSheets.empty()) return true;
-  std::error_code code;
-  std::filesystem::create_directories(options.contactSheets, code);
-  for (const auto& [area, shown] : byArea) {
-    const std::string path = (std::filesystem::path(options.contactSheets) / ("contact-sheet-" + area + ".png")).string();
-    if (!WriteSheet(shown, options, path)) return false;
+  // Each sheet: the pictures it shows and its file.
+  std::vector<std::pair<const std::vector<std::pair<std::string, QImage>>*, std::string>> sheets;
+  if (!options.contactSheet.empty()) sheets.emplace_back(&all, options.contactSheet);
+  if (!options.contactSheets.empty()) {
+    std::error_code code;
+    std::filesystem::create_directories(options.contactSheets, code);
+    for (const auto& [area, shown] : byArea)
+      sheets.emplace_back(&shown, (std::filesystem::path(options.contactSheets) / ("contact-sheet-" + area + ".png")).string());
   }
-  return true;
+  std::atomic<std::size_t> next{0};
+  std::atomic<bool> written{true};
+  const auto work = [&] {
+    for (std::size_t index = next++; index < sheets.size(); index = next++)
+      if (!WriteSheet(*sheets[index].first, options, sheets[index].second)) written = false;
+  };
+  const unsigned threadCount = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+  std::vector<std::thread> threads;
+  for (unsigned thread = 1; thread < threadCount; ++thread) threads.emplace_back(work);
+  work();
+  for (std::thread& thread : threads) thread.join();
+  return written;
 }
 
 // Passes Qt's messages on, except the off-screen platform's note about a missing runtime folder.
