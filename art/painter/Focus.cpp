@@ -81,4 +81,26 @@ void SoftenPainted(QPainter& painter, int radius, QRgb haze, double amount) {
   painter.restore();
 }
 
+void PaintOutOfFocus(QPainter& painter, int radius, const std::function<void(QPainter&)>& paint) {
+  if (radius < 1 || painter.device() == nullptr || painter.device()->devType() != QInternal::Image) {
+    paint(painter);
+    return;
+  }
+  const auto* image = static_cast<const QImage*>(painter.device());
+  QImage layer(image->size(), QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  {
+    QPainter near(&layer);
+    near.setRenderHints(painter.renderHints());
+    near.setTransform(painter.worldTransform());
+    paint(near);
+  }
+  const QImage soft = OutOfFocus(layer, radius, 0, 0.0);
+  painter.save();
+  painter.resetTransform();
+  painter.setClipping(false);
+  painter.drawImage(0, 0, soft);
+  painter.restore();
+}
+
 }  // namespace brackenhollow::art

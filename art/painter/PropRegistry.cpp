@@ -45,6 +45,7 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterMazeProps(registry);
     RegisterIceProps(registry);
     RegisterForegroundProps(registry);
+    RegisterMansionCloseUpProps(registry);
     return registry;
   }();
   return kRegistry;
