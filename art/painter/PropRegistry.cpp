@@ -46,6 +46,7 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterIceProps(registry);
     RegisterForegroundProps(registry);
     RegisterMansionCloseUpProps(registry);
+    RegisterOutdoorCloseUpProps(registry);
     return registry;
   }();
   return kRegistry;

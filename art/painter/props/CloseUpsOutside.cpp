@@ -1,0 +1,166 @@
+// Close views out of doors: a front door from its step, a manhole cover at one's feet, the vault under the
+// stone bridge, the stones round the bonfire and the amulet on its cloth; each turned so the eye looks down
+// or along it, its ground in perspective.
+#include "art/painter/props/CloseUpKit.h"
+#include "art/painter/props/Kit.h"
+#include "art/painter/props/PropGroups.h"
+#include "art/painter/props/Shared.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+#include <cmath>
+
+namespace brackenhollow::art {
+
+using namespace colours;
+
+namespace {
+
+QPainterPath Rect(double x, double y, double width, double height) {
+  QPainterPath path;
+  path.addRect(x, y, width, height);
+  return path;
+}
+
+// ---- The doorstep ------------------------------------------------------------------------------------
+
+// A house's front wall seen from its porch step, turned away to the right: clapboard siding, the door in its
+// frame and reveal, a window either side and the porch boards before it. colour= the siding, door= the door's
+// colour; mat=yes lays the welcome mat on the boards; barred=yes nails a plank across the door with a padlock;
+// windows=dark|curtains; number= the house's number, lamp=no leaves out the lamp by the door. Origin at the foot of the door's middle; the wall ends at flat x=end, past which the
+// scene's background shows.
+void PaintDoorstep(Sketch& sketch, const Layer& layer) {
+  const Turn turn = TurnOf(layer, -28, 16, 1000);
+  const QRgb siding = layer.Colour("colour", kHouseYellow);
+  const QRgb doorColour = layer.Colour("door", kWood);
+  const double end = layer.Number("end", 520);
+  const bool barred = layer.Flag("barred", false);
+  const std::string windows = layer.Word("windows", "curtains");
+  constexpr double kTop = -470;
+  constexpr double kDoorHalf = 62;
+  constexpr double kDoorHeight = 236;
+  constexpr double kReveal = 14;
+  // The porch boards, running from the wall towards the eye, and the step's edge.
+  PaintFace(sketch, turn, {-900, 0, 0}, {end + 40, 0, 0}, {end + 40, 0, -420}, {-900, 0, -420}, kFloorWood, -0.04);
+  {
+    OnFace boards(sketch, LevelPlane(turn, 0));
+    if (!sketch.IsSilhouette())
+      for (double x = -900; x < end + 40; x += 34) Tint(sketch, Rect(x, -420, 2, 420), kWoodDark, 0.5);
+    // The porch roof keeps the boards by the wall in shade.
+    Tint(sketch, Rect(-900, -60, end + 940, 60), kShadow, 0.18);
+  }
+  {
+    OnFace wall(sketch, FrontPlane(turn, 0));
+    QPainterPath face = Rect(-900, kTop, end + 900, -kTop);
+    face = face.subtracted(Rect(-kDoorHalf - 16, -kDoorHeight - 16, kDoorHalf * 2 + 32, kDoorHeight + 16));
+    sketch.Shape(face, siding);
+    if (!sketch.IsSilhouette()) {
+      // Clapboards: each board's lower lip catches the light, the shadow line under it does not.
+      for (double y = kTop + 24; y < 0; y += 24) {
+        Tint(sketch, Rect(-900, y - 3, end + 900, 3), kShadow, 0.22);
+        Tint(sketch, Rect(-900, y, end + 900, 2), kWhite, 0.2);
+      }
+      // Shade under the porch roof at the top of the wall.
+      QLinearGradient roofShade(QPointF(0, kTop), QPointF(0, kTop + 140));
+      QColor shade = QColor::fromRgb(kShadow);
+      shade.setAlphaF(0.45f);
+      roofShade.setColorAt(0, shade);
+      shade.setAlphaF(0);
+      roofShade.setColorAt(1, shade);
+      sketch.Painter().save();
+      sketch.Painter().setPen(Qt::NoPen);
+      sketch.Painter().setBrush(roofShade);
+      sketch.Painter().drawPath(face);
+      sketch.Painter().restore();
+    }
+    // Windows either side of the door, with sills.
+    for (const double x : {-330.0, 210.0}) {
+      sketch.Box(x - 10, -330, 140, 190, kHouseWhite);
+      sketch.Box(x, -320, 120, 170, windows == "dark" ? kGloom : kSkyPale);
+      if (windows == "dark") {
+        Sheen(sketch, Rect(x, -320, 120, 170), QPointF(x, -320), QPointF(x + 120, -150), 0.25);
+      } else {
+        sketch.Shape(PathThrough({At(x, -320), At(x + 40, -320), At(x + 22, -150), At(x, -150)}), kShirtRed);
+        sketch.Shape(PathThrough({At(x + 80, -320), At(x + 120, -320), At(x + 120, -150), At(x + 98, -150)}), kShirtRed);
+      }
+      sketch.Line(x + 60, -320, x + 60, -150, kHouseWhite, 5);
+      sketch.Line(x, -235, x + 120, -235, kHouseWhite, 5);
+      sketch.Box(x - 18, -146, 156, 12, kHouseWhite);
+    }
+    // The house number beside the door and the lamp over it.
+    sketch.Box(kDoorHalf + 34, -200, 42, 40, kGoldDark);
+    sketch.Text(QRectF(kDoorHalf + 34, -200, 42, 40), QString::fromStdString(layer.Word("number", "3")), 24, kInk);
+    if (layer.Flag("lamp", true)) {
+      sketch.Box(-kDoorHalf - 52, -250, 22, 34, kIron);
+      sketch.Oval(-kDoorHalf - 41, -238, 8, 10, kGlowPale);
+    }
+  }
+  // The door's reveal: the far jamb shows, lit by the day.
+  PaintFace(sketch, turn, {kDoorHalf, -kDoorHeight, 0}, {kDoorHalf, -kDoorHeight, kReveal}, {kDoorHalf, 0, kReveal},
+            {kDoorHalf, 0, 0}, kHouseWhite, 0.1);
+  PaintFace(sketch, turn, {-kDoorHalf, -kDoorHeight, kReveal}, {kDoorHalf, -kDoorHeight, kReveal}, {kDoorHalf, -kDoorHeight, 0},
+            {-kDoorHalf, -kDoorHeight, 0}, kHouseWhite, 0.45);
+  {
+    OnFace door(sketch, FrontPlane(turn, kReveal));
+    QPainterPath leaf = Rect(-kDoorHalf, -kDoorHeight, kDoorHalf * 2, kDoorHeight);
+    sketch.Shape(leaf, doorColour);
+    for (const double y : {-kDoorHeight + 18, -kDoorHeight / 2 + 10}) {
+      sketch.Box(-kDoorHalf + 16, y, kDoorHalf * 2 - 32, kDoorHeight / 2 - 36, doorColour);
+      Tint(sketch, Rect(-kDoorHalf + 16, y, kDoorHalf * 2 - 32, 5), kShadow, 0.35);
+      Tint(sketch, Rect(-kDoorHalf + 16, y, 5, kDoorHeight / 2 - 36), kShadow, 0.25);
+    }
+    sketch.Box(-kDoorHalf + 4, -22, kDoorHalf * 2 - 8, 18, kGoldDark);
+    sketch.Oval(kDoorHalf - 18, -kDoorHeight / 2, 7, 7, kGold);
+    sketch.FlatOval(kDoorHalf - 20, -kDoorHeight / 2 - 2, 2.4, 2.4, kSunGlow);
+    sketch.Box(kDoorHalf - 22, -kDoorHeight / 2 + 14, 8, 12, kGoldDark);
+    Sheen(sketch, leaf, QPointF(-kDoorHalf, -kDoorHeight), QPointF(kDoorHalf, 0), 0.15);
+    // The frame's shadow falls across the door from the upper left.
+    Tint(sketch, PathThrough({At(-kDoorHalf, -kDoorHeight), At(kDoorHalf, -kDoorHeight), At(kDoorHalf, -kDoorHeight + 14),
+                              At(-kDoorHalf + 20, -kDoorHeight + 14), At(-kDoorHalf + 20, 0), At(-kDoorHalf, 0)}),
+         kShadow, 0.3);
+    if (barred) {
+      // A rough plank nailed across, a hasp and a heavy padlock.
+      sketch.Painter().save();
+      sketch.Painter().rotate(-4);
+      sketch.Box(-kDoorHalf - 30, -140, kDoorHalf * 2 + 60, 24, kWoodDark);
+      for (const double x : {-kDoorHalf - 20, kDoorHalf + 14}) sketch.FlatOval(x, -128, 3, 3, kIron);
+      sketch.Painter().restore();
+      sketch.Box(kDoorHalf - 34, -146, 30, 16, kIron);
+      sketch.Painter().save();
+      sketch.Painter().translate(kDoorHalf - 20, -134);
+      sketch.Painter().scale(1.15, 1.15);
+      const PropPainter padlock = PropRegistry::Everything().Find("padlock");
+      if (padlock != nullptr) padlock(sketch, layer);
+      sketch.Painter().restore();
+    }
+  }
+  {
+    OnFace wall(sketch, FrontPlane(turn, 0));
+    // The door's white casing, proud of the wall.
+    sketch.Box(-kDoorHalf - 16, -kDoorHeight - 16, 16, kDoorHeight + 16, kHouseWhite);
+    sketch.Box(kDoorHalf, -kDoorHeight - 16, 16, kDoorHeight + 16, kHouseWhite);
+    sketch.Box(-kDoorHalf - 24, -kDoorHeight - 30, kDoorHalf * 2 + 48, 16, kHouseWhite);
+    // The corner board where the wall ends.
+    sketch.Box(end - 20, kTop, 20, -kTop, kHouseWhite);
+  }
+  if (layer.Flag("mat", false)) {
+    OnFace boards(sketch, LevelPlane(turn, 0));
+    // On the boards flat y runs away from the eye; the mat's lettering reads from the step.
+    sketch.Painter().translate(0, -80);
+    sketch.Painter().scale(1, -1);
+    SoftShadow(sketch, Rect(-120, -34, 240, 68), QPointF(4, 3), 4, 0.3);
+    const PropPainter mat = PropRegistry::Everything().Find("welcome-mat");
+    if (mat != nullptr) mat(sketch, layer);
+    // Bristles: the coir's coarse texture over the printed colours.
+    sketch.Texture(Rect(-118, -32, 236, 64), kHay);
+  }
+}
+
+}  // namespace
+
+void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
+  registry.Add("doorstep", PaintDoorstep);
+}
+
+}  // namespace brackenhollow::art
