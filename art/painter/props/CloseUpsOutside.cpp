@@ -157,10 +157,143 @@ void PaintDoorstep(Sketch& sketch, const Layer& layer) {
   }
 }
 
+
+// ---- The manhole -------------------------------------------------------------------------------------
+
+// The cast-iron cover, radius r, flat on the plane: rim, raised rings and grid, the lettered band, pick holes,
+// rust and the wet sheen of the road. Centred on the origin.
+void PaintCoverPlate(Sketch& sketch, double radius) {
+  sketch.Oval(0, 0, radius, radius, kIron);
+  sketch.Oval(0, 0, radius - 10, radius - 10, kMetalDark);
+  if (sketch.IsSilhouette()) return;
+  QPainterPath disc;
+  disc.addEllipse(QPointF(0, 0), radius - 14, radius - 14);
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(disc);
+  // A raised diamond grid, each ridge lit on one side and dark on the other.
+  for (double offset = -radius * 2; offset < radius * 2; offset += 22) {
+    sketch.Line(offset - radius, -radius, offset + radius, radius, kIron, 5);
+    sketch.Line(offset + radius, -radius, offset - radius, radius, kIron, 5);
+    sketch.Line(offset - radius + 2, -radius, offset + radius + 2, radius, kMetal, 1.2);
+    sketch.Line(offset + radius + 2, -radius, offset - radius + 2, radius, kMetal, 1.2);
+  }
+  sketch.Painter().restore();
+  for (const double ring : {radius - 14, radius * 0.45}) {
+    QPainterPath circle;
+    circle.addEllipse(QPointF(0, 0), ring, ring);
+    sketch.Stroke(circle, kIron, 6);
+    sketch.Stroke(circle.translated(-1.5, -1.5), kMetal, 1.4);
+  }
+  sketch.Box(-radius * 0.8, -17, radius * 1.6, 34, kIron);
+  sketch.Text(QRectF(-radius * 0.8, -17, radius * 1.6, 34), QStringLiteral("SEWER"), 24, kMetal);
+  for (const double x : {-radius * 0.62, radius * 0.62}) sketch.Oval(x, radius * 0.45, 6, 4, kBlack);
+  // Rust bleeding from the rim and the holes.
+  for (int stain = 0; stain < 6; ++stain) {
+    const double angle = stain * 1.05 + 0.4 * sketch.Vary(stain);
+    Tint(sketch, RoundedBox(std::cos(angle) * radius * 0.8 - 14, std::sin(angle) * radius * 0.8 - 10, 28, 20, 10), kRust, 0.35);
+  }
+  QPainterPath whole;
+  whole.addEllipse(QPointF(0, 0), radius, radius);
+  Sheen(sketch, whole, QPointF(-radius, -radius), QPointF(radius, radius), 0.22);
+}
+
+// A heavy manhole cover in the road at one's feet, seen from above, the kerb, pavement and the alley's wall
+// soft beyond; about 240 across, centred on the origin. state=open slides the cover aside over a shaft with
+// its ladder going down.
+void PaintManholeClose(Sketch& sketch, const Layer& layer) {
+  const Turn turn = TurnOf(layer, 8, 52, 900);
+  const bool open = layer.Word("state", "shut") == "open";
+  const double radius = layer.Number("r", 120);
+  constexpr double kKerb = 300;
+  if (!sketch.IsSilhouette()) {
+    NearTheEye(sketch, 3, [&](Sketch& far) {
+      PaintFace(far, turn, {-1400, -30, 2600}, {1400, -30, 2600}, {1400, -30, kKerb}, {-1400, -30, kKerb}, kStone, 0.0);
+      PaintFace(far, turn, {-1400, -30, kKerb}, {1400, -30, kKerb}, {1400, 0, kKerb}, {-1400, 0, kKerb}, kStoneLight, 0.1);
+      PaintFace(far, turn, {-1400, -1400, kKerb + 330}, {1400, -1400, kKerb + 330}, {1400, -30, kKerb + 330},
+                {-1400, -30, kKerb + 330}, kBrick, 0.1);
+      OnFace slabs(far, LevelPlane(turn, -30));
+      for (double x = -1400; x < 1400; x += 160) Tint(far, Rect(x, kKerb, 3, 330), kShadow, 0.4);
+      Tint(far, Rect(-1400, kKerb + 150, 2800, 3), kShadow, 0.4);
+    });
+  }
+  PaintFace(sketch, turn, {-1400, 0, kKerb}, {1400, 0, kKerb}, {1400, 0, -700}, {-1400, 0, -700}, kRoad, 0.05);
+  OnFace road(sketch, LevelPlane(turn, 0));
+  if (!sketch.IsSilhouette()) {
+    // The gutter along the kerb, cracks in the tarmac, a faded painted line and a puddle holding the sky.
+    Tint(sketch, Rect(-1400, kKerb - 50, 2800, 50), kRoadDark, 0.6);
+    for (int crack = 0; crack < 6; ++crack) {
+      QPainterPath line;
+      double x = -500 + 1000 * sketch.Vary(crack + 20);
+      double z = -300 + 700 * sketch.Vary(crack + 40);
+      line.moveTo(x, z);
+      for (int step = 0; step < 5; ++step) {
+        x += 30 * (sketch.Vary(crack * 7 + step) - 0.5) * 3;
+        z += 28;
+        line.lineTo(x, z);
+      }
+      sketch.Painter().save();
+      sketch.Painter().setOpacity(0.5);
+      sketch.Stroke(line, kInk, 1.2);
+      sketch.Painter().restore();
+    }
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.55);
+    for (double z = -600; z < kKerb - 60; z += 120) sketch.FlatBox(-radius - 190, z, 16, 70, kRoadLine);
+    sketch.Painter().restore();
+    QPainterPath puddle;
+    puddle.addEllipse(QPointF(radius + 130, -60), 70, 38);
+    puddle.addEllipse(QPointF(radius + 80, -40), 44, 26);
+    puddle = Merged(puddle);
+    sketch.Fill(puddle, kSkyPale);
+    Sheen(sketch, puddle, QPointF(radius, -170), QPointF(radius + 230, -40), 0.5);
+    sketch.Outline(puddle);
+  }
+  if (!open) {
+    // Flat y on the road runs away from the eye; the lettering reads from where one stands.
+    sketch.Painter().scale(1, -1);
+    PaintCoverPlate(sketch, radius);
+    return;
+  }
+  // The shaft: its brick-lined wall going down into the dark, the ladder fixed to its far side.
+  QPainterPath hole;
+  hole.addEllipse(QPointF(0, 0), radius - 10, radius - 10);
+  sketch.Shape(hole, kGloom);
+  sketch.Painter().save();
+  sketch.Painter().setTransform(LevelPlane(turn, 0).inverted(), true);
+  QPainterPath clip;
+  clip.addPolygon(LevelPlane(turn, 0).map(hole.toFillPolygon()));
+  sketch.Painter().setClipPath(clip, Qt::IntersectClip);
+  for (int ring = 1; ring < 7; ++ring) {
+    OnFace depth(sketch, LevelPlane(turn, ring * 26));
+    QPainterPath course;
+    course.addEllipse(QPointF(0, 0), radius - 10, radius - 10);
+    sketch.Painter().setOpacity(1.0 - ring * 0.13);
+    sketch.Stroke(course, kBrickDark, 4);
+  }
+  sketch.Painter().setOpacity(1.0);
+  for (const double x : {-34.0, 34.0}) {
+    const QPointF top = Project(turn, {x, -6, radius - 18});
+    const QPointF bottom = Project(turn, {x, 260, radius - 18});
+    sketch.Line(top.x(), top.y(), bottom.x(), bottom.y(), kMetal, 6);
+  }
+  for (int rung = 0; rung < 8; ++rung) {
+    const QPointF left = Project(turn, {-34, rung * 32.0, radius - 18});
+    const QPointF right = Project(turn, {34, rung * 32.0, radius - 18});
+    sketch.Line(left.x(), left.y(), right.x(), right.y(), rung < 4 ? kMetal : kMetalDark, 4);
+  }
+  sketch.Painter().restore();
+  // The cover pushed aside onto the road.
+  sketch.Painter().translate(radius * 1.55, radius * 0.35);
+  sketch.Painter().scale(1, -1);
+  SoftShadow(sketch, RoundedBox(-radius, -radius, radius * 2, radius * 2, radius), QPointF(8, -10), 6, 0.35);
+  PaintCoverPlate(sketch, radius);
+}
+
 }  // namespace
 
 void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
   registry.Add("doorstep", PaintDoorstep);
+  registry.Add("manhole-close", PaintManholeClose);
 }
 
 }  // namespace brackenhollow::art
