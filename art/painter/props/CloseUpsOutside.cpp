@@ -10,6 +10,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <vector>
 
 namespace brackenhollow::art {
 
@@ -289,11 +290,154 @@ void PaintManholeClose(Sketch& sketch, const Layer& layer) {
   PaintCoverPlate(sketch, radius);
 }
 
+
+// ---- Under the bridge --------------------------------------------------------------------------------
+
+// The inside of a stone arch seen from the water's edge before it: the vault's courses running away to the
+// bright far opening, its walls damp and tagged with graffiti, the murky water under it holding the far light,
+// a ledge along one side and the near face of the bridge round the arch. Origin at the foot of the near
+// arch's middle, at the water.
+void PaintBridgeUnderside(Sketch& sketch, const Layer& layer) {
+  const Turn turn = TurnOf(layer, -16, 11, 900);
+  const double radius = layer.Number("r", 270);
+  const double rise = layer.Number("rise", 140);
+  const double length = layer.Number("length", 640);
+  constexpr int kSegments = 14;
+  std::vector<QPointF> profile;  // x, y round the vault from the right foot to the left
+  profile.emplace_back(radius, 0);
+  for (int step = 0; step <= kSegments; ++step) {
+    const double angle = step * 3.14159265 / kSegments;
+    profile.emplace_back(radius * std::cos(angle), -rise - radius * std::sin(angle));
+  }
+  profile.emplace_back(-radius, 0);
+  const auto opening = [&](double z) {
+    QPolygonF polygon;
+    for (const QPointF& point : profile) polygon << Project(turn, {point.x(), point.y(), z});
+    return polygon;
+  };
+  if (!sketch.IsSilhouette()) {
+    // The daylight beyond the far end: sky, a green bank and bright water, soft in the distance.
+    QPainterPath far;
+    far.addPolygon(opening(length));
+    far.closeSubpath();
+    NearTheEye(sketch, 3, [&](Sketch& soft) {
+      soft.Fill(far, kSkyPale);
+      soft.Painter().save();
+      soft.Painter().setClipPath(far);
+      const QPointF bank = Project(turn, {0, -50, length + 400});
+      soft.FlatBox(bank.x() - 600, bank.y(), 1200, 30, kHill);
+      soft.FlatOval(bank.x() - 120, bank.y(), 90, 60, kLeaf);
+      soft.FlatOval(bank.x() + 140, bank.y() + 4, 70, 50, kLeafLight);
+      soft.Painter().restore();
+    });
+  }
+  // The vault: course by course, darker towards its crown where the daylight does not reach.
+  for (std::size_t index = 0; index + 1 < profile.size(); ++index) {
+    const QPointF from = profile[index];
+    const QPointF to = profile[index + 1];
+    const double height = -(from.y() + to.y()) / 2 / (rise + radius);
+    PaintFace(sketch, turn, {from.x(), from.y(), 0}, {from.x(), from.y(), length}, {to.x(), to.y(), length}, {to.x(), to.y(), 0},
+              index % 3 == 1 ? kStoneDark : kStone, 0.15 + 0.35 * height);
+  }
+  if (!sketch.IsSilhouette()) {
+    // Joints across the courses, and the damp green tide mark along the walls.
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.45);
+    for (double z = 80; z < length; z += 80) {
+      QPainterPath joint;
+      joint.addPolygon(opening(z));
+      sketch.Stroke(joint, kInk, 1.0);
+    }
+    sketch.Painter().restore();
+    for (const double x : {radius, -radius}) {
+      QPainterPath damp;
+      damp.addPolygon(QPolygonF({Project(turn, {x, -60, 0}), Project(turn, {x, -60, length}), Project(turn, {x, 0, length}),
+                                 Project(turn, {x, 0, 0})}));
+      Tint(sketch, damp, kLeafDark, 0.35);
+    }
+    // Tags sprayed on the right-hand wall, reading from the bank.
+    const PropPainter graffiti = PropRegistry::Everything().Find("graffiti");
+    if (graffiti != nullptr) {
+      OnFace wall(sketch, SidePlane(turn, radius));
+      sketch.Painter().translate(190, -130);
+      sketch.Painter().scale(-1.35, 1.35);
+      graffiti(sketch, layer);
+    }
+  }
+  // The water under the arch and before it, holding the far opening's light.
+  PaintFace(sketch, turn, {-900, 0, length}, {900, 0, length}, {900, 0, -500}, {-900, 0, -500}, kMurky, 0.05);
+  if (!sketch.IsSilhouette()) {
+    OnFace water(sketch, LevelPlane(turn, 0));
+    Tint(sketch, RoundedBox(-radius * 0.8, 120, radius * 1.6, length - 120, 80), kSkyPale, 0.35);
+    for (int ripple = 0; ripple < 26; ++ripple) {
+      const double x = -radius + 2 * radius * sketch.Vary(ripple);
+      const double z = -300 + (length + 280) * sketch.Vary(ripple + 50);
+      sketch.Painter().save();
+      sketch.Painter().setOpacity(0.5);
+      sketch.Line(x, z, x + 40 + 30 * sketch.Vary(ripple + 90), z, kFoam, 2.2);
+      sketch.Painter().restore();
+    }
+  }
+  // A ledge along the left wall, and the near face of the bridge round the arch.
+  PaintFace(sketch, turn, {-radius, -44, length}, {-radius + 90, -44, length}, {-radius + 90, -44, 0}, {-radius, -44, 0},
+            kStoneLight, 0.1);
+  PaintFace(sketch, turn, {-radius + 90, -44, 0}, {-radius + 90, -44, length}, {-radius + 90, 0, length},
+            {-radius + 90, 0, 0}, kStoneDark, 0.2);
+  OnFace face(sketch, FrontPlane(turn, 0));
+  QPainterPath wall;
+  wall.moveTo(-1400, 0);
+  for (auto point = profile.rbegin(); point != profile.rend(); ++point) wall.lineTo(*point);
+  wall.lineTo(1400, 0);
+  wall.lineTo(1400, -1000);
+  wall.lineTo(-1400, -1000);
+  wall.closeSubpath();
+  sketch.Shape(wall, kStone);
+  if (!sketch.IsSilhouette()) {
+    sketch.Painter().save();
+    sketch.Painter().setClipPath(wall, Qt::IntersectClip);
+    for (double y = -30; y > -1000; y -= 44) Tint(sketch, Rect(-1400, y, 2800, 2), kShadow, 0.35);
+    sketch.Painter().restore();
+    // Voussoirs round the arch, pale and bold.
+    for (int stone = 0; stone < 13; ++stone) {
+      const double first = stone * 3.14159265 / 13;
+      const double second = (stone + 1) * 3.14159265 / 13;
+      const auto ring = [&](double angle, double reach) {
+        return QPointF(reach * std::cos(angle), -rise - reach * std::sin(angle));
+      };
+      sketch.Shape(PathThrough({ring(first, radius), ring(second, radius), ring(second, radius + 54), ring(first, radius + 54)}),
+                   stone % 2 == 0 ? kStoneLight : kStone);
+    }
+  }
+}
+
+// The muddy bank at the water's edge before the bridge, where the trash washes up: it runs from the left of the
+// frame towards the arch, pebbles and weed at its lip. Origin as the underside's.
+void PaintMuddyBank(Sketch& sketch, const Layer& layer) {
+  const Turn turn = TurnOf(layer, -16, 11, 900);
+  OnFace bank(sketch, LevelPlane(turn, -14));
+  QPainterPath mud;
+  mud.moveTo(-1400, -900);
+  mud.lineTo(-60, -900);
+  mud.cubicTo(-20, -700, -260, -520, -200, -380);
+  mud.cubicTo(-160, -260, -420, -160, -380, -20);
+  mud.lineTo(-1400, -20);
+  mud.closeSubpath();
+  sketch.Shape(mud, kDirtDark);
+  if (sketch.IsSilhouette()) return;
+  for (int pebble = 0; pebble < 30; ++pebble) {
+    const double z = -680 + 620 * sketch.Vary(pebble + 7);
+    const double x = -260 - 500 * sketch.Vary(pebble + 70);
+    sketch.Oval(x, z, 8 + 8 * sketch.Vary(pebble), 5, pebble % 3 == 0 ? kStoneLight : kStone);
+  }
+}
+
 }  // namespace
 
 void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
   registry.Add("doorstep", PaintDoorstep);
   registry.Add("manhole-close", PaintManholeClose);
+  registry.Add("bridge-underside", PaintBridgeUnderside);
+  registry.Add("muddy-bank", PaintMuddyBank);
 }
 
 }  // namespace brackenhollow::art
