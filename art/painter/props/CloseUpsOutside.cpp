@@ -431,6 +431,94 @@ void PaintMuddyBank(Sketch& sketch, const Layer& layer) {
   }
 }
 
+
+// ---- By the fire -------------------------------------------------------------------------------------
+
+// A ring of stones round a fire's foot, rx across and ry deep, each lit warm on the side facing the flames and
+// dark on the far side. part=back paints the stones behind the fire, part=front those before it.
+void PaintFireRing(Sketch& sketch, const Layer& layer) {
+  const double across = layer.Number("rx", 200);
+  const double deep = layer.Number("ry", 50);
+  const bool front = layer.Word("part", "front") == "front";
+  constexpr int kStones = 16;
+  for (int stone = 0; stone < kStones; ++stone) {
+    const double angle = stone * 6.28318 / kStones + 0.2;
+    const double y = std::sin(angle) * deep;
+    if ((y > 0) != front) continue;
+    const double x = std::cos(angle) * across;
+    const double size = 40 + 18 * sketch.Vary(stone) + (front ? y / deep * 14 : 0);
+    sketch.Painter().save();
+    sketch.Painter().translate(x, y);
+    PaintFacetedRock(sketch, size, size * 0.6, sketch.Seed() + stone, kStoneDark);
+    // The firelight on the face turned to the flames, and soot.
+    const QPainterPath lit = RoundedBox(-size * 0.45, -size * 0.6, size * 0.9, size * 0.5, size * 0.2);
+    Tint(sketch, lit, kFlame, front ? 0.12 : 0.4);
+    sketch.Painter().restore();
+  }
+}
+
+// A log lying as a seat, length long, its cut end towards the eye showing its rings, its top edge lit by the
+// fire at the side fire=left|right. Origin at the middle of its underside.
+void PaintLogSeat(Sketch& sketch, const Layer& layer) {
+  const double length = layer.Number("length", 360);
+  const double radius = layer.Number("r", 44);
+  const bool fireRight = layer.Word("fire", "right") == "right";
+  QPainterPath body = RoundedBox(-length / 2, -radius * 2, length, radius * 2, radius * 0.5);
+  sketch.Shape(body, kBark);
+  if (!sketch.IsSilhouette()) {
+    for (int furrow = 0; furrow < 5; ++furrow) {
+      const double y = -radius * 2 + radius * 0.35 * (furrow + 1);
+      sketch.Painter().save();
+      sketch.Painter().setOpacity(0.6);
+      sketch.Line(-length / 2 + 20, y, length / 2 - 30, y + 4 * sketch.Vary(furrow), kInk, 1.4);
+      sketch.Painter().restore();
+    }
+    QLinearGradient rim(QPointF(0, -radius * 2), QPointF(0, -radius * 1.2));
+    QColor warm = QColor::fromRgb(kFlame);
+    warm.setAlphaF(0.55f);
+    rim.setColorAt(0, warm);
+    warm.setAlphaF(0);
+    rim.setColorAt(1, warm);
+    sketch.Painter().save();
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(rim);
+    sketch.Painter().drawPath(body);
+    sketch.Painter().restore();
+    Tint(sketch, RoundedBox(-length / 2, -radius * 0.7, length, radius * 0.7, radius * 0.3), kGloom, 0.4);
+  }
+  const double endX = fireRight ? -length / 2 : length / 2;
+  sketch.Oval(endX, -radius, radius * 0.55, radius, kWoodLight);
+  if (!sketch.IsSilhouette())
+    for (int ring = 1; ring < 4; ++ring) {
+      QPainterPath growth;
+      growth.addEllipse(QPointF(endX, -radius), radius * 0.55 * ring / 4, radius * ring / 4);
+      sketch.Stroke(growth, kWood, 1.2);
+    }
+  sketch.Glow(fireRight ? length / 2 : -length / 2, -radius * 2, radius * 3, kFlame, 0.35);
+}
+
+
+// The night closing in round a fire: what lies beyond the firelight's reach, r from the origin, sinks into a cool
+// dark of the given strength; near the fire it stays as painted.
+void PaintNightRound(Sketch& sketch, const Layer& layer) {
+  if (sketch.IsSilhouette()) return;
+  const double reach = layer.Number("r", 300);
+  QRadialGradient dark(QPointF(0, 0), reach);
+  QColor night = QColor::fromRgb(kGloom);
+  night.setAlphaF(0);
+  dark.setColorAt(0.0, night);
+  dark.setColorAt(0.45, night);
+  night.setAlphaF(static_cast<float>(layer.Number("strength", 0.6)));
+  dark.setColorAt(1.0, night);
+  QPainter& painter = sketch.Painter();
+  painter.save();
+  painter.scale(1.0, layer.Number("squash", 0.6));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(dark);
+  painter.drawRect(QRectF(-2000, -2000, 4000, 4000));
+  painter.restore();
+}
+
 }  // namespace
 
 void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
@@ -438,6 +526,9 @@ void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
   registry.Add("manhole-close", PaintManholeClose);
   registry.Add("bridge-underside", PaintBridgeUnderside);
   registry.Add("muddy-bank", PaintMuddyBank);
+  registry.Add("fire-ring", PaintFireRing);
+  registry.Add("night-round", PaintNightRound);
+  registry.Add("log-seat", PaintLogSeat, 150);
 }
 
 }  // namespace brackenhollow::art
