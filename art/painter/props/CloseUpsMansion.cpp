@@ -627,12 +627,12 @@ void PaintDrawerClose(Sketch& sketch, const Layer& layer) {
 
 // Something close to the eye at the frame's edge, out of focus, giving a close view its depth: kind=armchair
 // (the rounded back of an upholstered chair), sofa (a sofa's arm), post (a porch post and rail), branch (a
-// leafy bough). Origin where it stands or hangs from; blur= sets how soft it is.
+// leafy bough), bubbles (air rising under water). Origin where it stands or hangs from; blur= sets how soft it is.
 void PaintNearEdge(Sketch& sketch, const Layer& layer) {
   const std::string kind = layer.Word("kind", "armchair");
   const QRgb colour = layer.Colour("colour", kind == "post" ? kHouseWhite : kCarpetDark);
-  if (kind != "armchair" && kind != "sofa" && kind != "post" && kind != "branch")
-    throw SceneError(layer.Where() + ": near-edge kind is armchair, sofa, post or branch");
+  if (kind != "armchair" && kind != "sofa" && kind != "post" && kind != "branch" && kind != "bubbles")
+    throw SceneError(layer.Where() + ": near-edge kind is armchair, sofa, post, branch or bubbles");
   NearTheEye(sketch, layer.Number("blur", 5), [&](Sketch& near) {
     if (kind == "armchair") {
       QPainterPath back;
@@ -645,6 +645,16 @@ void PaintNearEdge(Sketch& sketch, const Layer& layer) {
     } else if (kind == "sofa") {
       near.Shape(RoundedBox(-70, -80, 140, 200, 50), colour);
       near.Shape(RoundedBox(-80, -96, 160, 60, 30), colour);
+    } else if (kind == "bubbles") {
+      // A stream of air bubbles rising past the eye under water.
+      for (int bubble = 0; bubble < 12; ++bubble) {
+        const double size = 5 + 12 * near.Vary(bubble);
+        const QPointF at(60 * (near.Vary(bubble + 30) - 0.5) + bubble * 4, -bubble * 24 + 80);
+        QPainterPath round;
+        round.addEllipse(at, size, size);
+        near.Stroke(round, kFoam, 2);
+        near.FlatOval(at.x() - size * 0.35, at.y() - size * 0.35, size * 0.25, size * 0.2, kWhite);
+      }
     } else if (kind == "post") {
       near.Box(-22, -460, 44, 480, colour);
       near.Box(-300, -120, 280, 22, colour);

@@ -519,6 +519,34 @@ void PaintNightRound(Sketch& sketch, const Layer& layer) {
   painter.restore();
 }
 
+
+// ---- The pool's floor --------------------------------------------------------------------------------
+
+// The tiled floor of a swimming pool seen down through its water: tiles and grout in perspective, a dark lane
+// stripe, the net of light the ripples throw and the blue of the water over all. Origin at the frame's middle
+// of the floor.
+void PaintPoolFloor(Sketch& sketch, const Layer& layer) {
+  const Turn turn = TurnOf(layer, 14, 50, 800);
+  PaintFace(sketch, turn, {-1200, 0, 1600}, {1200, 0, 1600}, {1200, 0, -700}, {-1200, 0, -700}, kTile, 0.0);
+  if (sketch.IsSilhouette()) return;
+  OnFace floor(sketch, LevelPlane(turn, 0));
+  for (double x = -1200; x < 1200; x += 56) Tint(sketch, Rect(x, -700, 3, 2300), kTileDark, 0.8);
+  for (double z = -700; z < 1600; z += 56) Tint(sketch, Rect(-1200, z, 2400, 3), kTileDark, 0.8);
+  Tint(sketch, Rect(-340, -700, 112, 2300), kDeepWater, 0.7);
+  sketch.Painter().save();
+  for (int ripple = 0; ripple < 60; ++ripple) {
+    QPainterPath line;
+    const double x = -900 + 1800 * sketch.Vary(ripple);
+    const double z = -600 + 2000 * sketch.Vary(ripple + 100);
+    line.moveTo(x, z);
+    line.cubicTo(x + 30, z - 40, x + 60, z + 30, x + 90 + 30 * sketch.Vary(ripple + 7), z - 10);
+    sketch.Painter().setOpacity(0.7);
+    sketch.Stroke(line, kFoam, 4.5);
+  }
+  sketch.Painter().restore();
+  Tint(sketch, Rect(-1200, -700, 2400, 2300), kSea, 0.32);
+}
+
 }  // namespace
 
 void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
@@ -528,6 +556,7 @@ void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
   registry.Add("muddy-bank", PaintMuddyBank);
   registry.Add("fire-ring", PaintFireRing);
   registry.Add("night-round", PaintNightRound);
+  registry.Add("pool-floor", PaintPoolFloor);
   registry.Add("log-seat", PaintLogSeat, 150);
 }
 

@@ -277,21 +277,69 @@ void PaintWaterWings(Sketch& sketch, const Layer&) {
   }
 }
 
-// The amulet: a large gold star hanging on a chain; origin at the star's centre.
+// The amulet: a large gold star with bevelled points and a ruby, on a chain; origin at the star's centre.
+// chain=yes hangs the chain up from the top point, chain=coiled lets it lie in a loose loop beside the star
+// as it lies on a floor, chain=no leaves it off.
 void PaintAmulet(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 40);
-  if (layer.Flag("chain", true)) {
-    for (int side = -1; side <= 1; side += 2) {
-      for (int link = 0; link < 9; ++link) {
-        const double along = link / 8.0;
-        sketch.Oval(side * radius * 1.3 * along, -radius * 0.95 - radius * 1.2 * along, radius * 0.07, radius * 0.1, kGoldDark);
+  const std::string chain = layer.Word("chain", "yes");
+  const auto link = [&](QPointF at, double angle, int index) {
+    sketch.Painter().save();
+    sketch.Painter().translate(at);
+    sketch.Painter().rotate(angle);
+    QPainterPath ring;
+    ring.addEllipse(QPointF(0, 0), radius * 0.085, radius * 0.05);
+    ring = ring.subtracted([&] {
+      QPainterPath hole;
+      hole.addEllipse(QPointF(0, 0), radius * 0.045, radius * 0.018);
+      return hole;
+    }());
+    sketch.Shape(ring, index % 2 == 0 ? kGold : kGoldDark);
+    sketch.Painter().restore();
+  };
+  if (chain == "yes") {
+    for (int side = -1; side <= 1; side += 2)
+      for (int index = 0; index < 12; ++index) {
+        const double along = index / 11.0;
+        link(QPointF(side * radius * 1.3 * along, -radius * 0.95 - radius * 1.2 * along), side * 45 + index % 2 * 90, index);
       }
+  } else if (chain == "coiled") {
+    // The chain in a loose loop from the top point round to the right, as it fell.
+    constexpr int kLinks = 46;
+    for (int index = 0; index < kLinks; ++index) {
+      const double along = index / static_cast<double>(kLinks - 1);
+      const double angle = -1.7 + along * 5.4;
+      const double reach = radius * (1.25 + 0.5 * along);
+      const QPointF at(radius * 0.9 + std::cos(angle) * reach * 1.05, -radius * 0.2 + std::sin(angle) * reach * 0.7);
+      link(at, angle * 57.3 + 90 + index % 2 * 90, index);
     }
-    sketch.Oval(0, -radius * 0.98, radius * 0.12, radius * 0.12, kGoldDark);
+  }
+  if (chain != "no") sketch.Oval(0, -radius * 0.98, radius * 0.13, radius * 0.13, kGoldDark);
+  if (chain == "coiled" && !sketch.IsSilhouette()) {
+    // Lying on the floor it throws a soft shadow down and to the right.
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.3);
+    PaintStar(sketch, radius * 0.1, radius * 0.12, radius * 1.04, kShadow);
+    sketch.Painter().restore();
   }
   PaintStar(sketch, 0, 0, radius, kGold);
-  PaintStar(sketch, 0, 0, radius * 0.5, kSunGlow);
-  sketch.Oval(0, 0, radius * 0.16, radius * 0.16, kRuby);
+  if (!sketch.IsSilhouette()) {
+    // Each point bevelled: the half facing the light bright, the other half in shade.
+    for (int point = 0; point < 5; ++point) {
+      const double tip = -1.5708 + point * 1.2566;
+      const QPointF outer(std::cos(tip) * radius * 0.92, std::sin(tip) * radius * 0.92);
+      for (int half = -1; half <= 1; half += 2) {
+        const double valley = tip + half * 0.6283;
+        const QPointF inner(std::cos(valley) * radius * 0.36, std::sin(valley) * radius * 0.36);
+        const QPainterPath facet = PathThrough({QPointF(0, 0), outer, inner});
+        const bool lit = std::cos(tip + half * 0.3 + 2.3) > 0;
+        sketch.Fill(facet, lit ? kSunGlow : kGoldDark);
+      }
+    }
+  }
+  sketch.Oval(0, 0, radius * 0.2, radius * 0.2, kRubyDark);
+  sketch.FlatOval(0, radius * 0.02, radius * 0.15, radius * 0.15, kRuby);
+  sketch.FlatOval(-radius * 0.06, -radius * 0.07, radius * 0.05, radius * 0.04, kWhite);
 }
 
 // A pair of thick gardening gloves, about 130 across; origin at the centre.
