@@ -547,6 +547,48 @@ void PaintPoolFloor(Sketch& sketch, const Layer& layer) {
   Tint(sketch, Rect(-1200, -700, 2400, 2300), kSea, 0.32);
 }
 
+
+// ---- Tree tops ---------------------------------------------------------------------------------------
+
+// A tapering limb of a tree from the origin to (tx, ty), w thick at its root and tip= at its end: bark in
+// furrows along it, the underside in shade, lichen in patches.
+void PaintLimb(Sketch& sketch, const Layer& layer) {
+  const QPointF to(layer.Number("tx", 300), layer.Number("ty", -40));
+  const double root = layer.Number("w", 60) / 2;
+  const double tip = layer.Number("tip", 20) / 2;
+  const double length = std::hypot(to.x(), to.y());
+  if (length < 1) return;
+  sketch.Painter().save();
+  sketch.Painter().rotate(std::atan2(to.y(), to.x()) * 57.2958);
+  QPainterPath limb;
+  limb.moveTo(0, -root);
+  limb.cubicTo(length * 0.4, -root * 0.9, length * 0.7, -tip * 1.3, length, -tip);
+  limb.quadTo(length + tip, 0, length, tip);
+  limb.cubicTo(length * 0.7, tip * 1.3, length * 0.4, root * 0.9, 0, root);
+  limb.closeSubpath();
+  sketch.Shape(limb, kBark);
+  if (!sketch.IsSilhouette()) {
+    sketch.Painter().save();
+    sketch.Painter().setClipPath(limb);
+    for (int furrow = 0; furrow < 9; ++furrow) {
+      const double share = (furrow + 0.5) / 9 * 2 - 1;
+      QPainterPath line;
+      line.moveTo(0, share * root);
+      line.cubicTo(length * 0.35, share * root * 0.9 + 3 * sketch.Vary(furrow), length * 0.7, share * tip * 1.2,
+                   length, share * tip);
+      sketch.Painter().setOpacity(0.55);
+      sketch.Stroke(line, furrow % 3 == 0 ? kWoodLight : kInk, furrow % 3 == 0 ? 1.2 : 1.6);
+    }
+    sketch.Painter().setOpacity(1.0);
+    Tint(sketch, Rect(0, root * 0.25, length + tip, root), kGloom, 0.35);
+    Tint(sketch, Rect(0, -root, length + tip, root * 0.45), kSunGlow, 0.18);
+    for (int patch = 0; patch < 4; ++patch)
+      Tint(sketch, RoundedBox(length * (0.15 + 0.2 * patch) + 30 * sketch.Vary(patch), -root * 0.6, 18, 8, 4), kHillFar, 0.28);
+    sketch.Painter().restore();
+  }
+  sketch.Painter().restore();
+}
+
 }  // namespace
 
 void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
@@ -557,6 +599,7 @@ void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
   registry.Add("fire-ring", PaintFireRing);
   registry.Add("night-round", PaintNightRound);
   registry.Add("pool-floor", PaintPoolFloor);
+  registry.Add("limb", PaintLimb);
   registry.Add("log-seat", PaintLogSeat, 150);
 }
 

@@ -370,6 +370,24 @@ void PaintNest(Sketch& sketch, const Layer& layer) {
   hollow.addEllipse(QPointF(0, -radius * 0.1), radius * 0.76, radius * 0.25);
   sketch.Shape(body, kDirtLight);
   sketch.Fill(hollow, kDirtDark);
+  if (!sketch.IsSilhouette()) {
+    // Grass and twigs woven round the body, and soft moss lining the hollow.
+    sketch.Painter().save();
+    sketch.Painter().setClipPath(body);
+    for (int strand = 0; strand < 70; ++strand) {
+      const double angle = sketch.Vary(strand) * 6.28318;
+      const double y = (sketch.Vary(strand + 200) - 0.2) * depth;
+      QPainterPath weave;
+      weave.moveTo(std::cos(angle) * radius, y);
+      weave.quadTo(0, y + depth * 0.5 * (sketch.Vary(strand + 400) - 0.5), -std::cos(angle) * radius * 0.7, y + depth * 0.2);
+      sketch.Painter().setOpacity(0.7);
+      sketch.Stroke(weave, strand % 4 == 0 ? kHayDark : (strand % 3 == 0 ? kBark : kWoodDark), 2.2);
+    }
+    sketch.Painter().restore();
+    for (int tuft = 0; tuft < 14; ++tuft)
+      sketch.FlatOval((sketch.Vary(tuft + 600) - 0.5) * radius * 1.3, -radius * 0.1 + (sketch.Vary(tuft + 700) - 0.5) * radius * 0.3,
+                      radius * 0.04, radius * 0.02, tuft % 2 == 0 ? kGrassDark : kHillFar);
+  }
 
   // The back row lies higher in the hollow than the front one.
   const int backRow = eggs / 2;
