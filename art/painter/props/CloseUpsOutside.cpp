@@ -664,6 +664,92 @@ void PaintCaveFace(Sketch& sketch, const Layer& layer) {
   }
 }
 
+
+// ---- The ice -----------------------------------------------------------------------------------------
+
+// Lake ice at one's feet, seen from standing: clear dark ice with the water's depth under it, pale frosted
+// patches, white fracture lines with their planes glinting, columns of trapped bubbles and snow swept along
+// by the wind. Origin at the middle of the near ice; it reaches from the frame's foot to about far= units up.
+void PaintIceNear(Sketch& sketch, const Layer& layer) {
+  const Turn turn = TurnOf(layer, 6, 38, 800);
+  const double far = layer.Number("far", 900);
+  if (sketch.IsSilhouette()) return;
+  // Only the detail is painted, sharp, over the soft ice behind: the near ice comes into focus.
+  OnFace ice(sketch, LevelPlane(turn, 0));
+  // The deep water showing through the clear ice, in slow patches; frost paler where the snow has scoured it.
+  for (int patch = 0; patch < 9; ++patch) {
+    const double x = -900 + 1800 * sketch.Vary(patch);
+    const double z = -60 + far * sketch.Vary(patch + 20);
+    QRadialGradient deep(QPointF(x, z), 220);
+    QColor water = QColor::fromRgb(patch % 3 == 0 ? kSeaDark : kDeepWater);
+    water.setAlphaF(0.5f);
+    deep.setColorAt(0, water);
+    water.setAlphaF(0);
+    deep.setColorAt(1, water);
+    sketch.Painter().save();
+    sketch.Painter().translate(x, z);
+    sketch.Painter().scale(1.0, 0.5);
+    sketch.Painter().translate(-x, -z);
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(deep);
+    sketch.Painter().drawEllipse(QPointF(x, z), 220, 220);
+    sketch.Painter().restore();
+  }
+  for (int frost = 0; frost < 7; ++frost) {
+    const double x = -1000 + 2000 * sketch.Vary(frost + 60);
+    const double z = -60 + far * sketch.Vary(frost + 80);
+    QPainterPath rime;
+    for (int blot = 0; blot < 5; ++blot)
+      rime.addEllipse(QPointF(x + (blot - 2) * 50, z + 30 * (sketch.Vary(frost * 5 + blot) - 0.5)), 60, 26);
+    Tint(sketch, Merged(rime), kSnow, 0.75);
+  }
+  // Bubbles caught in the ice in short rising columns.
+  for (int column = 0; column < 10; ++column) {
+    const double x = -700 + 1400 * sketch.Vary(column + 100);
+    const double z = -60 + far * 0.5 * sketch.Vary(column + 120);
+    for (int bubble = 0; bubble < 5; ++bubble) {
+      const double size = 3 + 5 * sketch.Vary(column * 5 + bubble + 140);
+      sketch.Painter().save();
+      sketch.Painter().setOpacity(0.8);
+      sketch.FlatOval(x + bubble * 3, z + bubble * 14, size, size * 0.7, kSkyPale);
+      sketch.FlatOval(x + bubble * 3 - size * 0.3, z + bubble * 14 - size * 0.2, size * 0.3, size * 0.25, kWhite);
+      sketch.Painter().restore();
+    }
+  }
+  // Fracture lines: a sharp white line with its plane glinting beside it, forking as they run.
+  for (int crack = 0; crack < 5; ++crack) {
+    double x = -800 + 1600 * sketch.Vary(crack + 160);
+    double z = -160 + 100 * sketch.Vary(crack + 170);
+    double heading = 0.6 + 0.8 * sketch.Vary(crack + 180);
+    QPainterPath line;
+    line.moveTo(x, z);
+    for (int step = 0; step < 8 && z < far * 0.55; ++step) {
+      heading += (sketch.Vary(crack * 8 + step + 200) - 0.5) * 0.8;
+      x += std::cos(heading) * 90 * (crack % 2 == 0 ? 1 : -1);
+      z += std::sin(heading) * 90;
+      line.lineTo(x, z);
+      if (step == 3) {
+        QPainterPath fork;
+        fork.moveTo(x, z);
+        fork.lineTo(x + 120 * (sketch.Vary(crack + 220) - 0.5) * 2, z + 90);
+        sketch.Stroke(fork, kWhite, 2);
+      }
+    }
+    sketch.Stroke(line.translated(3, 4), kSeaLight, 5);
+    sketch.Stroke(line, kWhite, 2.4);
+  }
+  // Snow driven along by the wind in low streaks.
+  for (int streak = 0; streak < 14; ++streak) {
+    const double x = -700 + 1300 * sketch.Vary(streak + 300);
+    const double z = -80 + far * sketch.Vary(streak + 320);
+    QPainterPath drift;
+    drift.moveTo(x, z);
+    drift.quadTo(x + 90, z - 14, x + 220, z + 4);
+    drift.quadTo(x + 100, z + 10, x, z);
+    sketch.Fill(drift, kSnow);
+  }
+}
+
 }  // namespace
 
 void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
@@ -676,6 +762,7 @@ void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
   registry.Add("pool-floor", PaintPoolFloor);
   registry.Add("limb", PaintLimb);
   registry.Add("cave-face", PaintCaveFace);
+  registry.Add("ice-near", PaintIceNear);
   registry.Add("log-seat", PaintLogSeat, 150);
 }
 
