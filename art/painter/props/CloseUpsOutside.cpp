@@ -750,6 +750,49 @@ void PaintIceNear(Sketch& sketch, const Layer& layer) {
   }
 }
 
+
+// ---- The empty can -----------------------------------------------------------------------------------
+
+// The inside of an open metal trash can w wide and h high seen from above, empty: its ribbed inner wall lit
+// where the daylight falls in, the dented bottom with a grime ring and a puddle catching the sky. Drawn over
+// the can's opening; origin at the can's foot, as the can's own.
+void PaintCanInside(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 90);
+  const double height = layer.Number("h", 120);
+  const double radiusX = width / 2;
+  constexpr double kRadiusY = 14;
+  QPainterPath opening;
+  opening.addEllipse(QPointF(0, -height), radiusX, kRadiusY);
+  sketch.Shape(opening, kMetalDark);
+  if (sketch.IsSilhouette()) return;
+  sketch.Painter().save();
+  sketch.Painter().setClipPath(opening);
+  // The far inner wall takes the light; the near one, under the rim, lies in shade.
+  QLinearGradient wall(QPointF(0, -height - kRadiusY), QPointF(0, -height + kRadiusY));
+  wall.setColorAt(0.0, QColor::fromRgb(kSilver));
+  wall.setColorAt(0.55, QColor::fromRgb(kMetalDark));
+  wall.setColorAt(1.0, QColor::fromRgb(kShadow));
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(wall);
+  sketch.Painter().drawPath(opening);
+  for (int rib = 1; rib < 4; ++rib) {
+    QPainterPath ring;
+    ring.addEllipse(QPointF(0, -height + rib * 2.2), radiusX * (1 - rib * 0.08), kRadiusY * (1 - rib * 0.08));
+    sketch.Painter().setOpacity(0.5);
+    sketch.Stroke(ring, kInk, 0.6);
+  }
+  sketch.Painter().setOpacity(1.0);
+  // The bottom, far down: a grime ring, a little dirty water holding the sky, a streak of rust.
+  sketch.FlatOval(0, -height + 5, radiusX * 0.62, kRadiusY * 0.5, kIron);
+  QPainterPath grime;
+  grime.addEllipse(QPointF(0, -height + 5), radiusX * 0.52, kRadiusY * 0.38);
+  sketch.Stroke(grime, kRustDark, 1.4);
+  sketch.FlatOval(radiusX * 0.12, -height + 5.5, radiusX * 0.22, kRadiusY * 0.16, kSkyPale);
+  sketch.Line(-radiusX * 0.5, -height - kRadiusY * 0.6, -radiusX * 0.45, -height + 2, kRust, 1.2);
+  sketch.Painter().restore();
+  sketch.Outline(opening);
+}
+
 }  // namespace
 
 void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
@@ -763,6 +806,7 @@ void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
   registry.Add("limb", PaintLimb);
   registry.Add("cave-face", PaintCaveFace);
   registry.Add("ice-near", PaintIceNear);
+  registry.Add("can-inside", PaintCanInside);
   registry.Add("log-seat", PaintLogSeat, 150);
 }
 
