@@ -80,12 +80,18 @@ void PaintPaintingWall(Sketch& sketch, const Turn& turn, double door) {
             {-900, skirting, -700}, kCarpet, 0.1);
 }
 
-// A framed abstract oil painting seen from the left on its wall, about 330 x 250 with the frame; origin at
-// its centre. state=ruined lets the paint run off the canvas, over the frame and down the wall.
+// The papered wall a close view of the painting hangs on, seen as the painting is; door= where its doorway
+// stands, in the wall's own units from the painting's centre. Origin at the painting's centre.
+void PaintPaperedWall(Sketch& sketch, const Layer& layer) {
+  PaintPaintingWall(sketch, TurnOf(layer, -34, -6, 1100), layer.Number("door", 430));
+}
+
+// A framed abstract oil painting seen from the left on its wall (the papered-wall behind it), about 330 x 250
+// with the frame; origin at its centre. state=ruined lets the paint run off the canvas, over the frame and
+// down the wall.
 void PaintPaintingClose(Sketch& sketch, const Layer& layer) {
   const Turn turn = TurnOf(layer, -34, -6, 1100);
   const bool ruined = layer.Word("state", "whole") == "ruined";
-  const double door = layer.Number("door", 430);
   constexpr double kHalfWidth = 130;
   constexpr double kHalfHeight = 90;
   constexpr double kRail = 32;
@@ -94,7 +100,6 @@ void PaintPaintingClose(Sketch& sketch, const Layer& layer) {
   const double outerTop = -kHalfHeight - kRail;
   const double outerRight = kHalfWidth + kRail;
   const double outerBottom = kHalfHeight + kRail;
-  if (!sketch.IsSilhouette()) PaintPaintingWall(sketch, turn, door);
   {
     // The frame's shadow on the wall, thrown down and right by the lamp above and the window's light.
     OnFace wall(sketch, FrontPlane(turn, 0));
@@ -678,6 +683,7 @@ void PaintNearEdge(Sketch& sketch, const Layer& layer) {
 }  // namespace
 
 void RegisterMansionCloseUpProps(PropRegistry& registry) {
+  registry.Add("papered-wall", PaintPaperedWall);
   registry.Add("painting-close", PaintPaintingClose);
   registry.Add("safe-close", PaintSafeClose, 110);
   registry.Add("television-close", PaintTelevisionClose, 170);

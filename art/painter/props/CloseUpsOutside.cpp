@@ -198,12 +198,10 @@ void PaintCoverPlate(Sketch& sketch, double radius) {
   Sheen(sketch, whole, QPointF(-radius, -radius), QPointF(radius, radius), 0.22);
 }
 
-// A heavy manhole cover in the road at one's feet, seen from above, the kerb, pavement and the alley's wall
-// soft beyond; about 240 across, centred on the origin. state=open slides the cover aside over a shaft with
-// its ladder going down.
-void PaintManholeClose(Sketch& sketch, const Layer& layer) {
+// The road at one's feet round a manhole, seen from above: wet tarmac with its cracks, a faded line and a
+// puddle, the gutter and kerb, and the pavement and the alley's wall soft beyond. Origin where the manhole lies.
+void PaintStreetAtFeet(Sketch& sketch, const Layer& layer) {
   const Turn turn = TurnOf(layer, 8, 52, 900);
-  const bool open = layer.Word("state", "shut") == "open";
   const double radius = layer.Number("r", 120);
   constexpr double kKerb = 300;
   if (!sketch.IsSilhouette()) {
@@ -219,36 +217,44 @@ void PaintManholeClose(Sketch& sketch, const Layer& layer) {
   }
   PaintFace(sketch, turn, {-1400, 0, kKerb}, {1400, 0, kKerb}, {1400, 0, -700}, {-1400, 0, -700}, kRoad, 0.05);
   OnFace road(sketch, LevelPlane(turn, 0));
-  if (!sketch.IsSilhouette()) {
-    // The gutter along the kerb, cracks in the tarmac, a faded painted line and a puddle holding the sky.
-    Tint(sketch, Rect(-1400, kKerb - 50, 2800, 50), kRoadDark, 0.6);
-    for (int crack = 0; crack < 6; ++crack) {
-      QPainterPath line;
-      double x = -500 + 1000 * sketch.Vary(crack + 20);
-      double z = -300 + 700 * sketch.Vary(crack + 40);
-      line.moveTo(x, z);
-      for (int step = 0; step < 5; ++step) {
-        x += 30 * (sketch.Vary(crack * 7 + step) - 0.5) * 3;
-        z += 28;
-        line.lineTo(x, z);
-      }
-      sketch.Painter().save();
-      sketch.Painter().setOpacity(0.5);
-      sketch.Stroke(line, kInk, 1.2);
-      sketch.Painter().restore();
+  if (sketch.IsSilhouette()) return;
+  // The gutter along the kerb, cracks in the tarmac, a faded painted line and a puddle holding the sky.
+  Tint(sketch, Rect(-1400, kKerb - 50, 2800, 50), kRoadDark, 0.6);
+  for (int crack = 0; crack < 6; ++crack) {
+    QPainterPath line;
+    double x = -500 + 1000 * sketch.Vary(crack + 20);
+    double z = -300 + 500 * sketch.Vary(crack + 40);
+    line.moveTo(x, z);
+    for (int step = 0; step < 5; ++step) {
+      x += 30 * (sketch.Vary(crack * 7 + step) - 0.5) * 3;
+      z += 28;
+      line.lineTo(x, z);
     }
     sketch.Painter().save();
-    sketch.Painter().setOpacity(0.55);
-    for (double z = -600; z < kKerb - 60; z += 120) sketch.FlatBox(-radius - 190, z, 16, 70, kRoadLine);
+    sketch.Painter().setOpacity(0.5);
+    sketch.Stroke(line, kInk, 1.2);
     sketch.Painter().restore();
-    QPainterPath puddle;
-    puddle.addEllipse(QPointF(radius + 130, -60), 70, 38);
-    puddle.addEllipse(QPointF(radius + 80, -40), 44, 26);
-    puddle = Merged(puddle);
-    sketch.Fill(puddle, kSkyPale);
-    Sheen(sketch, puddle, QPointF(radius, -170), QPointF(radius + 230, -40), 0.5);
-    sketch.Outline(puddle);
   }
+  sketch.Painter().save();
+  sketch.Painter().setOpacity(0.55);
+  for (double z = -600; z < kKerb - 60; z += 120) sketch.FlatBox(-radius - 190, z, 16, 70, kRoadLine);
+  sketch.Painter().restore();
+  QPainterPath puddle;
+  puddle.addEllipse(QPointF(radius + 130, -60), 70, 38);
+  puddle.addEllipse(QPointF(radius + 80, -40), 44, 26);
+  puddle = Merged(puddle);
+  sketch.Fill(puddle, kSkyPale);
+  Sheen(sketch, puddle, QPointF(radius, -170), QPointF(radius + 230, -40), 0.5);
+  sketch.Outline(puddle);
+}
+
+// A heavy manhole cover in the road at one's feet, seen from above as the street-at-feet is; about 240 across,
+// centred on the origin. state=open slides the cover aside over a shaft with its ladder going down.
+void PaintManholeClose(Sketch& sketch, const Layer& layer) {
+  const Turn turn = TurnOf(layer, 8, 52, 900);
+  const bool open = layer.Word("state", "shut") == "open";
+  const double radius = layer.Number("r", 120);
+  OnFace road(sketch, LevelPlane(turn, 0));
   if (!open) {
     // Flat y on the road runs away from the eye; the lettering reads from where one stands.
     sketch.Painter().scale(1, -1);
@@ -797,6 +803,7 @@ void PaintCanInside(Sketch& sketch, const Layer& layer) {
 
 void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
   registry.Add("doorstep", PaintDoorstep);
+  registry.Add("street-at-feet", PaintStreetAtFeet);
   registry.Add("manhole-close", PaintManholeClose);
   registry.Add("bridge-underside", PaintBridgeUnderside);
   registry.Add("muddy-bank", PaintMuddyBank);

@@ -344,16 +344,44 @@ void PaintAmulet(Sketch& sketch, const Layer& layer) {
 
 // A pair of thick gardening gloves, about 130 across; origin at the centre.
 void PaintGloves(Sketch& sketch, const Layer&) {
+  // Two thick gloves lying one half over the other: padded fingers of unequal length, a leather palm patch,
+  // stitched seams and a ribbed gauntlet cuff.
   for (int glove = 0; glove < 2; ++glove) {
     sketch.Painter().save();
-    sketch.Painter().translate(glove == 0 ? -34 : 34, 0);
-    sketch.Painter().rotate(glove == 0 ? -14 : 18);
+    sketch.Painter().translate(glove == 0 ? -30 : 30, glove == 0 ? 0 : -6);
+    sketch.Painter().rotate(glove == 0 ? -18 : 14);
+    if (glove == 1) sketch.Painter().scale(-1, 1);
+    const double lengths[] = {30, 38, 36, 28};
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(-26, -30, 52, 56), 14, 14);
-    for (int finger = 0; finger < 4; ++finger) hand.addRoundedRect(QRectF(-24 + finger * 13, -58, 11, 34), 5, 5);
-    hand.addRoundedRect(QRectF(22, -16, 24, 12), 6, 6);
-    sketch.Shape(Merged(hand), kShirtCheck);
-    sketch.Box(-28, 22, 56, 20, kDenim);
+    hand.addRoundedRect(QRectF(-28, -30, 56, 58), 16, 16);
+    for (int finger = 0; finger < 4; ++finger)
+      hand.addRoundedRect(QRectF(-26 + finger * 13.5, -24 - lengths[finger], 12.5, lengths[finger] + 8), 6, 6);
+    hand.addRoundedRect(QRectF(18, -14, 30, 14), 7, 7);
+    const QPainterPath outline = Merged(hand);
+    sketch.Shape(outline, kShirtCheck);
+    if (!sketch.IsSilhouette()) {
+      sketch.Fill(RoundedBox(-22, -20, 40, 36, 12), kCardboardDark);
+      for (int finger = 0; finger < 4; ++finger) {
+        const double x = -26 + finger * 13.5 + 6.2;
+        sketch.Painter().save();
+        sketch.Painter().setOpacity(0.6);
+        QPen stitch(QColor::fromRgb(kWoodDark));
+        stitch.setWidthF(1.0);
+        stitch.setDashPattern({2, 2});
+        sketch.Painter().setPen(stitch);
+        sketch.Painter().drawLine(QPointF(x, -22 - lengths[finger]), QPointF(x, -26));
+        sketch.Painter().restore();
+        sketch.FlatOval(x, -20 - lengths[finger], 4, 2.4, kHairBlonde);
+      }
+    }
+    sketch.Shape(RoundedBox(-32, 24, 64, 30, 6), kDenim);
+    if (!sketch.IsSilhouette())
+      for (int rib = 0; rib < 9; ++rib) {
+        sketch.Painter().save();
+        sketch.Painter().setOpacity(0.45);
+        sketch.Line(-28 + rib * 7, 27, -28 + rib * 7, 51, kBlanketDark, 1.4);
+        sketch.Painter().restore();
+      }
     sketch.Painter().restore();
   }
 }

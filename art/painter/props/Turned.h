@@ -25,7 +25,7 @@ struct Turn {
 QPointF Project(const Turn& turn, const Point3& point);
 
 // Maps the flat rectangle onto the face through the four points of the thing that its top-left, top-right,
-// bottom-right and bottom-left corners stand for. The identity when the face is seen edge on.
+// bottom-right and bottom-left corners stand for; the identity when no mapping exists.
 QTransform FaceOnto(const Turn& turn, const QRectF& flat, const Point3& topLeft, const Point3& topRight,
                     const Point3& bottomRight, const Point3& bottomLeft);
 
