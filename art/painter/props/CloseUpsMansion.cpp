@@ -632,12 +632,13 @@ void PaintDrawerClose(Sketch& sketch, const Layer& layer) {
 
 // Something close to the eye at the frame's edge, out of focus, giving a close view its depth: kind=armchair
 // (the rounded back of an upholstered chair), sofa (a sofa's arm), post (a porch post and rail), branch (a
-// leafy bough), bubbles (air rising under water). Origin where it stands or hangs from; blur= sets how soft it is.
+// leafy bough), bubbles (air rising under water), flakes (snow blown past). Origin where it stands or hangs from; blur= sets how soft it is.
 void PaintNearEdge(Sketch& sketch, const Layer& layer) {
   const std::string kind = layer.Word("kind", "armchair");
   const QRgb colour = layer.Colour("colour", kind == "post" ? kHouseWhite : kCarpetDark);
-  if (kind != "armchair" && kind != "sofa" && kind != "post" && kind != "branch" && kind != "bubbles")
-    throw SceneError(layer.Where() + ": near-edge kind is armchair, sofa, post, branch or bubbles");
+  if (kind != "armchair" && kind != "sofa" && kind != "post" && kind != "branch" && kind != "bubbles" &&
+      kind != "flakes")
+    throw SceneError(layer.Where() + ": near-edge kind is armchair, sofa, post, branch, bubbles or flakes");
   NearTheEye(sketch, layer.Number("blur", 5), [&](Sketch& near) {
     if (kind == "armchair") {
       QPainterPath back;
@@ -659,6 +660,14 @@ void PaintNearEdge(Sketch& sketch, const Layer& layer) {
         round.addEllipse(at, size, size);
         near.Stroke(round, kFoam, 2);
         near.FlatOval(at.x() - size * 0.35, at.y() - size * 0.35, size * 0.25, size * 0.2, kWhite);
+      }
+    } else if (kind == "flakes") {
+      // Snow blown past the eye, streaked along the wind.
+      for (int flake = 0; flake < 40; ++flake) {
+        const double x = -300 + 600 * near.Vary(flake + 11);
+        const double y = -200 + 400 * near.Vary(flake + 53);
+        const double size = 3 + 6 * near.Vary(flake + 97);
+        near.Line(x, y, x + size * 3, y - size * 0.6, kSnow, size);
       }
     } else if (kind == "post") {
       near.Box(-22, -460, 44, 480, colour);
