@@ -4,9 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPainter>
+
+#include <filesystem>
 
 #include <cmath>
 #include <map>
@@ -101,6 +107,29 @@ TEST(CloseUpProps, AnUnknownKindOfThingNearTheEyeStopsThePainting) {
     FAIL() << "a kind no one paints was accepted";
   } catch (const art::SceneError& error) {
     EXPECT_NE(std::string(error.what()).find("test.txt:3"), std::string::npos) << error.what();
+  }
+}
+
+// A close view paints the thing's surroundings (its wall, the road round it) as scenery of their own; had the
+// thing's layer painted them, pointing anywhere in the picture would choose the thing.
+TEST(CloseUpProps, AThingSeenCloseIsChosenOnlyWhereItIsPainted) {
+  const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+  const std::pair<const char*, const char*> kThings[] = {
+      {"painting1", "painting"},    {"painting2", "painting"},      {"manholecloser", "manhole"},
+      {"manholeopen", "manhole"},   {"dresser close up", "dresser"}, {"safe close up", "safe"},
+      {"tv close up", "television"}, {"amulet", "amulet"},           {"nest with eggs", "eggs"}};
+  for (const auto& [picture, thing] : kThings) {
+    QFile file(QString::fromStdString((folder / (std::string(picture) + ".hotspots.json")).string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << picture << ": no map beside the test program";
+    bool found = false;
+    for (const QJsonValue& value : QJsonDocument::fromJson(file.readAll()).object()["hotspots"].toArray()) {
+      const QJsonObject hotspot = value.toObject();
+      if (hotspot["object"].toString().toStdString() != thing) continue;
+      found = true;
+      const QJsonArray box = hotspot["box"].toArray();
+      EXPECT_LT(box[2].toInt() * box[3].toInt(), 596 * 408 * 3 / 4) << picture << ": the " << thing << " takes in its surroundings";
+    }
+    EXPECT_TRUE(found) << picture << " has no " << thing;
   }
 }
 

@@ -304,14 +304,12 @@ void PaintSafeClose(Sketch& sketch, const Layer& layer) {
   // The open safe: the dark strongbox inside, its floor, right wall and back, and a shelf.
   sketch.Fill(Rect(opening.x(), opening.y(), opening.width(), opening.height()), kShadow);
   {
-    sketch.Painter().save();
-    sketch.Painter().setClipRect(opening);
     const double back = kSafeDepth - 22;
     const double left = opening.left();
     const double right = opening.right();
     const double roof = opening.top();
     const double floor = opening.bottom();
-    sketch.Painter().restore();
+    // Back in the safe's own coordinates, clipped to the opening as the front shows it.
     OnFace reset(sketch, FrontPlane(turn, 0).inverted());
     QPainterPath clip;
     clip.addPolygon(FrontPlane(turn, 0).map(QPolygonF(opening)));
