@@ -128,4 +128,46 @@ void SoftenPainted(QPainter& painter, int radius, QRgb haze, double amount) {
   painter.restore();
 }
 
+void PaintOutOfFocus(QPainter& painter, int radius, const std::function<void(QPainter&)>& paint) {
+  if (radius < 1 || painter.device() == nullptr || painter.device()->devType() != QInternal::Image) {
+    paint(painter);
+    return;
+  }
+  const auto* image = static_cast<const QImage*>(painter.device());
+  QImage layer(image->size(), QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::transparent);
+  {
+    QPainter near(&layer);
+    near.setRenderHints(painter.renderHints());
+    near.setTransform(painter.worldTransform());
+    paint(near);
+  }
+  // Only the part holding the thing, and as far round it as the blur spreads, is blurred: a thing at the
+  // frame's edge costs a corner's work, not the whole frame's.
+  int top = layer.height();
+  int bottom = -1;
+  int left = layer.width();
+  int right = -1;
+  for (int row = 0; row < layer.height(); ++row) {
+    const auto* scan = reinterpret_cast<const QRgb*>(layer.constScanLine(row));
+    for (int column = 0; column < layer.width(); ++column) {
+      if (qAlpha(scan[column]) == 0) continue;
+      top = std::min(top, row);
+      bottom = row;
+      left = std::min(left, column);
+      right = std::max(right, column);
+    }
+  }
+  if (bottom < 0) return;
+  const int margin = 3 * radius + 1;
+  const QRect painted = QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-margin, -margin, margin, margin)
+                            .intersected(layer.rect());
+  const QImage soft = OutOfFocus(layer.copy(painted), radius, 0, 0.0);
+  painter.save();
+  painter.resetTransform();
+  painter.setClipping(false);
+  painter.drawImage(painted.topLeft(), soft);
+  painter.restore();
+}
+
 }  // namespace brackenhollow::art

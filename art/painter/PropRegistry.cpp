@@ -45,6 +45,8 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterMazeProps(registry);
     RegisterIceProps(registry);
     RegisterForegroundProps(registry);
+    RegisterMansionCloseUpProps(registry);
+    RegisterOutdoorCloseUpProps(registry);
     return registry;
   }();
   return kRegistry;

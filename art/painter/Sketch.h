@@ -27,6 +27,8 @@ class Sketch {
 
   QPainter& Painter() { return m_painter; }
   Atmosphere& Air() { return m_atmosphere; }
+  // How many picture pixels one frame unit covers, for a prop that paints part of itself on a layer of its own.
+  double PixelsPerUnit() const { return m_pixelsPerUnit; }
 
   // This layer's seed: grown from the picture's seed, the prop and its place, so the same prop in the same
   // place of one room's pictures grows alike, and anywhere else differently.

@@ -25,5 +25,7 @@ void RegisterOrganicProps(PropRegistry& registry);    // a great trunk, a thorny
 void RegisterMazeProps(PropRegistry& registry);       // the corn maze's paths
 void RegisterIceProps(PropRegistry& registry);        // the frozen lake's ice
 void RegisterForegroundProps(PropRegistry& registry);  // leaves, grass and rocks framing outdoor views
+void RegisterMansionCloseUpProps(PropRegistry& registry);  // the painting, safe, television and dresser seen close
+void RegisterOutdoorCloseUpProps(PropRegistry& registry);  // a doorstep, a manhole, under the bridge, the amulet
 
 }  // namespace brackenhollow::art

@@ -277,35 +277,111 @@ void PaintWaterWings(Sketch& sketch, const Layer&) {
   }
 }
 
-// The amulet: a large gold star hanging on a chain; origin at the star's centre.
+// The amulet: a large gold star with bevelled points and a ruby, on a chain; origin at the star's centre.
+// chain=yes hangs the chain up from the top point, chain=coiled lets it lie in a loose loop beside the star
+// as it lies on a floor, chain=no leaves it off.
 void PaintAmulet(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 40);
-  if (layer.Flag("chain", true)) {
-    for (int side = -1; side <= 1; side += 2) {
-      for (int link = 0; link < 9; ++link) {
-        const double along = link / 8.0;
-        sketch.Oval(side * radius * 1.3 * along, -radius * 0.95 - radius * 1.2 * along, radius * 0.07, radius * 0.1, kGoldDark);
+  const std::string chain = layer.Word("chain", "yes");
+  const auto link = [&](QPointF at, double angle, int index) {
+    sketch.Painter().save();
+    sketch.Painter().translate(at);
+    sketch.Painter().rotate(angle);
+    QPainterPath ring;
+    ring.addEllipse(QPointF(0, 0), radius * 0.085, radius * 0.05);
+    ring = ring.subtracted([&] {
+      QPainterPath hole;
+      hole.addEllipse(QPointF(0, 0), radius * 0.045, radius * 0.018);
+      return hole;
+    }());
+    sketch.Shape(ring, index % 2 == 0 ? kGold : kGoldDark);
+    sketch.Painter().restore();
+  };
+  if (chain == "yes") {
+    for (int side = -1; side <= 1; side += 2)
+      for (int index = 0; index < 12; ++index) {
+        const double along = index / 11.0;
+        link(QPointF(side * radius * 1.3 * along, -radius * 0.95 - radius * 1.2 * along), side * 45 + index % 2 * 90, index);
       }
+  } else if (chain == "coiled") {
+    // The chain in a loose loop from the top point round to the right, as it fell.
+    constexpr int kLinks = 46;
+    for (int index = 0; index < kLinks; ++index) {
+      const double along = index / static_cast<double>(kLinks - 1);
+      const double angle = -1.7 + along * 5.4;
+      const double reach = radius * (1.25 + 0.5 * along);
+      const QPointF at(radius * 0.9 + std::cos(angle) * reach * 1.05, -radius * 0.2 + std::sin(angle) * reach * 0.7);
+      link(at, angle * 57.3 + 90 + index % 2 * 90, index);
     }
-    sketch.Oval(0, -radius * 0.98, radius * 0.12, radius * 0.12, kGoldDark);
+  }
+  if (chain != "no") sketch.Oval(0, -radius * 0.98, radius * 0.13, radius * 0.13, kGoldDark);
+  if (chain == "coiled" && !sketch.IsSilhouette()) {
+    // Lying on the floor it throws a soft shadow down and to the right.
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.3);
+    PaintStar(sketch, radius * 0.1, radius * 0.12, radius * 1.04, kShadow);
+    sketch.Painter().restore();
   }
   PaintStar(sketch, 0, 0, radius, kGold);
-  PaintStar(sketch, 0, 0, radius * 0.5, kSunGlow);
-  sketch.Oval(0, 0, radius * 0.16, radius * 0.16, kRuby);
+  if (!sketch.IsSilhouette()) {
+    // Each point bevelled: the half facing the light bright, the other half in shade.
+    for (int point = 0; point < 5; ++point) {
+      const double tip = -1.5708 + point * 1.2566;
+      const QPointF outer(std::cos(tip) * radius * 0.92, std::sin(tip) * radius * 0.92);
+      for (int half = -1; half <= 1; half += 2) {
+        const double valley = tip + half * 0.6283;
+        const QPointF inner(std::cos(valley) * radius * 0.36, std::sin(valley) * radius * 0.36);
+        const QPainterPath facet = PathThrough({QPointF(0, 0), outer, inner});
+        const bool lit = std::cos(tip + half * 0.3 + 2.3) > 0;
+        sketch.Fill(facet, lit ? kSunGlow : kGoldDark);
+      }
+    }
+  }
+  sketch.Oval(0, 0, radius * 0.2, radius * 0.2, kRubyDark);
+  sketch.FlatOval(0, radius * 0.02, radius * 0.15, radius * 0.15, kRuby);
+  sketch.FlatOval(-radius * 0.06, -radius * 0.07, radius * 0.05, radius * 0.04, kWhite);
 }
 
 // A pair of thick gardening gloves, about 130 across; origin at the centre.
 void PaintGloves(Sketch& sketch, const Layer&) {
+  // Two thick gloves lying one half over the other: padded fingers of unequal length, a leather palm patch,
+  // stitched seams and a ribbed gauntlet cuff.
   for (int glove = 0; glove < 2; ++glove) {
     sketch.Painter().save();
-    sketch.Painter().translate(glove == 0 ? -34 : 34, 0);
-    sketch.Painter().rotate(glove == 0 ? -14 : 18);
+    sketch.Painter().translate(glove == 0 ? -30 : 30, glove == 0 ? 0 : -6);
+    sketch.Painter().rotate(glove == 0 ? -18 : 14);
+    if (glove == 1) sketch.Painter().scale(-1, 1);
+    const double lengths[] = {30, 38, 36, 28};
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(-26, -30, 52, 56), 14, 14);
-    for (int finger = 0; finger < 4; ++finger) hand.addRoundedRect(QRectF(-24 + finger * 13, -58, 11, 34), 5, 5);
-    hand.addRoundedRect(QRectF(22, -16, 24, 12), 6, 6);
-    sketch.Shape(Merged(hand), kShirtCheck);
-    sketch.Box(-28, 22, 56, 20, kDenim);
+    hand.addRoundedRect(QRectF(-28, -30, 56, 58), 16, 16);
+    for (int finger = 0; finger < 4; ++finger)
+      hand.addRoundedRect(QRectF(-26 + finger * 13.5, -24 - lengths[finger], 12.5, lengths[finger] + 8), 6, 6);
+    hand.addRoundedRect(QRectF(18, -14, 30, 14), 7, 7);
+    const QPainterPath outline = Merged(hand);
+    sketch.Shape(outline, kShirtCheck);
+    if (!sketch.IsSilhouette()) {
+      sketch.Fill(RoundedBox(-22, -20, 40, 36, 12), kCardboardDark);
+      for (int finger = 0; finger < 4; ++finger) {
+        const double x = -26 + finger * 13.5 + 6.2;
+        sketch.Painter().save();
+        sketch.Painter().setOpacity(0.6);
+        QPen stitch(QColor::fromRgb(kWoodDark));
+        stitch.setWidthF(1.0);
+        stitch.setDashPattern({2, 2});
+        sketch.Painter().setPen(stitch);
+        sketch.Painter().drawLine(QPointF(x, -22 - lengths[finger]), QPointF(x, -26));
+        sketch.Painter().restore();
+        sketch.FlatOval(x, -20 - lengths[finger], 4, 2.4, kHairBlonde);
+      }
+    }
+    sketch.Shape(RoundedBox(-32, 24, 64, 30, 6), kDenim);
+    if (!sketch.IsSilhouette())
+      for (int rib = 0; rib < 9; ++rib) {
+        sketch.Painter().save();
+        sketch.Painter().setOpacity(0.45);
+        sketch.Line(-28 + rib * 7, 27, -28 + rib * 7, 51, kBlanketDark, 1.4);
+        sketch.Painter().restore();
+      }
     sketch.Painter().restore();
   }
 }
@@ -322,6 +398,24 @@ void PaintNest(Sketch& sketch, const Layer& layer) {
   hollow.addEllipse(QPointF(0, -radius * 0.1), radius * 0.76, radius * 0.25);
   sketch.Shape(body, kDirtLight);
   sketch.Fill(hollow, kDirtDark);
+  if (!sketch.IsSilhouette()) {
+    // Grass and twigs woven round the body, and soft moss lining the hollow.
+    sketch.Painter().save();
+    sketch.Painter().setClipPath(body);
+    for (int strand = 0; strand < 70; ++strand) {
+      const double angle = sketch.Vary(strand) * 6.28318;
+      const double y = (sketch.Vary(strand + 200) - 0.2) * depth;
+      QPainterPath weave;
+      weave.moveTo(std::cos(angle) * radius, y);
+      weave.quadTo(0, y + depth * 0.5 * (sketch.Vary(strand + 400) - 0.5), -std::cos(angle) * radius * 0.7, y + depth * 0.2);
+      sketch.Painter().setOpacity(0.7);
+      sketch.Stroke(weave, strand % 4 == 0 ? kHayDark : (strand % 3 == 0 ? kBark : kWoodDark), 2.2);
+    }
+    sketch.Painter().restore();
+    for (int tuft = 0; tuft < 14; ++tuft)
+      sketch.FlatOval((sketch.Vary(tuft + 600) - 0.5) * radius * 1.3, -radius * 0.1 + (sketch.Vary(tuft + 700) - 0.5) * radius * 0.3,
+                      radius * 0.04, radius * 0.02, tuft % 2 == 0 ? kGrassDark : kHillFar);
+  }
 
   // The back row lies higher in the hollow than the front one.
   const int backRow = eggs / 2;
