@@ -45,6 +45,9 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterMazeProps(registry);
     RegisterIceProps(registry);
     RegisterForegroundProps(registry);
+    RegisterWoodlandProps(registry);
+    RegisterCragProps(registry);
+    RegisterScrapProps(registry);
     return registry;
   }();
   return kRegistry;

@@ -21,5 +21,8 @@ void RegisterOrganicProps(PropRegistry& registry);    // a great trunk, a thorny
 void RegisterMazeProps(PropRegistry& registry);       // the corn maze's paths
 void RegisterIceProps(PropRegistry& registry);        // the frozen lake's ice
 void RegisterForegroundProps(PropRegistry& registry);  // leaves, grass and rocks framing outdoor views
+void RegisterWoodlandProps(PropRegistry& registry);    // layered forests, grown trees, trails, dappled light
+void RegisterCragProps(PropRegistry& registry);        // layered crags, cave mouths, the cave's inside
+void RegisterScrapProps(PropRegistry& registry);       // heaps of scrap: tyres, car bodies, springs
 
 }  // namespace brackenhollow::art
