@@ -81,7 +81,7 @@ void PaintStratum(Sketch& sketch, const std::vector<QPointF>& top, QRgb stone, s
   const int facets = std::max(2, static_cast<int>(bounds.width() / 40));
   painter.setPen(Qt::NoPen);
   for (int facet = 0; facet < facets; ++facet) {
-    const std::size_t index = static_cast<std::size_t>(Vary(seed, facet, salt) * (top.size() - 2));
+    const std::size_t index = static_cast<std::size_t>(Vary(seed, facet, salt) * static_cast<double>(top.size() - 2));
     const QPointF from = top[index];
     const QPointF to = top[index + 1];
     const double drop = 14 + 30 * Vary(seed, facet, salt + 1);
@@ -122,7 +122,7 @@ void PaintStratum(Sketch& sketch, const std::vector<QPointF>& top, QRgb stone, s
   painter.setPen(crack);
   const int cracks = std::max(1, static_cast<int>(bounds.width() / 70));
   for (int line = 0; line < cracks; ++line) {
-    const std::size_t index = 1 + static_cast<std::size_t>(Vary(seed, line, salt + 5) * (top.size() - 2));
+    const std::size_t index = 1 + static_cast<std::size_t>(Vary(seed, line, salt + 5) * static_cast<double>(top.size() - 2));
     QPointF point = top[index] + QPointF(0, 3);
     QPainterPath path;
     path.moveTo(point);
@@ -219,18 +219,53 @@ void PaintCrag(Sketch& sketch, const Layer& layer) {
   const double mouthWidth = layer.Number("mouth-w", width * 0.35);
   const double mouthHeight = layer.Number("mouth-h", height * 0.55);
   const bool blocked = layer.Flag("blocked", false);
-  // From the top layer down: each lower layer juts out further and covers the foot of the one above.
-  for (int band = 0; band < layers; ++band) {
-    const double share = 1.0 - static_cast<double>(band) / layers;
-    const double halfWidth = width / 2 * (0.55 + 0.45 * (band + 1) / layers);
-    const double top = -height * share;
-    const double offset = (Vary(seed, band, 60) - 0.5) * width * 0.12;
-    std::vector<QPointF> line = JaggedLine(-halfWidth + offset, halfWidth + offset, top, height * 0.16, seed, band + 1);
-    // The layer's ends slope down to the ground.
-    line.front().setY(std::min(0.0, top * 0.3));
-    line.back().setY(std::min(0.0, top * 0.2));
-    const QRgb tone = BlendColour(stone, band % 2 ? 0x6a6470 : 0xa09888, 0.25 + 0.2 * Vary(seed, band, 61));
-    PaintStratum(sketch, line, tone, seed, band * 10 + 3, band < layers - 1 || !mouth);
+  // The outcrop's outline: a peak off centre, shoulders stepping down to the ground on either side.
+  const double peak = (Vary(seed, 60) - 0.5) * width * 0.3;
+  QPainterPath outline;
+  outline.moveTo(-width / 2, 2);
+  for (double x = -width / 2; x <= width / 2; x += 8) {
+    const double share = x < peak ? (x + width / 2) / (peak + width / 2) : (width / 2 - x) / (width / 2 - peak);
+    const double step = std::floor(share * 4 + FractalNoise(x / 40.0, 2.5, seed, 2) * 1.2) / 4;
+    const double rise = std::pow(std::clamp(0.55 * share + 0.45 * step, 0.0, 1.0), 0.7);
+    outline.lineTo(x, -height * rise * (0.9 + 0.2 * FractalNoise(x / 25.0, 7.5, seed, 2)));
+  }
+  outline.lineTo(width / 2, 2);
+  outline.closeSubpath();
+  QPainter& painter = sketch.Painter();
+  if (sketch.IsSilhouette()) {
+    sketch.Fill(outline, stone);
+  } else {
+    painter.setPen(QPen(QColor::fromRgb(kRockInk), 2.6));
+    painter.setBrush(QColor::fromRgb(stone));
+    painter.drawPath(outline);
+    sketch.Texture(outline, kStone);
+    painter.save();
+    painter.setClipPath(outline);
+    // Tilted beds of rock: each a band with facets, a lit ledge along its top and shade under its lip.
+    const double tilt = (Vary(seed, 61) - 0.5) * 0.35;
+    for (int band = layers; band >= 0; --band) {
+      const double y = -height * (band + 0.3 * Vary(seed, band, 62)) / layers;
+      std::vector<QPointF> line = JaggedLine(-width / 2 - 10, width / 2 + 10, y, height * 0.08, seed, band + 1);
+      for (QPointF& point : line) point.ry() += point.x() * tilt;
+      const QRgb tone = BlendColour(stone, band % 2 ? 0x5a5460 : 0xaaa292, 0.2 + 0.25 * Vary(seed, band, 63));
+      PaintStratum(sketch, line, tone, seed, band * 10 + 3, true);
+    }
+    painter.restore();
+    painter.setPen(QPen(QColor::fromRgb(kRockInk), 2.6));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(outline);
+    // Moss and grass along the crown.
+    std::vector<QPointF> crown;
+    for (double x = -width / 2 + 12; x < width / 2 - 12; x += 12) {
+      double top = 0;
+      for (double y = -height * 1.3; y < 0; y += 2)
+        if (outline.contains(QPointF(x, y))) {
+          top = y;
+          break;
+        }
+      crown.push_back(QPointF(x, top + 2));
+    }
+    MossAlong(painter, crown, 6, MixSeed(seed, 99));
   }
   if (sketch.IsSilhouette() && !mouth) return;
   if (mouth) {
@@ -417,11 +452,82 @@ void PaintCaveHall(Sketch& sketch, const Layer& layer) {
   sketch.LightPool(poolX, floor + 95, 210, 70, 0xffe6b0, 0.7);
 }
 
+
+// A gorge across the frame: its far cliff from the far edge at top= down into mist, beds of rock lit along
+// their ledges, trees' roots and moss over the far lip; the near lip at bottom= with grass and rock and the
+// near bank below it. Put at the origin.
+void PaintGorge(Sketch& sketch, const Layer& layer) {
+  const double top = layer.Number("top", 230);
+  const double bottom = layer.Number("bottom", 320);
+  const std::uint32_t seed = MixSeed(sketch.Seed(), static_cast<std::uint32_t>(layer.Number("seed", 1)));
+  QPainter& painter = sketch.Painter();
+  QPainterPath face;
+  face.addRect(QRectF(-10, top, kFrameWidth + 20, bottom - top + 20));
+  if (sketch.IsSilhouette()) {
+    sketch.Fill(face, kStoneDark);
+    return;
+  }
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor::fromRgb(0x7a7468));
+  painter.drawPath(face);
+  sketch.Texture(face, kStone);
+  painter.save();
+  painter.setClipPath(face);
+  for (int band = 0; band < 5; ++band) {
+    std::vector<QPointF> line = JaggedLine(-20, kFrameWidth + 20, top + 6 + band * (bottom - top) * 0.16, 10, seed, band + 20);
+    painter.save();
+    std::vector<QPointF> shifted;
+    const double base = line.front().y();
+    for (const QPointF& point : line) shifted.push_back(point - QPointF(0, base));
+    painter.translate(0, base);
+    PaintStratum(sketch, shifted, BlendColour(0x8a8274, band % 2 ? 0x5a5460 : 0xb0a894, 0.3), seed, band * 9 + 40, band == 0);
+    painter.restore();
+  }
+  // Mist rising out of the depth.
+  QLinearGradient mist(0, top + (bottom - top) * 0.25, 0, bottom + 10);
+  QColor haze = QColor::fromRgb(sketch.Air().HasHaze() ? sketch.Air().Haze() : 0xdde2e6);
+  haze.setAlphaF(0);
+  mist.setColorAt(0, haze);
+  haze.setAlphaF(0.95f);
+  mist.setColorAt(1, haze);
+  painter.setBrush(mist);
+  painter.drawRect(QRectF(-10, top, kFrameWidth + 20, bottom - top + 20));
+  painter.restore();
+  // The far lip: grass and roots hanging over the edge.
+  std::vector<QPointF> lip = JaggedLine(-10, kFrameWidth + 10, top, 6, seed, 30);
+  QPen root(QColor::fromRgb(0x4a3a2c), 1.6);
+  painter.setPen(root);
+  for (int hang = 0; hang < 24; ++hang) {
+    const double x = Vary(seed, hang, 31) * kFrameWidth;
+    painter.drawLine(QPointF(x, top), QPointF(x + (Vary(seed, hang, 32) - 0.5) * 10, top + 8 + 22 * Vary(seed, hang, 33)));
+  }
+  MossAlong(painter, lip, 5, seed);
+  // The near bank: its rocky lip, grass on top.
+  std::vector<QPointF> near = JaggedLine(-10, kFrameWidth + 10, bottom, 14, seed, 34);
+  QPainterPath bank;
+  bank.moveTo(-10, kFrameHeight + 10);
+  for (const QPointF& point : near) bank.lineTo(point);
+  bank.lineTo(kFrameWidth + 10, kFrameHeight + 10);
+  bank.closeSubpath();
+  sketch.Shape(bank, kGrassDark);
+  QPainterPath rim;
+  rim.moveTo(near.front());
+  for (const QPointF& point : near) rim.lineTo(point + QPointF(0, 5));
+  QPen rock(QColor::fromRgb(0x8a8478), 7);
+  rock.setCapStyle(Qt::RoundCap);
+  painter.setPen(rock);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPath(rim);
+  painter.setPen(QPen(QColor::fromRgb(kRockInk), 1.8));
+  painter.drawPath(rim.translated(0, 4));
+}
+
 }  // namespace
 
 void RegisterCragProps(PropRegistry& registry) {
   registry.Add("crag", PaintCrag);
   registry.Add("cave-hall", PaintCaveHall);
+  registry.Add("gorge", PaintGorge);
 }
 
 }  // namespace brackenhollow::art

@@ -15,7 +15,7 @@ namespace {
 
 using namespace colours;
 
-constexpr QRgb kHeapShade = 0x3a3230;
+constexpr QRgb kHeapShade = 0x4a3e36;
 constexpr QRgb kTyre = 0x26242a;
 constexpr QRgb kTyreLight = 0x5a5862;
 constexpr QRgb kFadedPaint[] = {0x5f7f96, 0x7a8a5a, 0xb8a47a, 0x8a5a4a, 0x6a6a7a};
@@ -176,12 +176,12 @@ void PaintScrapHeap(Sketch& sketch, const Layer& layer) {
   if (sketch.IsSilhouette()) return;
   QPainter& painter = sketch.Painter();
   // Rows from the top of the heap down, so lower pieces lie in front.
-  const int rows = 5;
+  const int rows = 6;
   int piece = 0;
   for (int row = 0; row < rows; ++row) {
     const double depth = (row + 0.5) / rows;  // 0 at the top, 1 at the foot
     const double rowWidth = width * (0.35 + 0.6 * depth);
-    const int count = 3 + row;
+    const int count = 4 + row * 2;
     for (int index = 0; index < count; ++index, ++piece) {
       const double x = -rowWidth / 2 + rowWidth * (index + 0.2 + 0.6 * Vary(seed, piece, 1)) / count;
       const double y = topAt(x) * (1.0 - depth) + height * 0.1 * (depth - 0.5) * 0.2 + 6 * depth;

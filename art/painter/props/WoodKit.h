@@ -33,6 +33,9 @@ void PaintLeafMass(Sketch& sketch, QPointF centre, double radius, QRgb leaves, s
 // pales it for distance and thins its detail.
 void PaintWoodTree(Sketch& sketch, double height, TreeKind kind, std::uint32_t seed, double haze);
 
+// A spruce height high with needles of the colour, its trunk's foot on the origin.
+void PaintSpruceTree(Sketch& sketch, double height, QRgb needles, std::uint32_t seed, double haze);
+
 // A fern about size high on the origin: arching fronds with leaflets, lit on their upper side.
 void PaintFern(Sketch& sketch, double size, std::uint32_t seed, QRgb colour);
 

@@ -148,25 +148,38 @@ void PaintSpruce(Sketch& sketch, double height, QRgb needles, std::uint32_t seed
   const QColor shade = QColor::fromRgb(TowardsHaze(sketch, BlendColour(needles, kLeafShadow, 0.45), haze));
   const QColor body = QColor::fromRgb(TowardsHaze(sketch, needles, haze));
   const QColor lit = QColor::fromRgb(TowardsHaze(sketch, BlendColour(needles, kLeafSun, 0.3), haze));
+  // The dark heart of the tree the sprays hang from, so no sky shows between the tiers near the trunk.
+  const double baseReach = height * girth;
+  QPainterPath core;
+  core.moveTo(0, -height * 0.95);
+  core.lineTo(baseReach * 0.45, -height * 0.1);
+  core.lineTo(-baseReach * 0.45, -height * 0.1);
+  core.closeSubpath();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor::fromRgb(TowardsHaze(sketch, BlendColour(needles, kLeafShadow, 0.6), haze)));
+  painter.drawPath(core);
   for (int tier = 0; tier < tiers; ++tier) {
     const double along = static_cast<double>(tier) / tiers;  // 0 at the bottom tier
     const double y = -height * (0.12 + along * 0.8);
     const double reach = height * girth * (1.0 - along * 0.92) * (0.85 + 0.3 * Vary(seed, tier, 6));
-    const double droop = reach * (0.35 + 0.15 * Vary(seed, tier, 7));
+    const double droop = reach * (0.5 + 0.2 * Vary(seed, tier, 7));
     for (const double side : {-1.0, 1.0}) {
       const bool facingLight = side * light.x() < 0;
       QPainterPath spray;
       spray.moveTo(0, y - height * 0.03);
-      spray.quadTo(side * reach * 0.6, y - droop * 0.2, side * reach, y + droop * 0.5);
-      // A ragged lower edge of needle tufts back to the trunk.
-      constexpr int kTufts = 5;
+      spray.quadTo(side * reach * 0.55, y - droop * 0.15, side * reach, y + droop * 0.55);
+      // A soft, ragged lower edge of small needle tufts back to the trunk.
+      constexpr int kTufts = 9;
       for (int tuft = 1; tuft <= kTufts; ++tuft) {
         const double back = 1.0 - tuft / static_cast<double>(kTufts);
-        spray.lineTo(side * reach * (back + 0.1), y + droop * (0.55 * back + 0.2) + height * 0.012);
-        spray.lineTo(side * reach * back, y + droop * 0.5 * back - height * 0.004);
+        const double sag = droop * (0.5 * back + 0.18) + height * 0.01 * (0.5 + Vary(seed, tier * 20 + tuft, 8));
+        spray.lineTo(side * reach * (back + 0.05), sag + y);
+        spray.lineTo(side * reach * back, y + droop * 0.45 * back + height * 0.002);
       }
       spray.closeSubpath();
-      painter.setPen(QPen(ink, haze > 0.5 ? 0.6 : 1.1));
+      QColor edge = ink;
+      edge.setAlphaF(0.6f);
+      painter.setPen(QPen(edge, haze > 0.5 ? 0.5 : 0.9));
       painter.setBrush(facingLight ? body : shade);
       painter.drawPath(spray);
       if (facingLight && haze < 0.7) {
@@ -258,11 +271,6 @@ void PaintLeafMass(Sketch& sketch, QPointF centre, double radius, QRgb leaves, s
       const double size = radius * (0.035 + 0.035 * Vary(seed, fleck, 7));
       Dab(painter, at, size * 1.3, size, sun);
     }
-    // Dark gaps between clumps, where the shade goes deep.
-    for (int gap = 0; gap < 3; ++gap) {
-      const QPointF at = place(gap, 8, radius * 0.5) + light * radius * 0.3;
-      Dab(painter, at, radius * 0.07, radius * 0.05, rim);
-    }
   }
 }
 
@@ -283,9 +291,9 @@ void PaintWoodTree(Sketch& sketch, double height, TreeKind kind, std::uint32_t s
   };
   Look look{kBark, kLeaf, 0.075, 0.42, 0.75, 0.14, 2};
   switch (kind) {
-    case TreeKind::kOak: look = {kBark, Vary(seed, 31) > 0.5 ? kLeaf : 0x4a8236, 0.08, 0.38, 0.9, 0.15, 2}; break;
-    case TreeKind::kBeech: look = {0x8c8a80, 0x5f9a3c, 0.06, 0.5, 0.55, 0.13, 2}; break;
-    case TreeKind::kBirch: look = {0xe6e0d2, 0x7fae4a, 0.035, 0.55, 0.45, 0.09, 2}; break;
+    case TreeKind::kOak: look = {kBark, Vary(seed, 31) > 0.5 ? kLeaf : 0x4a8236, 0.08, 0.38, 0.9, 0.17, 2}; break;
+    case TreeKind::kBeech: look = {0x8c8a80, 0x5f9a3c, 0.06, 0.5, 0.55, 0.16, 2}; break;
+    case TreeKind::kBirch: look = {0xe6e0d2, 0x7fae4a, 0.035, 0.55, 0.45, 0.11, 2}; break;
     case TreeKind::kLarch: look = {0x7a5a40, 0x6f9a44, 0.04, 0.3, 0.35, 0.08, 2}; break;
     case TreeKind::kSpruce: break;
   }
@@ -318,8 +326,21 @@ void PaintWoodTree(Sketch& sketch, double height, TreeKind kind, std::uint32_t s
     wood.push_back({fork, QPointF(fork.x() * 0.6, -height * 0.98), width * 0.4});
     tips.push_back(QPointF(fork.x() * 0.6, -height * 0.95));
   }
-  // Leaf masses behind the wood first, so limbs show between them; then those in front, lit last.
+  // Leaf masses behind the wood first, so limbs show between them; then those in front, lit last. The
+  // crown's heart is filled first, so it reads as one mass with lobes rather than separate balls.
   const double mass = height * look.massSize;
+  QPointF heart(0, 0);
+  for (const QPointF& tip : tips) heart += tip;
+  heart /= static_cast<double>(std::max<std::size_t>(1, tips.size()));
+  double span = 0;
+  for (const QPointF& tip : tips) span = std::max(span, std::hypot(tip.x() - heart.x(), (tip.y() - heart.y()) * 1.3));
+  if (kind != TreeKind::kLarch) {
+    for (int lobe = 0; lobe < 3; ++lobe) {
+      const QPointF at = heart + QPointF((lobe - 1) * span * 0.4, (lobe == 1 ? -0.15 : 0.1) * span);
+      PaintLeafMass(sketch, at, span * 0.55, look.leaves, MixSeed(seed, static_cast<std::uint32_t>(lobe + 300)),
+                    haze + 0.1 * (1.0 - haze));
+    }
+  }
   std::vector<std::size_t> front;
   for (std::size_t tip = 0; tip < tips.size(); ++tip) {
     if (Vary(seed, static_cast<int>(tip), 16) < 0.45) {
@@ -335,6 +356,10 @@ void PaintWoodTree(Sketch& sketch, double height, TreeKind kind, std::uint32_t s
   for (const std::size_t tip : front)
     PaintLeafMass(sketch, tips[tip] + QPointF(0, mass * 0.1), mass * (0.7 + 0.4 * Vary(seed, static_cast<int>(tip), 18)),
                   look.leaves, MixSeed(seed, static_cast<std::uint32_t>(tip + 100)), haze);
+}
+
+void PaintSpruceTree(Sketch& sketch, double height, QRgb needles, std::uint32_t seed, double haze) {
+  PaintSpruce(sketch, height, needles, seed, haze);
 }
 
 void PaintFern(Sketch& sketch, double size, std::uint32_t seed, QRgb colour) {

@@ -39,7 +39,7 @@ TreeKind KindFor(const std::string& kind, std::uint32_t seed, int index) {
   if (kind == "birch") return TreeKind::kBirch;
   if (kind == "spruce") return TreeKind::kSpruce;
   if (kind == "larch") return TreeKind::kLarch;
-  if (kind == "conifer") return pick < 0.75 ? TreeKind::kSpruce : TreeKind::kLarch;
+  if (kind == "conifer") return TreeKind::kSpruce;
   if (kind == "broadleaf") return pick < 0.45 ? TreeKind::kOak : pick < 0.75 ? TreeKind::kBeech : TreeKind::kBirch;
   return pick < 0.3 ? TreeKind::kOak : pick < 0.5 ? TreeKind::kBeech : pick < 0.65 ? TreeKind::kBirch : TreeKind::kSpruce;
 }
@@ -132,9 +132,17 @@ void PaintGrownTree(Sketch& sketch, const Layer& layer) {
 
 // A near trunk at the frame's edge, dark against the lit view: furrowed bark with moss at its foot and light
 // along the side facing the key light, roots into the ground, and a bough reaching in across the top with
-// leaf masses (or drooping needled sprays) in shade. Drawn for the left edge; the caller mirrors it.
+// leaf masses in shade; for pines, a great spruce's dark tiers. Drawn for the left edge; the caller mirrors it.
 void PaintNearTree(Sketch& sketch, std::uint32_t seed, bool pine, bool mirrored) {
   QPainter& painter = sketch.Painter();
+  if (pine) {
+    // A great spruce standing just outside the frame, its dark tiers reaching in.
+    painter.save();
+    painter.translate(-30 + 20 * Vary(seed, 1), kFrameHeight + 30);
+    PaintSpruceTree(sketch, 640 + 80 * Vary(seed, 2), 0x1d3a28, seed, 0);
+    painter.restore();
+    return;
+  }
   const double width = 34 + 22 * Vary(seed, 1);
   const double foot = 4 + 12 * Vary(seed, 2);
   const double lean = 4 + 12 * Vary(seed, 3);
@@ -201,8 +209,8 @@ void PaintNearTree(Sketch& sketch, std::uint32_t seed, bool pine, bool mirrored)
   constexpr int kPieces = 8;
   for (const bool ink : {true, false}) {
     for (int piece = 0; piece < kPieces; ++piece) {
-      const double width = 16.0 * (1.0 - piece * 0.1) - (ink ? 0 : 3.5);
-      QPen wood(QColor::fromRgb(ink ? 0x1a1412 : kNearBark), width);
+      const double thickness = 16.0 * (1.0 - piece * 0.1) - (ink ? 0 : 3.5);
+      QPen wood(QColor::fromRgb(ink ? 0x1a1412 : kNearBark), thickness);
       wood.setCapStyle(Qt::RoundCap);
       painter.setPen(wood);
       painter.drawLine(bough.pointAtPercent(piece / static_cast<double>(kPieces)),
@@ -221,27 +229,6 @@ void PaintNearTree(Sketch& sketch, std::uint32_t seed, bool pine, bool mirrored)
   }
   tips.push_back(to);
   tips.push_back(from + QPointF(-10, -40));
-  if (pine) {
-    // Drooping sprays of needles hanging from the bough.
-    for (std::size_t tip = 0; tip < tips.size(); ++tip) {
-      const QPointF at = tips[tip];
-      for (int spray = 0; spray < 3; ++spray) {
-        const double reach = 34 + 20 * Vary(seed, static_cast<int>(tip) * 3 + spray, 15);
-        QPainterPath needles;
-        needles.moveTo(at + QPointF(-reach * 0.5, -6));
-        for (int tuft = 0; tuft <= 8; ++tuft) {
-          const double x = -reach * 0.5 + tuft * reach / 8;
-          needles.lineTo(at + QPointF(x, 8 + (tuft % 2 ? 12 : 22) + spray * 6));
-        }
-        needles.lineTo(at + QPointF(reach * 0.5, -6));
-        needles.closeSubpath();
-        painter.setPen(QPen(QColor::fromRgb(0x10201a), 1.2));
-        painter.setBrush(QColor::fromRgb(spray == 0 ? 0x1f3a2a : spray == 1 ? 0x264a34 : 0x2f5a3a));
-        painter.drawPath(needles.translated(spray * 8 - 8, 0));
-      }
-    }
-    return;
-  }
   for (std::size_t tip = 0; tip < tips.size(); ++tip)
     PaintLeafMass(sketch, tips[tip], 24 + 12 * Vary(seed, static_cast<int>(tip), 16), kNearLeaves,
                   MixSeed(seed, static_cast<std::uint32_t>(tip + 50)), 0);
@@ -512,6 +499,186 @@ void PaintTrail(Sketch& sketch, const Layer& layer) {
   }
 }
 
+
+// One arching bramble stem from the origin, bend sideways, with hooked thorns along it.
+void PaintThornStem(QPainter& painter, double length, double bend, std::uint32_t seed) {
+  QPainterPath stem;
+  stem.moveTo(0, 0);
+  stem.cubicTo(bend * 0.1, -length * 0.6, bend * 0.7, -length * 1.05, bend * 1.3, -length * 0.7);
+  for (const bool ink : {true, false}) {
+    QPen pen(QColor::fromRgb(ink ? 0x1a1214 : 0x6a3a30), ink ? 4.2 : 2.4);
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(stem);
+  }
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor::fromRgb(0x2a1a1a));
+  for (int thorn = 1; thorn < 10; ++thorn) {
+    const double along = thorn / 10.0;
+    const QPointF point = stem.pointAtPercent(along);
+    const double angle = stem.angleAtPercent(along) * 3.14159265 / 180.0;
+    const double side = Vary(seed, thorn, 1) < 0.5 ? 1 : -1;
+    const QPointF tangent(std::cos(angle), -std::sin(angle));
+    const QPointF normal(-tangent.y() * side, tangent.x() * side);
+    painter.drawPath(PathThrough({point - tangent * 2.5, point + normal * 7 - tangent * 2, point + tangent * 2.5}));
+  }
+}
+
+// A thicket of thorny brush w wide and h high on the origin's line, its left end at the origin: leaf
+// masses heaped in rows from dark, hazed ones behind to large lit ones in front, bramble stems arching out
+// with hooked thorns, dark berries. hole=yes cuts a passage at hole-x: a dark tunnel through the brush with
+// daylight and the trail beyond at its end, cut stems at its rim.
+void PaintThicket(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", kFrameWidth);
+  const double height = layer.Number("h", 260);
+  const bool hole = layer.Flag("hole", false);
+  const double holeX = layer.Number("hole-x", width / 2);
+  const double holeWidth = layer.Number("hole-w", 110);
+  const double holeHeight = layer.Number("hole-h", 190);
+  const std::uint32_t seed = MixSeed(sketch.Seed(), static_cast<std::uint32_t>(layer.Number("seed", 1)));
+  QPainter& painter = sketch.Painter();
+  // The mass behind everything: no sky shows through the brush.
+  QPainterPath body;
+  body.moveTo(-10, 10);
+  for (double x = -10; x <= width + 10; x += 10)
+    body.lineTo(x, -height * (0.66 + 0.16 * FractalNoise(x / 70.0, 1.5, seed, 2)));
+  body.lineTo(width + 10, 10);
+  body.closeSubpath();
+  sketch.Fill(body, 0x1c3022);
+  if (sketch.IsSilhouette()) return;
+  // The rows of leaf masses, back to front; stems between them.
+  constexpr int kRows = 5;
+  for (int row = 0; row < kRows; ++row) {
+    const double depth = row / static_cast<double>(kRows - 1);  // 0 behind, 1 in front
+    const double y = -height * (0.8 - depth * 0.66);
+    const double radius = height * (0.11 + depth * 0.08);
+    int index = 0;
+    for (double x = -radius * 0.5 + Vary(seed, row, 2) * radius; x < width + radius; x += radius * (1.05 + 0.4 * Vary(seed, index, row + 3)), ++index) {
+      if (hole && std::abs(x - holeX) < holeWidth * 0.5 + radius * 0.4 && y > -holeHeight - radius * 0.3) continue;
+      const QPointF at(x, y + (Vary(seed, index, row + 10) - 0.5) * radius * 1.1);
+      const QRgb leaves = index % 3 == 0 ? 0x3a6a2c : index % 3 == 1 ? 0x2f5e34 : 0x4a7a30;
+      PaintLeafMass(sketch, at, radius * (0.75 + 0.5 * Vary(seed, index, row + 11)), leaves,
+                    MixSeed(seed, static_cast<std::uint32_t>(row * 100 + index)), 0.25 * (1.0 - depth));
+      if (Vary(seed, index, row + 20) < 0.45) {
+        painter.save();
+        painter.translate(at + QPointF(0, radius * 0.6));
+        PaintThornStem(painter, radius * (1.6 + Vary(seed, index, row + 21)), (Vary(seed, index, row + 22) - 0.5) * radius * 3,
+                       MixSeed(seed, static_cast<std::uint32_t>(index + row * 50)));
+        painter.restore();
+      }
+    }
+  }
+  // Berries in clusters.
+  painter.setPen(QPen(QColor::fromRgb(0x1a1012), 0.8));
+  for (int berry = 0; berry < 40; ++berry) {
+    const double x = Vary(seed, berry, 30) * width;
+    if (hole && std::abs(x - holeX) < holeWidth * 0.6) continue;
+    const double y = -height * (0.1 + 0.6 * Vary(seed, berry, 31));
+    painter.setBrush(QColor::fromRgb(berry % 3 ? 0x3a1a3a : 0x8a1f3a));
+    painter.drawEllipse(QPointF(x, y), 2.6, 2.6);
+  }
+  if (!hole) return;
+  // The passage: a tunnel through the brush, dark at its walls, daylight and the trail at its end.
+  QPainterPath tunnel;
+  tunnel.moveTo(holeX - holeWidth / 2, 2);
+  tunnel.cubicTo(holeX - holeWidth * 0.62, -holeHeight * 0.6, holeX - holeWidth * 0.35, -holeHeight, holeX, -holeHeight);
+  tunnel.cubicTo(holeX + holeWidth * 0.35, -holeHeight, holeX + holeWidth * 0.62, -holeHeight * 0.6, holeX + holeWidth / 2, 2);
+  tunnel.closeSubpath();
+  QRadialGradient inside(QPointF(holeX, -holeHeight * 0.42), holeWidth * 0.7);
+  inside.setColorAt(0, QColor::fromRgb(0xf0f2d0));
+  inside.setColorAt(0.3, QColor::fromRgb(0x9ab870));
+  inside.setColorAt(0.7, QColor::fromRgb(0x2a4426));
+  inside.setColorAt(1, QColor::fromRgb(0x101a12));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(inside);
+  painter.drawPath(tunnel);
+  // The trail running in to the light.
+  painter.setBrush(QColor::fromRgb(0x8a6a44));
+  painter.drawPath(PathThrough({At(holeX - holeWidth * 0.4, 2), At(holeX - 6, -holeHeight * 0.3), At(holeX + 6, -holeHeight * 0.3),
+                                At(holeX + holeWidth * 0.4, 2)}));
+  painter.setBrush(QColor::fromRgb(0xc8b080));
+  painter.drawPath(PathThrough({At(holeX - holeWidth * 0.12, -holeHeight * 0.2), At(holeX - 4, -holeHeight * 0.3), At(holeX + 4, -holeHeight * 0.3),
+                                At(holeX + holeWidth * 0.12, -holeHeight * 0.2)}));
+  // Cut stems bristling round the rim, their pale cut ends towards the passage.
+  for (int stub = 0; stub < 14; ++stub) {
+    const double share = (stub + 0.5) / 14;
+    const QPointF rim = tunnel.pointAtPercent(0.04 + share * 0.92);
+    const QPointF out = rim + (rim - QPointF(holeX, -holeHeight * 0.4)) * (0.12 + 0.08 * Vary(seed, stub, 40));
+    QPen cut(QColor::fromRgb(0x1a1214), 4.5);
+    cut.setCapStyle(Qt::RoundCap);
+    painter.setPen(cut);
+    painter.drawLine(rim, out);
+    cut.setColor(QColor::fromRgb(0x7a5a3a));
+    cut.setWidthF(2.6);
+    painter.setPen(cut);
+    painter.drawLine(rim, out);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor::fromRgb(0xe8d8a8));
+    painter.drawEllipse(rim, 2.2, 2.2);
+  }
+  painter.setPen(QPen(QColor::fromRgb(0x101a12), 2.5));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPath(tunnel);
+}
+
+// A tree house in the crown of a great oak h high, its trunk's foot at the origin: a house of planks with a
+// shingled roof and a lit window on a platform with a railing, leaf masses round it. ladder=yes runs a
+// ladder up the trunk to the platform; far= pales it with distance.
+void PaintOakTreeHouse(Sketch& sketch, const Layer& layer) {
+  const double height = layer.Number("h", 300);
+  const double far = std::clamp(layer.Number("far", 0.0), 0.0, 0.9);
+  const std::uint32_t seed = MixSeed(sketch.Seed(), static_cast<std::uint32_t>(layer.Number("seed", 1)));
+  PaintWoodTree(sketch, height, TreeKind::kOak, seed, far);
+  QPainter& painter = sketch.Painter();
+  const double floorY = -height * 0.5;
+  const double half = height * 0.2;
+  // The platform and its railing.
+  sketch.Box(-half * 1.25, floorY, half * 2.5, height * 0.03, TowardsHaze(sketch, kWoodDark, far));
+  for (int post = 0; post <= 8; ++post) {
+    const double x = -half * 1.2 + post * half * 2.4 / 8;
+    sketch.Line(x, floorY, x, floorY - height * 0.06, TowardsHaze(sketch, kWoodDark, far), std::max(1.0, height * 0.008));
+  }
+  sketch.Line(-half * 1.22, floorY - height * 0.06, half * 1.22, floorY - height * 0.06, TowardsHaze(sketch, kWoodDark, far), std::max(1.2, height * 0.01));
+  // The house: planks, a door and a lit window, a roof of shingles.
+  const double wallTop = floorY - height * 0.2;
+  sketch.Box(-half * 0.9, wallTop, half * 1.8, floorY - wallTop, TowardsHaze(sketch, kWoodLight, far));
+  if (!sketch.IsSilhouette()) {
+    painter.setPen(QPen(QColor::fromRgb(TowardsHaze(sketch, kWoodDark, far)), std::max(0.6, height * 0.003)));
+    for (int plank = 1; plank < 7; ++plank) {
+      const double y = wallTop + plank * (floorY - wallTop) / 7;
+      painter.drawLine(QPointF(-half * 0.9, y), QPointF(half * 0.9, y));
+    }
+  }
+  sketch.Box(-half * 0.6, floorY - height * 0.13, half * 0.45, height * 0.13, TowardsHaze(sketch, kWoodDark, far));
+  sketch.Box(half * 0.15, wallTop + height * 0.05, half * 0.5, height * 0.07, 0xffd98a);
+  sketch.Line(half * 0.4, wallTop + height * 0.05, half * 0.4, wallTop + height * 0.12, kWoodDark, std::max(1.0, height * 0.006));
+  if (!sketch.IsSilhouette()) sketch.Glow(half * 0.4, wallTop + height * 0.085, height * 0.12, 0xffd98a, 0.25);
+  QPainterPath roof = PathThrough({At(-half * 1.15, wallTop + 2), At(0, wallTop - height * 0.14), At(half * 1.15, wallTop + 2)});
+  sketch.Shape(roof, TowardsHaze(sketch, kRoof, far));
+  if (!sketch.IsSilhouette()) {
+    painter.setPen(QPen(QColor::fromRgb(TowardsHaze(sketch, 0x4a2a22, far)), std::max(0.6, height * 0.003)));
+    for (int course = 1; course < 4; ++course) {
+      const double share = course / 4.0;
+      painter.drawLine(QPointF(-half * 1.15 * share, wallTop - height * 0.14 * (1 - share)),
+                       QPointF(half * 1.15 * share, wallTop - height * 0.14 * (1 - share)));
+    }
+  }
+  // Leaves hanging in front of the house's corners.
+  PaintLeafMass(sketch, QPointF(-half * 1.3, wallTop - height * 0.02), height * 0.08, kLeaf, MixSeed(seed, 7), far);
+  PaintLeafMass(sketch, QPointF(half * 1.35, floorY - height * 0.12), height * 0.07, kLeaf, MixSeed(seed, 8), far);
+  if (layer.Flag("ladder", false)) {
+    const QRgb wood = TowardsHaze(sketch, kWoodDark, far);
+    const double rail = height * 0.035;
+    sketch.Line(-rail, 4, -rail * 0.8, floorY, wood, std::max(1.5, height * 0.012));
+    sketch.Line(rail, 4, rail * 0.8, floorY, wood, std::max(1.5, height * 0.012));
+    for (int rung = 1; rung < 12; ++rung) {
+      const double y = floorY * rung / 12.0;
+      sketch.Line(-rail * 0.9, y, rail * 0.9, y, wood, std::max(1.2, height * 0.008));
+    }
+  }
+}
+
 }  // namespace
 
 void RegisterWoodlandProps(PropRegistry& registry) {
@@ -521,6 +688,8 @@ void RegisterWoodlandProps(PropRegistry& registry) {
   registry.Add("sun-dapple", PaintSunDapple);
   registry.Add("undergrowth", PaintUndergrowth);
   registry.Add("trail", PaintTrail);
+  registry.Add("thicket", PaintThicket);
+  registry.Add("oak-tree-house", PaintOakTreeHouse, 45);
 }
 
 }  // namespace brackenhollow::art
