@@ -8,6 +8,7 @@
 #include <QRgb>
 
 #include <cstdint>
+#include <functional>
 
 namespace brackenhollow::art {
 
@@ -19,6 +20,11 @@ QRgb TowardsHaze(Sketch& sketch, QRgb colour, double amount);
 
 // The key light's direction across the frame, of length 1 (x right, y down).
 QPointF KeyLight(Sketch& sketch);
+
+// Lets paint draw on a canvas of at most most pixels a frame unit and lays it over the picture: far, hazed
+// things that need no more sharpness than that cost a fraction of painting them at 3x. Paints directly
+// when the picture is no finer, or for a silhouette.
+void PaintAtMost(Sketch& sketch, double most, const std::function<void(Sketch&)>& paint);
 
 // The species a grown tree takes.
 enum class TreeKind { kOak, kBeech, kBirch, kSpruce, kLarch };

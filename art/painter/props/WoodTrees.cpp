@@ -4,6 +4,8 @@
 #include "art/painter/Noise.h"
 #include "art/painter/Palette.h"
 
+#include <QImage>
+#include <QPaintDevice>
 #include <QPainterPath>
 #include <QPolygonF>
 
@@ -50,7 +52,6 @@ void Grow(std::uint32_t seed, int salt, QPointF base, double angle, double lengt
     const QPointF next = point + QPointF(std::sin(angle), -std::cos(angle)) * (length / kKinks);
     wood.push_back({point, next, width * (1.0 - 0.25 * (kink + 1) / kKinks)});
     point = next;
-    if (depth <= 1 && kink == 0) tips.push_back(point);
   }
   if (depth == 0) {
     tips.push_back(point);
@@ -224,6 +225,33 @@ QPointF KeyLight(Sketch& sketch) {
   return length > 0 ? direction / length : QPointF(0, 1);
 }
 
+void PaintAtMost(Sketch& sketch, double most, const std::function<void(Sketch&)>& paint) {
+  QPainter& painter = sketch.Painter();
+  QPaintDevice* device = painter.device();
+  const double resolution = device == nullptr ? 1.0 : device->width() / static_cast<double>(kFrameWidth);
+  if (sketch.IsSilhouette() || device == nullptr || resolution <= most) {
+    paint(sketch);
+    return;
+  }
+  const double shrink = most / resolution;
+  QImage canvas(static_cast<int>(std::ceil(device->width() * shrink)), static_cast<int>(std::ceil(device->height() * shrink)),
+                QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::transparent);
+  {
+    QPainter soft(&canvas);
+    soft.setRenderHint(QPainter::Antialiasing, true);
+    soft.setWorldTransform(painter.worldTransform() * QTransform::fromScale(shrink, shrink));
+    Sketch small(soft, sketch.Air(), most, 0.0);
+    small.SetSeed(sketch.Seed());
+    paint(small);
+  }
+  painter.save();
+  painter.resetTransform();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.drawImage(QRectF(0, 0, device->width(), device->height()), canvas);
+  painter.restore();
+}
+
 void PaintLeafMass(Sketch& sketch, QPointF centre, double radius, QRgb leaves, std::uint32_t seed, double haze) {
   if (sketch.IsSilhouette()) {
     Dab(sketch.Painter(), centre, radius, radius * 0.8, Qt::black);
@@ -236,7 +264,8 @@ void PaintLeafMass(Sketch& sketch, QPointF centre, double radius, QRgb leaves, s
   const QColor body = QColor::fromRgb(TowardsHaze(sketch, leaves, haze));
   const QColor lit = QColor::fromRgb(TowardsHaze(sketch, BlendColour(leaves, kLeafSun, 0.38), haze));
   const QColor sun = QColor::fromRgb(TowardsHaze(sketch, BlendColour(leaves, kLeafSun, 0.5), haze));
-  const int clumps = 10;
+  // Far masses are small and soft: fewer dabs carry them.
+  const int clumps = haze > 0.2 ? 7 : 10;
   const auto place = [&](int clump, int layer, double reach) {
     const double angle = clump * 2.39996 + Vary(seed, clump, layer) * 0.9;
     const double distance = reach * (0.35 + 0.65 * Vary(seed, clump + 40, layer));
@@ -296,6 +325,11 @@ void PaintWoodTree(Sketch& sketch, double height, TreeKind kind, std::uint32_t s
     case TreeKind::kBirch: look = {0xe6e0d2, 0x7fae4a, 0.035, 0.55, 0.45, 0.11, 2}; break;
     case TreeKind::kLarch: look = {0x7a5a40, 0x6f9a44, 0.04, 0.3, 0.35, 0.08, 2}; break;
     case TreeKind::kSpruce: break;
+  }
+  // Far trees fork less and carry bigger masses: the detail would be lost in the haze anyway.
+  if (haze > 0.2) {
+    look.depth = 1;
+    look.massSize *= 1.35;
   }
   const double width = height * look.trunkWidth;
   const QPointF fork = PaintTrunk(sketch, height, width, look.forkAt, look.bark, seed, haze,

@@ -21,6 +21,8 @@ using namespace colours;
 constexpr QRgb kNearBark = 0x33271f;
 // How much shallower a width lying across the ground looks than one standing upright.
 constexpr double kGroundForeshortening = 0.3;
+// The finest a far woodland is painted, in pixels a frame unit: the haze softens it anyway.
+constexpr double kFarResolution = 1.5;
 constexpr QRgb kNearLeaves = 0x26482c;
 constexpr QRgb kMoss = 0x5f8a34;
 constexpr QRgb kSunFleck = 0xfff0b8;
@@ -88,9 +90,8 @@ void PaintTreeline(Sketch& sketch, double width, double height, std::uint32_t se
   }
 }
 
-// A forest's edge along the ground line w wide: far treetops hazed blue-green, a nearer band, and a row of
-// grown trees of several species in front; origin at the left end of the line. kind= picks the species.
-void PaintWoodland(Sketch& sketch, const Layer& layer) {
+// The rows of a woodland, from the far treeline to the row of trees in front.
+void PaintWoodlandRows(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", kFrameWidth);
   const double height = layer.Number("h", 150);
   const std::string kind = layer.Word("kind", "mixed");
@@ -120,6 +121,15 @@ void PaintWoodland(Sketch& sketch, const Layer& layer) {
                   std::min(0.9, 0.28 + far * 0.6));
     sketch.Painter().restore();
   }
+}
+
+
+// A forest's edge along the ground line w wide: far treetops hazed blue-green, a nearer band, and a row of
+// grown trees of several species in front; origin at the left end of the line. kind= picks the species.
+void PaintWoodland(Sketch& sketch, const Layer& layer) {
+  // Far and hazed: painted at no more than 1.5 pixels a unit and laid over the picture.
+  const auto paint = [&](Sketch& canvas) { PaintWoodlandRows(canvas, layer); };
+  PaintAtMost(sketch, kFarResolution, paint);
 }
 
 // One grown tree of kind= h high, its foot on the origin; far= pales it into the distance.
