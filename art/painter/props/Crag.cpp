@@ -273,9 +273,10 @@ void PaintCrag(Sketch& sketch, const Layer& layer) {
     sketch.Painter().translate(mouthX, 0);
     PaintMouth(sketch, mouthWidth, mouthHeight, seed);
     if (blocked) {
-      const double sizes[] = {0.3, 0.26, 0.32, 0.2, 0.22, 0.16};
-      const double places[][2] = {{-0.28, 0}, {0.02, 0.02}, {0.3, 0}, {-0.14, -0.36}, {0.16, -0.34}, {0.0, -0.62}};
-      for (int rock = 0; rock < 6; ++rock) {
+      // Boulders heaped in the mouth, the dark showing over them.
+      const double sizes[] = {0.27, 0.23, 0.28, 0.17, 0.19};
+      const double places[][2] = {{-0.26, 0}, {0.04, 0.02}, {0.3, 0}, {-0.12, -0.3}, {0.18, -0.28}};
+      for (int rock = 0; rock < 5; ++rock) {
         sketch.Painter().save();
         sketch.Painter().translate(places[rock][0] * mouthWidth, places[rock][1] * mouthHeight);
         const double size = sizes[rock] * mouthWidth;
@@ -325,14 +326,21 @@ void PaintCaveHall(Sketch& sketch, const Layer& layer) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(back);
   painter.drawRect(QRectF(0, 0, kFrameWidth, kFrameHeight));
-  // Side walls: layered rock closing in from the right and overhead, each layer its own ledge.
-  for (int band = 0; band < 4; ++band) {
-    painter.save();
-    painter.translate(0, floor + 40 - band * 20);
-    std::vector<QPointF> line = JaggedLine(470 + band * 14, 640, -floor * (0.5 + band * 0.14), 40, seed, band + 3);
-    line.front().setY(-20);
-    PaintStratum(sketch, line, BlendColour(0x5a4e50, 0x7a6c60, band * 0.2), seed, band * 7 + 20, band % 2 == 0);
-    painter.restore();
+  // The right wall closing in: one rough mass, cracked, its edge towards the opening catching the light.
+  QPainterPath wallRight = PathThrough({At(kFrameWidth + 10, -10), At(410, -10), At(468, 70), At(448, 150), At(492, floor - 40),
+                                        At(468, floor + 24), At(kFrameWidth + 10, floor + 50)});
+  painter.setPen(QPen(QColor::fromRgb(kRockInk), 2.4));
+  painter.setBrush(QColor::fromRgb(0x54484a));
+  painter.drawPath(wallRight);
+  sketch.Texture(wallRight, kStone);
+  painter.setPen(QPen(QColor::fromRgb(0x8a7c70), 3));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolyline(QPolygonF({At(414, 0), At(470, 70), At(450, 150), At(494, floor - 40)}));
+  painter.setPen(QPen(QColor::fromRgb(kRockInk), 1.4));
+  for (int crack = 0; crack < 5; ++crack) {
+    const double x = 500 + crack * 20 + Vary(seed, crack, 2) * 10;
+    const double y = 40 + Vary(seed, crack, 3) * (floor - 60);
+    painter.drawPolyline(QPolygonF({At(x, y), At(x + 6, y + 14), At(x + 2, y + 30), At(x + 9, y + 44)}));
   }
   // The left wall with the opening cut through it.
   QPainterPath wallLeft = PathThrough({At(-10, -10), At(250, -10), At(200, 40), At(215, 120), At(190, floor - 30), At(240, floor + 30),

@@ -169,10 +169,11 @@ void PaintScrapHeap(Sketch& sketch, const Layer& layer) {
   };
   QPainterPath mound;
   mound.moveTo(-width / 2, 0);
-  for (double x = -width / 2; x <= width / 2; x += 6) mound.lineTo(x, topAt(x));
+  // The mound under the junk sits lower than the pieces heaped on it, so junk makes the heap's outline.
+  for (double x = -width / 2; x <= width / 2; x += 6) mound.lineTo(x, topAt(x) * 0.8);
   mound.lineTo(width / 2, 0);
   mound.closeSubpath();
-  sketch.Shape(mound, kHeapShade);
+  sketch.Shape(mound, kIron);
   if (sketch.IsSilhouette()) return;
   QPainter& painter = sketch.Painter();
   // Rows from the top of the heap down, so lower pieces lie in front.
@@ -180,11 +181,11 @@ void PaintScrapHeap(Sketch& sketch, const Layer& layer) {
   int piece = 0;
   for (int row = 0; row < rows; ++row) {
     const double depth = (row + 0.5) / rows;  // 0 at the top, 1 at the foot
-    const double rowWidth = width * (0.35 + 0.6 * depth);
+    const double rowWidth = width * (0.6 + 0.35 * depth);
     const int count = 4 + row * 2;
     for (int index = 0; index < count; ++index, ++piece) {
       const double x = -rowWidth / 2 + rowWidth * (index + 0.2 + 0.6 * Vary(seed, piece, 1)) / count;
-      const double y = topAt(x) * (1.0 - depth) + height * 0.1 * (depth - 0.5) * 0.2 + 6 * depth;
+      const double y = topAt(x) * (1.0 - depth * 0.95);
       const double size = height * (0.32 + 0.28 * Vary(seed, piece, 2)) * (0.75 + 0.4 * depth);
       painter.save();
       painter.translate(x, std::min(-size * 0.05, y + size * 0.15));

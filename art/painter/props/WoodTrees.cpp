@@ -265,7 +265,7 @@ void PaintLeafMass(Sketch& sketch, QPointF centre, double radius, QRgb leaves, s
   const QColor lit = QColor::fromRgb(TowardsHaze(sketch, BlendColour(leaves, kLeafSun, 0.38), haze));
   const QColor sun = QColor::fromRgb(TowardsHaze(sketch, BlendColour(leaves, kLeafSun, 0.5), haze));
   // Far masses are small and soft: fewer dabs carry them.
-  const int clumps = haze > 0.2 ? 7 : 10;
+  const int clumps = haze > 0.2 ? 7 : std::clamp(static_cast<int>(radius / 6), 10, 22);
   const auto place = [&](int clump, int layer, double reach) {
     const double angle = clump * 2.39996 + Vary(seed, clump, layer) * 0.9;
     const double distance = reach * (0.35 + 0.65 * Vary(seed, clump + 40, layer));

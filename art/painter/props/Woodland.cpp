@@ -603,13 +603,15 @@ void PaintThicket(Sketch& sketch, const Layer& layer) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(inside);
   painter.drawPath(tunnel);
-  // The trail running in to the light.
-  painter.setBrush(QColor::fromRgb(0x8a6a44));
-  painter.drawPath(PathThrough({At(holeX - holeWidth * 0.4, 2), At(holeX - 6, -holeHeight * 0.3), At(holeX + 6, -holeHeight * 0.3),
-                                At(holeX + holeWidth * 0.4, 2)}));
-  painter.setBrush(QColor::fromRgb(0xc8b080));
-  painter.drawPath(PathThrough({At(holeX - holeWidth * 0.12, -holeHeight * 0.2), At(holeX - 4, -holeHeight * 0.3), At(holeX + 4, -holeHeight * 0.3),
-                                At(holeX + holeWidth * 0.12, -holeHeight * 0.2)}));
+  // The trail running in to the light, trodden, with leaves on it.
+  painter.save();
+  painter.setClipPath(tunnel);
+  painter.translate(holeX, 4);
+  const Layer trail("trail", {{"w", std::to_string(holeWidth * 0.85)}, {"to-x", "0"}, {"to-y", std::to_string(-holeHeight * 0.34)},
+                              {"to-w", "10"}, {"bend", std::to_string(holeWidth * 0.2)}, {"ruts", "no"}, {"roots", "1"}},
+                    layer.Where());
+  PaintTrail(sketch, trail);
+  painter.restore();
   // Cut stems bristling round the rim, their pale cut ends towards the passage.
   for (int stub = 0; stub < 14; ++stub) {
     const double share = (stub + 0.5) / 14;
