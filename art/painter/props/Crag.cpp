@@ -491,12 +491,22 @@ void PaintGorge(Sketch& sketch, const Layer& layer) {
     PaintStratum(sketch, shifted, BlendColour(0x8a8274, band % 2 ? 0x5a5460 : 0xb0a894, 0.3), seed, band * 9 + 40, band == 0);
     painter.restore();
   }
-  // Mist rising out of the depth.
-  QLinearGradient mist(0, top + (bottom - top) * 0.25, 0, bottom + 10);
+  // Upright joints split the beds into columns.
+  painter.setPen(QPen(QColor::fromRgb(kRockInk), 1.3));
+  for (int joint = 0; joint < 22; ++joint) {
+    const double x = joint * 28 + Vary(seed, joint, 35) * 14;
+    const double from = top + 4 + Vary(seed, joint, 36) * 20;
+    painter.drawLine(QPointF(x, from), QPointF(x + (Vary(seed, joint, 37) - 0.5) * 8, from + 24 + 40 * Vary(seed, joint, 38)));
+  }
+  // The face falls into shade under the far lip, then into mist rising out of the depth.
+  QLinearGradient mist(0, top, 0, bottom + 10);
+  QColor shade = QColor::fromRgb(0x2a2634);
+  shade.setAlphaF(0.1f);
+  mist.setColorAt(0, shade);
+  shade.setAlphaF(0.55f);
+  mist.setColorAt(0.5, shade);
   QColor haze = QColor::fromRgb(sketch.Air().HasHaze() ? sketch.Air().Haze() : 0xdde2e6);
-  haze.setAlphaF(0);
-  mist.setColorAt(0, haze);
-  haze.setAlphaF(0.95f);
+  haze.setAlphaF(0.9f);
   mist.setColorAt(1, haze);
   painter.setBrush(mist);
   painter.drawRect(QRectF(-10, top, kFrameWidth + 20, bottom - top + 20));

@@ -7,6 +7,7 @@
 #include "art/painter/Noise.h"
 
 #include <QLinearGradient>
+#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -567,6 +568,18 @@ void PaintThicket(Sketch& sketch, const Layer& layer) {
     for (double x = -radius * 0.5 + Vary(seed, row, 2) * radius; x < width + radius; x += radius * (1.05 + 0.4 * Vary(seed, index, row + 3)), ++index) {
       if (hole && std::abs(x - holeX) < holeWidth * 0.5 + radius * 0.4 && y > -holeHeight - radius * 0.3) continue;
       const QPointF at(x, y + (Vary(seed, index, row + 10) - 0.5) * radius * 1.1);
+      if (row > 0) {
+        // The mass in front shades the brush behind it.
+        QRadialGradient shade(at - QPointF(0, radius * 0.35), radius * 1.35);
+        QColor dark = QColor::fromRgb(0x0c1a12);
+        dark.setAlphaF(0.45f);
+        shade.setColorAt(0, dark);
+        dark.setAlphaF(0);
+        shade.setColorAt(1, dark);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(shade);
+        painter.drawEllipse(at - QPointF(0, radius * 0.35), radius * 1.35, radius * 1.35);
+      }
       const QRgb leaves = index % 3 == 0 ? 0x3a6a2c : index % 3 == 1 ? 0x2f5e34 : 0x4a7a30;
       PaintLeafMass(sketch, at, radius * (0.75 + 0.5 * Vary(seed, index, row + 11)), leaves,
                     MixSeed(seed, static_cast<std::uint32_t>(row * 100 + index)), 0.25 * (1.0 - depth));
@@ -578,6 +591,16 @@ void PaintThicket(Sketch& sketch, const Layer& layer) {
         painter.restore();
       }
     }
+  }
+  // Long brambles arching out of the front of the brush towards the eye.
+  for (int stem = 0; stem < 8; ++stem) {
+    const double x = (stem + 0.3 + 0.4 * Vary(seed, stem, 35)) * width / 8;
+    if (hole && std::abs(x - holeX) < holeWidth) continue;
+    painter.save();
+    painter.translate(x, -height * 0.05);
+    PaintThornStem(painter, height * (0.35 + 0.2 * Vary(seed, stem, 36)), (stem % 2 ? 1 : -1) * height * (0.15 + 0.15 * Vary(seed, stem, 37)),
+                   MixSeed(seed, static_cast<std::uint32_t>(stem + 900)));
+    painter.restore();
   }
   // Berries in clusters.
   painter.setPen(QPen(QColor::fromRgb(0x1a1012), 0.8));
