@@ -714,6 +714,24 @@ void PaintOakTreeHouse(Sketch& sketch, const Layer& layer) {
   }
 }
 
+
+// A spruce h long cut down and lying on the ground, its sawn face at the origin and its tip toward= left
+// or right: the standing spruce laid on its side and seen along the ground, the pale cut face with its rings.
+void PaintFelledSpruce(Sketch& sketch, const Layer& layer) {
+  const double length = layer.Number("h", 220);
+  const bool left = layer.Word("toward", "left") == "left";
+  const std::uint32_t seed = MixSeed(sketch.Seed(), static_cast<std::uint32_t>(layer.Number("seed", 1)));
+  QPainter& painter = sketch.Painter();
+  painter.save();
+  painter.translate(0, -length * 0.07);
+  painter.scale(1, 0.62);
+  painter.rotate(left ? -90 : 90);
+  PaintSpruceTree(sketch, length, layer.Colour("colour", kPine), seed, 0);
+  painter.restore();
+  sketch.Oval(0, -length * 0.07, length * 0.02, length * 0.04, kWoodLight);
+  sketch.Oval(0, -length * 0.07, length * 0.01, length * 0.02, kWoodLight);
+}
+
 }  // namespace
 
 void RegisterWoodlandProps(PropRegistry& registry) {
@@ -725,6 +743,7 @@ void RegisterWoodlandProps(PropRegistry& registry) {
   registry.Add("trail", PaintTrail);
   registry.Add("thicket", PaintThicket);
   registry.Add("oak-tree-house", PaintOakTreeHouse, 45);
+  registry.Add("felled-spruce", PaintFelledSpruce, 60);
 }
 
 }  // namespace brackenhollow::art
