@@ -266,6 +266,8 @@ void PaintLeafMass(Sketch& sketch, QPointF centre, double radius, QRgb leaves, s
   const QColor sun = QColor::fromRgb(TowardsHaze(sketch, BlendColour(leaves, kLeafSun, 0.5), haze));
   // Far masses are small and soft: fewer dabs carry them.
   const int clumps = haze > 0.2 ? 7 : std::clamp(static_cast<int>(radius / 6), 10, 22);
+  // Big near masses are built of more, smaller clumps, so leaves stay leaf-sized.
+  const double clumpSize = std::sqrt(10.0 / clumps);
   const auto place = [&](int clump, int layer, double reach) {
     const double angle = clump * 2.39996 + Vary(seed, clump, layer) * 0.9;
     const double distance = reach * (0.35 + 0.65 * Vary(seed, clump + 40, layer));
@@ -274,25 +276,31 @@ void PaintLeafMass(Sketch& sketch, QPointF centre, double radius, QRgb leaves, s
   // The dark rim and under-layer, shifted away from the light.
   for (int clump = 0; clump < clumps; ++clump) {
     const QPointF at = place(clump, 0, radius * 0.62) + light * radius * 0.08;
-    const double size = radius * (0.3 + 0.14 * Vary(seed, clump, 1));
+    const double size = radius * (0.3 + 0.14 * Vary(seed, clump, 1)) * clumpSize;
     if (haze < 0.75) Dab(painter, at, size + 1.3, size * 0.86 + 1.3, rim);
   }
   for (int clump = 0; clump < clumps; ++clump) {
     const QPointF at = place(clump, 0, radius * 0.62) + light * radius * 0.08;
-    const double size = radius * (0.3 + 0.14 * Vary(seed, clump, 1));
+    const double size = radius * (0.3 + 0.14 * Vary(seed, clump, 1)) * clumpSize;
     Dab(painter, at, size, size * 0.86, shade);
   }
   // The body, towards the light.
   for (int clump = 0; clump < clumps - 1; ++clump) {
-    const QPointF at = place(clump, 2, radius * 0.5) - light * radius * 0.12;
-    const double size = radius * (0.22 + 0.1 * Vary(seed, clump, 3));
+    const QPointF at = place(clump, 2, radius * 0.55) - light * radius * 0.12;
+    const double size = radius * (0.22 + 0.1 * Vary(seed, clump, 3)) * clumpSize;
     Dab(painter, at, size, size * 0.82, body);
   }
   // Lit clumps on the side the light comes from, and a few sunlit flecks at their edge.
-  for (int clump = 0; clump < 5; ++clump) {
+  for (int clump = 0; clump < clumps / 2; ++clump) {
     const QPointF at = place(clump, 4, radius * 0.38) - light * radius * 0.32;
-    const double size = radius * (0.13 + 0.07 * Vary(seed, clump, 5));
+    const double size = radius * (0.13 + 0.07 * Vary(seed, clump, 5)) * clumpSize;
     Dab(painter, at, size, size * 0.78, lit);
+  }
+  // Near masses show their leaves: the foliage texture over the body.
+  if (haze < 0.2 && radius > 20) {
+    QPainterPath leafy;
+    leafy.addEllipse(centre, radius * 0.8, radius * 0.65);
+    sketch.Texture(leafy, kLeaf);
   }
   if (haze < 0.5 && radius > 7) {
     for (int fleck = 0; fleck < 4; ++fleck) {

@@ -271,7 +271,7 @@ void PaintSunDapple(Sketch& sketch, const Layer& layer) {
   const double top = layer.Number("top", 220);
   const double strength = std::clamp(layer.Number("strength", 0.5), 0.0, 1.0);
   const std::uint32_t seed = MixSeed(sketch.Seed(), 0xd4b1);
-  constexpr double kScale = 0.25;
+  constexpr double kScale = 0.5;
   const int width = static_cast<int>(kFrameWidth * kScale);
   const int height = std::max(1, static_cast<int>((kFrameHeight - top) * kScale) + 1);
   QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
