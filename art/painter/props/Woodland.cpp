@@ -213,9 +213,10 @@ void PaintNearTree(Sketch& sketch, std::uint32_t seed, bool pine, bool mirrored)
   std::vector<QPointF> tips;
   QPainterPath bough;
   const QPointF from(foot + width * 0.3, 60 + 40 * Vary(seed, 4));
-  const QPointF to(230 + 90 * Vary(seed, 5), 20 + 50 * Vary(seed, 6));
+  // It rises from the trunk, arches and droops towards its tip under the weight of its leaves.
+  const QPointF to(200 + 80 * Vary(seed, 5), 80 + 50 * Vary(seed, 6));
   bough.moveTo(from);
-  bough.cubicTo(from + QPointF(30, -50 - 20 * Vary(seed, 7)), QPointF((from.x() + to.x()) / 2, to.y() + 30 * Vary(seed, 8)), to);
+  bough.cubicTo(from + QPointF(40, -70 - 20 * Vary(seed, 7)), QPointF((from.x() + to.x()) / 2 + 20, to.y() - 80 - 20 * Vary(seed, 8)), to);
   // Tapering from the trunk to the tip: the bough stroked in pieces, each thinner.
   constexpr int kPieces = 8;
   for (const bool ink : {true, false}) {
