@@ -48,12 +48,13 @@ std::vector<QPointF> JaggedLine(double left, double right, double y, double roug
 void MossAlong(QPainter& painter, const std::vector<QPointF>& ledge, double size, std::uint32_t seed) {
   painter.setPen(Qt::NoPen);
   for (std::size_t point = 0; point < ledge.size(); ++point) {
-    if (Vary(seed, static_cast<int>(point), 40) < 0.35) continue;
+    if (Vary(seed, static_cast<int>(point), 40) < 0.45) continue;
     const QPointF at = ledge[point];
+    const double grown = size * (0.55 + 0.9 * Vary(seed, static_cast<int>(point), 41));
     for (int dab = 0; dab < 3; ++dab) {
       painter.setBrush(QColor::fromRgb(dab == 2 ? kMossLight : dab == 1 ? kMossGreen : 0x3f6a2a));
-      painter.drawEllipse(at + QPointF((dab - 1) * size * 0.6, dab * -size * 0.15 + size * 0.25),
-                          size * (0.9 - dab * 0.2), size * (0.45 - dab * 0.08));
+      painter.drawEllipse(at + QPointF((dab - 1) * grown * 0.6, dab * -grown * 0.15 + grown * 0.25),
+                          grown * (0.9 - dab * 0.2), grown * (0.45 - dab * 0.08));
     }
   }
 }
