@@ -1,5 +1,6 @@
 // The woodland's painting: a room's state pictures differ only round what changed, a trail running across
-// the ground keeps its breadth, and a far woodland painted coarse shows the same scene at every size.
+// the ground keeps its breadth, a far woodland painted coarse shows the same scene at every size, the
+// cave's opening carries its light, and misspelt scene words are refused.
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,41 @@ TEST(WoodlandFar, AFarWoodlandShowsTheSameTreesAtEverySize) {
   EXPECT_LT(difference / (small.width() * small.height()), 6.0);
   // And the trees are there: the woodland darkens the band above its foot against the sky.
   EXPECT_LT(qGray(small.pixel(300, 230)), qGray(small.pixel(300, 40)));
+}
+
+
+// The cave's way out is its lit opening: turned to the other side, its daylight and the light it throws must
+// turn with it, or the player sees a dark hole where the way out is and light on bare rock.
+TEST(WoodlandCave, TheOpeningIsLitOnWhicheverSideItIs) {
+  EnsureGuiApplication();
+  const auto& registry = art::PropRegistry::Everything();
+  for (const std::string side : {"left", "right"}) {
+    const QImage cave = art::PaintPicture(MakePicture({{"cave-hall", {{"floor", "250"}, {"opening", side}}}}), registry, 1);
+    const int openingX = side == "left" ? 110 : 596 - 110;
+    const int otherX = 596 - openingX;
+    EXPECT_GT(qGray(cave.pixel(openingX, 160)), qGray(cave.pixel(otherX, 160)) + 60) << "opening on the " << side;
+  }
+}
+
+// A misspelt kind or side in a scene is a mistake to report with what would be right, never a silent default.
+TEST(WoodlandScenes, AMisspeltKindOrSideStopsThePaintingAndSaysWhatIsAllowed) {
+  EnsureGuiApplication();
+  const auto& registry = art::PropRegistry::Everything();
+  const std::vector<std::pair<std::pair<std::string, std::map<std::string, std::string>>, std::string>> cases = {
+      {{"woodland", {{"kind", "palm"}}}, "kind must be oak, beech"},
+      {{"wood-tree", {{"kind", "elm"}}}, "kind must be oak, beech"},
+      {{"wood-frame", {{"side", "top"}}}, "side must be left, right or both"},
+      {{"wood-frame", {{"kind", "cactus"}}}, "kind must be leafy or pine"},
+      {{"cave-hall", {{"opening", "up"}}}, "opening must be left or right"},
+  };
+  for (const auto& [layer, expected] : cases) {
+    try {
+      art::PaintPicture(MakePicture({layer}), registry, 1);
+      ADD_FAILURE() << layer.first << " painted with a bad parameter";
+    } catch (const art::SceneError& error) {
+      EXPECT_NE(std::string(error.what()).find(expected), std::string::npos) << error.what();
+    }
+  }
 }
 
 }  // namespace

@@ -310,7 +310,9 @@ void PaintCrag(Sketch& sketch, const Layer& layer) {
 // in and pools on the floor, the cave running on into darkness at the back; the rest lies in deep shade.
 void PaintCaveHall(Sketch& sketch, const Layer& layer) {
   const double floor = layer.Number("floor", 250);
-  const bool left = layer.Word("opening", "left") == "left";
+  const std::string side = layer.Word("opening", "left");
+  if (side != "left" && side != "right") throw SceneError(layer.Where() + ": cave-hall opening must be left or right");
+  const bool left = side == "left";
   const std::uint32_t seed = MixSeed(sketch.Seed(), static_cast<std::uint32_t>(layer.Number("seed", 1)));
   QPainter& painter = sketch.Painter();
   if (sketch.IsSilhouette()) return;
