@@ -47,6 +47,9 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterForegroundProps(registry);
     RegisterMansionCloseUpProps(registry);
     RegisterOutdoorCloseUpProps(registry);
+    RegisterWoodlandProps(registry);
+    RegisterCragProps(registry);
+    RegisterScrapProps(registry);
     return registry;
   }();
   return kRegistry;

@@ -1,4 +1,4 @@
-// Trees, corn, brush, hay, rocks and caves.
+// Trees, corn, hay and rocks.
 #include "art/painter/props/Kit.h"
 #include "art/painter/props/PropGroups.h"
 #include "art/painter/props/Shared.h"
@@ -354,42 +354,6 @@ void PaintGnarlyTree(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// A pine cut down and lying on the ground, h long: the sawn face at the origin, the trunk running to
-// its tip on the side toward= left or right, its boughs bent down under their own weight onto the ground.
-void PaintFelledPine(Sketch& sketch, const Layer& layer) {
-  const double length = layer.Number("h", 190);
-  const bool left = layer.Word("toward", "left") == "left";
-  if (left) sketch.Painter().scale(-1, 1);
-  const double trunkY = -length * 0.07;
-  sketch.Polygon({At(0, trunkY - length * 0.035), At(length * 0.96, trunkY - length * 0.005), At(length * 0.96, trunkY + length * 0.005),
-                  At(0, trunkY + length * 0.035)},
-                 kBark);
-  const QRgb needles = layer.Colour("colour", kPine);
-  constexpr int kTiers = 5;
-  for (int tier = kTiers - 1; tier >= 0; --tier) {
-    const double along = length * (0.2 + tier * 0.16);
-    const double reach = length * (0.17 - tier * 0.02);
-    const double up = length * (0.13 - tier * 0.018);
-    QPainterPath bough;
-    bough.moveTo(along - reach, trunkY);
-    bough.quadTo(along - reach * 0.2, trunkY - up * 1.1, along + reach * 0.7, trunkY - up * 0.35);
-    bough.lineTo(along + reach, trunkY);
-    // Tips drooping onto the ground, pointing back towards the cut.
-    constexpr int kTips = 6;
-    for (int tip = 0; tip <= kTips; ++tip) {
-      const double x = along + reach - tip * 2 * reach / kTips;
-      bough.lineTo(x - reach / kTips * 0.6, -1.0 - (tip % 2) * length * 0.02);
-      bough.lineTo(x - reach / kTips * 1.2, trunkY * 0.45);
-    }
-    bough.closeSubpath();
-    sketch.Shape(bough, tier % 2 == 0 ? needles : kPineDark);
-    sketch.Line(along - reach * 0.7, trunkY - up * 0.1, along + reach * 0.6, trunkY - up * 0.4, kPineDark, length * 0.01 + 0.8);
-  }
-  // The pale sawn face with its rings, towards the stump.
-  sketch.Oval(0, trunkY, length * 0.02, length * 0.035, kWoodLight);
-  sketch.Oval(0, trunkY, length * 0.01, length * 0.018, kWoodLight);
-}
-
 // A tree stump about 50 wide; origin at its foot.
 void PaintStump(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 50);
@@ -478,41 +442,6 @@ void PaintBoulder(Sketch& sketch, const Layer& layer) {
   const double radius = layer.Number("r", 40);
   const QRgb colour = layer.Colour("colour", kStone);
   PaintFacetedRock(sketch, radius * 2.1, radius * 1.55, sketch.Seed(), colour);
-}
-
-// A rock face with a cave mouth about 200 wide; blocked=yes piles boulders in it; origin at the mouth's foot.
-void PaintCaveMouth(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", 200);
-  const double height = layer.Number("h", 150);
-  QPainterPath cliff;
-  cliff.moveTo(-width * 1.2, 0);
-  cliff.lineTo(-width * 1.1, -height * 1.3);
-  cliff.lineTo(-width * 0.4, -height * 1.7);
-  cliff.lineTo(width * 0.5, -height * 1.6);
-  cliff.lineTo(width * 1.2, -height * 1.2);
-  cliff.lineTo(width * 1.3, 0);
-  cliff.closeSubpath();
-  sketch.Shape(cliff, kStoneDark);
-  for (int crack = 0; crack < 6; ++crack) {
-    const double x = -width + crack * width * 0.4;
-    sketch.InkLine(x, -height * 1.3, x + 20, -height * 0.9);
-  }
-  QPainterPath mouth;
-  mouth.moveTo(-width / 2, 0);
-  mouth.cubicTo(-width / 2, -height * 1.2, width / 2, -height * 1.2, width / 2, 0);
-  mouth.closeSubpath();
-  sketch.Shape(mouth, kBlack);
-  if (layer.Flag("blocked", false)) {
-    const double sizes[] = {48, 38, 44, 30, 34, 26};
-    const double places[][2] = {{-60, 0}, {10, 0}, {70, 0}, {-30, -60}, {40, -56}, {5, -100}};
-    for (int rock = 0; rock < 6; ++rock) {
-      Layer boulder("boulder", {{"r", std::to_string(sizes[rock])}}, layer.Where());
-      sketch.Painter().save();
-      sketch.Painter().translate(places[rock][0] * width / 200, places[rock][1] * height / 150);
-      PaintBoulder(sketch, boulder);
-      sketch.Painter().restore();
-    }
-  }
 }
 
 // A burrow going down into the ground, r across: a lip of dug-out dirt, the far wall inside lit at the top
@@ -612,50 +541,6 @@ void PaintSmoke(Sketch& sketch, const Layer& layer) {
   sketch.Painter().restore();
 }
 
-// The inside of a cave filling the frame: dark rock walls, hanging stalactites and a stony floor from y=floor.
-void PaintCaveInside(Sketch& sketch, const Layer& layer) {
-  const double floor = layer.Number("floor", 250);
-  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kShadow);
-  sketch.Shape(PathThrough({At(0, 0), At(kFrameWidth, 0), At(kFrameWidth, floor + 20), At(460, floor - 40), At(300, floor - 60), At(140, floor - 30), At(0, floor + 30)}), kStoneDark);
-  sketch.Shape(PathThrough({At(150, floor - 30), At(300, floor - 60), At(450, floor - 38), At(420, floor - 150), At(300, floor - 170), At(180, floor - 140)}), kBlack);
-  for (int drip = 0; drip < 9; ++drip) {
-    const double x = 20 + drip * 66;
-    const double length = 30 + 50 * Scatter(drip + 3);
-    sketch.Polygon({At(x - 12, 0), At(x, length), At(x + 12, 0)}, kStone);
-  }
-  QPainterPath ground;
-  ground.moveTo(0, floor + 30);
-  ground.quadTo(kFrameWidth / 2.0, floor - 40, kFrameWidth, floor + 20);
-  ground.lineTo(kFrameWidth, kFrameHeight);
-  ground.lineTo(0, kFrameHeight);
-  ground.closeSubpath();
-  sketch.Shape(ground, layer.Colour("colour", kDirtDark));
-  for (int pebble = 0; pebble < 18; ++pebble)
-    sketch.Oval(Scatter(pebble + 40) * kFrameWidth, floor + 30 + Scatter(pebble + 60) * (kFrameHeight - floor - 40), 8, 4, kStone);
-}
-
-// A tree house: a broad tree with a little plank house in its crown; origin at the foot of the trunk.
-// ladder=yes adds a ladder up the trunk.
-void PaintTreeHouse(Sketch& sketch, const Layer& layer) {
-  const double height = layer.Number("h", 300);
-  sketch.Polygon({At(-height * 0.12, 0), At(-height * 0.07, -height * 0.6), At(height * 0.07, -height * 0.6), At(height * 0.12, 0)}, kBark);
-  QPainterPath crown;
-  crown.addEllipse(QPointF(-height * 0.25, -height * 0.7), height * 0.25, height * 0.18);
-  crown.addEllipse(QPointF(height * 0.25, -height * 0.72), height * 0.25, height * 0.18);
-  crown.addEllipse(QPointF(0, -height * 0.86), height * 0.3, height * 0.18);
-  sketch.Shape(Merged(crown), kLeaf);
-  sketch.Box(-height * 0.18, -height * 0.72, height * 0.36, height * 0.18, kWoodLight);
-  for (int plank = 1; plank < 6; ++plank) sketch.InkLine(-height * 0.18, -height * 0.72 + plank * height * 0.03, height * 0.18, -height * 0.72 + plank * height * 0.03);
-  sketch.Polygon({At(-height * 0.22, -height * 0.72), At(0, -height * 0.86), At(height * 0.22, -height * 0.72)}, kRoof);
-  sketch.Box(-height * 0.05, -height * 0.68, height * 0.08, height * 0.08, kGlow);
-  sketch.Box(-height * 0.2, -height * 0.555, height * 0.4, height * 0.02, kWoodDark);
-  if (layer.Flag("ladder", false)) {
-    sketch.Line(-height * 0.04, 0, -height * 0.04, -height * 0.55, kWoodDark, 4);
-    sketch.Line(height * 0.04, 0, height * 0.04, -height * 0.55, kWoodDark, 4);
-    for (int rung = 0; rung < 10; ++rung) sketch.Line(-height * 0.04, -rung * height * 0.055 - 10, height * 0.04, -rung * height * 0.055 - 10, kWoodDark, 3);
-  }
-}
-
 }  // namespace
 
 void RegisterNatureProps(PropRegistry& registry) {
@@ -663,20 +548,16 @@ void RegisterNatureProps(PropRegistry& registry) {
   registry.Add("pine", PaintPine, 40);
   registry.Add("forest", PaintForest);
   registry.Add("gnarly-tree", PaintGnarlyTree, 45);
-  registry.Add("felled-pine", PaintFelledPine, 60);
   registry.Add("stump", PaintStump, 25);
   registry.Add("corn-row", PaintCornRow);
   registry.Add("corn-wall", PaintCornWall);
   registry.Add("tall-grass", PaintTallGrass);
   registry.Add("haystack", PaintHaystack, 80);
   registry.Add("boulder", PaintBoulder, 40);
-  registry.Add("cave-mouth", PaintCaveMouth);
   registry.Add("ground-hole", PaintGroundHole);
   registry.Add("dirt-pile", PaintDirtPile);
   registry.Add("palm", PaintPalm, 25);
   registry.Add("smoke", PaintSmoke);
-  registry.Add("cave-inside", PaintCaveInside);
-  registry.Add("tree-house", PaintTreeHouse, 70);
 }
 
 }  // namespace brackenhollow::art

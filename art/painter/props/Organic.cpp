@@ -1,5 +1,5 @@
-// Things that grow or burn, drawn from curves rather than boxes: a great trunk with bark and roots, a thorny
-// bush, a bonfire of logs with tongues of flame.
+// Things that grow or burn, drawn from curves rather than boxes: a great trunk with bark and roots and a
+// bonfire of logs with tongues of flame.
 #include "art/painter/props/Kit.h"
 #include "art/painter/props/PropGroups.h"
 
@@ -13,8 +13,6 @@ constexpr QRgb kBarkDark = 0x4a3424;
 constexpr QRgb kBarkLight = 0x8a6a4c;
 constexpr QRgb kEmber = 0xff5a1a;
 constexpr QRgb kCharcoal = 0x2e2622;
-constexpr QRgb kThornBranch = 0x5a3e2a;
-constexpr QRgb kBerry = 0x8a1f3a;
 
 // A great tree trunk, w wide at chest height, rising out of the frame; its roots flare out over the ground
 // at the origin. Bark furrows run up it, a knot hole sits to one side.
@@ -56,93 +54,6 @@ void PaintTrunk(Sketch& sketch, const Layer& layer) {
   if (layer.Flag("knot", true)) {
     sketch.Oval(-half * 0.55, -height * 0.72, 16, 24, kBarkDark);
     sketch.FlatOval(-half * 0.55, -height * 0.72, 8, 14, kCharcoal);
-  }
-}
-
-// Brambles: one long thorny stem as a curve from the origin, with thorns along it.
-void PaintBramble(Sketch& sketch, double length, double bend, int seed) {
-  QPainterPath stem;
-  stem.moveTo(0, 0);
-  stem.cubicTo(bend * 0.1, -length * 0.6, bend * 0.7, -length * 1.05, bend * 1.4, -length * 0.75);
-  sketch.Stroke(stem, kInk, 5.5);
-  sketch.Stroke(stem, kThornBranch, 3.5);
-  for (int thorn = 1; thorn < 9; ++thorn) {
-    const double along = thorn / 9.0;
-    const QPointF point = stem.pointAtPercent(along);
-    const double angle = stem.angleAtPercent(along) * 3.14159 / 180.0;
-    const double side = (thorn + seed) % 2 == 0 ? 1 : -1;
-    const QPointF normal(-std::sin(angle) * side, -std::cos(angle) * side);
-    const QPointF tangent(std::cos(angle), -std::sin(angle));
-    sketch.FlatPolygon({point - tangent * 3, point + normal * 9 + tangent * 4, point + tangent * 3}, kInk);
-  }
-}
-
-// A thick wall of thorny brush across w, h high, its top a ragged plant outline of leafy lobes with
-// bramble stems sticking out; hole=yes cuts a person-sized passage at hole-x. Origin at the bottom left.
-void PaintThornBush(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", kFrameWidth);
-  const double height = layer.Number("h", 260);
-  const bool hole = layer.Flag("hole", false);
-  const double holeX = layer.Number("hole-x", width / 2);
-  const int seed = static_cast<int>(layer.Number("seed", 7));
-  // Back mass: lobes of leaves, darker below.
-  QPainterPath lobes;
-  lobes.addRect(-10, -height * 0.7, width + 20, height * 0.7 + 10);
-  for (int lobe = 0; lobe < 12; ++lobe) {
-    const double x = -20 + lobe * (width + 40) / 11.0;
-    const double top = height * (0.8 + 0.2 * Scatter(seed * 13 + lobe));
-    lobes.addEllipse(QPointF(x, -top + 56), 50 + 18 * Scatter(lobe + seed), 60);
-  }
-  sketch.Shape(Merged(lobes), kLeafDark);
-  // Leaf clusters on the surface, lighter where the light falls.
-  for (int clump = 0; clump < 46; ++clump) {
-    const double x = Scatter(seed * 3 + clump + 200) * width;
-    const double y = -Scatter(seed * 5 + clump + 300) * height * 0.8 - 10;
-    const QRgb colour = clump % 3 == 0 ? kLeaf : clump % 3 == 1 ? kPineDark : kLeafLight;
-    sketch.Painter().save();
-    sketch.Painter().translate(x, y);
-    sketch.Painter().rotate(Scatter(clump + 77) * 180);
-    QPainterPath leaf;
-    leaf.moveTo(-14, 0);
-    leaf.quadTo(0, -10, 14, 0);
-    leaf.quadTo(0, 10, -14, 0);
-    sketch.Shape(leaf, colour);
-    sketch.Painter().restore();
-  }
-  // Bramble stems arching out of the mass and over its top.
-  for (int stem = 0; stem < 11; ++stem) {
-    const double x = (stem + 0.5) * width / 11 + (Scatter(seed * 9 + stem + 500) - 0.5) * 30;
-    if (hole && std::abs(x - holeX) < 80) continue;
-    sketch.Painter().save();
-    sketch.Painter().translate(x, -height * (0.25 + 0.3 * Scatter(stem + 9)));
-    PaintBramble(sketch, height * (0.45 + 0.3 * Scatter(stem + 31)), (stem % 2 == 0 ? 1 : -1) * (60 + 60 * Scatter(stem + 61)), stem);
-    sketch.Painter().restore();
-  }
-  for (int berry = 0; berry < 14; ++berry)
-    sketch.Oval(Scatter(berry + 800) * width, -Scatter(berry + 900) * height * 0.7 - 20, 4, 4, kBerry);
-  if (hole) {
-    // The cut passage: a ragged arch showing the path and daylight beyond, cut stems at its rim.
-    QPainterPath arch;
-    arch.moveTo(holeX - 58, 0);
-    arch.cubicTo(holeX - 70, -120, holeX - 40, -190, holeX, -196);
-    arch.cubicTo(holeX + 40, -190, holeX + 70, -120, holeX + 58, 0);
-    arch.closeSubpath();
-    sketch.Shape(arch, kLeafDark);
-    QPainterPath inner;
-    inner.moveTo(holeX - 44, 0);
-    inner.cubicTo(holeX - 54, -110, holeX - 30, -172, holeX, -176);
-    inner.cubicTo(holeX + 30, -172, holeX + 54, -110, holeX + 44, 0);
-    inner.closeSubpath();
-    sketch.Shape(inner, kGrassLight);
-    sketch.FlatOval(holeX, -120, 34, 40, kSkyPale);
-    sketch.FlatPolygon({At(holeX - 40, 0), At(holeX - 8, -80), At(holeX + 8, -80), At(holeX + 40, 0)}, kPath);
-    for (int stub = 0; stub < 10; ++stub) {
-      const double angle = 3.14159 * (0.02 + stub * 0.107);
-      const QPointF rim(holeX - std::cos(angle) * 52, -std::sin(angle) * 180);
-      const QPointF out(holeX - std::cos(angle) * 66, -std::sin(angle) * 196);
-      sketch.Line(rim.x(), rim.y(), out.x(), out.y(), kWoodLight, 4);
-      sketch.FlatOval(rim.x(), rim.y(), 2.5, 2.5, kPaper);
-    }
   }
 }
 
@@ -207,7 +118,6 @@ void PaintBonfire(Sketch& sketch, const Layer& layer) {
 
 void RegisterOrganicProps(PropRegistry& registry) {
   registry.Add("trunk", PaintTrunk);
-  registry.Add("thorn-bush", PaintThornBush);
   registry.Add("bonfire", PaintBonfire, 100);
 }
 

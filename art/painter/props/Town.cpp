@@ -451,32 +451,6 @@ void PaintGraffiti(Sketch& sketch, const Layer& layer) {
   PaintStar(sketch, 90, 30, 14, kPaintYellow);
 }
 
-// A heap of scrap and garbage about w wide: tyres, sheet metal, a fridge; origin at its foot.
-void PaintJunkHeap(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", 260);
-  const double height = layer.Number("h", width * 0.55);
-  const int seed = static_cast<int>(layer.Number("seed", 1));
-  QPainterPath heap;
-  heap.moveTo(-width / 2, 0);
-  heap.cubicTo(-width * 0.3, -height * 0.9, width * 0.1, -height * 1.1, width / 2, 0);
-  heap.closeSubpath();
-  sketch.Shape(heap, kRoadDark);
-  sketch.Painter().save();
-  sketch.Painter().setClipPath(heap);
-  for (int piece = 0; piece < 16; ++piece) {
-    const double x = (Scatter(seed * 40 + piece) - 0.5) * width;
-    const double y = -Scatter(seed * 60 + piece) * height;
-    switch (piece % 4) {
-      case 0: sketch.Oval(x, y, 20, 20, kIron), sketch.Oval(x, y, 9, 9, kRoadDark); break;
-      case 1: sketch.Polygon({At(x - 26, y), At(x + 20, y - 16), At(x + 28, y + 4), At(x - 18, y + 14)}, kRust); break;
-      case 2: sketch.Box(x - 14, y - 20, 28, 36, kWallGrey); break;
-      default: sketch.Polygon({At(x - 22, y + 6), At(x, y - 18), At(x + 24, y + 8)}, kMetalDark); break;
-    }
-  }
-  sketch.Painter().restore();
-  sketch.Outline(heap);
-}
-
 // A signpost with a board of text, about 120 high; origin at its foot.
 void PaintSign(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 110);
@@ -598,7 +572,6 @@ void RegisterTownProps(PropRegistry& registry) {
   registry.Add("trash-can", PaintTrashCan, 45);
   registry.Add("sewer", PaintSewer);
   registry.Add("graffiti", PaintGraffiti);
-  registry.Add("junk-heap", PaintJunkHeap);
   registry.Add("sign", PaintSign, 20);
   registry.Add("well", PaintWell, 75);
   registry.Add("well-shaft", PaintWellShaft);
