@@ -596,81 +596,6 @@ void PaintLimb(Sketch& sketch, const Layer& layer) {
 }
 
 
-// ---- The cave ----------------------------------------------------------------------------------------
-
-// A craggy rock face round a cave mouth w wide and h high, close to: slabs of rock in uneven courses, each
-// faceted and lit from the left, moss on their tops, roots and ivy hanging over the mouth, and the mouth's
-// dark deepening inwards. Origin at the mouth's foot.
-void PaintCaveFace(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", 280);
-  const double height = layer.Number("h", 200);
-  QPainterPath cliff;
-  cliff.moveTo(-width * 1.15, 8);
-  constexpr int kSteps = 12;
-  for (int step = 0; step <= kSteps; ++step) {
-    const double along = step / static_cast<double>(kSteps);
-    const double x = -width * 1.15 + along * width * 2.3;
-    const double crown = height * (0.5 + 0.9 * std::sin(along * 3.14159)) + height * 0.22 * (sketch.Vary(step) - 0.5);
-    cliff.lineTo(x, -crown);
-  }
-  cliff.lineTo(width * 1.15, 8);
-  cliff.closeSubpath();
-  sketch.Shape(cliff, kStoneDark);
-  if (!sketch.IsSilhouette()) {
-    sketch.Painter().save();
-    sketch.Painter().setClipPath(cliff);
-    // Slabs in rough courses, smaller towards the top where the face leans back.
-    int slab = 0;
-    for (double y = 10; y > -height * 2; y -= 40 + 14 * sketch.Vary(slab)) {
-      for (double x = -width * 1.3 + 40 * sketch.Vary(slab + 300); x < width * 1.3; ++slab) {
-        const double size = 60 + 60 * sketch.Vary(slab + 100);
-        sketch.Painter().save();
-        sketch.Painter().translate(x + size / 2, y + 20 * (sketch.Vary(slab + 400) - 0.5));
-        sketch.Painter().rotate(30 * (sketch.Vary(slab + 450) - 0.5));
-        PaintFacetedRock(sketch, size, 46 + 14 * sketch.Vary(slab + 200), sketch.Seed() + slab,
-                         slab % 4 == 0 ? kStone : kStoneDark);
-        Tint(sketch, RoundedBox(-size * 0.4, -54, size * 0.7, 12, 6), kGrassDark, 0.45);
-        sketch.Painter().restore();
-        x += size * 0.9;
-      }
-    }
-    sketch.Painter().restore();
-  }
-  // The mouth: the dark deepening inwards, and the lit rim of rock round it.
-  QPainterPath mouth;
-  mouth.moveTo(-width / 2, 4);
-  mouth.cubicTo(-width * 0.56, -height * 0.8, -width * 0.2, -height * 1.08, width * 0.08, -height);
-  mouth.cubicTo(width * 0.4, -height * 0.95, width * 0.56, -height * 0.6, width / 2, 4);
-  mouth.closeSubpath();
-  sketch.Shape(mouth, kGloom);
-  if (!sketch.IsSilhouette()) {
-    QRadialGradient inside(QPointF(0, -height * 0.35), width * 0.5);
-    inside.setColorAt(0, QColor::fromRgb(kBlack));
-    QColor edge = QColor::fromRgb(kShadow);
-    edge.setAlphaF(0.0f);
-    inside.setColorAt(1, edge);
-    sketch.Painter().save();
-    sketch.Painter().setPen(Qt::NoPen);
-    sketch.Painter().setBrush(inside);
-    sketch.Painter().drawPath(mouth);
-    sketch.Painter().restore();
-    // Roots and ivy trailing over the lintel.
-    for (int root = 0; root < 9; ++root) {
-      const double x = -width * 0.4 + root * width * 0.1;
-      const double top = -height * (0.95 - 0.12 * std::abs(root - 4) / 4.0);
-      const double hang = height * (0.15 + 0.3 * sketch.Vary(root + 500));
-      QPainterPath trail;
-      trail.moveTo(x, top - 10);
-      trail.cubicTo(x + 8, top + hang * 0.3, x - 8, top + hang * 0.7, x + 4, top + hang);
-      sketch.Stroke(trail, root % 2 == 0 ? kBark : kLeafDark, 2.4);
-      if (root % 2 == 1)
-        for (int leaf = 0; leaf < 4; ++leaf)
-          sketch.Oval(x + (leaf % 2 == 0 ? -5 : 5), top + hang * (0.2 + leaf * 0.22), 6, 4, kLeaf);
-    }
-  }
-}
-
-
 // ---- The ice -----------------------------------------------------------------------------------------
 
 // Lake ice at one's feet, seen from standing: clear dark ice with the water's depth under it, pale frosted
@@ -811,7 +736,6 @@ void RegisterOutdoorCloseUpProps(PropRegistry& registry) {
   registry.Add("night-round", PaintNightRound);
   registry.Add("pool-floor", PaintPoolFloor);
   registry.Add("limb", PaintLimb);
-  registry.Add("cave-face", PaintCaveFace);
   registry.Add("ice-near", PaintIceNear);
   registry.Add("can-inside", PaintCanInside);
   registry.Add("log-seat", PaintLogSeat, 150);
