@@ -9,6 +9,7 @@ void RegisterBackdropProps(PropRegistry& registry);   // sky, ground, sea, darkn
 void RegisterBuildingProps(PropRegistry& registry);   // houses, doors, windows, sheds, walls
 void RegisterNatureProps(PropRegistry& registry);     // trees, corn, brush, hay, rocks, caves
 void RegisterRoomProps(PropRegistry& registry);       // interiors and hallways
+void RegisterCorridorProps(PropRegistry& registry);   // hallways built in space (registered with the rooms)
 void RegisterFurnitureProps(PropRegistry& registry);  // beds, lamps, mirrors, dressers, shelves
 void RegisterThingProps(PropRegistry& registry);      // small things the player can take
 void RegisterCharacterProps(PropRegistry& registry);  // people and animals
