@@ -185,6 +185,7 @@ struct WallLook {
   double wainscotHeight = 95;
   bool rail = true;
   bool ribs = false;
+  bool trim = true;
   double height = 300;
 };
 
@@ -198,6 +199,7 @@ WallLook ReadWallLook(const Layer& layer, const std::string& plasterKey, double 
   look.wainscotHeight = layer.Number("wainscot-high", 0.95) * 100;
   look.rail = layer.Flag("rail", true);
   look.ribs = layer.Flag("ribs", false);
+  look.trim = layer.Flag("trim", true);
   look.height = height;
   return look;
 }
@@ -213,10 +215,12 @@ void PaintWallFace(Sketch& sketch, const WallLook& look, double u0, double u1, s
     PlaneLine(sketch, u0, 228, u1, 228, kInk, 0.55);
     PlaneLine(sketch, u0, 236, u1, 236, kWhite, 0.35);
   }
-  // The cornice where the wall meets the ceiling.
-  FillRect(sketch, u0, top - 12, u1, top, kWallCream);
-  PlaneLine(sketch, u0, top - 12, u1, top - 12, kInk, 0.45);
-  PlaneLine(sketch, u0, top - 6, u1, top - 6, kWallShade, 0.5);
+  if (look.trim) {
+    // The cornice where the wall meets the ceiling.
+    FillRect(sketch, u0, top - 12, u1, top, kWallCream);
+    PlaneLine(sketch, u0, top - 12, u1, top - 12, kInk, 0.45);
+    PlaneLine(sketch, u0, top - 6, u1, top - 6, kWallShade, 0.5);
+  }
   if (look.hasWainscot) {
     const double high = look.wainscotHeight;
     FillRect(sketch, u0, 0, u1, high, look.wainscot);
@@ -238,9 +242,14 @@ void PaintWallFace(Sketch& sketch, const WallLook& look, double u0, double u1, s
     PlaneLine(sketch, u0, high + 5, u1, high + 5, kInk, 0.6);
     PlaneLine(sketch, u0, high - 4, u1, high - 4, kInk, 0.4);
   }
-  FillRect(sketch, u0, 0, u1, 15, kWoodDark);
-  PlaneLine(sketch, u0, 15, u1, 15, kInk, 0.6);
-  PlaneLine(sketch, u0, 13, u1, 13, kWoodLight, 0.5);
+  if (look.trim) {
+    FillRect(sketch, u0, 0, u1, 15, kWoodDark);
+    PlaneLine(sketch, u0, 15, u1, 15, kInk, 0.6);
+    PlaneLine(sketch, u0, 13, u1, 13, kWoodLight, 0.5);
+  } else {
+    // Bare planking: its strakes running along the wall.
+    for (double v = 22; v < top; v += 22) PlaneLine(sketch, u0, v, u1, v, kInk, 0.35);
+  }
   // Where the wall meets floor and ceiling the dark gathers.
   Occlusion(sketch, At(0, 0), At(0, 40), 0.4);
   sketch.Painter().drawRect(QRectF(u0, 0, u1 - u0, 40));
@@ -312,8 +321,11 @@ void PaintHall(Sketch& sketch, const Layer& layer) {
     FillRect(sketch, -half, flatNear, half, length, ceiling);
     if (look.ribs) {
       // Deck beams across the ceiling, each a dark underside.
-      for (double z = 120; z < length; z += 120)
-        FillRect(sketch, -half, z, half, z + 18, kHull);
+      for (double z = 120; z < length; z += 120) {
+        FillRect(sketch, -half, z, half, z + 18, kShipPlankDark);
+        PlaneLine(sketch, -half, z, half, z, kInk, 0.6);
+        PlaneLine(sketch, -half, z + 18, half, z + 18, kInk, 0.4);
+      }
     }
     FogAlong(sketch, QRectF(-half, flatNear, 2 * half, length - flatNear), false, std::max(0.0, flatNear), length);
   }
@@ -1093,6 +1105,42 @@ void PaintHallTable(Sketch& sketch, const Layer& layer) {
   FogOver(sketch, whole, space.Depth(foot));
 }
 
+// "hall-barrel across= at=": a coopered barrel standing on the floor across= metres from the middle, at=
+// metres down the hall, its shadow beside it.
+void PaintHallBarrel(Sketch& sketch, const Layer& layer) {
+  const HallSpace space = SpaceOf(sketch);
+  const Point3 foot{layer.Number("across", 0) * 100, 0, layer.Number("at", 3) * 100};
+  {
+    OnPlane plane(sketch, FlatAt(space, 0));
+    QPainterPath shadow;
+    shadow.addEllipse(QPointF(foot.x + 14, foot.z + 10), 34, 30);
+    Tint(sketch, shadow, kInk, 0.3);
+  }
+  const double scale = space.ScaleAt(foot);
+  const QPointF base = space.Project(foot);
+  QPainter& painter = sketch.Painter();
+  painter.save();
+  painter.translate(base);
+  painter.scale(scale, scale);
+  QPainterPath body;
+  body.moveTo(-22, 0);
+  body.cubicTo(-30, -20, -30, -48, -22, -68);
+  body.lineTo(22, -68);
+  body.cubicTo(30, -48, 30, -20, 22, 0);
+  body.closeSubpath();
+  sketch.Shape(body, kWood);
+  for (const double x : {-14.0, -5.0, 5.0, 14.0}) PlaneLine(sketch, x, -2, x * 1.15, -66, kInk, 0.35);
+  for (const double y : {-10.0, -56.0}) sketch.Shape(RoundedBox(-26, y - 3, 52, 6, 2), kIron);
+  sketch.Shape(RoundedBox(-28.5, -37, 57, 6, 2), kIron);
+  QPainterPath lid;
+  lid.addEllipse(QPointF(0, -68), 22, 6);
+  sketch.Shape(lid, kWoodLight);
+  painter.restore();
+  QPainterPath whole;
+  whole.addRect(QRectF(base.x() - 30 * scale, base.y() - 72 * scale, 60 * scale, 72 * scale));
+  FogOver(sketch, whole, space.Depth(foot));
+}
+
 }  // namespace
 
 void RegisterCorridorProps(PropRegistry& registry) {
@@ -1104,6 +1152,7 @@ void RegisterCorridorProps(PropRegistry& registry) {
   registry.Add("hall-window", PaintHallWindow);
   registry.Add("hall-picture", PaintHallPicture);
   registry.Add("hall-table", PaintHallTable);
+  registry.Add("hall-barrel", PaintHallBarrel);
 }
 
 }  // namespace brackenhollow::art
