@@ -356,19 +356,21 @@ void PaintHall(Sketch& sketch, const Layer& layer) {
       const double across = layer.Number("runner-width", 1.0) * 50;
       const double shift = layer.Number("runner-shift", 0) * 100;
       const double far = length - layer.Number("runner-gap", 0.7) * 100;
+      // A rug laid further in starts at runner-from=; a runner runs on under the eye.
+      const double start = std::max(flatNear, layer.Number("runner-from", -10) * 100);
       const double a = shift - across;
       const double b = shift + across;
       sketch.Painter().save();
       sketch.Painter().setOpacity(0.35);
-      sketch.Fill(PathThrough({At(a - 3, flatNear), At(b + 3, flatNear), At(b + 3, far + 3), At(a - 3, far + 3)}), kInk);
+      sketch.Fill(PathThrough({At(a - 3, start), At(b + 3, start), At(b + 3, far + 3), At(a - 3, far + 3)}), kInk);
       sketch.Painter().restore();
-      sketch.Fill(PathThrough({At(a, flatNear), At(b, flatNear), At(b, far), At(a, far)}), cloth);
+      sketch.Fill(PathThrough({At(a, start), At(b, start), At(b, far), At(a, far)}), cloth);
       // A woven border and a repeat down the middle, each motif in the runner's perspective.
-      for (const double side : {a + 6, b - 18}) FillRect(sketch, side, flatNear, side + 12, far - 6, edge);
-      PlaneLine(sketch, a + 21, flatNear, a + 21, far - 8, kGold, 0.5);
-      PlaneLine(sketch, b - 21, flatNear, b - 21, far - 8, kGold, 0.5);
+      for (const double side : {a + 6, b - 18}) FillRect(sketch, side, start, side + 12, far - 6, edge);
+      PlaneLine(sketch, a + 21, start, a + 21, far - 8, kGold, 0.5);
+      PlaneLine(sketch, b - 21, start, b - 21, far - 8, kGold, 0.5);
       const double repeat = pattern == "stripe" ? 55 : 90;
-      for (double z = far - 50; z > flatNear; z -= repeat) {
+      for (double z = far - 50; z > start; z -= repeat) {
         if (pattern == "stripe") {
           FillRect(sketch, a + 22, z, b - 22, z + 12, edge);
           PlaneLine(sketch, a + 22, z + 18, b - 22, z + 18, kGold, 0.45);
