@@ -786,9 +786,6 @@ void PaintHallSconce(Sketch& sketch, const Layer& layer) {
   }
   painter.restore();
   if (lit) sketch.Glow(lamp.x(), lamp.y(), 70 * scale, kGlow, 0.55 * strength);
-  QPainterPath whole;
-  whole.addEllipse(lamp, 16 * scale, 20 * scale);
-  FogOver(sketch, whole, space.Depth(wall.At(u, high, 18)) * 0.6);
 }
 
 // "hall-lamp at= across= drop=": a lamp hanging on its cord from the ceiling at= metres down the hall,
@@ -980,8 +977,7 @@ void PaintHallWindow(Sketch& sketch, const Layer& layer) {
     Tint(sketch, shaft, kGlowPale, 0.06 * daylight);
   }
   QPainterPath whole;
-  whole.addPolygon(space.ProjectPolygon({wall.At(u0 - 30, sill - 30, 0), wall.At(u1 + 30, sill - 30, 0),
-                                         wall.At(u1 + 30, sill + tall + 24, 0), wall.At(u0 - 30, sill + tall + 24, 0)}));
+  whole.addPolygon(space.ProjectPolygon({wall.At(u0, sill, 0), wall.At(u1, sill, 0), wall.At(u1, sill + tall, 0), wall.At(u0, sill + tall, 0)}));
   FogOver(sketch, whole, space.Depth(wall.At(middleU, middleV, 0)) * 0.7);
 }
 
@@ -1102,9 +1098,6 @@ void PaintHallTable(Sketch& sketch, const Layer& layer) {
   vase.closeSubpath();
   sketch.Shape(vase, kPaintBlue);
   painter.restore();
-  QPainterPath whole;
-  whole.addPolygon(space.ProjectPolygon({wall.At(u0, 0, deep), wall.At(u0 + length, 0, deep), wall.At(u0 + length, 140, deep), wall.At(u0, 140, deep)}));
-  FogOver(sketch, whole, space.Depth(foot));
 }
 
 // "hall-barrel across= at=": a coopered barrel standing on the floor across= metres from the middle, at=
@@ -1143,6 +1136,86 @@ void PaintHallBarrel(Sketch& sketch, const Layer& layer) {
   FogOver(sketch, whole, space.Depth(foot));
 }
 
+// "hall-bag across= at=": a heavy leather punching bag hanging on chains from a ceiling hook, scuffed where
+// it is hit, its shadow on the floor below.
+void PaintHallBag(Sketch& sketch, const Layer& layer) {
+  const HallSpace space = SpaceOf(sketch);
+  const double x = layer.Number("across", 0) * 100;
+  const double z = layer.Number("at", 3) * 100;
+  const double top = 185;
+  const double bottom = 70;
+  const double radius = 21;
+  const QRgb leather = layer.Colour("colour", kShirtRed);
+  {
+    OnPlane plane(sketch, FlatAt(space, 0));
+    QRadialGradient shadow(QPointF(x + 25, z + 20), 55);
+    shadow.setColorAt(0, WithAlpha(kInk, 0.4));
+    shadow.setColorAt(1, WithAlpha(kInk, 0.0));
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(shadow);
+    sketch.Painter().drawEllipse(QPointF(x + 25, z + 20), 55, 55);
+  }
+  // The hook and the chains from the ceiling to the swivel, and four straps down to the bag's crown.
+  const QPointF hook = space.Project({x, space.Height(), z});
+  const QPointF swivel = space.Project({x, top + 45, z});
+  const double scale = space.ScaleAt({x, (top + bottom) / 2, z});
+  sketch.Oval(hook.x(), hook.y() + 3 * scale, 6 * scale, 3 * scale, kIron);
+  for (double step = 0; step < 1; step += 0.07) {
+    const QPointF link = hook + (swivel - hook) * step;
+    sketch.Oval(link.x(), link.y(), 1.8 * scale, 3.2 * scale, kMetal);
+  }
+  const QPointF crown = space.Project({x, top, z});
+  for (const double side : {-1.0, -0.35, 0.35, 1.0}) {
+    const QPointF strapFoot = crown + QPointF(side * radius * scale, 0);
+    sketch.Line(swivel.x(), swivel.y(), strapFoot.x(), strapFoot.y(), kIron, std::max(1.0, 1.2 * scale));
+  }
+  QPainter& painter = sketch.Painter();
+  painter.save();
+  painter.translate(crown);
+  painter.scale(scale, scale);
+  // The body: a round-shouldered cylinder, lit across from the window side, the far side in cool shade.
+  const double length = top - bottom;
+  QPainterPath body = RoundedBox(-radius, 0, 2 * radius, length, 9);
+  sketch.Shape(body, leather);
+  QLinearGradient round(QPointF(-radius, 0), QPointF(radius, 0));
+  round.setColorAt(0.0, WithAlpha(kWhite, 0.0));
+  round.setColorAt(0.28, WithAlpha(kWhite, 0.28));
+  round.setColorAt(0.45, WithAlpha(kWhite, 0.0));
+  round.setColorAt(0.8, WithAlpha(kShadow, 0.3));
+  round.setColorAt(1.0, WithAlpha(kShadow, 0.5));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(round);
+  painter.drawPath(body);
+  // Seams stitched down and round it, a worn patch where the punches land, a maker's band.
+  for (const double seam : {-radius * 0.55, radius * 0.4}) {
+    PlaneLine(sketch, seam, 4, seam, length - 4, kInk, 0.35);
+    for (double v = 8; v < length - 6; v += 6) PlaneLine(sketch, seam - 1.2, v, seam + 1.2, v + 2, kWallCream, 0.5);
+  }
+  for (const double band : {length * 0.16, length * 0.78}) {
+    QPainterPath strip;
+    strip.moveTo(-radius, band - 4);
+    strip.quadTo(0, band + 2, radius, band - 4);
+    strip.lineTo(radius, band + 4);
+    strip.quadTo(0, band + 10, -radius, band + 4);
+    strip.closeSubpath();
+    sketch.Shape(strip, kIron);
+  }
+  QPainterPath worn;
+  worn.addEllipse(QPointF(-radius * 0.15, length * 0.47), radius * 0.45, length * 0.16);
+  Tint(sketch, worn, kRagDark, 0.35);
+  for (int scuff = 0; scuff < 5; ++scuff) {
+    const double v = length * (0.36 + 0.05 * scuff);
+    PlaneLine(sketch, -radius * 0.4, v, -radius * 0.05, v + 2, kWallCream, 0.35);
+  }
+  QPainterPath cap;
+  cap.addEllipse(QPointF(0, 1), radius * 0.95, 3.5);
+  sketch.Shape(cap, kIron);
+  painter.restore();
+  QPainterPath whole;
+  whole.addRect(QRectF(crown.x() - radius * scale, crown.y(), 2 * radius * scale, length * scale));
+  FogOver(sketch, whole, space.Depth({x, top, z}));
+}
+
 }  // namespace
 
 void RegisterCorridorProps(PropRegistry& registry) {
@@ -1155,6 +1228,7 @@ void RegisterCorridorProps(PropRegistry& registry) {
   registry.Add("hall-picture", PaintHallPicture);
   registry.Add("hall-table", PaintHallTable);
   registry.Add("hall-barrel", PaintHallBarrel);
+  registry.Add("hall-bag", PaintHallBag);
 }
 
 }  // namespace brackenhollow::art
