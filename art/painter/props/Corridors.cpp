@@ -186,6 +186,7 @@ struct WallLook {
   bool rail = true;
   bool ribs = false;
   bool trim = true;
+  bool tiled = false;
   double height = 300;
 };
 
@@ -200,6 +201,7 @@ WallLook ReadWallLook(const Layer& layer, const std::string& plasterKey, double 
   look.rail = layer.Flag("rail", true);
   look.ribs = layer.Flag("ribs", false);
   look.trim = layer.Flag("trim", true);
+  look.tiled = layer.Word("wall-style", "plain") == "tiles";
   look.height = height;
   return look;
 }
@@ -209,6 +211,10 @@ WallLook ReadWallLook(const Layer& layer, const std::string& plasterKey, double 
 void PaintWallFace(Sketch& sketch, const WallLook& look, double u0, double u1, std::uint32_t seed) {
   const double top = look.height;
   FillRect(sketch, u0, 0, u1, top, look.plaster);
+  if (look.tiled) {
+    for (double v = 25; v < top; v += 25) PlaneLine(sketch, u0, v, u1, v, kInk, 0.22);
+    for (double u = std::ceil(u0 / 25) * 25; u < u1; u += 25) PlaneLine(sketch, u, 0, u, top, kInk, 0.22);
+  }
   if (look.rail) {
     FillRect(sketch, u0, 232, u1, top, look.frieze);
     FillRect(sketch, u0, 228, u1, 236, kWoodLight);
@@ -1216,6 +1222,177 @@ void PaintHallBag(Sketch& sketch, const Layer& layer) {
   FogOver(sketch, whole, space.Depth({x, top, z}));
 }
 
+// "hall-pool left= right= from= to= deep= murky=": a swimming pool sunk in the floor, left..right across and
+// from..to along the hall (metres): its stone coping, its tiled sides and floor seen through the water, the
+// water's surface with ripples and the windows' light on it; murky water hides the bottom under green scum.
+void PaintHallPool(Sketch& sketch, const Layer& layer) {
+  const HallSpace space = SpaceOf(sketch);
+  const double x0 = layer.Number("left", -2.5) * 100;
+  const double x1 = layer.Number("right", 2.5) * 100;
+  const double z0 = layer.Number("from", 3) * 100;
+  const double z1 = layer.Number("to", 12) * 100;
+  const double deep = layer.Number("deep", 1.6) * 100;
+  const bool murky = layer.Flag("murky", false);
+  const std::uint32_t seed = sketch.Seed();
+  QPainter& painter = sketch.Painter();
+  {
+    OnPlane plane(sketch, FlatAt(space, 0));
+    sketch.Fill(PathThrough({At(x0 - 40, z0 - 40), At(x1 + 40, z0 - 40), At(x1 + 40, z1 + 40), At(x0 - 40, z1 + 40)}), kStoneLight);
+    for (double z = z0 - 40; z < z1 + 40; z += 60) {
+      PlaneLine(sketch, x0 - 40, z, x0, z, kInk, 0.3);
+      PlaneLine(sketch, x1, z, x1 + 40, z, kInk, 0.3);
+    }
+    for (double x = x0; x < x1; x += 60) {
+      PlaneLine(sketch, x, z0 - 40, x, z0, kInk, 0.3);
+      PlaneLine(sketch, x, z1, x, z1 + 40, kInk, 0.3);
+    }
+    PlaneLine(sketch, x0 - 40, z0 - 40, x1 + 40, z0 - 40, kInk, 0.5);
+  }
+  QPainterPath opening;
+  opening.addPolygon(space.ProjectPolygon({{x0, 0, z0}, {x1, 0, z0}, {x1, 0, z1}, {x0, 0, z1}}));
+  opening.closeSubpath();
+  painter.save();
+  painter.setClipPath(opening, Qt::IntersectClip);
+  // The basin: its floor with a dark lane line, the side walls the eye can see, the far wall; all tiled.
+  {
+    OnPlane plane(sketch, FlatAt(space, -deep));
+    FillRect(sketch, x0, z0, x1, z1, kTileDark);
+    for (double x = x0; x < x1; x += 30) PlaneLine(sketch, x, z0, x, z1, kInk, 0.2);
+    for (double z = z0; z < z1; z += 30) PlaneLine(sketch, x0, z, x1, z, kInk, 0.2);
+    FillRect(sketch, (x0 + x1) / 2 - 12, z0 + 150, (x0 + x1) / 2 + 12, z1 - 150, kSeaDark);
+  }
+  const auto tiledWall = [&](const WallFrame& frame, double from, double to) {
+    OnPlane plane(sketch, space, frame);
+    FillRect(sketch, from, -deep, to, 0, kTile);
+    for (double v = -deep; v < 0; v += 30) PlaneLine(sketch, from, v, to, v, kInk, 0.25);
+    for (double u = from; u < to; u += 30) PlaneLine(sketch, u, -deep, u, 0, kInk, 0.25);
+    FillRect(sketch, from, -28, to, -16, kPaintBlue);
+  };
+  if (space.EyeX() > x0) tiledWall({{x0, 0, 0}, {0, 0, 1}, {1, 0, 0}}, z0, z1);
+  if (space.EyeX() < x1) tiledWall({{x1, 0, 0}, {0, 0, 1}, {-1, 0, 0}}, z0, z1);
+  tiledWall({{0, 0, z1}, {1, 0, 0}, {0, 0, -1}}, x0, x1);
+  // The water, filling the basin to a hand's breadth under the coping.
+  {
+    OnPlane plane(sketch, FlatAt(space, -14));
+    const QRectF surface(x0, z0, x1 - x0, z1 - z0);
+    QLinearGradient body(QPointF(0, z0), QPointF(0, z1));
+    body.setColorAt(0, WithAlpha(murky ? kMurky : kSea, murky ? 0.86 : 0.5));
+    body.setColorAt(1, WithAlpha(murky ? kDeepWater : kSeaLight, murky ? 0.92 : 0.62));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(body);
+    painter.drawRect(surface);
+    sketch.Texture(PathThrough({surface.topLeft(), surface.topRight(), surface.bottomRight(), surface.bottomLeft()}), kSea);
+    if (murky) {
+      // Drifts of green scum and a few dead leaves.
+      for (int drift = 0; drift < 14; ++drift) {
+        QPainterPath scum;
+        const QPointF centre(x0 + (x1 - x0) * LatticeValue(drift, 51, seed), z0 + (z1 - z0) * LatticeValue(drift, 52, seed));
+        scum.addEllipse(centre, 30 + 60 * LatticeValue(drift, 53, seed), 20 + 40 * LatticeValue(drift, 54, seed));
+        Tint(sketch, scum, drift % 3 == 0 ? kRottenMeatDark : kToad, 0.3);
+      }
+    }
+    // Ripples: short bright crests, longer and fewer far away.
+    for (int ripple = 0; ripple < 60; ++ripple) {
+      const double x = x0 + (x1 - x0) * LatticeValue(ripple, 55, seed);
+      const double z = z0 + (z1 - z0) * std::pow(LatticeValue(ripple, 56, seed), 0.7);
+      const double reach = 10 + 25 * LatticeValue(ripple, 57, seed);
+      PlaneLine(sketch, x - reach, z, x + reach, z + 3, ripple % 4 == 0 ? kSeaDark : kFoam, murky ? 0.25 : 0.55);
+    }
+    sketch.LightPool((x0 + x1) / 2, (z0 + z1) * 0.55, (x1 - x0) * 0.6, (z1 - z0) * 0.4, kSkyPale, murky ? 0.15 : 0.3);
+  }
+  painter.restore();
+  // The water's line against the tiles and the coping's lip, in ink.
+  painter.save();
+  painter.setOpacity(0.6);
+  const QPolygonF rim = space.ProjectPolygon({{x0, 0, z0}, {x1, 0, z0}, {x1, 0, z1}, {x0, 0, z1}});
+  QPainterPath rimPath;
+  rimPath.addPolygon(rim);
+  rimPath.closeSubpath();
+  sketch.Outline(rimPath);
+  painter.restore();
+  // A ladder down into the water on the side the eye sees.
+  const double side = space.EyeX() < x1 ? x1 : x0;
+  const double inward = side == x1 ? -1 : 1;
+  const double ladderZ = z0 + (z1 - z0) * layer.Number("ladder", 0.35);
+  for (const double z : {ladderZ, ladderZ + 50}) {
+    const std::vector<Point3> rail = {{side - inward * 25, 0, z},      {side - inward * 25, 80, z}, {side - inward * 10, 95, z},
+                                      {side + inward * 8, 80, z},      {side + inward * 12, 30, z}, {side + inward * 12, -60, z}};
+    QPainterPath path;
+    path.moveTo(space.Project(rail[0]));
+    for (std::size_t point = 1; point < rail.size(); ++point) path.lineTo(space.Project(rail[point]));
+    const double width = std::max(1.2, 4.5 * space.ScaleAt(rail[2]));
+    sketch.Stroke(path, kInk, width + 1.5);
+    sketch.Stroke(path, kSilver, width);
+  }
+  for (const double v : {10.0, -25.0}) {
+    const QPointF a = space.Project({side + inward * 12, v, ladderZ});
+    const QPointF b = space.Project({side + inward * 12, v, ladderZ + 50});
+    sketch.Line(a.x(), a.y(), b.x(), b.y(), kSilver, std::max(1.0, 3 * space.ScaleAt({side, v, ladderZ})));
+  }
+}
+
+// "hall-diving-board across= at= length= high= toward=near|far": a diving board on its concrete stand at=
+// metres down the hall, reaching length= metres towards the eye or away from it, its top high= metres up.
+void PaintHallDivingBoard(Sketch& sketch, const Layer& layer) {
+  const HallSpace space = SpaceOf(sketch);
+  const double x = layer.Number("across", 0) * 100;
+  const double z = layer.Number("at", 12) * 100;
+  const double length = layer.Number("length", 2.6) * 100;
+  const double high = layer.Number("high", 1.0) * 100;
+  const double toward = layer.Word("toward", "near") == "near" ? -1 : 1;
+  const double half = 28;
+  const auto face = [&](std::vector<Point3> points, QRgb fill, double shade) {
+    QPainterPath path;
+    path.addPolygon(space.ProjectPolygon(points));
+    path.closeSubpath();
+    if (path.boundingRect().isEmpty()) return path;
+    sketch.Shape(path, fill);
+    if (shade > 0) Tint(sketch, path, kShadow, shade);
+    return path;
+  };
+  // The stand: a tapering concrete block with its face towards the eye lit, its side in shade.
+  const double standNear = z - 35 * -toward;
+  const double standFar = z + 35 * -toward;
+  const double top = high - 12;
+  const double frontZ = std::min(standNear, standFar);
+  const double backZ = std::max(standNear, standFar);
+  if (space.EyeX() < x - 32)
+    face({{x - 32, 0, frontZ}, {x - 32, 0, backZ}, {x - 24, top, backZ}, {x - 24, top, frontZ}}, kStone, 0.3);
+  if (space.EyeX() > x + 32)
+    face({{x + 32, 0, frontZ}, {x + 32, 0, backZ}, {x + 24, top, backZ}, {x + 24, top, frontZ}}, kStone, 0.3);
+  face({{x - 32, 0, frontZ}, {x + 32, 0, frontZ}, {x + 24, top, frontZ}, {x - 24, top, frontZ}}, kStoneLight, 0.0);
+  // The roller the board springs on, then the board: its top, the side the eye sees and the near end.
+  const double start = z + 40 * -toward;
+  const double tip = z + length * toward;
+  const double a = std::min(start, tip);
+  const double b = std::max(start, tip);
+  // The far half of the board droops a little towards its tip.
+  const double droop = 6;
+  const auto boardY = [&](double at) { return high - droop * std::abs(at - start) / length; };
+  if (space.EyeX() < x - half)
+    face({{x - half, boardY(a), a}, {x - half, boardY(b), b}, {x - half, boardY(b) - 7, b}, {x - half, boardY(a) - 7, a}}, kPaperShade, 0.15);
+  if (space.EyeX() > x + half)
+    face({{x + half, boardY(a), a}, {x + half, boardY(b), b}, {x + half, boardY(b) - 7, b}, {x + half, boardY(a) - 7, a}}, kPaperShade, 0.15);
+  face({{x - half, boardY(a), a}, {x + half, boardY(a), a}, {x + half, boardY(a) - 7, a}, {x - half, boardY(a) - 7, a}}, kPaperShade, 0.1);
+  const QPainterPath board = face({{x - half, boardY(a), a}, {x + half, boardY(a), a}, {x + half, boardY(b), b}, {x - half, boardY(b), b}}, kPaper, 0.0);
+  // The rough tread down its middle.
+  face({{x - half * 0.7, boardY(a) + 0.5, a + 10}, {x + half * 0.7, boardY(a) + 0.5, a + 10}, {x + half * 0.7, boardY(b) + 0.5, b - 10},
+        {x - half * 0.7, boardY(b) + 0.5, b - 10}},
+       kSand, 0.0);
+  // Hand rails rising from the stand on either side.
+  for (const double side : {-1.0, 1.0}) {
+    const std::vector<Point3> rail = {{x + side * 40, 0, backZ - 5}, {x + side * 40, high + 85, backZ - 5}, {x + side * 40, high + 85, start + 60 * toward},
+                                      {x + side * 36, high, start + 90 * toward}};
+    QPainterPath path;
+    path.moveTo(space.Project(rail[0]));
+    for (std::size_t point = 1; point < rail.size(); ++point) path.lineTo(space.Project(rail[point]));
+    const double width = std::max(1.2, 4 * space.ScaleAt(rail[1]));
+    sketch.Stroke(path, kInk, width + 1.5);
+    sketch.Stroke(path, kSilver, width);
+  }
+  (void)board;
+}
+
 }  // namespace
 
 void RegisterCorridorProps(PropRegistry& registry) {
@@ -1229,6 +1406,8 @@ void RegisterCorridorProps(PropRegistry& registry) {
   registry.Add("hall-table", PaintHallTable);
   registry.Add("hall-barrel", PaintHallBarrel);
   registry.Add("hall-bag", PaintHallBag);
+  registry.Add("hall-pool", PaintHallPool);
+  registry.Add("hall-diving-board", PaintHallDivingBoard);
 }
 
 }  // namespace brackenhollow::art
