@@ -473,7 +473,7 @@ void PaintBeyond(Sketch& sketch, const HallSpace& space, const WallFrame& wall, 
     } else {
       sketch.Fill(quad(u0 - 200, 0, -deep, u1 + 200, 40, -deep, true), kLeafDark);
     }
-    Tint(sketch, clip, kGlowPale, day ? 0.25 : 0.15);
+    Tint(sketch, clip, kGlowPale, day ? 0.4 : 0.15);
   } else if (inside == "light") {
     sketch.Fill(clip, kBeam);
   } else {
@@ -850,6 +850,7 @@ void PaintHallWindow(Sketch& sketch, const Layer& layer) {
   const QRgb curtain = layer.Colour("curtains", kSatin);
   const std::uint32_t seed = sketch.Seed();
   const double daylight = layer.Number("daylight", 1.0);
+  const QRgb shine = layer.Word("view", "garden") == "night" ? kIceDark : kGlowPale;
   QPainter& painter = sketch.Painter();
   const double middleU = (u0 + u1) / 2;
   const double middleV = sill + tall / 2;
@@ -872,7 +873,26 @@ void PaintHallWindow(Sketch& sketch, const Layer& layer) {
     painter.setBrush(sky);
     painter.drawRect(QRectF(u0 - 10, sill - 10, width + 20, tall + 20));
     const double horizon = sill + tall * (0.3 + 0.15 * LatticeValue(1, 31, seed));
-    if (view == "sea") {
+    if (view == "night") {
+      // A moonlit night: deep sky, the moon, stars, the black shapes of trees.
+      FillRect(sketch, u0 - 10, sill - 10, u1 + 10, sill + tall + 10, kNightSky);
+      QPainterPath moon;
+      moon.addEllipse(QPointF(u0 + width * 0.68, sill + tall * 0.72), width * 0.09, width * 0.09);
+      sketch.Fill(moon, kSnow);
+      for (int star = 0; star < 9; ++star) {
+        QPainterPath point;
+        point.addEllipse(QPointF(u0 + width * LatticeValue(star, 36, seed), sill + tall * (0.45 + 0.5 * LatticeValue(star, 37, seed))), 0.9, 0.9);
+        sketch.Fill(point, kCloud);
+      }
+      for (int tree = 0; tree < 4; ++tree) {
+        const double u = u0 + width * (0.1 + 0.8 * LatticeValue(tree, 34, seed));
+        const double r = tall * (0.1 + 0.1 * LatticeValue(tree, 35, seed));
+        QPainterPath crown;
+        crown.addEllipse(QPointF(u, horizon + r * 0.5), r, r * 1.1);
+        sketch.Fill(crown, kNightHigh);
+      }
+      FillRect(sketch, u0 - 10, sill - 10, u1 + 10, horizon, kNightHigh);
+    } else if (view == "sea") {
       FillRect(sketch, u0 - 10, sill - 10, u1 + 10, horizon, kSea);
       for (int wave = 0; wave < 5; ++wave) {
         const double v = sill + (horizon - sill) * (0.2 + 0.15 * wave);
@@ -958,7 +978,7 @@ void PaintHallWindow(Sketch& sketch, const Layer& layer) {
     // Light through the glass onto the wall round it, the floor and a faint shaft through the air.
     {
       OnPlane plane(sketch, space, wall);
-      sketch.LightPool(middleU, middleV, width * 1.3, tall * 1.1, kGlowPale, 0.3 * daylight);
+      sketch.LightPool(middleU, middleV, width * 1.3, tall * 1.1, shine, 0.3 * daylight);
     }
     const double lean = layer.Number("lean", 0.35);
     const auto onFloor = [&](double u, double v) { return wall.At(u + v * lean, 0, v * 0.75); };
@@ -972,15 +992,15 @@ void PaintHallWindow(Sketch& sketch, const Layer& layer) {
         const Point3 centre = onFloor(middleU, middleV);
         floorPatch.addEllipse(QPointF(centre.x, centre.z), width * 0.55, tall * 0.4);
       }
-      Tint(sketch, floorPatch, kGlowPale, 0.14 * daylight);
+      Tint(sketch, floorPatch, shine, 0.14 * daylight);
       const QRectF box = floorPatch.boundingRect();
       sketch.Air().AddPool(painter.worldTransform(), floorPatch, box.center(), std::hypot(box.width(), box.height()),
-                           kGlowPale, 0.5 * daylight);
+                           shine, 0.5 * daylight);
     }
     QPainterPath shaft;
     shaft.addPolygon(space.ProjectPolygon({wall.At(u0, sill + tall, 0), wall.At(u1, sill + tall, 0), patch[1], patch[0]}));
     shaft.closeSubpath();
-    Tint(sketch, shaft, kGlowPale, 0.06 * daylight);
+    Tint(sketch, shaft, shine, 0.06 * daylight);
   }
   QPainterPath whole;
   whole.addPolygon(space.ProjectPolygon({wall.At(u0, sill, 0), wall.At(u1, sill, 0), wall.At(u1, sill + tall, 0), wall.At(u0, sill + tall, 0)}));
@@ -1393,6 +1413,50 @@ void PaintHallDivingBoard(Sketch& sketch, const Layer& layer) {
   (void)board;
 }
 
+// "hall-mirror wall= at= width= tall= high= tilt=": a gilt-framed mirror hung from a nail, tilt= degrees
+// crooked, its glass catching the light in pale streaks.
+void PaintHallMirror(Sketch& sketch, const Layer& layer) {
+  const HallSpace space = SpaceOf(sketch);
+  const WallFrame wall = WallOf(space, layer);
+  const double width = layer.Number("width", 0.6) * 100;
+  const double tall = layer.Number("tall", 0.9) * 100;
+  const double high = layer.Number("high", 1.2) * 100;
+  const double middle = layer.Number("at", 3) * 100;
+  const double tilt = layer.Number("tilt", 0);
+  QPainter& painter = sketch.Painter();
+  OnPlane plane(sketch, space, wall, 2);
+  const QPointF nail(middle, high + tall + 22);
+  PlaneLine(sketch, nail.x(), nail.y(), middle - width * 0.3, high + tall, kInk, 0.7);
+  PlaneLine(sketch, nail.x(), nail.y(), middle + width * 0.3, high + tall, kInk, 0.7);
+  QPainterPath head;
+  head.addEllipse(nail, 2, 2);
+  sketch.Fill(head, kIron);
+  // Turned about the nail: the frame's shadow on the wall, the frame, the glass.
+  painter.translate(nail);
+  painter.rotate(tilt);
+  painter.translate(-nail);
+  Tint(sketch, PathThrough({At(middle - width / 2 + 6, high - 8), At(middle + width / 2 + 6, high - 8), At(middle + width / 2 + 6, high + tall - 6),
+                            At(middle - width / 2 + 6, high + tall - 6)}),
+       kInk, 0.25);
+  sketch.Shape(Casing(middle - width / 2 + 8, middle + width / 2 - 8, tall - 8, 8).translated(0, high), kGoldDark);
+  sketch.Shape(PathThrough({At(middle - width / 2, high), At(middle + width / 2, high), At(middle + width / 2, high + 8), At(middle - width / 2, high + 8)}),
+               kGoldDark);
+  const QRectF glass(middle - width / 2 + 8, high + 8, width - 16, tall - 16);
+  QLinearGradient silver(glass.bottomLeft(), glass.topRight());
+  silver.setColorAt(0, QColor::fromRgb(kSkyPale));
+  silver.setColorAt(0.6, QColor::fromRgb(kIceDark));
+  silver.setColorAt(1, QColor::fromRgb(kMetalDark));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(silver);
+  painter.drawRect(glass);
+  for (const double at : {0.25, 0.42}) {
+    Tint(sketch, PathThrough({At(glass.left() + glass.width() * at, glass.top()), At(glass.left() + glass.width() * (at + 0.1), glass.top()),
+                              At(glass.left() + glass.width() * (at + 0.35), glass.bottom()), At(glass.left() + glass.width() * (at + 0.25), glass.bottom())}),
+         kWhite, 0.35);
+  }
+  PlaneLine(sketch, glass.left(), glass.top(), glass.right(), glass.top(), kInk, 0.5);
+}
+
 }  // namespace
 
 void RegisterCorridorProps(PropRegistry& registry) {
@@ -1407,6 +1471,7 @@ void RegisterCorridorProps(PropRegistry& registry) {
   registry.Add("hall-barrel", PaintHallBarrel);
   registry.Add("hall-bag", PaintHallBag);
   registry.Add("hall-pool", PaintHallPool);
+  registry.Add("hall-mirror", PaintHallMirror);
   registry.Add("hall-diving-board", PaintHallDivingBoard);
 }
 
