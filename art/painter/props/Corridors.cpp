@@ -678,7 +678,15 @@ void PaintHallOpening(Sketch& sketch, const Layer& layer) {
     const WallFrame endFrame{wall.At(0, 0, -reach), wall.along, wall.inward};
     OnPlane plane(sketch, space, endFrame);
     PaintWallFace(sketch, look, u0 - 50, u1 + 50, MixSeed(seed, 5));
-    if (light == "day") {
+    if (layer.Word("end", "wall") == "door") {
+      // A door at the passage's end, into the room it leads to.
+      const double middle = (u0 + u1) / 2;
+      sketch.Shape(Casing(middle - 45, middle + 45, 210, 10), kWoodLight);
+      sketch.Painter().save();
+      sketch.Painter().translate(middle - 45, 0);
+      PaintLeaf(sketch, 90, 210, kWoodDark, "panel", false, 80, seed);
+      sketch.Painter().restore();
+    } else if (light == "day") {
       FillRect(sketch, (u0 + u1) / 2 - 45, 100, (u0 + u1) / 2 + 45, 230, kSkyPale);
       PlaneLine(sketch, (u0 + u1) / 2, 100, (u0 + u1) / 2, 230, kHouseWhite, 0.9);
       PlaneLine(sketch, (u0 + u1) / 2 - 45, 165, (u0 + u1) / 2 + 45, 165, kHouseWhite, 0.9);
