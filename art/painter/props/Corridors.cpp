@@ -28,6 +28,11 @@ constexpr double kFogMost = 0.62;
 constexpr double kFogReach = 1300;
 constexpr QRgb kFogColour = 0x161426;
 
+// How many pixels one frame unit spans in the picture being painted.
+double Resolution(QPainter& painter) {
+  return std::max(1.0, painter.device()->height() / static_cast<double>(kFrameHeight));
+}
+
 // One wall of the hall: u runs along it, v up it, d out of it into the hall (negative: into the wall).
 struct WallFrame {
   Point3 origin;
@@ -92,19 +97,77 @@ void FogOver(Sketch& sketch, const QPainterPath& framePath, double depth) {
   sketch.Painter().drawPath(framePath);
 }
 
+// Runs paint with the painter back in frame units, the path given on the current plane carried onto the
+// frame: gradients and textures laid there are filled quickly, where in perspective every pixel would be
+// mapped back through the plane.
+template <typename Paint>
+void OnFrame(Sketch& sketch, const QPainterPath& planePath, Paint paint) {
+  QPainter& painter = sketch.Painter();
+  const double resolution = Resolution(painter);
+  const QTransform base = QTransform::fromScale(resolution, resolution);
+  const QPainterPath framePath = (painter.worldTransform() * base.inverted()).map(planePath);
+  painter.save();
+  painter.setWorldTransform(base);
+  paint(framePath);
+  painter.restore();
+}
+
+// A pool of light centred on the current plane, rx by ry there, laid on the frame as the oval it covers:
+// an upright oval fades as well as the pool in perspective and costs the light map far less to fill.
+void PlanePool(Sketch& sketch, double centreU, double centreV, double radiusU, double radiusV, QRgb colour, double strength) {
+  QPainter& painter = sketch.Painter();
+  const double resolution = Resolution(painter);
+  const QTransform toFrame = painter.worldTransform() * QTransform::fromScale(1 / resolution, 1 / resolution);
+  const auto place = [&](double u, double v, QPointF& frame) {
+    const double w = toFrame.m13() * u + toFrame.m23() * v + toFrame.m33();
+    if (w <= 1e-6) return false;
+    frame = QPointF((toFrame.m11() * u + toFrame.m21() * v + toFrame.m31()) / w, (toFrame.m12() * u + toFrame.m22() * v + toFrame.m32()) / w);
+    return true;
+  };
+  QPointF centre;
+  if (!place(centreU, centreV, centre)) return;
+  double reachX = 0;
+  double reachY = 0;
+  for (const auto& [u, v] : {std::pair{centreU - radiusU, centreV}, std::pair{centreU + radiusU, centreV},
+                             std::pair{centreU, centreV - radiusV}, std::pair{centreU, centreV + radiusV}}) {
+    QPointF rim;
+    if (!place(u, v, rim)) continue;
+    reachX = std::max(reachX, std::abs(rim.x() - centre.x()));
+    reachY = std::max(reachY, std::abs(rim.y() - centre.y()));
+  }
+  if (reachX < 1 || reachY < 1) return;
+  painter.save();
+  painter.setWorldTransform(QTransform::fromScale(resolution, resolution));
+  sketch.LightPool(centre.x(), centre.y(), reachX, reachY, colour, strength);
+  painter.restore();
+}
+
 // The dark of distance over a surface's rectangle whose coordinate along the hall runs from near to far:
-// alongU says whether that is its u (walls) or its v (floor, ceiling). Drawn on the surface's plane.
-void FogAlong(Sketch& sketch, const QRectF& rect, bool alongU, double near, double far) {
-  QLinearGradient gradient(alongU ? QPointF(near, 0) : QPointF(0, near), alongU ? QPointF(far, 0) : QPointF(0, far));
-  for (int step = 0; step <= 6; ++step) {
-    const double share = step / 6.0;
+// alongU says whether that is its u (walls) or its v (floor, ceiling). at(z) is where a point of the surface
+// that far down the hall lands on the frame; the gradient runs between those places.
+template <typename Place>
+void FogAlong(Sketch& sketch, const QRectF& rect, bool alongU, double near, double far, Place at) {
+  const QPointF from = at(near);
+  const QPointF to = at(far);
+  const QPointF direction = to - from;
+  const double span = QPointF::dotProduct(direction, direction);
+  if (span < 1e-6) return;
+  QLinearGradient gradient(from, to);
+  for (int step = 0; step <= 8; ++step) {
+    const double z = near + (far - near) * step / 8.0;
+    const double share = std::clamp(QPointF::dotProduct(at(z) - from, direction) / span, 0.0, 1.0);
     QColor fog = QColor::fromRgb(kFogColour);
-    fog.setAlphaF(static_cast<float>(FogAt(near + (far - near) * share)));
+    fog.setAlphaF(static_cast<float>(FogAt(z)));
     gradient.setColorAt(share, fog);
   }
-  sketch.Painter().setPen(Qt::NoPen);
-  sketch.Painter().setBrush(gradient);
-  sketch.Painter().drawRect(rect);
+  (void)alongU;
+  QPainterPath path;
+  path.addRect(rect);
+  OnFrame(sketch, path, [&](const QPainterPath& framePath) {
+    sketch.Painter().setPen(Qt::NoPen);
+    sketch.Painter().setBrush(gradient);
+    sketch.Painter().drawPath(framePath);
+  });
 }
 
 // A soft dark band along one edge of a rectangle on a surface: where it meets another surface.
@@ -150,8 +213,13 @@ QPainterPath Ring(QPointF centre, double outerX, double outerY, double innerX, d
   return ring;
 }
 
+// A rectangle on the current plane in a flat colour, its material's texture laid on the frame.
 void FillRect(Sketch& sketch, double u0, double v0, double u1, double v1, QRgb colour) {
-  sketch.Fill(PathThrough({At(u0, v0), At(u1, v0), At(u1, v1), At(u0, v1)}), colour);
+  const QPainterPath path = PathThrough({At(u0, v0), At(u1, v0), At(u1, v1), At(u0, v1)});
+  sketch.Painter().setPen(Qt::NoPen);
+  sketch.Painter().setBrush(QColor::fromRgb(colour));
+  sketch.Painter().drawPath(path);
+  OnFrame(sketch, path, [&](const QPainterPath& framePath) { sketch.Texture(framePath, colour); });
 }
 
 QColor WithAlpha(QRgb colour, double alpha) {
@@ -333,7 +401,8 @@ void PaintHall(Sketch& sketch, const Layer& layer) {
         PlaneLine(sketch, -half, z + 18, half, z + 18, kInk, 0.4);
       }
     }
-    FogAlong(sketch, QRectF(-half, flatNear, 2 * half, length - flatNear), false, std::max(0.0, flatNear), length);
+    FogAlong(sketch, QRectF(-half, flatNear, 2 * half, length - flatNear), false, std::max(0.0, flatNear), length,
+             [&](double z) { return space.Project({space.EyeX(), height, z}); });
   }
   {
     OnPlane plane(sketch, space, end);
@@ -350,7 +419,8 @@ void PaintHall(Sketch& sketch, const Layer& layer) {
         PlaneLine(sketch, z + 18, 0, z + 18, height, kInk, 0.4);
       }
     }
-    FogAlong(sketch, QRectF(near, 0, length - near, height), true, std::max(0.0, near), length);
+    FogAlong(sketch, QRectF(near, 0, length - near, height), true, std::max(0.0, near), length,
+             [&](double z) { return space.Project(wall.At(z, height / 2, 0)); });
   }
   {
     OnPlane plane(sketch, FlatAt(space, 0));
@@ -399,7 +469,8 @@ void PaintHall(Sketch& sketch, const Layer& layer) {
     painter.drawRect(QRectF(half - 45, flatNear, 45, length - flatNear));
     Occlusion(sketch, At(0, length), At(0, length - 60), 0.35);
     painter.drawRect(QRectF(-half, length - 60, 2 * half, 60));
-    FogAlong(sketch, QRectF(-half, flatNear, 2 * half, length - flatNear), false, std::max(0.0, flatNear), length);
+    FogAlong(sketch, QRectF(-half, flatNear, 2 * half, length - flatNear), false, std::max(0.0, flatNear), length,
+             [&](double z) { return space.Project({space.EyeX(), 0, z}); });
   }
   // The hall's edges in ink, lighter far away.
   painter.save();
@@ -622,7 +693,7 @@ void PaintHallDoor(Sketch& sketch, const Layer& layer) {
     if (spill) {
       OnPlane plane(sketch, FlatAt(space, 0));
       const Point3 foot = wall.At((u0 + u1) / 2, 0, 70);
-      sketch.LightPool(foot.x, foot.z, 120, 110, inside == "light" ? kBeam : kGlow, 0.55);
+      PlanePool(sketch, foot.x, foot.z, 120, 110, inside == "light" ? kBeam : kGlow, 0.55);
     }
     QPainter& painter = sketch.Painter();
     painter.save();
@@ -701,7 +772,7 @@ void PaintHallOpening(Sketch& sketch, const Layer& layer) {
   {
     OnPlane plane(sketch, space.Plane(wall.At(0, 0, 0), wall.along, out));
     PaintFloorBoards(sketch, u0 - 50, u1 + 50, -5, reach, floor, layer.Word("floor-style", "boards"), seed, false);
-    if (light != "dark") sketch.LightPool((u0 + u1) / 2, reach * 0.55, (u1 - u0) * 0.7, reach * 0.4, light == "day" ? kGlowPale : kGlow, 0.5);
+    if (light != "dark") PlanePool(sketch, (u0 + u1) / 2, reach * 0.55, (u1 - u0) * 0.7, reach * 0.4, light == "day" ? kGlowPale : kGlow, 0.5);
   }
   // The side wall of the passage that faces the eye: the far one, seen from the hall's near part.
   const double side = eyeU < u1 ? u1 : u0;
@@ -710,7 +781,7 @@ void PaintHallOpening(Sketch& sketch, const Layer& layer) {
     const WallFrame sideFrame{wall.At(side, 0, 0), sideAlong, wall.along * (eyeU < u1 ? -1.0 : 1.0)};
     OnPlane plane(sketch, space, sideFrame);
     PaintWallFace(sketch, look, 0, reach, MixSeed(seed, 6));
-    if (light != "dark") sketch.LightPool(reach * 0.5, 170, 110, 150, light == "day" ? kGlowPale : kGlow, 0.45);
+    if (light != "dark") PlanePool(sketch, reach * 0.5, 170, 110, 150, light == "day" ? kGlowPale : kGlow, 0.45);
     QLinearGradient gradient(QPointF(0, 0), QPointF(reach, 0));
     gradient.setColorAt(0, WithAlpha(kFogColour, 0.05));
     gradient.setColorAt(1, WithAlpha(kFogColour, 0.5));
@@ -769,13 +840,13 @@ void PaintHallSconce(Sketch& sketch, const Layer& layer) {
   if (lit) {
     {
       OnPlane plane(sketch, space, wall);
-      sketch.LightPool(u, high - 10, 85, 150, kGlow, 0.6 * strength);
-      sketch.LightPool(u, high + 45, 45, 70, kGlowPale, 0.35 * strength);
+      PlanePool(sketch, u, high - 10, 85, 150, kGlow, 0.6 * strength);
+      PlanePool(sketch, u, high + 45, 45, 70, kGlowPale, 0.35 * strength);
     }
     {
       OnPlane plane(sketch, FlatAt(space, 0));
       const Point3 below = wall.At(u, 0, 70);
-      sketch.LightPool(below.x, below.z, 110, 150, kGlow, 0.35 * strength);
+      PlanePool(sketch, below.x, below.z, 110, 150, kGlow, 0.35 * strength);
     }
   }
   const double scale = space.ScaleAt(wall.At(u, high, 18));
@@ -813,11 +884,11 @@ void PaintHallLamp(Sketch& sketch, const Layer& layer) {
   const Point3 shade{x, space.Height() - drop, z};
   {
     OnPlane plane(sketch, FlatAt(space, 0));
-    sketch.LightPool(x, z, 150, 170, kGlow, 0.55);
+    PlanePool(sketch, x, z, 150, 170, kGlow, 0.55);
   }
   {
     OnPlane plane(sketch, FlatAt(space, space.Height()));
-    sketch.LightPool(x, z, 60, 60, kGlowPale, 0.3);
+    PlanePool(sketch, x, z, 60, 60, kGlowPale, 0.3);
   }
   const double scale = space.ScaleAt(shade);
   const QPointF from = space.Project(top);
@@ -986,7 +1057,7 @@ void PaintHallWindow(Sketch& sketch, const Layer& layer) {
     // Light through the glass onto the wall round it, the floor and a faint shaft through the air.
     {
       OnPlane plane(sketch, space, wall);
-      sketch.LightPool(middleU, middleV, width * 1.3, tall * 1.1, shine, 0.3 * daylight);
+      PlanePool(sketch, middleU, middleV, width * 1.3, tall * 1.1, shine, 0.3 * daylight);
     }
     const double lean = layer.Number("lean", 0.35);
     const auto onFloor = [&](double u, double v) { return wall.At(u + v * lean, 0, v * 0.75); };
@@ -1001,9 +1072,11 @@ void PaintHallWindow(Sketch& sketch, const Layer& layer) {
         floorPatch.addEllipse(QPointF(centre.x, centre.z), width * 0.55, tall * 0.4);
       }
       Tint(sketch, floorPatch, shine, 0.14 * daylight);
-      const QRectF box = floorPatch.boundingRect();
-      sketch.Air().AddPool(painter.worldTransform(), floorPatch, box.center(), std::hypot(box.width(), box.height()),
-                           shine, 0.5 * daylight);
+      OnFrame(sketch, floorPatch, [&](const QPainterPath& framePatch) {
+        const QRectF box = framePatch.boundingRect();
+        sketch.Air().AddPool(painter.worldTransform(), framePatch, box.center(), std::hypot(box.width(), box.height()) * 0.6,
+                             shine, 0.5 * daylight);
+      });
     }
     QPainterPath shaft;
     shaft.addPolygon(space.ProjectPolygon({wall.At(u0, sill + tall, 0), wall.At(u1, sill + tall, 0), patch[1], patch[0]}));
@@ -1303,13 +1376,16 @@ void PaintHallPool(Sketch& sketch, const Layer& layer) {
   {
     OnPlane plane(sketch, FlatAt(space, -14));
     const QRectF surface(x0, z0, x1 - x0, z1 - z0);
-    QLinearGradient body(QPointF(0, z0), QPointF(0, z1));
+    QLinearGradient body(space.Project({0, -14, z0}), space.Project({0, -14, z1}));
     body.setColorAt(0, WithAlpha(murky ? kMurky : kSea, murky ? 0.86 : 0.5));
     body.setColorAt(1, WithAlpha(murky ? kDeepWater : kSeaLight, murky ? 0.92 : 0.62));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(body);
-    painter.drawRect(surface);
-    sketch.Texture(PathThrough({surface.topLeft(), surface.topRight(), surface.bottomRight(), surface.bottomLeft()}), kSea);
+    OnFrame(sketch, PathThrough({surface.topLeft(), surface.topRight(), surface.bottomRight(), surface.bottomLeft()}),
+            [&](const QPainterPath& framePath) {
+              painter.setPen(Qt::NoPen);
+              painter.setBrush(body);
+              painter.drawPath(framePath);
+              sketch.Texture(framePath, kSea);
+            });
     if (murky) {
       // Drifts of green scum and a few dead leaves.
       for (int drift = 0; drift < 14; ++drift) {
@@ -1326,7 +1402,7 @@ void PaintHallPool(Sketch& sketch, const Layer& layer) {
       const double reach = 10 + 25 * LatticeValue(ripple, 57, seed);
       PlaneLine(sketch, x - reach, z, x + reach, z + 3, ripple % 4 == 0 ? kSeaDark : kFoam, murky ? 0.25 : 0.55);
     }
-    sketch.LightPool((x0 + x1) / 2, (z0 + z1) * 0.55, (x1 - x0) * 0.6, (z1 - z0) * 0.4, kSkyPale, murky ? 0.15 : 0.3);
+    PlanePool(sketch, (x0 + x1) / 2, (z0 + z1) * 0.55, (x1 - x0) * 0.6, (z1 - z0) * 0.4, kSkyPale, murky ? 0.15 : 0.3);
   }
   painter.restore();
   // The water's line against the tiles and the coping's lip, in ink.
