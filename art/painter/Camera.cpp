@@ -25,9 +25,15 @@ Camera ReadCamera(const Layer& layer, const Camera& fallback) {
   camera.eye = layer.Number("eye", fallback.eye);
   camera.focal = layer.Number("focal", fallback.focal);
   camera.corner = layer.Number("corner", fallback.corner);
+  camera.turn = layer.Number("turn", fallback.turn);
+  camera.hallWidth = layer.Number("hall-width", fallback.hallWidth);
+  camera.hallHeight = layer.Number("hall-height", fallback.hallHeight);
   if (camera.across < -0.5 || camera.across > 1.5 || camera.eye < -0.5 || camera.eye > 1.5)
     throw SceneError(layer.Where() + ": camera across and eye lie between -0.5 and 1.5");
   if (camera.corner > 1) throw SceneError(layer.Where() + ": camera corner lies between 0 and 1");
+  if (std::abs(camera.turn) > 70) throw SceneError(layer.Where() + ": camera turn lies between -70 and 70 degrees");
+  if (camera.hallWidth < 0 || camera.hallWidth > 20 || camera.hallHeight < 0 || camera.hallHeight > 20)
+    throw SceneError(layer.Where() + ": camera hall-width and hall-height lie between 0 and 20 metres");
   if (camera.focal < 100 || camera.focal > 5000) throw SceneError(layer.Where() + ": camera focal lies between 100 and 5000");
   const auto unused = layer.Unused();
   if (!unused.empty()) throw SceneError(layer.Where() + ": camera has no parameter " + unused.front());

@@ -25,6 +25,11 @@ struct Camera {
   // Where the vertical edge of a room's corner stands across the frame, 0 at its left and 1 at its right; below 0
   // the room is seen square on, its back wall facing the eye.
   double corner = -1;
+  // For a hallway built in space: how far the eye turns right from looking straight along it (degrees,
+  // negative turns left), and the hall's width and height in metres; 0 leaves a room to the flat box above.
+  double turn = 0;
+  double hallWidth = 0;
+  double hallHeight = 0;
 };
 
 // A room seen into a corner: two walls meeting at a vertical edge, each running to its own vanishing point on

@@ -10,6 +10,7 @@ void RegisterBuildingProps(PropRegistry& registry);   // houses, doors, windows,
 void RegisterHouseSideProps(PropRegistry& registry);  // the house's gable walls, picket fences, the shed, the well
 void RegisterNatureProps(PropRegistry& registry);     // trees, corn, hay, rocks
 void RegisterRoomProps(PropRegistry& registry);       // interiors and hallways
+void RegisterCorridorProps(PropRegistry& registry);   // hallways built in space (registered with the rooms)
 void RegisterFurnitureProps(PropRegistry& registry);  // beds, lamps, mirrors, dressers, shelves
 void RegisterThingProps(PropRegistry& registry);      // small things the player can take
 void RegisterCharacterProps(PropRegistry& registry);  // people and animals

@@ -458,6 +458,7 @@ void RegisterRoomProps(PropRegistry& registry) {
   registry.Add("wall-hole", PaintWallHole);
   registry.Add("rug", PaintRug);
   registry.Add("hanging-lamp", PaintHangingLamp);
+  RegisterCorridorProps(registry);
 }
 
 }  // namespace brackenhollow::art
