@@ -43,6 +43,7 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterShipProps(registry);
     RegisterOrganicProps(registry);
     RegisterMazeProps(registry);
+    RegisterFieldSightProps(registry);
     RegisterIceProps(registry);
     RegisterForegroundProps(registry);
     return registry;
