@@ -44,6 +44,8 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterOrganicProps(registry);
     RegisterMazeProps(registry);
     RegisterFieldSightProps(registry);
+    RegisterMasonryProps(registry);
+    RegisterFieldProps(registry);
     RegisterIceProps(registry);
     RegisterForegroundProps(registry);
     return registry;

@@ -20,6 +20,8 @@ void RegisterShipProps(PropRegistry& registry);       // the ship's altars, beam
 void RegisterOrganicProps(PropRegistry& registry);    // a great trunk, a thorny bush, the bonfire
 void RegisterMazeProps(PropRegistry& registry);       // the corn maze seen from inside
 void RegisterFieldSightProps(PropRegistry& registry);  // a hat and a roof over the corn, crows
+void RegisterMasonryProps(PropRegistry& registry);    // stone facades and the spiked wall in perspective
+void RegisterFieldProps(PropRegistry& registry);      // heavy grass, haystacks seen close
 void RegisterIceProps(PropRegistry& registry);        // the frozen lake's ice
 void RegisterForegroundProps(PropRegistry& registry);  // leaves, grass and rocks framing outdoor views
 
