@@ -60,24 +60,37 @@ void PaintRoofOverCorn(Sketch& sketch, const Layer& layer) {
 void PaintCrow(Sketch& sketch, const Layer& layer) {
   const std::string pose = layer.Word("pose", "perched");
   if (pose == "perched") {
+    // Side on, facing left: a heavy beak, a round head, the folded wing along the back and the tail
+    // tipped down behind; perch=N stands it on a dry broken stalk N high.
+    const double perch = layer.Number("perch", 0);
+    if (perch > 0) {
+      sketch.Line(0, 0, 2, perch, kCornDry, 3);
+      sketch.Line(2, perch * 0.4, 14, perch * 0.3, kHayDark, 2);
+    }
+    sketch.Line(-3, -6, -4, 1, kIron, 1.6);
+    sketch.Line(3, -6, 3, 1, kIron, 1.6);
+    sketch.Line(-7, 1, 0, 1, kIron, 1.4);
+    sketch.Line(-1, 1, 6, 1, kIron, 1.4);
+    sketch.Polygon({At(8, -14), At(30, -3), At(27, 1), At(6, -7)}, kGloom);
     QPainterPath body;
-    body.moveTo(-4, -2);
-    body.cubicTo(-16, -6, -20, -18, -10, -26);
-    body.cubicTo(-4, -32, 8, -30, 12, -22);
-    body.lineTo(24, -16);
-    body.lineTo(26, -10);
-    body.lineTo(12, -12);
-    body.cubicTo(8, -6, 2, -2, -4, -2);
+    body.moveTo(-14, -20);
+    body.cubicTo(-16, -10, -8, -4, 2, -5);
+    body.cubicTo(10, -6, 16, -10, 14, -16);
+    body.cubicTo(10, -24, -4, -26, -14, -20);
     body.closeSubpath();
-    sketch.Line(-2, -4, -4, 2, kIron, 2);
-    sketch.Line(4, -4, 5, 2, kIron, 2);
     sketch.Shape(body, kGloom);
-    sketch.Polygon({At(-14, -22), At(-28, -30), At(-26, -22)}, kGloom);
-    sketch.Polygon({At(-10, -26), At(-20, -29), At(-20, -24)}, kIron);
-    sketch.Polygon({At(-13, -24), At(-30, -20), At(-18, -18)}, kIron);
-    sketch.Oval(-10, -25, 2, 2, kGold);
-    sketch.FlatOval(-10.5, -25.5, 0.8, 0.8, kWhite);
-    sketch.Line(0, -18, 14, -14, kScreenLight, 1);
+    sketch.Oval(-13, -26, 7.5, 7, kGloom);
+    sketch.Polygon({At(-18, -29), At(-32, -25), At(-18, -22)}, kIron);
+    sketch.InkLine(-18, -25.5, -29, -25);
+    sketch.Oval(-14, -27.5, 1.7, 1.7, kGold);
+    sketch.FlatOval(-14.4, -28, 0.6, 0.6, kWhite);
+    QPainterPath wing;
+    wing.moveTo(-6, -20);
+    wing.cubicTo(4, -22, 18, -14, 26, -6);
+    wing.cubicTo(14, -8, 2, -9, -4, -12);
+    wing.closeSubpath();
+    sketch.Shape(wing, kIron);
+    for (int feather = 0; feather < 3; ++feather) sketch.InkLine(6 + feather * 5, -15 + feather * 2, 14 + feather * 4, -10 + feather * 1.5);
     return;
   }
   if (pose != "flying") throw SceneError(layer.Where() + ": a crow is perched or flying");

@@ -37,8 +37,10 @@ void PaintHeavyGrass(Sketch& sketch, const Layer& layer) {
   QLinearGradient thatch(0, -height * 0.4, 0, 0);
   thatch.setColorAt(0, QColor(0, 0, 0, 0));
   thatch.setColorAt(0.5, QColor(kGrassDark));
-  thatch.setColorAt(1, QColor(kLeafDark));
-  painter.fillRect(QRectF(0, -height * 0.4, width, height * 0.4 + 4), thatch);
+  QColor roots(kLeafDark);
+  roots.setAlphaF(0.6f);
+  thatch.setColorAt(1, roots);
+  painter.fillRect(QRectF(0, -height * 0.4, width, height * 0.4), thatch);
   const QRgb layers[3][2] = {{kLeafDark, kGrassDark}, {kGrassDark, kGrass}, {kGrass, kGrassLight}};
   for (int depth = 0; depth < 3; ++depth) {
     const double reach = height * (0.55 + 0.22 * depth);

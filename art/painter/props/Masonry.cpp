@@ -101,6 +101,30 @@ void PaintWeathering(Sketch& sketch, double width, double height, std::uint32_t 
   painter.fillRect(QRectF(0, height * 0.78, width, height * 0.22), damp);
 }
 
+// Rows of slates over a roof's path, each slate its own shade, wet and darker towards the eaves at the
+// path's bottom edge (y = 0 in the roof's own units).
+void PaintSlates(Sketch& sketch, const QPainterPath& roof, std::uint32_t seed) {
+  const QRectF bounds = roof.boundingRect();
+  QPainter& painter = sketch.Painter();
+  painter.save();
+  painter.setClipPath(roof);
+  for (double y = bounds.bottom(); y > bounds.top(); y -= 7) {
+    const int row = static_cast<int>(-y / 7);
+    for (double x = bounds.left() + (row % 2) * 6.0 - 12; x < bounds.right(); x += 12) {
+      const double tone = LatticeValue(static_cast<int>(x), row, seed);
+      painter.fillRect(QRectF(x + 0.6, y - 6.4, 11, 6.4), QColor(Blend(kRoofGrey, tone < 0.5 ? kGloom : kStoneLight, std::abs(tone - 0.5) * 0.5)));
+    }
+    painter.setPen(QPen(QColor(kGloom), 0.8));
+    painter.drawLine(QPointF(bounds.left(), y), QPointF(bounds.right(), y));
+  }
+  QLinearGradient wet(0, bounds.top(), 0, bounds.bottom());
+  wet.setColorAt(0, QColor(255, 255, 255, 40));
+  wet.setColorAt(1, QColor(30, 34, 48, 90));
+  painter.fillRect(bounds, wet);
+  painter.restore();
+  sketch.Outline(roof);
+}
+
 // A tall sash window w x h centred on (x, y): stone surround and sill, white frame, glazing bars, panes
 // lit warm from within or dark and reflecting the sky.
 void PaintSash(Sketch& sketch, double x, double y, double width, double height, bool lit, bool pediment) {
@@ -157,9 +181,16 @@ void PaintStoneFacade(Sketch& sketch, const Layer& layer) {
     for (double y = 0; y < height; y += course * 1.25)
       for (const double x : {0.0, width}) {
         const double reach = course * ((static_cast<int>(y / (course * 1.25)) % 2 == 0) ? 1.7 : 1.1);
-        sketch.Box(x == 0 ? 0 : width - reach, y + 1, reach, course * 1.25 - 2, kStoneLight);
+        sketch.Box(x == 0 ? 0 : width - reach, y + 1, reach, course * 1.25 - 2, kStone);
       }
   PaintWeathering(sketch, width, height, seed, static_cast<int>(width / 40));
+  // roof=H: the slope of a slate roof rising H above the cornice, seen from below.
+  const double roofHeight = layer.Number("roof", 0);
+  if (roofHeight > 0) {
+    const QPainterPath roof = PathThrough({At(-10, -8), At(0, -8 - roofHeight), At(width, -8 - roofHeight), At(width + 10, -8)});
+    sketch.Fill(roof, kRoofGrey);
+    PaintSlates(sketch, roof, seed);
+  }
   if (layer.Flag("cornice", false)) {
     sketch.Box(-8, -14, width + 16, 16, kStoneLight);
     sketch.Box(-4, -4, width + 8, 5, kStone);
@@ -237,27 +268,8 @@ void PaintSlateRoof(Sketch& sketch, const Layer& layer) {
     sketch.Box(x + 2, -height - 58, 7, 9, kRust);
   }
   QPainterPath roof = PathThrough({At(-8, 0), At(inset, -height), At(width - inset, -height), At(width + 8, 0)});
-  sketch.Shape(roof, kRoofGrey);
-  QPainter& painter = sketch.Painter();
-  painter.save();
-  painter.setClipPath(roof);
-  for (double y = -4; y > -height; y -= 7) {
-    const int row = static_cast<int>(-y / 7);
-    for (double x = (row % 2) * 6.0 - 8; x < width + 8; x += 12) {
-      const double tone = LatticeValue(static_cast<int>(x), row, seed);
-      QColor slate(Blend(kRoofGrey, tone < 0.5 ? kGloom : kStoneLight, std::abs(tone - 0.5) * 0.5));
-      painter.fillRect(QRectF(x + 0.6, y - 6.4, 11, 6.4), slate);
-    }
-    painter.setPen(QPen(QColor(kGloom), 0.8));
-    painter.drawLine(QPointF(-8, y), QPointF(width + 8, y));
-  }
-  // Moss and wet streaks where the rain runs off.
-  QLinearGradient wet(0, -height, 0, 0);
-  wet.setColorAt(0, QColor(255, 255, 255, 40));
-  wet.setColorAt(1, QColor(30, 34, 48, 90));
-  painter.fillRect(QRectF(-10, -height, width + 20, height), wet);
-  painter.restore();
-  sketch.Outline(roof);
+  sketch.Fill(roof, kRoofGrey);
+  PaintSlates(sketch, roof, seed);
   const int dormers = static_cast<int>(layer.Number("dormers", 0));
   for (int dormer = 0; dormer < dormers; ++dormer) {
     const double x = inset + (width - 2 * inset) * (dormer + 0.5) / dormers;

@@ -61,6 +61,7 @@ struct Bank {
 struct MazeLayout {
   FieldCamera camera;
   std::vector<Bank> banks;
+  std::vector<std::vector<QPointF>> lanes;  // where feet have worn the soil, along each path's middle
   QPointF light;  // the direction sunlight travels over the ground (x, z), per metre of height
   std::uint32_t seed = 0;
   QRgb haze = kSkyPale;
@@ -114,11 +115,13 @@ MazeLayout LayoutOf(Sketch& sketch, const Layer& layer) {
     AddBank(layout, {-half, 0.6}, {-half, far}, middle);
     AddBank(layout, {half, 0.6}, {half, far}, middle);
     AddBank(layout, {-half - 2, far}, {half + 2, far}, middle);
+    layout.lanes.push_back({{0.1, 0.8}, {0, far}});
   } else if (kind == "bend") {
     const double turn = layer.Number("turn", 7);
     AddBank(layout, {-half - 4, turn + half}, {14, turn + half}, {0, 0});
     AddBank(layout, {-half, 0.6}, {-half, turn + half}, middle);
     AddBank(layout, {half, 0.6}, {half, turn - half}, middle);
+    layout.lanes.push_back({{0.1, 0.8}, {0, turn - half * 0.6}, {half * 0.8, turn - 0.1}, {14, turn}});
   } else if (kind == "fork") {
     const double turn = layer.Number("turn", 6.5);
     const double prow = turn + half + 0.2;
@@ -126,6 +129,8 @@ MazeLayout LayoutOf(Sketch& sketch, const Layer& layer) {
     AddBank(layout, {0, prow}, {16, prow + 3.2}, {1, 0});
     AddBank(layout, {-half, 0.6}, {-half, turn - half}, middle);
     AddBank(layout, {half, 0.6}, {half, turn - half}, middle);
+    layout.lanes.push_back({{0.1, 0.8}, {0, turn - half}, {-half * 1.2, turn + 0.1}, {-16, turn + 2.6}});
+    layout.lanes.push_back({{0, turn - half}, {half * 1.2, turn + 0.1}, {16, turn + 2.6}});
   } else if (kind == "clearing") {
     const double centre = layer.Number("centre", 6.5);
     const double radius = layer.Number("radius", 4);
@@ -152,6 +157,7 @@ MazeLayout LayoutOf(Sketch& sketch, const Layer& layer) {
       AddBank(layout, edge + out * 9, edge, rim(gap) + out * 4);
     }
     AddBank(layout, rim(gap) + out * 9 + QPointF(out.y(), -out.x()) * 3, rim(gap) + out * 9 - QPointF(out.y(), -out.x()) * 3, {0, 0});
+    layout.lanes.push_back({{0.1, 0.8}, {0.2, centre - 0.5}, rim(gap) - out * 0.5, rim(gap) + out * 9});
     // Where the eye stands: the lane it came in by, framing the view.
     AddBank(layout, rim(-reach), {-half - 0.1, 0.7}, {0, centre});
     AddBank(layout, rim(reach), {half + 0.1, 0.7}, {0, centre});
@@ -162,7 +168,7 @@ MazeLayout LayoutOf(Sketch& sketch, const Layer& layer) {
     for (int row = kRowsEachSide; row >= 0; --row)
       for (const double side : {-1.0, 1.0}) {
         const double x = side * (half + row * 1.7);
-        AddBank(layout, {x, 2.2 + 0.8 * row}, {x, 90}, {0, 0});
+        AddBank(layout, {x, 2.2 + 0.8 * row}, {x, 160}, {0, 0});
         layout.banks.back().normal = QPointF(-side, 0);
       }
     return layout;
@@ -221,8 +227,8 @@ void PaintMazeFloor(Sketch& sketch, const Layer& layer) {
   painter.setRenderHint(QPainter::Antialiasing, true);
   // Distance: the soil pales into the haze at the horizon and darkens, cooler, under the eye.
   QLinearGradient depth(0, camera.horizon, 0, kFrameHeight);
-  QColor far(Mix(kPath, layout.haze, 0.55));
-  far.setAlphaF(0.85f);
+  QColor far(Mix(layer.Colour("far", kPath), layout.haze, 0.45));
+  far.setAlphaF(0.9f);
   QColor mid(Mix(kPath, layout.haze, 0.1));
   mid.setAlphaF(0.0f);
   QColor near(kDirtDark);
@@ -231,6 +237,32 @@ void PaintMazeFloor(Sketch& sketch, const Layer& layer) {
   depth.setColorAt(0.3, mid);
   depth.setColorAt(1.0, near);
   painter.fillRect(ground, depth);
+  // The worn lanes: paler, packed soil where feet pass, a band about half a metre wide.
+  for (const std::vector<QPointF>& lane : layout.lanes) {
+    QPolygonF band;
+    std::vector<QPointF> left;
+    std::vector<QPointF> right;
+    for (std::size_t point = 0; point + 1 < lane.size(); ++point) {
+      const QPointF from = lane[point];
+      const QPointF to = lane[point + 1];
+      const QPointF step = to - from;
+      const double length = std::hypot(step.x(), step.y());
+      const QPointF across = QPointF(-step.y(), step.x()) / length * 0.32;
+      for (double travelled = 0; travelled < length; travelled += std::max(0.1, from.y() / 12)) {
+        const QPointF at = from + step * (travelled / length);
+        const double wobble = 0.08 * (ValueNoise(at.y() * 0.8, 3, layout.seed) - 0.5);
+        left.push_back(at + across * (1 + wobble));
+        right.push_back(at - across * (1 - wobble));
+      }
+    }
+    for (const QPointF& point : left) band << camera.Project(point.x(), 0, std::max(0.3, point.y()));
+    for (auto point = right.rbegin(); point != right.rend(); ++point) band << camera.Project(point->x(), 0, std::max(0.3, point->y()));
+    QColor worn(Mix(kSand, layout.haze, 0.15));
+    worn.setAlphaF(0.4f);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(worn);
+    painter.drawPolygon(band);
+  }
   for (const Bank& bank : layout.banks) {
     // The dark damp earth at the corn's foot, where no sun reaches.
     QPolygonF foot;
@@ -403,7 +435,7 @@ void PaintBankMass(QPainter& painter, const MazeLayout& layout, const Bank& bank
   const QPointF along = bank.end - bank.start;
   const double nearZ = std::max(0.5, bank.start.y());
   const double farZ = std::max(0.5, bank.end.y());
-  for (int leaf = 0; leaf < 1400; ++leaf) {
+  for (int leaf = 0; leaf < 1700; ++leaf) {
     // Evenly over the face as the eye sees it (even in 1/z), so the near end is as leafy as the far.
     const double u = LatticeValue(leaf, 1, seed);
     const double z = 1 / (1 / nearZ + u * (1 / farZ - 1 / nearZ));
@@ -416,15 +448,16 @@ void PaintBankMass(QPainter& painter, const MazeLayout& layout, const Bank& bank
     const double height = top * (0.08 + 1.0 * std::sqrt(LatticeValue(leaf, 2, seed)));
     const QPointF root = camera.Project(place.x(), height, place.y());
     const double side = LatticeValue(leaf, 3, seed) < 0.5 ? -1 : 1;
-    const double reach = (0.2 + 0.3 * LatticeValue(leaf, 4, seed)) * scale;
+    const double reach = (0.12 + 0.3 * LatticeValue(leaf, 4, seed)) * scale;
+    const double droop = 0.1 + 0.7 * LatticeValue(leaf, 7, seed);
     const double up = height / top;
     const double sun = std::clamp(lit * (0.5 + 0.6 * up) + 0.1 * (LatticeValue(leaf, 5, seed) - 0.5), 0.0, 1.0);
     const QRgb base = LatticeValue(leaf, 6, seed) < 0.5 ? kCornLeaf : kCorn;
     QRgb colour = Mix(Mix(base, kDeepCorn, (1 - up) * 0.6), kShadeViolet, (1 - sun) * 0.35);
     colour = Mix(Mix(colour, kSunTint, sun * 0.2), layout.haze, HazeAt(place.y()));
     QPainterPath blade(root);
-    blade.quadTo(root + QPointF(side * reach * 0.5, -reach * 0.35), root + QPointF(side * reach, reach * 0.25));
-    blade.quadTo(root + QPointF(side * reach * 0.5, -reach * 0.15), root + QPointF(0, reach * 0.05));
+    blade.quadTo(root + QPointF(side * reach * 0.5, -reach * 0.35), root + QPointF(side * reach, reach * droop));
+    blade.quadTo(root + QPointF(side * reach * 0.5, -reach * 0.15), root + QPointF(0, reach * 0.07));
     painter.fillPath(blade, QColor(colour));
   }
 }
@@ -439,11 +472,21 @@ void PaintMazeCorn(Sketch& sketch, const Layer& layer) {
   for (const Bank& bank : layout.banks) {
     const double lit = 0.25 + 0.75 * Lit(layout, bank.normal);
     PaintBankMass(painter, layout, bank, lit);
-    // Single stalks along the front row, the far ones first; beyond a dozen metres they melt into the mass.
-    std::vector<QPointF> stalks;
     const QPointF along = bank.end - bank.start;
     const double length = std::hypot(along.x(), along.y());
-    for (double travelled = 0.1; travelled < length; travelled += 0.42) {
+    // Stalks standing deeper in, half lost in the corn's own shade: the mass has depth.
+    std::vector<QPointF> inner;
+    for (double travelled = 0.2; travelled < length; travelled += 0.5) {
+      const int place = bankIndex * 1000 + static_cast<int>(travelled * 10);
+      const QPointF at = bank.start + along * (travelled / length) - bank.normal * (0.35 + 0.5 * LatticeValue(place, 5, layout.seed));
+      if (at.y() > 0.9 && at.y() < 9) inner.push_back(at);
+    }
+    std::sort(inner.begin(), inner.end(), [](QPointF a, QPointF b) { return a.y() > b.y(); });
+    for (const QPointF& at : inner)
+      PaintMazeStalk(painter, layout, at.x(), at.y(), lit * 0.35, MixSeed(layout.seed, static_cast<std::uint32_t>(at.x() * 1000 + at.y() * 7919 + 17)));
+    // Single stalks along the front row, the far ones first; beyond a dozen metres they melt into the mass.
+    std::vector<QPointF> stalks;
+    for (double travelled = 0.1; travelled < length - 0.35; travelled += 0.42) {
       const std::uint32_t place = static_cast<std::uint32_t>(bankIndex * 1000 + travelled * 10);
       const QPointF at = bank.start + along * (travelled / length) +
                          bank.normal * (0.05 + 0.15 * LatticeValue(static_cast<int>(place), 3, layout.seed)) +
