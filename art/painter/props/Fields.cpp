@@ -41,10 +41,10 @@ void PaintHeavyGrass(Sketch& sketch, const Layer& layer) {
   roots.setAlphaF(0.6f);
   thatch.setColorAt(1, roots);
   painter.fillRect(QRectF(0, -height * 0.4, width, height * 0.4), thatch);
-  const QRgb layers[3][2] = {{kLeafDark, kGrassDark}, {kGrassDark, kGrass}, {kGrass, kGrassLight}};
+  const QRgb layers[3][2] = {{kPineDark, kLeafDark}, {kLeafDark, kGrassDark}, {kGrassDark, kGrass}};
   for (int depth = 0; depth < 3; ++depth) {
     const double reach = height * (0.55 + 0.22 * depth);
-    const int blades = static_cast<int>(width / (3.0 + depth));
+    const int blades = static_cast<int>(width / (2.0 + depth * 0.7));
     for (int blade = 0; blade < blades; ++blade) {
       const double x = (blade + LatticeValue(blade, depth, seed)) * width / blades;
       const double tall = reach * (0.5 + 0.5 * LatticeValue(blade, depth + 10, seed));
@@ -61,8 +61,10 @@ void PaintHeavyGrass(Sketch& sketch, const Layer& layer) {
       QLinearGradient shade(0, 0, 0, -tall);
       shade.setColorAt(0, QColor(Toward(layers[depth][0], kGloom, 0.25)));
       shade.setColorAt(0.6, QColor(Toward(layers[depth][0], layers[depth][1], sun)));
-      shade.setColorAt(1, QColor(Toward(layers[depth][1], kCornDry, 0.25 + 0.3 * sun)));
+      shade.setColorAt(1, QColor(Toward(layers[depth][1], kCornDry, 0.1 + 0.35 * sun)));
       painter.fillPath(path, shade);
+      // The tallest blades in front carry a thin dark edge on their shaded side.
+      if (depth == 2 && tall > reach * 0.85) painter.strokePath(path, QPen(QColor(Toward(kLeafDark, kInk, 0.4)), 0.6));
       if (depth == 2 && LatticeValue(blade, 50, seed) < 0.12) {
         // A seed head nodding on its stem.
         const QPointF head = tip + QPointF(lean * 0.1, -4);

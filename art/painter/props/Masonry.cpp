@@ -74,6 +74,14 @@ void PaintCourses(Sketch& sketch, double width, double height, double course, QR
   sketch.Texture(textured, kStone);
 }
 
+// Cool shade over a whole face turned away from the light: amount 0 leaves it lit.
+void PaintFaceShade(Sketch& sketch, double width, double height, double amount) {
+  if (amount <= 0) return;
+  QColor shade(0x3a3656);
+  shade.setAlphaF(static_cast<float>(std::clamp(amount, 0.0, 1.0) * 0.6));
+  sketch.Painter().fillRect(QRectF(0, 0, width, height), shade);
+}
+
 // Rain streaks running down from each of the given points, and damp rising dark and green from the foot.
 void PaintWeathering(Sketch& sketch, double width, double height, std::uint32_t seed, int streaks) {
   QPainter& painter = sketch.Painter();
@@ -199,7 +207,8 @@ void PaintStoneFacade(Sketch& sketch, const Layer& layer) {
 }
 
 // The boundary wall's stone, w x h from its top-left and receding as far= says: big rough blocks, a coping of
-// flat capstones, iron spikes along the top, some bent and rusting with red stains run down below them.
+// flat capstones, iron spikes along the top, some bent and rusting with red stains run down below them;
+// shade=0..1 cools a face turned from the light.
 void PaintSpikedWallRun(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 596);
   const double height = layer.Number("h", 220);
@@ -233,6 +242,7 @@ void PaintSpikedWallRun(Sketch& sketch, const Layer& layer) {
     painter.fillRect(QRectF(x - 3, 4, 6, height * 0.5), bleed);
   }
   PaintWeathering(sketch, width, height, seed ^ 0x99u, static_cast<int>(width / 30));
+  PaintFaceShade(sketch, width, height, layer.Number("shade", 0));
   // Cracks wandering through a few blocks.
   for (int crack = 0; crack < 4; ++crack) {
     double x = LatticeValue(crack, 7, seed) * width;
