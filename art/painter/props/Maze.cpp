@@ -280,6 +280,7 @@ void PaintMazeFloor(Sketch& sketch, const Layer& layer) {
   }
   // The corn's shadow: every bank whose back is to the sun throws its ragged top across the ground.
   QPainterPath shadow;
+  shadow.setFillRule(Qt::WindingFill);
   for (const Bank& bank : layout.banks) {
     if (Lit(layout, bank.normal) > 0.2) continue;
     QPolygonF outline;
@@ -290,9 +291,10 @@ void PaintMazeFloor(Sketch& sketch, const Layer& layer) {
       const QPointF tip = *point + layout.light * top;
       outline << camera.Project(tip.x(), 0, std::max(0.3, tip.y()));
     }
-    QPainterPath piece;
-    piece.addPolygon(outline);
-    shadow = shadow.united(piece);
+    // One path with winding fill: overlapping banks' shadows darken the ground once, without the cost of
+    // uniting outlines.
+    shadow.addPolygon(outline);
+    shadow.closeSubpath();
   }
   QColor cool(kShadeViolet);
   cool.setAlphaF(0.42f);
@@ -332,15 +334,16 @@ void PaintMazeFloor(Sketch& sketch, const Layer& layer) {
 // ---- The corn ---------------------------------------------------------------------------------------
 
 // One stalk standing at (x, z): stem, arching leaves, a tassel and perhaps a cob, shaded by how its bank
-// faces the sun and hazed by distance; ink round it only near the eye.
-void PaintMazeStalk(QPainter& painter, const MazeLayout& layout, double x, double z, double lit, std::uint32_t seed) {
+// faces the sun and hazed by distance; ink round it only near the eye. A stalk deep in the corn's shade
+// (deep) shows fewer leaves and no ink: little of it is seen.
+void PaintMazeStalk(QPainter& painter, const MazeLayout& layout, double x, double z, double lit, std::uint32_t seed, bool deep) {
   const FieldCamera& camera = layout.camera;
   const double scale = camera.focal / z;
   const QPointF base = camera.Project(x, 0, z);
   const double height = TopAt(layout, x, z) - 0.1 + 0.2 * LatticeValue(1, 1, seed);
   const double lean = (LatticeValue(2, 1, seed) - 0.5) * 0.35;
   const double haze = HazeAt(z);
-  const bool inked = z < 6;
+  const bool inked = !deep && z < 5;
   const QRgb greens[] = {kCorn, 0x4f8a2c, 0x6f9c3a, 0x86a040, 0x5c8f3a};
   const QRgb stemColour = greens[static_cast<int>(LatticeValue(3, 1, seed) * 5) % 5];
   const auto tone = [&](QRgb colour, double sun) {
@@ -356,7 +359,7 @@ void PaintMazeStalk(QPainter& painter, const MazeLayout& layout, double x, doubl
   stem.quadTo(lean * 0.3, -height * 0.5, lean, -height);
   if (inked) painter.strokePath(stem, QPen(QColor(kInk), 0.035 + ink * 2, Qt::SolidLine, Qt::RoundCap));
   painter.strokePath(stem, QPen(QColor(tone(stemColour, lit)), 0.035, Qt::SolidLine, Qt::RoundCap));
-  const int leaves = 6 + static_cast<int>(LatticeValue(4, 1, seed) * 4);
+  const int leaves = (deep ? 4 : 6) + static_cast<int>(LatticeValue(4, 1, seed) * 4);
   for (int leaf = 0; leaf < leaves; ++leaf) {
     const double along = 0.14 + leaf * 0.7 / leaves + LatticeValue(10 + leaf, 1, seed) * 0.05;
     const QPointF root(lean * along * along, -height * along);
@@ -376,8 +379,9 @@ void PaintMazeStalk(QPainter& painter, const MazeLayout& layout, double x, doubl
                             : LatticeValue(50 + leaf, 1, seed) < 0.55 ? kCornLeaf
                                                                        : stemColour;
     painter.fillPath(blade, QColor(tone(leafColour, facing)));
-    if (inked) {
-      painter.strokePath(blade, QPen(QColor(Mix(kInk, layout.haze, haze)), ink, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (inked) painter.strokePath(blade, QPen(QColor(Mix(kInk, layout.haze, haze)), ink, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (inked && z < 3.2) {
+      // The pale midrib, seen only close to.
       QPainterPath rib(root);
       rib.quadTo(crest, tip);
       painter.strokePath(rib, QPen(QColor(tone(kCornDry, facing)), ink * 0.8));
@@ -395,14 +399,13 @@ void PaintMazeStalk(QPainter& painter, const MazeLayout& layout, double x, doubl
   }
   // The tassel: a spray of dry spikes at the top.
   const int spikes = 4 + static_cast<int>(LatticeValue(7, 1, seed) * 4);
-  painter.setPen(QPen(QColor(tone(kCornDry, std::min(1.0, lit + 0.4))), 0.018 + ink * 0.4, Qt::SolidLine, Qt::RoundCap));
+  QPainterPath tassel;
   for (int spike = 0; spike < spikes; ++spike) {
     const double spread = (spike - (spikes - 1) / 2.0) * 0.06;
-    QPainterPath line(QPointF(lean, -height));
-    line.quadTo(QPointF(lean + spread, -height - 0.2), QPointF(lean + spread * 2.2, -height - 0.18 - 0.14 * LatticeValue(60 + spike, 1, seed)));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(line);
+    tassel.moveTo(lean, -height);
+    tassel.quadTo(QPointF(lean + spread, -height - 0.2), QPointF(lean + spread * 2.2, -height - 0.18 - 0.14 * LatticeValue(60 + spike, 1, seed)));
   }
+  painter.strokePath(tassel, QPen(QColor(tone(kCornDry, std::min(1.0, lit + 0.4))), 0.018 + ink * 0.4, Qt::SolidLine, Qt::RoundCap));
   painter.restore();
 }
 
@@ -412,30 +415,51 @@ void PaintBankMass(QPainter& painter, const MazeLayout& layout, const Bank& bank
   const FieldCamera& camera = layout.camera;
   const std::vector<QPointF> points = Samples(bank, 0.1);
   const QRgb face = Mix(Mix(kCorn, kShadeViolet, (1 - lit) * 0.7), kSunTint, lit * 0.2);
-  for (std::size_t index = 0; index + 1 < points.size(); ++index) {
-    const QPointF a = points[index];
-    const QPointF b = points[index + 1];
-    const double z = (a.y() + b.y()) / 2;
-    const QPointF topA = camera.Project(a.x(), TopAt(layout, a.x(), a.y()), a.y());
-    const QPointF topB = camera.Project(b.x(), TopAt(layout, b.x(), b.y()), b.y());
-    const QPointF footA = camera.Project(a.x(), 0, a.y());
-    const QPointF footB = camera.Project(b.x(), 0, b.y());
-    QLinearGradient shade(0, std::min(topA.y(), topB.y()), 0, std::max(footA.y(), footB.y()));
-    shade.setColorAt(0.0, QColor(Mix(Mix(face, kCornLeaf, 0.35 * lit + 0.1), layout.haze, HazeAt(z))));
-    shade.setColorAt(0.55, QColor(Mix(face, layout.haze, HazeAt(z))));
-    shade.setColorAt(1.0, QColor(Mix(kDeepCorn, layout.haze, HazeAt(z) * 0.8)));
-    const QPolygonF slice({topA, topB, footB, footA});
-    // The pen of the slice's own shade closes the hair-thin seams between slices.
-    painter.setPen(QPen(QBrush(shade), 0.6));
-    painter.setBrush(shade);
-    painter.drawPolygon(slice);
+  // The face in four bands from its ragged top to its foot, each a gradient along the bank so it hazes
+  // with distance: lit leaves at the top, the corn's own colour, then its shade, dark and cool at the foot.
+  struct Edge {
+    QPointF top;
+    QPointF foot;
+    double z;
+  };
+  std::vector<Edge> edges;
+  double area = 0;  // how much of the frame the face covers, so small faces get few leaves
+  for (const QPointF& point : points)
+    edges.push_back({camera.Project(point.x(), TopAt(layout, point.x(), point.y()), point.y()), camera.Project(point.x(), 0, point.y()), point.y()});
+  for (std::size_t index = 0; index + 1 < edges.size(); ++index)
+    area += std::abs(edges[index + 1].foot.x() - edges[index].foot.x()) *
+            ((edges[index].foot.y() - edges[index].top.y()) + (edges[index + 1].foot.y() - edges[index + 1].top.y())) / 2;
+  const QRgb bands[] = {Mix(face, kCornLeaf, 0.35 * lit + 0.1), face, Mix(face, kDeepCorn, 0.45), kDeepCorn};
+  const double cuts[] = {0.0, 0.3, 0.58, 0.84, 1.0};
+  const QPointF from = edges.front().foot;
+  const QPointF to = edges.back().foot;
+  const QPointF span = to - from;
+  const double spanSquared = std::max(1e-6, span.x() * span.x() + span.y() * span.y());
+  painter.setPen(Qt::NoPen);
+  for (int band = 0; band < 4; ++band) {
+    QPolygonF polygon;
+    const auto at = [&](const Edge& edge, double cut) { return edge.top + (edge.foot - edge.top) * cut; };
+    // Bands overlap a little so no seam of sky shows between them.
+    for (const Edge& edge : edges) polygon << at(edge, std::max(0.0, cuts[band] - 0.02));
+    for (auto edge = edges.rbegin(); edge != edges.rend(); ++edge) polygon << at(*edge, cuts[band + 1]);
+    QLinearGradient along(from, to);
+    const std::size_t stride = std::max<std::size_t>(1, edges.size() / 8);
+    for (std::size_t index = 0; index < edges.size(); index += stride) {
+      const QPointF offset = edges[index].foot - from;
+      const double share = std::clamp((offset.x() * span.x() + offset.y() * span.y()) / spanSquared, 0.0, 1.0);
+      along.setColorAt(share, QColor(Mix(bands[band], layout.haze, HazeAt(edges[index].z) * (band == 3 ? 0.8 : 1.0))));
+    }
+    along.setColorAt(1.0, QColor(Mix(bands[band], layout.haze, HazeAt(edges.back().z) * (band == 3 ? 0.8 : 1.0))));
+    painter.setBrush(along);
+    painter.drawPolygon(polygon);
   }
   // Leaves over the face, more where it is near and large.
   const std::uint32_t seed = MixSeed(layout.seed, static_cast<std::uint32_t>(bank.start.x() * 97 + bank.start.y() * 31 + 5000));
   const QPointF along = bank.end - bank.start;
   const double nearZ = std::max(0.5, bank.start.y());
   const double farZ = std::max(0.5, bank.end.y());
-  for (int leaf = 0; leaf < 1700; ++leaf) {
+  const int leaves = static_cast<int>(std::clamp(area / 70, 24.0, 1000.0));
+  for (int leaf = 0; leaf < leaves; ++leaf) {
     // Evenly over the face as the eye sees it (even in 1/z), so the near end is as leafy as the far.
     const double u = LatticeValue(leaf, 1, seed);
     const double z = 1 / (1 / nearZ + u * (1 / farZ - 1 / nearZ));
@@ -455,10 +479,12 @@ void PaintBankMass(QPainter& painter, const MazeLayout& layout, const Bank& bank
     const QRgb base = LatticeValue(leaf, 6, seed) < 0.5 ? kCornLeaf : kCorn;
     QRgb colour = Mix(Mix(base, kDeepCorn, (1 - up) * 0.6), kShadeViolet, (1 - sun) * 0.35);
     colour = Mix(Mix(colour, kSunTint, sun * 0.2), layout.haze, HazeAt(place.y()));
-    QPainterPath blade(root);
-    blade.quadTo(root + QPointF(side * reach * 0.5, -reach * 0.35), root + QPointF(side * reach, reach * droop));
-    blade.quadTo(root + QPointF(side * reach * 0.5, -reach * 0.15), root + QPointF(0, reach * 0.07));
-    painter.fillPath(blade, QColor(colour));
+    // A few straight pieces are enough for a leaf this small, and far cheaper than a curve.
+    const QPolygonF blade({root, root + QPointF(side * reach * 0.3, -reach * 0.22), root + QPointF(side * reach * 0.65, -reach * 0.2),
+                           root + QPointF(side * reach, reach * droop), root + QPointF(side * reach * 0.6, -reach * 0.06),
+                           root + QPointF(side * reach * 0.25, -reach * 0.02), root + QPointF(0, reach * 0.07)});
+    painter.setBrush(QColor(colour));
+    painter.drawPolygon(blade);
   }
 }
 
@@ -476,14 +502,14 @@ void PaintMazeCorn(Sketch& sketch, const Layer& layer) {
     const double length = std::hypot(along.x(), along.y());
     // Stalks standing deeper in, half lost in the corn's own shade: the mass has depth.
     std::vector<QPointF> inner;
-    for (double travelled = 0.2; travelled < length; travelled += 0.5) {
+    for (double travelled = 0.2; travelled < length; travelled += 0.65) {
       const int place = bankIndex * 1000 + static_cast<int>(travelled * 10);
       const QPointF at = bank.start + along * (travelled / length) - bank.normal * (0.35 + 0.5 * LatticeValue(place, 5, layout.seed));
       if (at.y() > 0.9 && at.y() < 9) inner.push_back(at);
     }
     std::sort(inner.begin(), inner.end(), [](QPointF a, QPointF b) { return a.y() > b.y(); });
     for (const QPointF& at : inner)
-      PaintMazeStalk(painter, layout, at.x(), at.y(), lit * 0.35, MixSeed(layout.seed, static_cast<std::uint32_t>(at.x() * 1000 + at.y() * 7919 + 17)));
+      PaintMazeStalk(painter, layout, at.x(), at.y(), lit * 0.35, MixSeed(layout.seed, static_cast<std::uint32_t>(at.x() * 1000 + at.y() * 7919 + 17)), true);
     // Single stalks along the front row, the far ones first; beyond a dozen metres they melt into the mass.
     std::vector<QPointF> stalks;
     for (double travelled = 0.1; travelled < length - 0.35; travelled += 0.42) {
@@ -495,7 +521,7 @@ void PaintMazeCorn(Sketch& sketch, const Layer& layer) {
     }
     std::sort(stalks.begin(), stalks.end(), [](QPointF a, QPointF b) { return a.y() > b.y(); });
     for (const QPointF& at : stalks)
-      PaintMazeStalk(painter, layout, at.x(), at.y(), lit, MixSeed(layout.seed, static_cast<std::uint32_t>(at.x() * 1000 + at.y() * 7919)));
+      PaintMazeStalk(painter, layout, at.x(), at.y(), lit, MixSeed(layout.seed, static_cast<std::uint32_t>(at.x() * 1000 + at.y() * 7919)), false);
     ++bankIndex;
   }
   painter.restore();
