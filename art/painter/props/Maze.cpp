@@ -138,7 +138,7 @@ MazeLayout LayoutOf(Sketch& sketch, const Layer& layer) {
     const double gapHalf = half / radius;
     const QPointF middleOfClearing(0, centre);
     const auto rim = [&](double angle) { return QPointF(radius * std::sin(angle), centre + radius * std::cos(angle)); };
-    constexpr int kPieces = 14;
+    constexpr int kPieces = 22;
     const double reach = 2.35;  // radians either side of straight ahead
     for (int piece = 0; piece < kPieces; ++piece) {
       double from = -reach + piece * 2 * reach / kPieces;
@@ -458,7 +458,7 @@ void PaintBankMass(QPainter& painter, const MazeLayout& layout, const Bank& bank
   const QPointF along = bank.end - bank.start;
   const double nearZ = std::max(0.5, bank.start.y());
   const double farZ = std::max(0.5, bank.end.y());
-  const int leaves = static_cast<int>(std::clamp(area / 70, 24.0, 1000.0));
+  const int leaves = static_cast<int>(std::clamp(area / 40, 60.0, 1000.0));
   for (int leaf = 0; leaf < leaves; ++leaf) {
     // Evenly over the face as the eye sees it (even in 1/z), so the near end is as leafy as the far.
     const double u = LatticeValue(leaf, 1, seed);
