@@ -294,5 +294,27 @@ TEST(PaintingMaze, TheCornsShadowLiesOnThePathOnTheSideAwayFromTheSun) {
   EXPECT_THROW(paint("left", "spiral"), art::SceneError);
 }
 
+// The glint in the haystack is the player's only cue that something is hidden in it: it must show as a
+// bright spot that the haystack without it lacks.
+TEST(PaintingFields, TheHaystacksGlintShowsWhereItIsAskedForAndNowhereElse) {
+  EnsureGuiApplication();
+  const auto& registry = art::PropRegistry::Everything();
+  const auto paint = [&](const std::string& twinkle) {
+    return art::PaintPicture(MakePicture("hay.gif", {97},
+                                         {{"sky", {{"horizon", "200"}}},
+                                          {"close-haystack", {{"x", "298"}, {"y", "380"}, {"w", "320"}, {"h", "260"}, {"twinkle", twinkle}}}}),
+                             registry, 1);
+  };
+  const QImage plain = paint("no");
+  const QImage glinting = paint("yes");
+  // The glint sits a little right of the stack's middle, half way up.
+  int brightOnlyWithGlint = 0;
+  for (int row = 230; row < 270; ++row)
+    for (int column = 310; column < 350; ++column)
+      if (qGray(glinting.pixel(column, row)) > 235 && qGray(plain.pixel(column, row)) <= 235) ++brightOnlyWithGlint;
+  EXPECT_GT(brightOnlyWithGlint, 20);
+  EXPECT_EQ(plain.copy(0, 0, 596, 120), glinting.copy(0, 0, 596, 120)) << "the glint stays on the stack";
+}
+
 }  // namespace
 }  // namespace brackenhollow
