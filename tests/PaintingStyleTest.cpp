@@ -267,5 +267,54 @@ TEST(PaintingFocus, TheBackgroundSoftensKeepsItsLightAndNothingIsAddedWhereNothi
             art::PaintPicture(MakePicture("close.gif", {}, {{"room", {}}}), registry, 1));
 }
 
+// The corn beside the maze's path throws its shadow across it away from the sun: a sign turned the wrong
+// way would light the side that should lie in shade. A misspelt shape of path stops the painting.
+TEST(PaintingMaze, TheCornsShadowLiesOnThePathOnTheSideAwayFromTheSun) {
+  EnsureGuiApplication();
+  const auto& registry = art::PropRegistry::Everything();
+  const auto paint = [&](const std::string& side, const std::string& kind) {
+    return art::PaintPicture(MakePicture("maze.gif", {19},
+                                         {{"light", {{"from", side}}},
+                                          {"sky", {{"horizon", "190"}}},
+                                          {"maze-floor", {{"kind", kind}}},
+                                          {"maze-corn", {{"kind", kind}}}}),
+                             registry, 1);
+  };
+  // The mean brightness of the path a little left and a little right of its middle, low in the frame.
+  const auto brightness = [](const QImage& picture, int left) {
+    double total = 0;
+    for (int row = 330; row < 400; ++row)
+      for (int column = left; column < left + 24; ++column) total += qGray(picture.pixel(column, row));
+    return total / (70 * 24);
+  };
+  const QImage fromLeft = paint("left", "straight");
+  const QImage fromRight = paint("right", "straight");
+  EXPECT_LT(brightness(fromLeft, 250), brightness(fromLeft, 322) - 10) << "sun from the left shades the path's left side";
+  EXPECT_LT(brightness(fromRight, 322), brightness(fromRight, 250) - 10) << "sun from the right shades its right side";
+  EXPECT_THROW(paint("left", "spiral"), art::SceneError);
+}
+
+// The glint in the haystack is the player's only cue that something is hidden in it: it must show as a
+// bright spot that the haystack without it lacks.
+TEST(PaintingFields, TheHaystacksGlintShowsWhereItIsAskedForAndNowhereElse) {
+  EnsureGuiApplication();
+  const auto& registry = art::PropRegistry::Everything();
+  const auto paint = [&](const std::string& twinkle) {
+    return art::PaintPicture(MakePicture("hay.gif", {97},
+                                         {{"sky", {{"horizon", "200"}}},
+                                          {"close-haystack", {{"x", "298"}, {"y", "380"}, {"w", "320"}, {"h", "260"}, {"twinkle", twinkle}}}}),
+                             registry, 1);
+  };
+  const QImage plain = paint("no");
+  const QImage glinting = paint("yes");
+  // The glint sits a little right of the stack's middle, half way up.
+  int brightOnlyWithGlint = 0;
+  for (int row = 230; row < 270; ++row)
+    for (int column = 310; column < 350; ++column)
+      if (qGray(glinting.pixel(column, row)) > 235 && qGray(plain.pixel(column, row)) <= 235) ++brightOnlyWithGlint;
+  EXPECT_GT(brightOnlyWithGlint, 20);
+  EXPECT_EQ(plain.copy(0, 0, 596, 120), glinting.copy(0, 0, 596, 120)) << "the glint stays on the stack";
+}
+
 }  // namespace
 }  // namespace brackenhollow

@@ -43,6 +43,9 @@ const PropRegistry& PropRegistry::Everything() {
     RegisterShipProps(registry);
     RegisterOrganicProps(registry);
     RegisterMazeProps(registry);
+    RegisterFieldSightProps(registry);
+    RegisterMasonryProps(registry);
+    RegisterFieldProps(registry);
     RegisterIceProps(registry);
     RegisterForegroundProps(registry);
     RegisterMansionCloseUpProps(registry);

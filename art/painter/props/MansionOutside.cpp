@@ -238,6 +238,94 @@ void PaintBlueTorch(Sketch& sketch, const Layer& layer) {
   sketch.FlatOval(0, -34, 7, 12, kBlueFlameCore);
 }
 
+// The mansion's front doorway round a door w x h standing on the origin: the deep reveal it is set in, fluted
+// pilasters, a fanlight, an entablature under a pediment, lanterns on brackets either side lighting the
+// stone, and worn steps falling away below.
+void PaintGrandDoorway(Sketch& sketch, const Layer& layer) {
+  const double width = layer.Number("w", 150);
+  const double height = layer.Number("h", 230);
+  const double fan = width / 2;
+  const double top = -height - fan - 10;
+  // The reveal: the wall's thickness round the door, lit on the side towards the light.
+  sketch.Box(-width / 2 - 14, top + 4, width + 28, -top - 4, kStoneDark);
+  const bool lightFromLeft = sketch.Air().LightDirection().x() > 0;
+  const double litSide = lightFromLeft ? -1 : 1;
+  sketch.FlatPolygon({At(litSide * (width / 2 + 14), top + 4), At(litSide * (width / 2 + 2), top + 14), At(litSide * (width / 2 + 2), 0),
+                      At(litSide * (width / 2 + 14), 0)},
+                     kStoneLight);
+  // The fanlight: a half wheel of glazing over the door.
+  QPainterPath fanlight;
+  fanlight.moveTo(-fan, -height);
+  fanlight.arcTo(QRectF(-fan, -height - fan, fan * 2, fan * 2), 180, -180);
+  fanlight.closeSubpath();
+  sketch.Shape(fanlight, 0x4a5670);
+  for (int spoke = 1; spoke < 6; ++spoke) {
+    const double angle = 3.14159265 * spoke / 6;
+    sketch.Line(0, -height, -std::cos(angle) * fan, -height - std::sin(angle) * fan, kHouseWhite, 2);
+  }
+  sketch.Oval(0, -height, fan * 0.25, fan * 0.12, kHouseWhite);
+  // Pilasters with fluting, bases and capitals.
+  for (const double side : {-1.0, 1.0}) {
+    const double x = side * (width / 2 + 40);
+    sketch.Box(x - 16, top + 14, 32, -top - 14, kStoneLight);
+    for (int flute = -1; flute <= 1; ++flute) {
+      sketch.Painter().save();
+      sketch.Painter().setOpacity(0.5);
+      sketch.InkLine(x + flute * 8, top + 30, x + flute * 8, -20);
+      sketch.Painter().restore();
+    }
+    sketch.Box(x - 21, -20, 42, 20, kStone);
+    sketch.Box(x - 22, top + 8, 44, 14, kStone);
+    sketch.Oval(x - 16, top + 22, 5, 5, kStoneLight);
+    sketch.Oval(x + 16, top + 22, 5, 5, kStoneLight);
+  }
+  // The entablature and its pediment.
+  const double reach = width / 2 + 70;
+  sketch.Box(-reach, top - 20, reach * 2, 28, kStoneLight);
+  sketch.Box(-reach - 8, top - 30, reach * 2 + 16, 12, kStone);
+  sketch.Polygon({At(-reach - 8, top - 30), At(0, top - 90), At(reach + 8, top - 30)}, kStone);
+  sketch.Polygon({At(-reach + 20, top - 36), At(0, top - 78), At(reach - 20, top - 36)}, kStoneLight);
+  sketch.Oval(0, top - 50, 12, 9, kStoneDark);
+  // Lanterns on iron brackets, each lighting the stone round it.
+  for (const double side : {-1.0, 1.0}) {
+    const double x = side * (width / 2 + 96);
+    const double y = -height * 0.72;
+    sketch.Line(x - side * 22, y - 40, x, y - 40, kIron, 3);
+    sketch.Line(x - side * 22, y - 10, x - side * 4, y - 38, kIron, 2);
+    sketch.Box(x - side * 24, y - 46, 4, 40, kIron);
+    sketch.Glow(x, y - 10, 130, kGlow, 0.9);
+    sketch.Polygon({At(x - 10, y - 34), At(x + 10, y - 34), At(x + 13, y + 8), At(x - 13, y + 8)}, kGlow);
+    sketch.Line(x, y - 34, x, y + 8, kIron, 1.6);
+    sketch.Polygon({At(x - 14, y - 34), At(x, y - 46), At(x + 14, y - 34)}, kIron);
+    sketch.Box(x - 14, y + 8, 28, 5, kIron);
+    sketch.FlatOval(x, y - 10, 4, 7, kFlameCore);
+  }
+  // Steps falling away towards the eye, worn hollow in the middle.
+  for (int step = 0; step < 3; ++step) {
+    const double half = width / 2 + 60 + step * 34;
+    const double y = step * 26;
+    sketch.Box(-half, y, half * 2, 10, kStoneLight);
+    sketch.Box(-half, y + 10, half * 2, 16, kStone);
+    sketch.Painter().save();
+    sketch.Painter().setOpacity(0.35);
+    sketch.FlatOval(0, y + 5, width * 0.35, 3.5, kStoneDark);
+    sketch.Painter().restore();
+  }
+}
+
+// What only a shut door shows: a brass knocker and a letter slot on a door w x h standing on the origin.
+void PaintDoorFurniture(Sketch& sketch, const Layer& layer) {
+  const double height = layer.Number("h", 230);
+  sketch.Box(-16, -height * 0.52, 32, 7, kGold);
+  sketch.Oval(0, -height * 0.7, 6, 6, kGoldDark);
+  QPainterPath ring;
+  ring.addEllipse(QPointF(0, -height * 0.66), 14, 16);
+  ring.addEllipse(QPointF(0, -height * 0.66), 10, 12);
+  ring.setFillRule(Qt::OddEvenFill);
+  sketch.Shape(ring, kGold);
+  sketch.FlatOval(-6, -height * 0.7, 2, 3, kSunGlow);
+}
+
 }  // namespace
 
 void RegisterMansionOutsideProps(PropRegistry& registry) {
@@ -246,6 +334,8 @@ void RegisterMansionOutsideProps(PropRegistry& registry) {
   registry.Add("spike-wall", PaintSpikeWall);
   registry.Add("gate", PaintGate);
   registry.Add("blue-torch", PaintBlueTorch);
+  registry.Add("grand-doorway", PaintGrandDoorway);
+  registry.Add("door-furniture", PaintDoorFurniture);
 }
 
 }  // namespace brackenhollow::art

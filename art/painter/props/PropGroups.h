@@ -23,7 +23,10 @@ void RegisterMansionOutsideProps(PropRegistry& registry);  // the mansion's fron
 void RegisterMansionRoomProps(PropRegistry& registry);    // the fittings of the mansion's rooms
 void RegisterShipProps(PropRegistry& registry);       // the ship's altars, beams and the island
 void RegisterOrganicProps(PropRegistry& registry);    // a great trunk, the bonfire
-void RegisterMazeProps(PropRegistry& registry);       // the corn maze's paths
+void RegisterMazeProps(PropRegistry& registry);       // the corn maze seen from inside
+void RegisterFieldSightProps(PropRegistry& registry);  // a hat and a roof over the corn, crows
+void RegisterMasonryProps(PropRegistry& registry);    // stone facades and the spiked wall in perspective
+void RegisterFieldProps(PropRegistry& registry);      // heavy grass, haystacks seen close
 void RegisterIceProps(PropRegistry& registry);        // the frozen lake's ice
 void RegisterForegroundProps(PropRegistry& registry);  // leaves, grass and rocks framing outdoor views
 void RegisterMansionCloseUpProps(PropRegistry& registry);  // the painting, safe, television and dresser seen close
