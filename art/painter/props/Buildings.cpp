@@ -233,29 +233,6 @@ void PaintHouse(Sketch& sketch, const Layer& layer) {
   sketch.Box(-width * 0.13, 0, width * 0.26, 6, kStoneLight);
 }
 
-// The side wall of a house with siding boards; origin at the top-left corner.
-void PaintSiding(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", 400);
-  const double height = layer.Number("h", 200);
-  const QRgb colour = layer.Colour("colour", kHouseWhite);
-  sketch.Box(0, 0, width, height, colour);
-  sketch.Painter().setOpacity(0.35);
-  for (double y = 16; y < height; y += 16) sketch.InkLine(0, y, width, y);
-  sketch.Painter().setOpacity(1.0);
-}
-
-// A wooden garden shed about 120 x 100 with its door; origin at the bottom middle.
-void PaintShed(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", 120);
-  const double height = layer.Number("h", 80);
-  sketch.Polygon({At(-width / 2 - 10, -height), At(0, -height - 40), At(width / 2 + 10, -height)}, kRoofGrey);
-  sketch.Box(-width / 2, -height, width, height, kWoodLight);
-  for (double x = -width / 2 + 12; x < width / 2; x += 12) sketch.InkLine(x, -height, x, 0);
-  sketch.Box(-18, -height * 0.8, 36, height * 0.8, kWood);
-  sketch.Line(-18, -height * 0.8, 18, 0, kWoodDark, 3);
-  sketch.Oval(12, -height * 0.4, 3, 3, kIron);
-}
-
 // A welcome mat about 120 x 40 in perspective, centred on the origin; loud colours, tacky on purpose.
 void PaintWelcomeMat(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 120);
@@ -344,8 +321,6 @@ void RegisterBuildingProps(PropRegistry& registry) {
   registry.Add("door", PaintDoor);
   registry.Add("window", PaintWindow);
   registry.Add("house", PaintHouse, 120);
-  registry.Add("siding", PaintSiding);
-  registry.Add("shed", PaintShed, 60);
   registry.Add("welcome-mat", PaintWelcomeMat);
   registry.Add("fence", PaintFence);
   registry.Add("barbed-wire", PaintBarbedWire);

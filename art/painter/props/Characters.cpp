@@ -765,11 +765,6 @@ void PaintSleepyReflection(Sketch& sketch) {
 
 namespace {
 
-// A sleepy face looking back from a mirror: heavy-lidded eyes and a yawn; origin at the face's centre.
-void PaintSleepyFace(Sketch& sketch, const Layer&) {
-  PaintSleepyReflection(sketch);
-}
-
 // The big skinny junkyard dog, about 200 long, side view. state=growl shows teeth and ribs on a leash
 // tied to a post on the left; state=dead has it lying still, eyes closed.
 void PaintDog(Sketch& sketch, const Layer& layer) {
@@ -1099,7 +1094,6 @@ void RegisterCharacterProps(PropRegistry& registry) {
   registry.Add("rat", PaintRat, 60);
   registry.Add("toad", PaintToad, 110);
   registry.Add("snakes", PaintSnakes);
-  registry.Add("sleepy-face", PaintSleepyFace);
 }
 
 }  // namespace brackenhollow::art

@@ -341,20 +341,6 @@ void PaintBathroomMirror(Sketch& sketch, const Layer& layer) {
   sketch.Outline(glass);
 }
 
-// Looking down into an open drawer that fills the frame: its wooden sides in perspective and what lies in
-// it (the scene lays the gloves in).
-void PaintDrawerInside(Sketch& sketch, const Layer&) {
-  sketch.FlatBox(0, 0, kFrameWidth, kFrameHeight, kWoodDark);
-  sketch.Polygon({At(40, 30), At(556, 30), At(500, 330), At(96, 330)}, kWood);
-  sketch.Polygon({At(96, 330), At(500, 330), At(520, 378), At(76, 378)}, kWoodLight);
-  sketch.Box(258, 344, 80, 16, kGold);
-  sketch.Polygon({At(80, 60), At(516, 60), At(480, 300), At(116, 300)}, kWoodLight);
-  sketch.Painter().save();
-  sketch.Painter().setOpacity(0.3);
-  for (int grain = 0; grain < 6; ++grain) sketch.InkLine(120 + grain * 70, 64, 140 + grain * 60, 296);
-  sketch.Painter().restore();
-}
-
 }  // namespace
 
 void RegisterFurnitureProps(PropRegistry& registry) {
@@ -373,7 +359,6 @@ void RegisterFurnitureProps(PropRegistry& registry) {
   registry.Add("bathtub", PaintBathtub, 130);
   registry.Add("sink", PaintSink);
   registry.Add("desk", PaintDesk, 120);
-  registry.Add("drawer-inside", PaintDrawerInside);
   registry.Add("bathroom-mirror", PaintBathroomMirror);
 }
 

@@ -323,89 +323,6 @@ void PaintWeightRack(Sketch& sketch, const Layer&) {
 
 // An indoor swimming pool in perspective: near edge wide at the origin, far edge depth pixels up.
 
-// murky=yes clouds the water.
-void PaintPool(Sketch& sketch, const Layer& layer) {
-  const double nearWidth = layer.Number("near", 520);
-  const double farWidth = layer.Number("far", 340);
-  const double depth = layer.Number("depth", 110);
-  const bool murky = layer.Flag("murky", false);
-  sketch.Polygon({At(-nearWidth / 2 - 20, 10), At(-farWidth / 2 - 14, -depth - 10), At(farWidth / 2 + 14, -depth - 10), At(nearWidth / 2 + 20, 10)}, kTile);
-  const QPainterPath water = PathThrough({At(-nearWidth / 2, 0), At(-farWidth / 2, -depth), At(farWidth / 2, -depth), At(nearWidth / 2, 0)});
-  sketch.Shape(water, murky ? kMurky : kSea);
-  if (murky) {
-    // Murky water: darker where it is deep near us, a green scum drifting on it, the lamps' reflections.
-    sketch.Painter().save();
-    sketch.Painter().setClipPath(water);
-    QLinearGradient deep(0, -depth, 0, 0);
-    deep.setColorAt(0.0, QColor(0x3f, 0x7f, 0x8f, 0));
-    deep.setColorAt(1.0, QColor(0x1c, 0x3c, 0x44, 200));
-    sketch.Painter().setPen(Qt::NoPen);
-    sketch.Painter().setBrush(deep);
-    sketch.Painter().drawPath(water);
-    for (int scum = 0; scum < 9; ++scum)
-      sketch.FlatOval((Scatter(scum + 41) - 0.5) * nearWidth * 0.8, -depth * Scatter(scum + 51), 20 + 30 * Scatter(scum), 5 + 4 * Scatter(scum + 3), kRottenMeatDark);
-    for (int lamp = -1; lamp <= 1; ++lamp)
-      sketch.FlatOval(lamp * farWidth * 0.3, -depth * 0.85, 18, 4, kGlowPale);
-    sketch.Painter().restore();
-  }
-  for (int ripple = 0; ripple < 8; ++ripple) {
-    const double y = -depth * Scatter(ripple + 21);
-    const double x = (Scatter(ripple + 31) - 0.5) * farWidth;
-    sketch.Line(x - 20, y, x + 20, y, murky ? kWallGreen : kSeaLight, 2);
-  }
-  sketch.Line(farWidth / 2 - 30, -depth - 40, farWidth / 2 - 30, -depth + 10, kMetal, 4);
-  sketch.Line(farWidth / 2 - 10, -depth - 40, farWidth / 2 - 10, -depth + 10, kMetal, 4);
-}
-
-// A springy diving board reaching out from the bottom of the frame, about 120 wide; origin at its tip.
-// view=side shows it across the pool instead: pedestal, ladder and the board reaching length to the right.
-void PaintDivingBoard(Sketch& sketch, const Layer& layer) {
-  const double length = layer.Number("length", 220);
-  if (layer.Word("view", "end") == "side") {
-    // Seen from the side across the pool: a concrete pedestal with a ladder and hand rails at the back,
-    // the board on its roller reaching out over the water, bending a little at the tip. Origin at the
-    // pedestal's foot, the board reaching right.
-    const double high = layer.Number("high", 70);
-    sketch.Box(-34, -high * 0.45, 52, high * 0.45, kStoneLight);
-    for (const double rail : {-44.0, -30.0}) sketch.Line(rail, 0, rail + 8, -high - 22, kMetalDark, 3.5);
-    for (int rung = 1; rung < 6; ++rung) {
-      const double y = -rung * (high + 10) / 6;
-      sketch.Line(-44 + 8 * rung / 6.0, y, -30 + 8 * rung / 6.0, y, kMetal, 2.5);
-    }
-    QPainterPath handRail;
-    handRail.moveTo(-38, -high - 18);
-    handRail.cubicTo(-36, -high - 44, -6, -high - 44, -4, -high - 8);
-    sketch.Stroke(handRail, kInk, 5);
-    sketch.Stroke(handRail, kSilver, 3);
-    sketch.Box(4, -high + 2, 12, high * 0.55 - 2, kMetalDark);
-    sketch.Oval(10, -high + 2, 7, 7, kIron);
-    QPainterPath board;
-    board.moveTo(-40, -high - 6);
-    board.lineTo(length * 0.6, -high - 6);
-    board.quadTo(length * 0.85, -high - 5, length, -high + 2);
-    board.lineTo(length, -high + 8);
-    board.quadTo(length * 0.85, -high + 1, length * 0.6, -high);
-    board.lineTo(-40, -high);
-    board.closeSubpath();
-    sketch.Shape(board, kWhite);
-    sketch.Line(-36, -high - 3, length * 0.6, -high - 3, kSkyPale, 1.5);
-    return;
-  }
-  // Over the water its shadow falls on the surface beside it; shadow=no where there is no water below.
-  if (layer.Flag("shadow", true)) {
-    sketch.Painter().save();
-    sketch.Painter().setOpacity(0.35);
-    sketch.FlatPolygon({At(-10, length), At(30, 20), At(110, 20), At(150, length)}, kInk);
-    sketch.Painter().restore();
-  }
-  sketch.Polygon({At(-80, length), At(-40, 0), At(40, 0), At(80, length)}, kWhite);
-  sketch.Polygon({At(-40, 0), At(40, 0), At(40, 10), At(-40, 10)}, kStoneLight);
-  sketch.Painter().save();
-  sketch.Painter().setOpacity(0.4);
-  for (int groove = 0; groove < 6; ++groove) sketch.InkLine(-30 + groove * 12, 6, -60 + groove * 24, length);
-  sketch.Painter().restore();
-}
-
 // A leaning tower of pizza boxes, count boxes high; origin at its foot.
 void PaintPizzaBoxes(Sketch& sketch, const Layer& layer) {
   const int count = static_cast<int>(layer.Number("count", 14));
@@ -494,8 +411,6 @@ void RegisterMansionRoomProps(PropRegistry& registry) {
   registry.Add("barbell", PaintBarbell);
   registry.Add("wall-mirror", PaintWallMirror);
   registry.Add("weight-rack", PaintWeightRack, 80);
-  registry.Add("pool", PaintPool);
-  registry.Add("diving-board", PaintDivingBoard);
   registry.Add("pizza-boxes", PaintPizzaBoxes, 45);
   registry.Add("store-shelves", PaintStoreShelves);
   registry.Add("janitor-shelf", PaintJanitorShelf);

@@ -285,66 +285,6 @@ void PaintRoom(Sketch& sketch, const Layer& layer) {
   sketch.Painter().setOpacity(1.0);
 }
 
-// A door in a side wall of the room box, seen at an angle; at=0 near the back wall, 1 near us.
-void PaintSideDoor(Sketch& sketch, const Layer& layer) {
-  const RoomShape shape = ReadShape(layer);
-  const bool left = layer.Word("side", "left") == "left";
-  const double near = layer.Number("at", 0.4);
-  const double span = layer.Number("span", 0.25);
-  const double doorHeight = layer.Number("tall", 0.72);
-  const QRgb colour = layer.Colour("colour", kWood);
-  const std::string state = layer.Word("state", "shut");
-  const double width = kFrameWidth;
-  const QRectF backWall(shape.left, shape.top, shape.right - shape.left, shape.floorLine - shape.top);
-  const QPointF vanishing = VanishingPoint(sketch.Air().View(), backWall);
-  // Depth 0 is the frame edge, 1 the back wall; the door runs from back to front. The wall's top and foot
-  // at an x are where the lines from the vanishing point through the back wall's corners pass.
-  const auto pointAt = [&](double depth, double up) {
-    const double x = left ? shape.left * depth : width - (width - shape.right) * depth;
-    const double cornerX = left ? shape.left : shape.right;
-    const double along = (x - vanishing.x()) / (cornerX - vanishing.x());
-    const double top = vanishing.y() + (shape.top - vanishing.y()) * along;
-    const double bottom = vanishing.y() + (shape.floorLine - vanishing.y()) * along;
-    return QPointF(x, bottom - (bottom - top) * up);
-  };
-  const double back = 1 - near;
-  const double front = back - span;
-  const QPainterPath opening = PathThrough({pointAt(back, 0), pointAt(back, doorHeight), pointAt(front, doorHeight), pointAt(front, 0)});
-  if (state == "open") {
-    // A lit room beyond, its floor, light spilling out on the floor here, and the leaf swung wide open
-    // into the hallway.
-    sketch.Shape(opening, kWallWarm);
-    sketch.FlatPolygon({pointAt(back, 0), pointAt(back, 0.12), pointAt(front, 0.08), pointAt(front, 0)}, kFloorWood);
-    sketch.Outline(opening);
-    const QPointF foot = (pointAt(back, 0) + pointAt(front, 0)) / 2;
-    const double doorWidth = std::abs(pointAt(front, 0).x() - pointAt(back, 0).x());
-    sketch.LightPool(foot.x() + (left ? doorWidth * 0.6 : -doorWidth * 0.6), foot.y() + 4, doorWidth * 1.3, doorWidth * 0.35,
-                     kGlow, 0.7);
-    // Hinged at the far edge, the leaf swings right out of the opening into the hallway, standing square
-    // to the wall and so seen nearly face on: as wide as the door really is, its far edge taller.
-    const double leafHeight = pointAt(back, 0).y() - pointAt(back, doorHeight).y();
-    const QPointF swing(left ? leafHeight * 0.42 : -leafHeight * 0.42, leafHeight * 0.05);
-    const QPainterPath leaf = PathThrough({pointAt(back, 0), pointAt(back, doorHeight),
-                                           pointAt(back, doorHeight) + swing - QPointF(0, leafHeight * 0.09), pointAt(back, 0) + swing});
-    sketch.Shape(leaf, colour);
-    // Its panels, so it reads as the door itself and not a shadow.
-    sketch.Painter().save();
-    sketch.Painter().setOpacity(0.5);
-    for (const double from : {0.1, 0.55}) {
-      const QPointF a = pointAt(back, doorHeight * (from + 0.02)) + swing * 0.2;
-      const QPointF b = pointAt(back, doorHeight * (from + 0.36)) + swing * 0.2;
-      sketch.Outline(PathThrough({a, b, b + swing * 0.6 - QPointF(0, leafHeight * 0.03), a + swing * 0.6 - QPointF(0, leafHeight * 0.01)}));
-    }
-    sketch.Painter().restore();
-    const QPointF knob = pointAt(back, doorHeight * 0.45) + swing * 0.88;
-    sketch.Oval(knob.x(), knob.y(), 3, 4, kGold);
-  } else {
-    sketch.Shape(opening, colour);
-    const QPointF knob = pointAt(front + span * 0.15, doorHeight * 0.45);
-    sketch.Oval(knob.x(), knob.y(), 3, 4, kGold);
-  }
-}
-
 // A hole knocked through a wall, centred on the origin: plaster broken away round it baring the bricks, the
 // wall's thickness inside the rim, darkness (view=dark) or the outside (view=outside) beyond, cracks, and
 // rubble=N broken pieces on the floor floor= below the centre.
@@ -454,7 +394,6 @@ void PaintHangingLamp(Sketch& sketch, const Layer& layer) {
 
 void RegisterRoomProps(PropRegistry& registry) {
   registry.Add("room", PaintRoom);
-  registry.Add("side-door", PaintSideDoor);
   registry.Add("wall-hole", PaintWallHole);
   registry.Add("rug", PaintRug);
   registry.Add("hanging-lamp", PaintHangingLamp);

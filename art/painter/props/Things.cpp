@@ -574,20 +574,6 @@ void PaintLightbulb(Sketch& sketch, const Layer&) {
 }
 
 
-// A heavy padlock about 50 high hanging from its shackle at the origin.
-void PaintPadlock(Sketch& sketch, const Layer&) {
-  QPainterPath shackle;
-  shackle.moveTo(-14, 24);
-  shackle.lineTo(-14, 10);
-  shackle.arcTo(QRectF(-14, -4, 28, 28), 180, -180);
-  shackle.lineTo(14, 24);
-  sketch.Stroke(shackle, kInk, 9);
-  sketch.Stroke(shackle, kMetal, 6);
-  sketch.Shape(RoundedBox(-22, 22, 44, 36, 6), kGoldDark);
-  sketch.FlatOval(0, 36, 4, 4, kBlack);
-  sketch.FlatBox(-1.5, 36, 3, 10, kBlack);
-}
-
 }  // namespace
 
 void RegisterThingProps(PropRegistry& registry) {
@@ -616,7 +602,6 @@ void RegisterThingProps(PropRegistry& registry) {
   registry.Add("turpentine", PaintTurpentine);
   registry.Add("rotten-meat", PaintRottenMeat);
   registry.Add("litter", PaintLitter);
-  registry.Add("padlock", PaintPadlock);
 }
 
 }  // namespace brackenhollow::art

@@ -439,45 +439,12 @@ void PaintSewer(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// Spray-painted tags on a wall, about 200 wide; origin at the centre.
-void PaintGraffiti(Sketch& sketch, const Layer& layer) {
-  const QString tag = QString::fromStdString(layer.Word("text", "ZAP!"));
-  QPainterPath swirl;
-  swirl.moveTo(-100, 20);
-  swirl.cubicTo(-60, -50, -20, 60, 20, -10);
-  swirl.cubicTo(50, -60, 80, 40, 110, -20);
-  sketch.Stroke(swirl, kGraffitiGreen, 7);
-  sketch.Text(QRectF(-100, -40, 200, 60), tag, 38, kGraffitiPink);
-  PaintStar(sketch, 90, 30, 14, kPaintYellow);
-}
-
 // A signpost with a board of text, about 120 high; origin at its foot.
 void PaintSign(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 110);
   sketch.Box(-5, -110, 10, 110, kWoodDark);
   sketch.Box(-width / 2, -130, width, 40, kWoodLight);
   sketch.Text(QRectF(-width / 2, -130, width, 40), QString::fromStdString(layer.Word("text", "")), layer.Number("size", 14), kInk);
-}
-
-// The old stone well, about 150 wide with its roof and crank but no rope or bucket; origin at its foot.
-void PaintWell(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", 150);
-  sketch.Box(-width / 2 + 8, -170, 10, 110, kWoodDark);
-  sketch.Box(width / 2 - 18, -170, 10, 110, kWoodDark);
-  sketch.Polygon({At(-width / 2 - 14, -160), At(0, -210), At(width / 2 + 14, -160)}, kRoof);
-  sketch.Line(-width / 2 + 13, -130, width / 2 - 13, -130, kInk, 7);
-  sketch.Line(-width / 2 + 13, -130, width / 2 - 13, -130, kWood, 4);
-  sketch.Line(width / 2 - 13, -130, width / 2 + 8, -118, kIron, 3);
-  sketch.Box(-width / 2, -70, width, 70, kStone);
-  sketch.Painter().save();
-  sketch.Painter().setOpacity(0.5);
-  for (int row = 0; row < 3; ++row) {
-    sketch.InkLine(-width / 2, -row * 22 - 22, width / 2, -row * 22 - 22);
-    for (double x = -width / 2 + (row % 2) * 16; x < width / 2; x += 32) sketch.InkLine(x, -row * 22 - 22, x, -row * 22);
-  }
-  sketch.Painter().restore();
-  sketch.Oval(0, -70, width / 2 + 4, 14, kStoneLight);
-  sketch.Oval(0, -70, width / 2 - 10, 9, kBlack);
 }
 
 // Looking down into the well: a ring of stones closing in on dark water far below, with a coin glinting.
@@ -571,9 +538,7 @@ void RegisterTownProps(PropRegistry& registry) {
   registry.Add("manhole", PaintManhole);
   registry.Add("trash-can", PaintTrashCan, 45);
   registry.Add("sewer", PaintSewer);
-  registry.Add("graffiti", PaintGraffiti);
   registry.Add("sign", PaintSign, 20);
-  registry.Add("well", PaintWell, 75);
   registry.Add("well-shaft", PaintWellShaft);
 }
 

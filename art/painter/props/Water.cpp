@@ -157,27 +157,6 @@ void PaintLighthouse(Sketch& sketch, const Layer& layer) {
   PaintLighthouseTower(sketch, height, lit);
 }
 
-// The lighthouse's base close up: the curved, striped white wall filling the frame down to y=0.
-void PaintTowerWall(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", 400);
-  const double height = layer.Number("h", 360);
-  QPainterPath wall;
-  wall.moveTo(-width / 2, 0);
-  wall.lineTo(-width * 0.44, -height);
-  wall.lineTo(width * 0.44, -height);
-  wall.lineTo(width / 2, 0);
-  wall.closeSubpath();
-  sketch.Shape(wall, kWhite);
-  sketch.Painter().save();
-  sketch.Painter().setClipPath(wall);
-  sketch.FlatBox(-width, -height, width * 2, height * 0.18, kHouseRed);
-  sketch.Painter().setOpacity(0.3);
-  for (int line = 1; line < 6; ++line) sketch.InkLine(-width / 2 + line * width / 6, 0, -width * 0.44 + line * width * 0.88 / 6, -height);
-  sketch.Painter().restore();
-  sketch.Outline(wall);
-  sketch.Box(-width * 0.56, -6, width * 1.12, 12, kStone);
-}
-
 // The great lamp inside the lighthouse: a tall glass lens on a pedestal. lit=yes makes it blaze with beams;
 // unlit shows the dark, burnt-out bulb.
 void PaintLighthouseLamp(Sketch& sketch, const Layer& layer) {
@@ -291,30 +270,6 @@ void PaintRopeBridge(Sketch& sketch, const Layer& layer) {
   }
 }
 
-// An old stone bridge, side view, arching over water across w; origin at the middle of the waterline.
-void PaintStoneBridge(Sketch& sketch, const Layer& layer) {
-  const double width = layer.Number("w", 600);
-  const double height = layer.Number("h", 150);
-  QPainterPath bridge;
-  bridge.moveTo(-width / 2, 0);
-  bridge.lineTo(-width / 2, -height);
-  bridge.lineTo(width / 2, -height);
-  bridge.lineTo(width / 2, 0);
-  bridge.lineTo(width * 0.3, 0);
-  bridge.cubicTo(width * 0.28, -height * 0.85, -width * 0.28, -height * 0.85, -width * 0.3, 0);
-  bridge.closeSubpath();
-  sketch.Shape(bridge, kStone);
-  sketch.Painter().save();
-  sketch.Painter().setClipPath(bridge);
-  sketch.Painter().setOpacity(0.4);
-  for (double y = -height + 20; y < 0; y += 20) {
-    sketch.InkLine(-width / 2, y, width / 2, y);
-    for (double x = -width / 2 + ((static_cast<int>(-y) / 20) % 2) * 20; x < width / 2; x += 40) sketch.InkLine(x, y - 20, x, y);
-  }
-  sketch.Painter().restore();
-  sketch.Box(-width / 2, -height - 16, width, 16, kStoneLight);
-}
-
 // The frame under deep water, looking up: the surface a bright rippled ceiling, shafts of daylight slanting
 // down from it and the water darkening to black below; origin at the top-left.
 void PaintUnderwater(Sketch& sketch, const Layer&) {
@@ -404,10 +359,8 @@ void RegisterWaterProps(PropRegistry& registry) {
   registry.Add("pier", PaintPier);
   registry.Add("ship", PaintShipProp);
   registry.Add("lighthouse", PaintLighthouse);
-  registry.Add("tower-wall", PaintTowerWall);
   registry.Add("lighthouse-lamp", PaintLighthouseLamp);
   registry.Add("rope-bridge", PaintRopeBridge);
-  registry.Add("stone-bridge", PaintStoneBridge);
   registry.Add("underwater", PaintUnderwater);
   registry.Add("bubbles", PaintBubbles);
   registry.Add("ripples", PaintRipples);
