@@ -49,8 +49,9 @@ void PaintBed(Sketch& sketch, const Layer& layer) {
 
 // The foot of the player's bed filling the bottom of the frame, as seen lying in it: a rumpled blanket.
 void PaintBedFoot(Sketch& sketch, const Layer& layer) {
-  // Seen from the pillow: the wooden footboard with its posts at the far end, the patchwork quilt over
-  // the sleeper's legs rising in two mounds at the feet, and the sheet turned down at the near edge.
+  // Seen from the pillow: the quilt runs away from the eye in perspective over the sleeper's legs, to two
+  // mounds at the feet in front of the wooden footboard; the sheet is turned down at the near edge. The
+  // quilt is a surface on the bed, so its patches shrink and close up towards the feet.
   const double width = layer.Number("w", 620);
   const QRgb quiltColour = layer.Colour("colour", kBlanket);
   const double board = width * 0.3;
@@ -60,53 +61,86 @@ void PaintBedFoot(Sketch& sketch, const Layer& layer) {
     sketch.Box(side * board - 9, -160, 18, 70, kWoodDark);
     sketch.Oval(side * board, -166, 12, 9, kWoodDark);
   }
+  // Depth 1 at the near edge (the frame's foot), 3 at the footboard; the eye's level lies above both.
+  constexpr double kHorizon = -150;
+  constexpr double kFar = 3.0;
+  const double spread = board * 2 * kFar;
+  const auto at = [&](double across, double depth) {
+    return QPointF((across - 0.5) * spread / depth, kHorizon - kHorizon / depth);
+  };
   QPainterPath quilt;
-  quilt.moveTo(-width / 2, 0);
-  quilt.lineTo(-width / 2, -64);
-  quilt.cubicTo(-width * 0.34, -84, -width * 0.2, -118, -width * 0.09, -114);
-  quilt.cubicTo(-width * 0.03, -112, -width * 0.02, -96, 0, -96);
-  quilt.cubicTo(width * 0.03, -98, width * 0.05, -116, width * 0.12, -112);
-  quilt.cubicTo(width * 0.24, -106, width * 0.36, -78, width / 2, -70);
-  quilt.lineTo(width / 2, 0);
+  quilt.moveTo(at(0, 1));
+  quilt.lineTo(at(0, kFar));
+  // The feet lift the quilt into two mounds, the left one nearer the window's light.
+  const QPointF farLeft = at(0, kFar);
+  const QPointF farRight = at(1, kFar);
+  const double farY = farLeft.y();
+  quilt.lineTo(-width * 0.16, farY);
+  quilt.cubicTo(-width * 0.14, farY - 22, -width * 0.03, farY - 30, -width * 0.01, farY - 6);
+  quilt.cubicTo(width * 0.01, farY - 26, width * 0.13, farY - 24, width * 0.15, farY);
+  quilt.lineTo(farRight);
+  quilt.lineTo(at(1, 1));
   quilt.closeSubpath();
   sketch.Shape(quilt, quiltColour);
-  // Patchwork squares, closing up towards the feet, so the quilt reads as bedding.
+
   sketch.Painter().save();
   sketch.Painter().setClipPath(quilt);
-  const QRgb patches[] = {kPillow, kBlanketDark, quiltColour, kShirtCheck};
-  for (int row = 0; row < 6; ++row) {
-    const double top = -120 + row * row * 3.6 + row * 6;
-    const double bottom = -120 + (row + 1) * (row + 1) * 3.6 + (row + 1) * 6;
-    const double size = 34 + row * 12;
-    int column = 0;
-    for (double x = -width / 2 - (row % 2) * size / 2; x < width / 2; x += size, ++column) {
-      if ((row + column) % 3 == 1) continue;
-      sketch.Painter().setOpacity(0.5);
-      sketch.FlatBox(x, top, size, bottom - top, patches[(row * 3 + column) % 4]);
-      sketch.Painter().setOpacity(0.35);
-      sketch.InkLine(x, top, x, bottom);
+  const QRgb patches[] = {kBlanketDark, kPillow, kRust, quiltColour, kShirtCheck};
+  constexpr double kRows[] = {1.0, 1.28, 1.62, 2.05, 2.55, kFar};
+  constexpr int kColumns = 7;
+  for (int row = 0; row + 1 < static_cast<int>(std::size(kRows)); ++row) {
+    for (int column = 0; column < kColumns; ++column) {
+      const double left = static_cast<double>(column) / kColumns;
+      const double right = static_cast<double>(column + 1) / kColumns;
+      if ((row + column * 2) % 3 == 0) continue;  // the quilt's own colour shows between the patches
+      sketch.Painter().setOpacity(0.55);
+      sketch.FlatPolygon({at(left, kRows[row]), at(right, kRows[row]), at(right, kRows[row + 1]), at(left, kRows[row + 1])},
+                         patches[(row * 2 + column * 3) % 5]);
     }
+  }
+  // Seams: thin, fainter towards the feet.
+  sketch.Painter().setOpacity(0.3);
+  for (int column = 1; column < kColumns; ++column) {
+    const QPointF near = at(static_cast<double>(column) / kColumns, 1);
+    const QPointF far = at(static_cast<double>(column) / kColumns, kFar);
+    sketch.InkLine(near.x(), near.y(), far.x(), far.y());
+  }
+  for (const double depth : kRows) {
+    const QPointF left = at(0, depth);
+    const QPointF right = at(1, depth);
+    sketch.InkLine(left.x(), left.y(), right.x(), right.y());
+  }
+  // The legs under the quilt: a lit ridge with a shaded hollow beside it, each running to its foot.
+  for (const double side : {-1.0, 1.0}) {
+    const double footX = side * width * 0.08;
+    QPainterPath hollow;
+    hollow.moveTo(side * width * 0.35, 0);
+    hollow.quadTo(side * width * 0.2, farY * 0.55, footX + side * 40, farY + 2);
     sketch.Painter().setOpacity(0.35);
-    sketch.InkLine(-width / 2, bottom, width / 2, bottom);
+    sketch.Stroke(hollow, kBlanketDark, 14);
+    QPainterPath ridge;
+    ridge.moveTo(side * width * 0.2, 0);
+    ridge.quadTo(side * width * 0.12, farY * 0.5, footX, farY - 14);
+    sketch.Painter().setOpacity(0.25);
+    sketch.Stroke(ridge, kPillow, 10);
   }
+  // The shade of the footboard and the fold between the feet.
+  sketch.Painter().setOpacity(0.3);
+  sketch.FlatPolygon({QPointF(-width * 0.012, farY - 6), QPointF(width * 0.012, farY - 6), QPointF(width * 0.03, farY + 40),
+                      QPointF(-width * 0.03, farY + 40)},
+                     kBlanketDark);
   sketch.Painter().setOpacity(1.0);
-  // Soft folds running down from the mounds.
-  for (int fold = 0; fold < 6; ++fold) {
-    QPainterPath crease;
-    const double x = -width * 0.36 + fold * width * 0.14;
-    crease.moveTo(x * 0.5, -98 + std::abs(fold - 2.5) * 4);
-    crease.quadTo(x * 0.8 + 10, -60, x, -24);
-    sketch.Stroke(crease, kBlanketDark, 5);
-  }
   sketch.Painter().restore();
   sketch.Outline(quilt);
-  // The sheet turned down over the quilt's near edge, rumpled.
+  // The sheet turned down over the quilt's near edge, in soft folds.
   QPainterPath sheet;
-  sheet.moveTo(-width / 2, 0);
-  sheet.lineTo(-width / 2, -26);
-  for (int wave = 1; wave <= 8; ++wave)
-    sheet.quadTo(-width / 2 + (wave - 0.5) * width / 8, -34 + (wave % 2) * 14, -width / 2 + wave * width / 8, -24 - (wave % 3) * 4);
-  sheet.lineTo(width / 2, 0);
+  sheet.moveTo(-width / 2 - 10, 0);
+  sheet.lineTo(-width / 2 - 10, -22);
+  for (int wave = 1; wave <= 6; ++wave) {
+    const double x = -width / 2 - 10 + wave * (width + 20) / 6;
+    sheet.quadTo(x - (width + 20) / 12, -30 + (wave % 2) * 6, x, -22 - (wave % 3) * 3);
+  }
+  sheet.lineTo(width / 2 + 10, 0);
   sheet.closeSubpath();
   sketch.Shape(sheet, kPillow);
 }
