@@ -318,8 +318,8 @@ void PaintManhole(Sketch& sketch, const Layer& layer) {
   PaintManholeCover(sketch, radius * 1.55, radius * 0.45, radius * 0.85);
 }
 
-// A metal trash can about 90 x 120; state=closed keeps the lid on; meat and empty show it open from above,
-// with or without the rotten green meat inside; origin at its foot.
+// A metal trash can about 90 x 120; state=closed keeps the lid on, state=empty shows it open with its lid
+// leaning on it (what lies inside is painted over it); origin at its foot.
 void PaintTrashCan(Sketch& sketch, const Layer& layer) {
   const double width = layer.Number("w", 90);
   const double height = layer.Number("h", 120);
@@ -332,12 +332,6 @@ void PaintTrashCan(Sketch& sketch, const Layer& layer) {
     return;
   }
   sketch.Oval(0, -height, width / 2, 14, kShadow);
-  if (state == "meat") {
-    sketch.FlatOval(0, -height + 2, width / 2 - 8, 9, kRottenMeat);
-    sketch.FlatOval(-10, -height, 14, 6, kRottenMeatDark);
-    sketch.FlatOval(14, -height + 3, 10, 5, kRottenMeatDark);
-    for (int fly = 0; fly < 3; ++fly) sketch.FlatOval(-20 + fly * 20, -height - 26 - fly * 8, 3, 2, kInk);
-  }
   sketch.Painter().save();
   sketch.Painter().translate(width * 0.9, -height * 0.4);
   sketch.Painter().rotate(70);
