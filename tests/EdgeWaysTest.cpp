@@ -15,6 +15,7 @@
 #include "view/EdgeWays.h"
 #include "view/HotspotMap.h"
 #include "world/RoomRecord.h"
+#include "world/WorldFacts.h"
 
 namespace brackenhollow {
 namespace {
@@ -236,6 +237,69 @@ TEST(EdgeWays, EveryRoomsViewAgreesWithTheWaysItsPicturesDraw) {
   for (const auto& [room, way] : mirrored) {
     EXPECT_TRUE(found.count({room, way}) != 0) << "room " << room << " way " << way << " is no longer mirrored";
   }
+}
+
+
+TEST(EdgeWays, TheSideStripsStopAtTheBottomStripSoItsCornersLeadBehind) {
+  // Looking north with nothing drawn: west on the left, east on the right, south behind.
+  const std::vector<Hotspot> hotspots = WithEdgeWays(MapOf({}), Facing::North, "SEW");
+  const HotspotBox behind = WaysTo(hotspots, 'S').at(0).box;
+  for (const char side : std::string("EW")) {
+    const HotspotBox strip = WaysTo(hotspots, side).at(0).box;
+    EXPECT_LE(strip.y + strip.height, behind.y) << "the strip of way " << side << " reaches into the bottom strip";
+  }
+  EXPECT_EQ(ClickedAt(hotspots, {5, kHeight - 5}), "way S") << "the bottom left corner";
+  EXPECT_EQ(ClickedAt(hotspots, {kWidth - 5, kHeight - 5}), "way S") << "the bottom right corner";
+  EXPECT_EQ(ClickedAt(hotspots, {5, kHeight - kBehindStripHeight - 1}), "way W");
+  EXPECT_EQ(ClickedAt(hotspots, {kWidth - 5, kHeight - kBehindStripHeight - 1}), "way E");
+}
+
+TEST(EdgeWays, ABackdropOverPartOfAStripLiesBehindAllOfIt) {
+  // Corn filling the upper part of a field, down into the side strip; the rest of the strip is free.
+  const Hotspot corn = Rectangle("corn", 0, 0, 0, kWidth, 260, {298, 130});
+  const std::vector<Hotspot> hotspots = WithEdgeWays(MapOf({corn}), Facing::North, "W");
+  ASSERT_FALSE(WaysTo(hotspots, 'W').empty());
+  EXPECT_EQ(ClickedAt(hotspots, {20, 100}), "way W") << "the strip over the corn leads west too";
+  EXPECT_EQ(ClickedAt(hotspots, {20, 300}), "way W");
+  EXPECT_EQ(ClickedAt(hotspots, corn.point), "corn");
+}
+
+TEST(EdgeWays, AWayOnlyTheMapDrawsIsNeverOfferedInThePicture) {
+  // The island is reached by ship and never left on foot; the corn and the bathroom's wall hide a way
+  // the map shows.
+  EXPECT_EQ(WaysOut(room::kIsland), kNoDirection);
+  EXPECT_EQ(Letters(WaysOut(room::kCornfield23)), "NSW");
+  EXPECT_EQ(Letters(WaysOut(room::kBathroom)), "NE");
+  EXPECT_EQ(WaysOut(0), kNoDirection);
+}
+
+// Whether a drawn way stands in the middle of its picture, as a door or a path straight ahead does:
+// centred in the middle fifth, clear of the top edge (a way down from above) and of the bottom strip.
+bool InTheMiddle(const Hotspot& way) {
+  const HotspotBox& box = way.box;
+  const int twiceCentre = box.x * 2 + box.width;
+  return twiceCentre * 5 >= kWidth * 4 && twiceCentre * 5 <= kWidth * 6 && box.y > 0 &&
+         box.y + box.height <= kHeight - kBehindStripHeight;
+}
+
+TEST(EdgeWays, EveryRoomLooksTowardTheWayItsPicturesDrawInTheMiddle) {
+  if (!fs::exists(ProgramDirectory() + "bedroom1.hotspots.json")) {
+    GTEST_SKIP() << "the pictures' hotspot maps are not painted in this build";
+  }
+  int checked = 0;
+  for (const RoomRecord& record : RoomRecords()) {
+    for (const PictureCase& shown : record.Pictures()) {
+      const std::string picture(shown.picture.substr(1));
+      for (const Hotspot& hotspot : LoadHotspotMap(ProgramDirectory() + picture).hotspots) {
+        if (!hotspot.IsWay() || !InTheMiddle(hotspot)) continue;
+        ++checked;
+        EXPECT_EQ(SideOf(record.facing, hotspot.way), ViewSide::Ahead)
+            << "way " << hotspot.way << " is drawn straight ahead in " << picture << " (room " << record.room
+            << "), but the room's view does not look that way";
+      }
+    }
+  }
+  EXPECT_GT(checked, 20);
 }
 
 }  // namespace

@@ -198,5 +198,22 @@ TEST_F(PointerPlayTest, TheMenuOffersEveryVerbOfTheTableThatTakesAThing) {
   EXPECT_NE(std::find(verbs.begin(), verbs.end(), "Use the __ with the __"), verbs.end());
 }
 
+
+TEST_F(PointerPlayTest, ACloseUpGetsNoEdgeWaysSoAClickBesideItsThingsGoesBackToTheRoom) {
+  screen.State().SaveCurrentRoom(room::kCloseToDresser);
+  screen.EnterGame(kStartChosen);
+  HotspotMap map;
+  map.width = 596;
+  map.height = 408;
+  const auto ways = [&] {
+    const std::vector<PointerTarget> targets = pointer.Targets(map);
+    return std::count_if(targets.begin(), targets.end(), [](const PointerTarget& target) { return target.hotspot.IsWay(); });
+  };
+  ASSERT_EQ(ways(), 1) << "the room's own picture has its way east at an edge";
+  ASSERT_TRUE(pointer.Perform("Search the", "dresser", Held::InRoom));
+  ASSERT_TRUE(pointer.ShowsCloseUp());
+  EXPECT_EQ(ways(), 0) << "a click beside the drawer would walk away instead of going back";
+}
+
 }  // namespace
 }  // namespace brackenhollow

@@ -424,5 +424,18 @@ TEST(OneGamePerStore, SecondGameSaysItIsRunningAndALockOfADeadGameIsTakenOver) {
   EXPECT_NE(boxes.informed[0].find("already running"), std::string::npos);
 }
 
+
+// A game on another machine sharing the home folder holds the lock: Qt cannot tell whether it still
+// runs, and however old the lock is, it is not taken over.
+TEST(OneGamePerStore, ALockOfAGameOnAnotherMachineIsNeverTakenOverHoweverOld) {
+  testing::ScratchFolder folder;
+  const std::string lockPath = folder.File("store.sqlite.lock");
+  std::ofstream(lockPath) << "4242\nbrackenhollow\nanother-machine-of-this-player\n";
+  fs::last_write_time(lockPath, fs::file_time_type::clock::now() - std::chrono::hours(5));
+  QLockFile lock(QString::fromStdString(lockPath));
+  EXPECT_FALSE(TakeLock(lock));
+  EXPECT_TRUE(fs::exists(lockPath));
+}
+
 }  // namespace
 }  // namespace brackenhollow

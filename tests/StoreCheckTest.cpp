@@ -16,6 +16,7 @@
 #include "store/SavedGames.h"
 #include "store/StoreCheck.h"
 #include "store/UndoHistory.h"
+#include "tests/FaultVfs.h"
 #include "tests/ScriptedPlay.h"
 #include "tests/StoreDump.h"
 #include "tests/TestSupport.h"
@@ -245,6 +246,42 @@ TEST(StoreCheck, EveryStateOfTheWalkthroughPasses) {
   for (int step = 0; step < 20; ++step) screen.OnUndo();
   EXPECT_TRUE(CheckStoreFile(database.Handle(), GameStoreRules()).Sound());
   EXPECT_TRUE(boxes.informed.empty()) << boxes.informed.front();
+}
+
+
+TEST(StoreCheck, APageTheDiskFailsToReadIsNoDamage) {
+  testing::ScratchFolder folder;
+  const std::string path = folder.File("store.sqlite");
+  {
+    GameDatabase database(path);
+    ASSERT_TRUE(BuildWorldDatabase(database));
+  }
+  // Opened as a save is: read-only, as a file nothing else changes; a failed open is no connection.
+  const auto check = [&path] {
+    sqlite3* connection = nullptr;
+    if (sqlite3_open_v2(("file:" + path + "?mode=ro&immutable=1").c_str(), &connection,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) != SQLITE_OK) {
+      sqlite3_close(connection);
+      connection = nullptr;
+    }
+    const StoreCheck result = CheckStoreFile(connection, GameStoreRules());
+    sqlite3_close(connection);
+    return result;
+  };
+  int reads = 0;
+  {
+    testing::FaultVfs vfs;
+    ASSERT_TRUE(check().Sound());
+    reads = vfs.Reads();
+  }
+  ASSERT_GT(reads, 0);
+  // One failed read at each place in turn: the file may be unreadable now, never damaged.
+  for (int read = 1; read <= reads; ++read) {
+    testing::FaultVfs vfs({testing::FaultPlan::Mode::FailRead, read, SQLITE_IOERR_READ});
+    const StoreCheck result = check();
+    EXPECT_TRUE(result.Sound() || result.verdict == StoreVerdict::Unreadable)
+        << "read " << read << " of " << reads << " failed, and the file was called: " << result.reason;
+  }
 }
 
 }  // namespace
