@@ -20,6 +20,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -191,6 +192,19 @@ Painted PaintOne(const Picture& picture, int largestResolution, const std::strin
   return result;
 }
 
+// Runs work once on each of as many threads as the machine has cores (at most 8) and waits for them all.
+// The threads are Qt's own pool's: Qt's raster engine splits a large fill, scaling or conversion into parts
+// for that pool and waits for them, unless it is asked from one of the pool's threads. With every core
+// already busy with a picture of its own, handing those parts between threads only costs time, so each thread
+// paints its fills itself.
+void RunOnEveryCore(const std::function<void()>& work) {
+  const int threadCount = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+  QThreadPool* pool = QThreadPool::globalInstance();
+  pool->setMaxThreadCount(threadCount);
+  for (int thread = 0; thread < threadCount; ++thread) pool->start(work);
+  pool->waitForDone();
+}
+
 // Groups the pictures whose painting starts alike (a room's state pictures over one scene), largest group
 // first, each in the pictures' order.
 std::vector<std::vector<std::size_t>> Families(const std::vector<Picture>& pictures) {
@@ -262,15 +276,7 @@ std::vector<Painted> PaintAll(const std::vector<Picture>& pictures, int largestR
     for (std::size_t index = next++; index < families.size(); index = next++)
       PaintFamily(pictures, families[index], largestResolution, out, results);
   };
-  // Qt's raster engine splits a large fill into parts for its own thread pool and waits for them. With every
-  // core already painting a picture, one pool thread does those parts with the least handing over between
-  // threads; the parts, and so the pixels, stay as they were.
-  QThreadPool::globalInstance()->setMaxThreadCount(1);
-  const unsigned threadCount = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-  std::vector<std::thread> threads;
-  for (unsigned thread = 1; thread < threadCount; ++thread) threads.emplace_back(work);
-  work();
-  for (std::thread& thread : threads) thread.join();
+  RunOnEveryCore(work);
   return results;
 }
 
@@ -327,11 +333,7 @@ bool WriteSheets(const std::vector<Picture>& pictures, const std::vector<Painted
     for (std::size_t index = next++; index < sheets.size(); index = next++)
       if (!WriteSheet(*sheets[index].first, options, sheets[index].second)) written = false;
   };
-  const unsigned threadCount = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-  std::vector<std::thread> threads;
-  for (unsigned thread = 1; thread < threadCount; ++thread) threads.emplace_back(work);
-  work();
-  for (std::thread& thread : threads) thread.join();
+  RunOnEveryCore(work);
   return written;
 }
 
