@@ -179,35 +179,86 @@ void PaintLayer(QPainter& painter, Atmosphere& atmosphere, ShadowCaster* caster,
   if (!unused.empty()) throw SceneError(layer.Where() + ": " + layer.Prop() + " has no parameter " + unused.front());
 }
 
+// Whether a picture has a sky, which makes it outdoors: far things fade into the haze, shadows are stronger.
+bool IsOutdoors(const Picture& picture) {
+  return std::any_of(picture.layers.begin(), picture.layers.end(),
+                     [](const Layer& layer) { return layer.Prop() == "sky"; });
+}
+
+int FrameWidthOf(const Picture& picture) { return picture.iconSize > 0 ? kFrameHeight : kFrameWidth; }
+
+// Begins painting on the image under the picture's resolution, as every layer expects.
+void BeginPainting(QPainter& painter, int resolution) {
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.scale(resolution, resolution);
+}
+
 }  // namespace
 
-QImage PaintPicture(const Picture& picture, const PropRegistry& registry, int resolution) {
-  const int width = picture.iconSize > 0 ? kFrameHeight : kFrameWidth;
-  QImage image(width * resolution, kFrameHeight * resolution, QImage::Format_RGB32);
-  image.fill(QColor(Qt::white));
-  const bool outdoors = std::any_of(picture.layers.begin(), picture.layers.end(),
-                                    [](const Layer& layer) { return layer.Prop() == "sky"; });
-  Atmosphere atmosphere = PrepareAtmosphere(picture);
+std::size_t SharedStart(const Picture& first, const Picture& second) {
+  if (!first.item.empty() || !second.item.empty() || first.iconSize != second.iconSize ||
+      PictureSeed(first) != PictureSeed(second) || IsOutdoors(first) != IsOutdoors(second))
+    return 0;
+  // Light and camera lines anywhere in a picture set how all of it is painted.
+  const auto settings = [](const Picture& picture) {
+    std::vector<const Layer*> found;
+    for (const Layer& layer : picture.layers)
+      if (IsSetting(layer)) found.push_back(&layer);
+    return found;
+  };
+  const std::vector<const Layer*> firstSettings = settings(first);
+  const std::vector<const Layer*> secondSettings = settings(second);
+  if (!std::equal(firstSettings.begin(), firstSettings.end(), secondSettings.begin(), secondSettings.end(),
+                  [](const Layer* one, const Layer* other) { return one->PaintsAs(*other); }))
+    return 0;
+  const auto differs = std::mismatch(first.layers.begin(), first.layers.end(), second.layers.begin(),
+                                     second.layers.end(),
+                                     [](const Layer& one, const Layer& other) { return one.PaintsAs(other); });
+  return static_cast<std::size_t>(differs.first - first.layers.begin());
+}
+
+PaintedStart PaintStart(const Picture& picture, const PropRegistry& registry, int resolution, std::size_t layers) {
+  PaintedStart start{QImage(FrameWidthOf(picture) * resolution, kFrameHeight * resolution, QImage::Format_RGB32),
+                     PrepareAtmosphere(picture), std::min(layers, picture.layers.size())};
+  start.image.fill(QColor(Qt::white));
+  if (start.layers == 0) return start;
+  const bool outdoors = IsOutdoors(picture);
+  ShadowCaster caster;
+  QPainter painter(&start.image);
+  BeginPainting(painter, resolution);
+  for (std::size_t index = 0; index < start.layers; ++index)
+    if (!IsSetting(picture.layers[index]))
+      PaintLayer(painter, start.atmosphere, &caster, resolution, outdoors, picture.layers[index], registry);
+  return start;
+}
+
+QImage PaintPicture(const Picture& picture, const PropRegistry& registry, int resolution, const PaintedStart& start) {
+  QImage image = start.image;
+  Atmosphere atmosphere = start.atmosphere;
+  const bool outdoors = IsOutdoors(picture);
+  // The shadow caster keeps only a cleared scratch canvas between layers, so a fresh one continues alike.
   ShadowCaster caster;
   {
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.scale(resolution, resolution);
-    for (const Layer& layer : picture.layers)
-      if (!IsSetting(layer)) PaintLayer(painter, atmosphere, &caster, resolution, outdoors, layer, registry);
-    Vignette(painter, width);
+    BeginPainting(painter, resolution);
+    for (std::size_t index = start.layers; index < picture.layers.size(); ++index)
+      if (!IsSetting(picture.layers[index]))
+        PaintLayer(painter, atmosphere, &caster, resolution, outdoors, picture.layers[index], registry);
+    Vignette(painter, FrameWidthOf(picture));
   }
   atmosphere.Light(image);
   return image;
 }
 
+QImage PaintPicture(const Picture& picture, const PropRegistry& registry, int resolution) {
+  return PaintPicture(picture, registry, resolution, PaintStart(picture, registry, resolution, 0));
+}
+
 void PaintLayersAlone(const Picture& picture, const PropRegistry& registry, std::size_t first,
                       const std::function<void(std::size_t index, const QImage& alone)>& visit, int resolution) {
-  const int width = picture.iconSize > 0 ? kFrameHeight : kFrameWidth;
-  QImage alone(width * resolution, kFrameHeight * resolution, QImage::Format_ARGB32_Premultiplied);
-  const bool outdoors = std::any_of(picture.layers.begin(), picture.layers.end(),
-                                    [](const Layer& layer) { return layer.Prop() == "sky"; });
+  QImage alone(FrameWidthOf(picture) * resolution, kFrameHeight * resolution, QImage::Format_ARGB32_Premultiplied);
+  const bool outdoors = IsOutdoors(picture);
   // Under the picture's own light, seed and camera, so each layer lies where the picture shows it; the
   // shadows it casts are not part of it.
   Atmosphere atmosphere = PrepareAtmosphere(picture);
@@ -215,9 +266,7 @@ void PaintLayersAlone(const Picture& picture, const PropRegistry& registry, std:
     alone.fill(Qt::transparent);
     if (!IsSetting(picture.layers[index])) {
       QPainter painter(&alone);
-      painter.setRenderHint(QPainter::Antialiasing, true);
-      painter.setRenderHint(QPainter::TextAntialiasing, true);
-      painter.scale(resolution, resolution);
+      BeginPainting(painter, resolution);
       PaintLayer(painter, atmosphere, nullptr, resolution, outdoors, picture.layers[index], registry);
     }
     visit(index, alone);

@@ -67,6 +67,10 @@ QRgb Layer::Colour(const std::string& key, QRgb fallback) const {
   throw SceneError(m_where + ": " + found->second + " is not a palette colour");
 }
 
+bool Layer::PaintsAs(const Layer& other) const {
+  return m_prop == other.m_prop && m_values == other.m_values && m_object == other.m_object && m_way == other.m_way;
+}
+
 std::vector<std::string> Layer::Unused() const {
   std::vector<std::string> unused;
   for (const auto& [key, value] : m_values)

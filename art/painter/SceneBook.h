@@ -33,6 +33,8 @@ class Layer {
   const std::string& Object() const { return m_object; }
   const std::string& Way() const { return m_way; }
   void SetChoice(std::string object, std::string way);
+  // Whether the other layer is the same prop with the same parameters and choice, so paints alike.
+  bool PaintsAs(const Layer& other) const;
   bool Has(const std::string& key) const;
 
   // The parameter as a number; the fallback when absent. Throws SceneError when it is not a number.

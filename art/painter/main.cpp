@@ -20,6 +20,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -148,8 +149,10 @@ std::string WriteIcons(const Picture& icon, const std::filesystem::path& folder)
   return {};
 }
 
-// Paints one picture at every size, gives it its palette and writes its files when a folder is given.
-Painted PaintOne(const Picture& picture, int largestResolution, const std::string& out) {
+// Paints one picture at every size, from a copy of its painted start at that size when starts holds one per
+// size, gives it its palette and writes its files when a folder is given.
+Painted PaintOne(const Picture& picture, int largestResolution, const std::string& out,
+                 const std::vector<PaintedStart>& starts) {
   Painted result;
   if (!picture.item.empty()) {
     if (!out.empty()) result.error = WriteItemIcons(picture, out);
@@ -161,7 +164,9 @@ Painted PaintOne(const Picture& picture, int largestResolution, const std::strin
   }
   std::vector<QImage> sizes;
   for (int resolution = 1; resolution <= largestResolution; ++resolution)
-    sizes.push_back(PaintPicture(picture, PropRegistry::Everything(), resolution));
+    sizes.push_back(starts.empty()
+                        ? PaintPicture(picture, PropRegistry::Everything(), resolution)
+                        : PaintPicture(picture, PropRegistry::Everything(), resolution, starts[resolution - 1]));
   std::string error;
   const std::vector<QImage> indexed = Quantise(sizes, error);
   if (indexed.empty()) {
@@ -187,31 +192,91 @@ Painted PaintOne(const Picture& picture, int largestResolution, const std::strin
   return result;
 }
 
-// Paints (and writes) all pictures on as many threads as the machine has cores; each result keeps its
-// picture's place.
+// Runs work once on each of as many threads as the machine has cores (at most 8) and waits for them all.
+// The threads are Qt's own pool's: Qt's raster engine splits a large fill, scaling or conversion into parts
+// for that pool and waits for them, unless it is asked from one of the pool's threads. With every core
+// already busy with a picture of its own, handing those parts between threads only costs time, so each thread
+// paints its fills itself.
+void RunOnEveryCore(const std::function<void()>& work) {
+  const int threadCount = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+  QThreadPool* pool = QThreadPool::globalInstance();
+  pool->setMaxThreadCount(threadCount);
+  for (int thread = 0; thread < threadCount; ++thread) pool->start(work);
+  pool->waitForDone();
+}
+
+// Groups the pictures whose painting starts alike (a room's state pictures over one scene), largest group
+// first, each in the pictures' order.
+std::vector<std::vector<std::size_t>> Families(const std::vector<Picture>& pictures) {
+  std::vector<std::size_t> familyOf(pictures.size());
+  std::vector<std::vector<std::size_t>> families;
+  for (std::size_t index = 0; index < pictures.size(); ++index) {
+    familyOf[index] = families.size();
+    for (std::size_t earlier = 0; earlier < index; ++earlier) {
+      if (SharedStart(pictures[earlier], pictures[index]) > 0) {
+        familyOf[index] = familyOf[earlier];
+        break;
+      }
+    }
+    if (familyOf[index] == families.size()) families.emplace_back();
+    families[familyOf[index]].push_back(index);
+  }
+  // The big families first, so no thread is left with a long one at the end.
+  std::stable_sort(families.begin(), families.end(),
+                   [](const auto& one, const auto& other) { return one.size() > other.size(); });
+  return families;
+}
+
+// Paints (and writes) one family: each picture's longest start shared with another of the family is painted
+// once per size, and the picture continues from a copy of it. Each result keeps its picture's place.
+void PaintFamily(const std::vector<Picture>& pictures, const std::vector<std::size_t>& family,
+                 int largestResolution, const std::string& out, std::vector<Painted>& results) {
+  struct Start {
+    std::size_t from;    // the picture it was painted from
+    std::size_t layers;  // how many of its layers
+    std::vector<PaintedStart> sizes;
+  };
+  std::vector<Start> starts;
+  for (const std::size_t index : family) {
+    const Picture& picture = pictures[index];
+    std::size_t shared = 0;
+    for (const std::size_t other : family)
+      if (other != index) shared = std::max(shared, SharedStart(picture, pictures[other]));
+    try {
+      if (shared == 0) {
+        results[index] = PaintOne(picture, largestResolution, out, {});
+        continue;
+      }
+      auto start = std::find_if(starts.begin(), starts.end(), [&](const Start& painted) {
+        return painted.layers == shared && SharedStart(pictures[painted.from], picture) >= shared;
+      });
+      if (start == starts.end()) {
+        Start fresh{index, shared, {}};
+        for (int resolution = 1; resolution <= largestResolution; ++resolution)
+          fresh.sizes.push_back(PaintStart(picture, PropRegistry::Everything(), resolution, shared));
+        starts.push_back(std::move(fresh));
+        start = std::prev(starts.end());
+      }
+      results[index] = PaintOne(picture, largestResolution, out, start->sizes);
+    } catch (const SceneError& sceneError) {
+      results[index].error = sceneError.what();
+    }
+  }
+}
+
+// Paints (and writes) all pictures on as many threads as the machine has cores, a family at a time; each
+// result keeps its picture's place.
 std::vector<Painted> PaintAll(const std::vector<Picture>& pictures, int largestResolution, const std::string& out) {
   std::vector<Painted> results(pictures.size());
+  const std::vector<std::vector<std::size_t>> families = Families(pictures);
   std::atomic<std::size_t> next{0};
   const auto work = [&] {
     // The pictures already keep every core busy; the quantiser's own threads would only queue behind them.
     omp_set_num_threads(1);
-    for (std::size_t index = next++; index < pictures.size(); index = next++) {
-      try {
-        results[index] = PaintOne(pictures[index], largestResolution, out);
-      } catch (const SceneError& sceneError) {
-        results[index].error = sceneError.what();
-      }
-    }
+    for (std::size_t index = next++; index < families.size(); index = next++)
+      PaintFamily(pictures, families[index], largestResolution, out, results);
   };
-  // Qt's raster engine splits a large fill into parts for its own thread pool and waits for them. With every
-  // core already painting a picture, one pool thread does those parts with the least handing over between
-  // threads; the parts, and so the pixels, stay as they were.
-  QThreadPool::globalInstance()->setMaxThreadCount(1);
-  const unsigned threadCount = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-  std::vector<std::thread> threads;
-  for (unsigned thread = 1; thread < threadCount; ++thread) threads.emplace_back(work);
-  work();
-  for (std::thread& thread : threads) thread.join();
+  RunOnEveryCore(work);
   return results;
 }
 
@@ -268,11 +333,7 @@ bool WriteSheets(const std::vector<Picture>& pictures, const std::vector<Painted
     for (std::size_t index = next++; index < sheets.size(); index = next++)
       if (!WriteSheet(*sheets[index].first, options, sheets[index].second)) written = false;
   };
-  const unsigned threadCount = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-  std::vector<std::thread> threads;
-  for (unsigned thread = 1; thread < threadCount; ++thread) threads.emplace_back(work);
-  work();
-  for (std::thread& thread : threads) thread.join();
+  RunOnEveryCore(work);
   return written;
 }
 
