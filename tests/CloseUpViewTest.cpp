@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,6 +21,7 @@
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
 #include "art/painter/props/Turned.h"
+#include "tests/TestSupport.h"
 
 namespace brackenhollow {
 namespace {
@@ -30,15 +29,6 @@ namespace {
 using art::Point3;
 using art::Project;
 using art::Turn;
-
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "brackenhollow_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  new QGuiApplication(argc, argv);
-}
 
 double Distance(QPointF first, QPointF second) {
   return std::hypot(first.x() - second.x(), first.y() - second.y());
@@ -98,7 +88,7 @@ TEST(CloseUpFocus, AThingNearTheEyeIsPaintedSoftOverWhatIsBehindIt) {
 }
 
 TEST(CloseUpProps, AnUnknownKindOfThingNearTheEyeStopsThePainting) {
-  EnsureGuiApplication();
+  testing::Application();
   art::Picture picture;
   picture.fileName = "near.gif";
   picture.layers.emplace_back("near-edge", std::map<std::string, std::string>{{"kind", "teapot"}}, "test.txt:3");

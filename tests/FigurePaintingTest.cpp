@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -17,6 +16,7 @@
 #include "art/painter/SceneBook.h"
 #include "art/painter/Sketch.h"
 #include "art/painter/props/Figure.h"
+#include "tests/TestSupport.h"
 
 namespace brackenhollow {
 namespace {
@@ -25,21 +25,12 @@ using art::Grip;
 using art::HeadLook;
 using art::Mood;
 
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "brackenhollow_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  new QGuiApplication(argc, argv);
-}
-
 constexpr int kCanvas = 160;
 
 // Paints with a fresh sketch on a white canvas; the light from the upper left as in every picture.
 template <typename Paint>
 QImage PaintOnCanvas(Paint paint) {
-  EnsureGuiApplication();
+  testing::Application();
   QImage image(kCanvas, kCanvas, QImage::Format_ARGB32);
   image.fill(Qt::white);
   QPainter painter(&image);

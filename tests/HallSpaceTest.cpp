@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <cmath>
@@ -17,6 +16,7 @@
 #include "art/painter/PropRegistry.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
+#include "tests/TestSupport.h"
 
 namespace brackenhollow {
 namespace {
@@ -84,15 +84,6 @@ TEST(HallSpace, TheTurnAndTheEyeMoveTheViewNotTheHall) {
   EXPECT_GT(horizon(HallSpace(low)), horizon(HallSpace(TurnedCamera(0)))) << "a low eye puts the horizon lower, showing more ceiling";
 }
 
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "brackenhollow_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  new QGuiApplication(argc, argv);
-}
-
 art::Picture HallPicture(const std::map<std::string, std::string>& camera, const std::map<std::string, std::string>& door) {
   art::Picture picture;
   picture.fileName = "hall.gif";
@@ -107,7 +98,7 @@ art::Picture HallPicture(const std::map<std::string, std::string>& camera, const
 // A door that opens must leave the rest of the hall as it was (a painter that leaks its transform, clip or
 // light into later layers would move the whole picture), and a camera out of range is refused.
 TEST(HallPictures, AnOpenedDoorChangesOnlyItsSideOfTheHall) {
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const std::map<std::string, std::string> camera{{"across", "0.4"}, {"eye", "0.45"}, {"focal", "380"}, {"turn", "8"}};
   std::map<std::string, std::string> shut{{"wall", "right"}, {"at", "2.5"}, {"colour", "crimson"}};

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <map>
@@ -14,20 +13,12 @@
 #include "art/painter/PropRegistry.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
+#include "tests/TestSupport.h"
 
 namespace brackenhollow {
 namespace {
 
 using art::Picture;
-
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "brackenhollow_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  new QGuiApplication(argc, argv);
-}
 
 // The pictures of a scene text, by file name.
 std::map<std::string, Picture> PicturesOf(const std::string& text) {
@@ -79,7 +70,7 @@ picture "lamp off.gif" rooms=2
 )";
 
 TEST(PaintingSharedStart, ContinuingFromAnotherStatesStartGivesThePixelsOfAWholePainting) {
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const auto pictures = PicturesOf(kLitRoom);
   const Picture& dark = pictures.at("dark.gif");

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <cmath>
@@ -19,21 +18,13 @@
 #include "art/painter/PropRegistry.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
+#include "tests/TestSupport.h"
 
 namespace brackenhollow {
 namespace {
 
 using art::Layer;
 using art::Picture;
-
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "brackenhollow_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  new QGuiApplication(argc, argv);
-}
 
 Picture MakePicture(const std::string& fileName, std::vector<int> rooms,
                     const std::vector<std::pair<std::string, std::map<std::string, std::string>>>& layers) {
@@ -132,7 +123,7 @@ TEST(PaintingCamera, EachSeedLooksFromItsOwnPlaceAndSideWallsRecede) {
 }
 
 TEST(PaintingCamera, ACameraLineOutOfRangeOrMisspeltStopsThePainting) {
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const auto paint = [&](std::map<std::string, std::string> camera) {
     return art::PaintPicture(MakePicture("a.gif", {5}, {{"camera", camera}, {"room", {}}}), registry, 1);
@@ -149,7 +140,7 @@ TEST(PaintingCamera, ACameraLineOutOfRangeOrMisspeltStopsThePainting) {
 
 // A room's state pictures must differ only where the state changed; another room must grow other clouds.
 TEST(PaintingSeed, ARoomsPicturesGrowAlikeAndOtherRoomsDiffer) {
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const std::vector<std::pair<std::string, std::map<std::string, std::string>>> outdoors = {
       {"sky", {{"horizon", "200"}}},
@@ -171,7 +162,7 @@ TEST(PaintingSeed, ARoomsPicturesGrowAlikeAndOtherRoomsDiffer) {
 
 // A standing thing darkens the ground on the side away from the light, and never the sky.
 TEST(PaintingShadows, AStandingThingCastsItsShadowAwayFromTheLightOnTheGroundOnly) {
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const std::vector<std::pair<std::string, std::map<std::string, std::string>>> bare = {
       {"light", {{"from", "left"}}},
@@ -225,7 +216,7 @@ TEST(PaintingCamera, ACornerViewRunsEachWallToItsOwnVanishingPointAndItsPropsRec
   EXPECT_GT(right.map(QPointF(60, 0)).x(), 480.0);
 
   // The corner camera paints another room than the square-on one, and rejects a corner past the frame.
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const auto paint = [&](std::map<std::string, std::string> settings) {
     return art::PaintPicture(MakePicture("a.gif", {5}, {{"camera", settings}, {"room", {}}}), registry, 1);
@@ -255,7 +246,7 @@ TEST(PaintingFocus, TheBackgroundSoftensKeepsItsLightAndNothingIsAddedWhereNothi
   for (int row = 0; row < 30; ++row)
     for (int column = 0; column < 30; ++column) ASSERT_EQ(qAlpha(stillAlone.pixel(column, row)), 0);
 
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const Picture picture = MakePicture("close.gif", {}, {{"room", {}}, {"depth", {{"blur", "4"}, {"haze", "0.3"}}}});
   art::PaintLayersAlone(picture, registry, 1, [](std::size_t index, const QImage& layer) {
@@ -270,7 +261,7 @@ TEST(PaintingFocus, TheBackgroundSoftensKeepsItsLightAndNothingIsAddedWhereNothi
 // The corn beside the maze's path throws its shadow across it away from the sun: a sign turned the wrong
 // way would light the side that should lie in shade. A misspelt shape of path stops the painting.
 TEST(PaintingMaze, TheCornsShadowLiesOnThePathOnTheSideAwayFromTheSun) {
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const auto paint = [&](const std::string& side, const std::string& kind) {
     return art::PaintPicture(MakePicture("maze.gif", {19},
@@ -297,7 +288,7 @@ TEST(PaintingMaze, TheCornsShadowLiesOnThePathOnTheSideAwayFromTheSun) {
 // The glint in the haystack is the player's only cue that something is hidden in it: it must show as a
 // bright spot that the haystack without it lacks.
 TEST(PaintingFields, TheHaystacksGlintShowsWhereItIsAskedForAndNowhereElse) {
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const auto paint = [&](const std::string& twinkle) {
     return art::PaintPicture(MakePicture("hay.gif", {97},

@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QImage>
 #include <QRandomGenerator>
 #include <QPainterPath>
@@ -617,16 +615,6 @@ TEST(PictureGifWriter, RefusesFullColourPicturesAndUnwritablePlaces) {
   EXPECT_FALSE(error.empty());
 }
 
-// Painting text needs a GUI application; the tests share one, made by whichever test needs it first.
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "brackenhollow_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  new QGuiApplication(argc, argv);
-}
-
 Picture OneLayerPicture(const std::string& prop, std::map<std::string, std::string> values) {
   Picture picture;
   picture.fileName = prop + ".gif";
@@ -635,7 +623,7 @@ Picture OneLayerPicture(const std::string& prop, std::map<std::string, std::stri
 }
 
 TEST(PicturePainting, UnknownPropsAndStrayParametersStopThePainting) {
-  EnsureGuiApplication();
+  testing::Application();
   const art::PropRegistry& registry = art::PropRegistry::Everything();
   try {
     art::PaintPicture(OneLayerPicture("sofa", {}), registry, 1);
@@ -655,7 +643,7 @@ TEST(PicturePainting, UnknownPropsAndStrayParametersStopThePainting) {
 // A prop that paints nothing where it is put is a prop whose origin or size is wrong. Props that stand
 // somewhere are put in the middle; those that fill the frame (sky, ground, rooms) are put at the origin.
 TEST(PicturePainting, EveryPropPaintsSomethingWhereItIsPut) {
-  EnsureGuiApplication();
+  testing::Application();
   const art::PropRegistry& registry = art::PropRegistry::Everything();
   ASSERT_GE(registry.Names().size(), 100u);
   const QRgb background = art::colours::kRoadDark;
@@ -679,7 +667,7 @@ TEST(PicturePainting, EveryPropPaintsSomethingWhereItIsPut) {
 }
 
 TEST(PicturePainting, PicturesArePaintedAtTheirResolutionAndTheIconSquare) {
-  EnsureGuiApplication();
+  testing::Application();
   const Picture picture = OneLayerPicture("sky", {});
   EXPECT_EQ(art::PaintPicture(picture, art::PropRegistry::Everything(), 1).size(), QSize(596, 408));
   EXPECT_EQ(art::PaintPicture(picture, art::PropRegistry::Everything(), 3).size(), QSize(1788, 1224));
@@ -698,7 +686,7 @@ TEST(PicturePainting, ASecondPropOfTheSameNameIsRefused) {
 }
 
 TEST(PicturePainting, TheContactSheetShowsEveryPictureInItsGrid) {
-  EnsureGuiApplication();
+  testing::Application();
   QImage small(596, 408, QImage::Format_RGB32);
   small.fill(Qt::red);
   const std::vector<std::pair<std::string, QImage>> pictures(5, {"a.gif", small});

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <cmath>
@@ -17,20 +16,12 @@
 #include "art/painter/PropRegistry.h"
 #include "art/painter/Renderer.h"
 #include "art/painter/SceneBook.h"
+#include "tests/TestSupport.h"
 
 namespace brackenhollow {
 namespace {
 
 using art::Picture;
-
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char name[] = "brackenhollow_tests";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  new QGuiApplication(argc, argv);
-}
 
 Picture MakePicture(const std::vector<std::pair<std::string, std::map<std::string, std::string>>>& layers) {
   Picture picture;
@@ -60,7 +51,7 @@ const Picture* Find(const std::vector<Picture>& pictures, const std::string& fil
 // Seeds grown from anything but the room and the layer's place (a counter, a state) would regrow the trees,
 // heaps and rocks of a room between its states; only the thing that changed may differ, with its shadow.
 TEST(WoodlandStates, ARoomsStatePicturesDifferOnlyRoundTheThingThatChanged) {
-  EnsureGuiApplication();
+  testing::Application();
   art::SceneBook book;
   std::vector<Picture> pictures;
   std::string error;
@@ -98,7 +89,7 @@ TEST(WoodlandStates, ARoomsStatePicturesDifferOnlyRoundTheThingThatChanged) {
 // Offsetting a trail's edges only sideways flattens a trail that runs across the view into a hairline; its
 // breadth must lie across the ground whichever way it runs.
 TEST(WoodlandTrail, ATrailRunningAcrossTheViewKeepsItsBreadth) {
-  EnsureGuiApplication();
+  testing::Application();
   const Picture picture = MakePicture({{"trail", {{"x", "40"}, {"y", "300"}, {"w", "100"}, {"to-x", "500"}, {"to-y", "0"},
                                                   {"to-w", "100"}, {"bend", "0"}, {"roots", "0"}}}});
   int tallest = 0;
@@ -115,7 +106,7 @@ TEST(WoodlandTrail, ATrailRunningAcrossTheViewKeepsItsBreadth) {
 // The far woodland is painted on a coarser canvas and laid over the picture: misplacing or misscaling that
 // canvas would move the trees between the sizes of one picture.
 TEST(WoodlandFar, AFarWoodlandShowsTheSameTreesAtEverySize) {
-  EnsureGuiApplication();
+  testing::Application();
   const Picture picture = MakePicture({{"sky", {{"horizon", "200"}}},
                                        {"woodland", {{"x", "0"}, {"y", "260"}, {"h", "160"}, {"seed", "4"}}}});
   const auto& registry = art::PropRegistry::Everything();
@@ -134,7 +125,7 @@ TEST(WoodlandFar, AFarWoodlandShowsTheSameTreesAtEverySize) {
 // The cave's way out is its lit opening: turned to the other side, its daylight and the light it throws must
 // turn with it, or the player sees a dark hole where the way out is and light on bare rock.
 TEST(WoodlandCave, TheOpeningIsLitOnWhicheverSideItIs) {
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   for (const std::string side : {"left", "right"}) {
     const QImage cave = art::PaintPicture(MakePicture({{"cave-hall", {{"floor", "250"}, {"opening", side}}}}), registry, 1);
@@ -146,7 +137,7 @@ TEST(WoodlandCave, TheOpeningIsLitOnWhicheverSideItIs) {
 
 // A misspelt kind or side in a scene is a mistake to report with what would be right, never a silent default.
 TEST(WoodlandScenes, AMisspeltKindOrSideStopsThePaintingAndSaysWhatIsAllowed) {
-  EnsureGuiApplication();
+  testing::Application();
   const auto& registry = art::PropRegistry::Everything();
   const std::vector<std::pair<std::pair<std::string, std::map<std::string, std::string>>, std::string>> cases = {
       {{"woodland", {{"kind", "palm"}}}, "kind must be oak, beech"},
