@@ -16,13 +16,6 @@ namespace {
 
 using namespace colours;
 
-constexpr double kPi = 3.14159265358979;
-
-QColor WithAlpha(QRgb colour, double alpha) {
-  QColor result = QColor::fromRgb(colour);
-  result.setAlphaF(static_cast<float>(std::clamp(alpha, 0.0, 1.0)));
-  return result;
-}
 
 // A half ellipse standing on the spring line: the arch's opening.
 QPainterPath ArchOpening(QPointF centre, double halfSpan, double rise) {

@@ -222,12 +222,6 @@ void FillRect(Sketch& sketch, double u0, double v0, double u1, double v1, QRgb c
   OnFrame(sketch, path, [&](const QPainterPath& framePath) { sketch.Texture(framePath, colour); });
 }
 
-QColor WithAlpha(QRgb colour, double alpha) {
-  QColor result = QColor::fromRgb(colour);
-  result.setAlphaF(static_cast<float>(alpha));
-  return result;
-}
-
 void Tint(Sketch& sketch, const QPainterPath& path, QRgb colour, double alpha) {
   sketch.Painter().setPen(Qt::NoPen);
   sketch.Painter().setBrush(WithAlpha(colour, alpha));

@@ -18,13 +18,6 @@ namespace {
 
 using namespace colours;
 
-constexpr double kPi = 3.14159265358979;
-
-QColor WithAlpha(QRgb colour, double alpha) {
-  QColor result = QColor::fromRgb(colour);
-  result.setAlphaF(static_cast<float>(std::clamp(alpha, 0.0, 1.0)));
-  return result;
-}
 
 QRgb Darker(QRgb colour, double share) {
   return qRgb(static_cast<int>(qRed(colour) * (1 - share)), static_cast<int>(qGreen(colour) * (1 - share)),

@@ -94,12 +94,6 @@ void PaintIceSheet(Sketch& sketch, const Layer& layer) {
   }
 }
 
-QColor WithAlpha(QRgb colour, double alpha) {
-  QColor result = QColor::fromRgb(colour);
-  result.setAlphaF(static_cast<float>(std::clamp(alpha, 0.0, 1.0)));
-  return result;
-}
-
 // A drift of snow w wide and h high, its crest carved by the wind: lit on the side facing the light, cold
 // blue in the lee, ripples across its face and frozen reeds poking through; origin at its foot, middle.
 void PaintSnowDrift(Sketch& sketch, const Layer& layer) {

@@ -6,13 +6,25 @@
 #include "art/painter/SceneBook.h"
 #include "art/painter/Sketch.h"
 
+#include <QColor>
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <numbers>
 
 namespace brackenhollow::art {
+
+inline constexpr double kPi = std::numbers::pi;
+
+// The colour at an opacity from 0 (see-through) to 1 (solid).
+inline QColor WithAlpha(QRgb colour, double alpha) {
+  QColor result = QColor::fromRgb(colour);
+  result.setAlphaF(static_cast<float>(std::clamp(alpha, 0.0, 1.0)));
+  return result;
+}
 
 // A closed path through the points.
 inline QPainterPath PathThrough(std::initializer_list<QPointF> points) {

@@ -19,7 +19,6 @@ namespace {
 
 using namespace colours;
 
-constexpr double kPi = 3.14159265358979;
 // Heights in metres: the corn stands well over the head of someone walking through it.
 constexpr double kCornHeight = 2.5;
 constexpr QRgb kShadeViolet = 0x3a3656;

@@ -18,7 +18,6 @@ namespace {
 
 using namespace colours;
 
-constexpr double kPi = 3.14159265358979;
 
 // The colours of one kind of water, far to near.
 struct WaterColours {
@@ -28,12 +27,6 @@ struct WaterColours {
 WaterColours WaterOf(bool thick) {
   if (thick) return {0x3a3a9c, 0x3531b8, 0x4f5cf0, 0x24208a, 0xa8b0ff};
   return {0x6f9cc4, 0x3b82c4, 0x2f74b0, 0x245a8c, 0xd8ecf8};
-}
-
-QColor WithAlpha(QRgb colour, double alpha) {
-  QColor result = QColor::fromRgb(colour);
-  result.setAlphaF(static_cast<float>(std::clamp(alpha, 0.0, 1.0)));
-  return result;
 }
 
 // Where the water meets the sand at frame x: a line from left to right bowed by bow.

@@ -17,12 +17,6 @@ namespace {
 
 using namespace colours;
 
-QColor WithAlpha(QRgb colour, double alpha) {
-  QColor result = QColor::fromRgb(colour);
-  result.setAlphaF(static_cast<float>(std::clamp(alpha, 0.0, 1.0)));
-  return result;
-}
-
 // Cobbles laid in rows across a flat patch width x depth (row 0 at the far edge), each stone a rounded block
 // of its own shade with a lit top edge, mortar dark between them; seed varies them.
 void PaintCobbles(QPainter& painter, double width, double depth, double stone, std::uint32_t seed) {
