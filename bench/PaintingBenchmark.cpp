@@ -4,10 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
-#include <omp.h>
-
 #include <string>
 #include <vector>
 
@@ -95,16 +91,3 @@ void PaintEveryItemIcon(benchmark::State& state) {
 BENCHMARK(PaintEveryItemIcon)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Painting needs no display, only an off-screen surface for text.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
-  // As in the painter, which paints a picture per core: the quantiser's own threads would only wait.
-  omp_set_num_threads(1);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -6,10 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
-
-#include <omp.h>
 
 #include <cstdio>
 #include <string>
@@ -135,16 +132,3 @@ void MapHandfulHotspots(benchmark::State& state) {
 BENCHMARK(MapHandfulHotspots)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Painting needs no display, only an off-screen surface for text.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication application(argc, argv);
-  // As in the painter, which paints a picture per core: the quantiser's own threads would only wait.
-  omp_set_num_threads(1);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
